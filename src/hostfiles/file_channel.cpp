@@ -1,0 +1,172 @@
+#include "hostfiles/file_channel.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "hostfiles/scrambled_line.h"
+#include "startup/messages.h"
+#include "startup/program_state.h"
+#include "startup/run_time_error.h"
+
+namespace hostfiles {
+
+using startup::RunTimeError;
+
+namespace {
+
+constexpr std::size_t kBufferSize = 1 << 16;
+
+}  // namespace
+
+bool FileChannel::open(platform::System& system, const std::string& path, Modus mode) {
+  if (isOpen()) return false;
+  switch (mode) {
+    case Modus::Input:
+      input_ = system.openRead(path);
+      break;
+    case Modus::Output:
+      output_ = system.openReplace(path);
+      break;
+    case Modus::Append:
+      output_ = system.openAppend(path);
+      break;
+  }
+  mode_ = mode;
+  buffer_.clear();
+  position_ = 0;
+  exhausted_ = false;
+  return isOpen();
+}
+
+bool FileChannel::fill() {
+  if (exhausted_) return false;
+  buffer_.erase(0, position_);
+  position_ = 0;
+  const std::size_t kept = buffer_.size();
+  buffer_.resize(kept + kBufferSize);
+  const auto got = input_->read(buffer_.data() + kept, kBufferSize);
+  if (!got) throw RunTimeError(startup::kDeviceIoError);
+  buffer_.resize(kept + *got);
+  exhausted_ = *got == 0;
+  return *got > 0;
+}
+
+bool FileChannel::atEnd() {
+  if (!isOpenFor(Modus::Input)) throw RunTimeError(startup::kBadFileNameOrNumber);
+  return position_ == buffer_.size() && !fill();
+}
+
+std::string FileChannel::readLine() {
+  if (atEnd()) throw RunTimeError(startup::kInputPastEndOfFile);
+  std::string line;
+  for (;;) {
+    const char* start = buffer_.data() + position_;
+    const char* end = buffer_.data() + buffer_.size();
+    const char* stop = std::find_if(start, end, [](char c) { return c == '\r' || c == '\n'; });
+    line.append(start, stop);
+    position_ += static_cast<std::size_t>(stop - start);
+    if (stop != end) break;
+    if (!fill()) return line;  // the last line has no line end
+  }
+  const char ending = buffer_[position_++];
+  if (ending == '\r' && (position_ < buffer_.size() || fill()) && buffer_[position_] == '\n') {
+    ++position_;
+  }
+  return line;
+}
+
+void FileChannel::writeLine(std::string_view bytes) {
+  if (!isOpenFor(Modus::Output) && !isOpenFor(Modus::Append)) {
+    throw RunTimeError(startup::kBadFileNameOrNumber);
+  }
+  buffer_.append(bytes);
+  buffer_.append("\r\n");
+  if (buffer_.size() >= kBufferSize) flush();
+}
+
+void FileChannel::flush() {
+  const bool written = output_->write(buffer_.data(), buffer_.size());
+  buffer_.clear();
+  if (!written) throw RunTimeError(startup::kDeviceIoError);
+}
+
+void FileChannel::close() {
+  if (output_ != nullptr) {
+    try {
+      flush();
+      if (!output_->commit()) throw RunTimeError(startup::kPathFileAccessError);
+    } catch (...) {
+      abandon();
+      throw;
+    }
+  }
+  abandon();
+}
+
+void FileChannel::abandon() noexcept {
+  input_.reset();
+  output_.reset();
+  buffer_.clear();
+  buffer_.shrink_to_fit();
+  position_ = 0;
+  exhausted_ = false;
+}
+
+namespace {
+
+std::string openFailureText(startup::Language language, const std::string& name, Modus mode) {
+  using startup::CR;
+  using startup::cp;
+  const bool input = mode == Modus::Input;
+  switch (language) {
+    case startup::Language::DE:
+      return cp("Die Datei '") + name + cp("' konnte nicht geöffnet werden.") + CR + CR +
+             cp("Möglicherweise haben Sie keine ausreichenden Zugriffsrechte für diesen Ordner") +
+             cp(input ? " oder die Datei ist nicht vorhanden"
+                      : ", ist die Datei schreibgeschützt oder die Datei ist nicht vorhanden");
+    case startup::Language::EN:
+      return cp("Couldn't open file '") + name + cp("'.") + CR + CR +
+             cp("You probably don't have sufficient access rights to this folder") +
+             cp(input ? " or the file doesn't exist"
+                      : ", the file is write protected or the file doesn't exist");
+    case startup::Language::FR:
+      return cp("Impossible d'ouvrir le fichier « ") + name + cp(" ».") + CR + CR +
+             cp("Vous n'avez probablement pas de droits d'accès suffisants pour ce dossier") +
+             cp(input ? " ou le fichier n'existe pas"
+                      : ", le fichier est protégé en écriture ou le fichier n'existe pas");
+    case startup::Language::Other:
+      break;
+  }
+  return {};
+}
+
+}  // namespace
+
+bool Datei_oeffnen(startup::ProgramState& state, const std::string& Dateiname, Modus mode,
+                   Fehlerbehandlung errors) {
+  if (state.Datei1.open(*state.system, Dateiname, mode)) return true;
+  state.Datei1.abandon();
+  if (errors == Fehlerbehandlung::IgnoreErrors) return false;
+  startup::Programm_beenden(state, openFailureText(state.Sprache, Dateiname, mode));
+}
+
+void Datei_schliessen(startup::ProgramState& state) { state.Datei1.close(); }
+
+std::string LineIn(startup::ProgramState& state) {
+  return startup::guarded(state, "modPersonallader - LineIn", [&] {
+    const std::string line = state.Datei1.readLine();
+    if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
+    if (line.empty()) throw RunTimeError(startup::kInvalidProcedureCall);
+    return decodeLine(line);
+  });
+}
+
+void LineOut(startup::ProgramState& state, std::string_view Text) {
+  startup::guarded(state, "modPersonallader - LineOut", [&] {
+    const std::string line = encodeLine(keyFromRandom(state.system->random()), Text);
+    if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
+    state.Datei1.writeLine(line);
+  });
+}
+
+}  // namespace hostfiles

@@ -1,0 +1,71 @@
+// File number 1: the one channel through which the program opens, reads,
+// writes and closes every file, one file at a time.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/system.h"
+
+namespace startup {
+struct ProgramState;
+}
+
+namespace hostfiles {
+
+enum class Modus { Input, Output, Append };
+enum class Fehlerbehandlung { ReportErrors, IgnoreErrors };
+
+// Reads lines ended by CR LF, LF or CR; writes lines ended by CR LF. "Output"
+// goes to a temporary file that replaces the target only when close() completes
+// it; abandon() (and the destructor) leave the old file as it was.
+class FileChannel {
+ public:
+  FileChannel() = default;
+  FileChannel(const FileChannel&) = delete;
+  FileChannel& operator=(const FileChannel&) = delete;
+  ~FileChannel() { abandon(); }
+
+  // False when the channel is in use or the file cannot be opened.
+  bool open(platform::System& system, const std::string& path, Modus mode);
+  bool isOpen() const { return input_ != nullptr || output_ != nullptr; }
+  bool isOpenFor(Modus mode) const { return isOpen() && mode_ == mode; }
+
+  // True when no line is left to read. Raises a run-time error unless open for input.
+  bool atEnd();
+  // The next line as it stands, without its line end.
+  std::string readLine();
+  // Writes `bytes` followed by CR LF.
+  void writeLine(std::string_view bytes);
+
+  // Completes the file; raises a run-time error, with the old file kept, when
+  // the new one cannot be completed. Closing a closed channel is harmless.
+  void close();
+  // Closes without completing: output written so far is dropped.
+  void abandon() noexcept;
+
+ private:
+  bool fill();
+  void flush();
+
+  Modus mode_ = Modus::Input;
+  std::unique_ptr<platform::ReadFile> input_;
+  std::unique_ptr<platform::WriteFile> output_;
+  std::string buffer_;
+  std::size_t position_ = 0;
+  bool exhausted_ = false;
+};
+
+// Opens `Dateiname` on file number 1. On failure the channel is closed; with
+// IgnoreErrors the result is false, otherwise the program ends with the
+// open-failure message.
+bool Datei_oeffnen(startup::ProgramState& state, const std::string& Dateiname, Modus mode,
+                   Fehlerbehandlung errors);
+void Datei_schliessen(startup::ProgramState& state);
+// Reads the next line and unscrambles it.
+std::string LineIn(startup::ProgramState& state);
+// Scrambles `Text` with a new random key and writes it as one line.
+void LineOut(startup::ProgramState& state, std::string_view Text);
+
+}  // namespace hostfiles

@@ -1,0 +1,15 @@
+// Files on POSIX systems; paths are in the file system's own encoding.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/system.h"
+
+namespace platform {
+
+std::unique_ptr<ReadFile> openPosixRead(const std::string& path);
+std::unique_ptr<WriteFile> openPosixReplace(const std::string& path);
+std::unique_ptr<WriteFile> openPosixAppend(const std::string& path);
+
+}  // namespace platform

@@ -1,0 +1,137 @@
+// The platform layer on Linux and other POSIX systems. Paths in the program's
+// code page are converted to the file system's UTF-8 at this boundary.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <random>
+
+#include "platform/codepage.h"
+#include "platform/posix/posix_files.h"
+#include "platform/system.h"
+#include "platform/wildcard.h"
+
+namespace platform {
+
+namespace {
+
+std::string native(const std::string& path) { return codePageToUtf8(path); }
+
+bool isHiddenName(std::string_view name) { return !name.empty() && name.front() == '.'; }
+
+std::string_view baseName(std::string_view path) {
+  while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
+  const auto slash = path.rfind('/');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// The first of the variables that is set and not empty, else "C".
+std::string localeName(const char* category) {
+  for (const char* name : {"LC_ALL", category, "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return value;
+  }
+  return "C";
+}
+
+class PosixSystem final : public System {
+ public:
+  std::optional<std::string> environment(const std::string& name) override {
+    const char* value = std::getenv(name.c_str());
+    if (value == nullptr) return std::nullopt;
+    return utf8ToCodePage(value);
+  }
+
+  std::string executableFolder() override {
+    std::string buffer(4096, '\0');
+    const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (length <= 0) return ".";
+    buffer.resize(static_cast<std::size_t>(length));
+    buffer.erase(buffer.rfind('/'));
+    return utf8ToCodePage(buffer.empty() ? "/" : buffer);
+  }
+
+  PathKind pathKind(const std::string& path) override {
+    struct stat info {};
+    if (path.empty() || ::stat(native(path).c_str(), &info) != 0) return PathKind::kMissing;
+    if (S_ISDIR(info.st_mode)) return PathKind::kFolder;
+    if (S_ISREG(info.st_mode) && !isHiddenName(baseName(path))) return PathKind::kNormalFile;
+    return PathKind::kHiddenFile;
+  }
+
+  std::optional<std::vector<std::string>> listFiles(const std::string& folder,
+                                                    const std::string& pattern) override {
+    const std::string where = folder.empty() ? "." : native(folder);
+    DIR* dir = ::opendir(where.c_str());
+    if (dir == nullptr) {
+      if (errno == ENOENT) return std::vector<std::string>{};
+      return std::nullopt;
+    }
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir)) {
+      if (isHiddenName(entry->d_name)) continue;
+      struct stat info {};
+      const std::string full = where + "/" + entry->d_name;
+      if (::stat(full.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+      std::string name = utf8ToCodePage(entry->d_name);
+      if (matchesPattern(name, pattern)) names.push_back(std::move(name));
+    }
+    ::closedir(dir);
+    return names;
+  }
+
+  bool createFolder(const std::string& path) override {
+    return !path.empty() && ::mkdir(native(path).c_str(), 0777) == 0;
+  }
+
+  bool changeFolder(const std::string& path) override {
+    return !path.empty() && ::chdir(native(path).c_str()) == 0;
+  }
+
+  std::unique_ptr<ReadFile> openRead(const std::string& path) override {
+    return openPosixRead(native(path));
+  }
+  std::unique_ptr<WriteFile> openReplace(const std::string& path) override {
+    return openPosixReplace(native(path));
+  }
+  std::unique_ptr<WriteFile> openAppend(const std::string& path) override {
+    return openPosixAppend(native(path));
+  }
+
+  DateTime now() override {
+    const std::time_t seconds = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&seconds, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+  }
+
+  // 53 random bits: exactly representable, never 1.
+  double random() override { return static_cast<double>(generator_() >> 11) * 0x1.0p-53; }
+
+  RegionalSettings regionalSettings() override {
+    RegionalSettings settings = regionalSettingsFor(localeName("LC_NUMERIC"));
+    const RegionalSettings dates = regionalSettingsFor(localeName("LC_TIME"));
+    settings.dateOrder = dates.dateOrder;
+    settings.dateSeparator = dates.dateSeparator;
+    settings.monthNames = dates.monthNames;
+    settings.monthAbbreviations = dates.monthAbbreviations;
+    return settings;
+  }
+
+ private:
+  std::mt19937_64 generator_;  // default seed: the sequence is the same every run
+};
+
+}  // namespace
+
+System& hostSystem() {
+  static PosixSystem system;
+  return system;
+}
+
+}  // namespace platform

@@ -1,0 +1,98 @@
+// The one seam between the program and the operating system.
+//
+// Implemented by PosixSystem (posix/) and Win32System (win32/); tests wrap it to
+// change the environment, the clock or the regional settings, or to make a file
+// operation fail. All paths and names are text in the program's code page.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/regional_settings.h"
+
+namespace platform {
+
+// The platform's folder separator; every folder path of the program ends with it.
+#ifdef _WIN32
+inline constexpr char kSeparator = '\\';
+#else
+inline constexpr char kSeparator = '/';
+#endif
+
+struct DateTime {
+  int year = 0;
+  int month = 0;  // 1 to 12
+  int day = 0;    // 1 to 31
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+enum class PathKind {
+  kMissing,      // nothing there, or the path is empty or malformed
+  kFolder,       // an existing folder
+  kNormalFile,   // an existing file that is neither hidden nor a system file
+  kHiddenFile,   // an existing hidden or system file, or anything else that is no plain file
+};
+
+// A file opened for reading from its start.
+class ReadFile {
+ public:
+  virtual ~ReadFile() = default;
+  // Reads up to `size` bytes; returns the count, 0 at the end of the file and
+  // nothing when the read fails.
+  virtual std::optional<std::size_t> read(char* buffer, std::size_t size) = 0;
+};
+
+// A file opened for writing. For a replacement the bytes go to a temporary file
+// beside the target, and only commit() puts them in the target's place; a
+// WriteFile destroyed without commit() leaves the target as it was and removes
+// the temporary file. An appending file writes in place.
+class WriteFile {
+ public:
+  virtual ~WriteFile() = default;
+  virtual bool write(const char* data, std::size_t size) = 0;
+  // Flushes to disk and, for a replacement, moves the new file over the target.
+  virtual bool commit() = 0;
+};
+
+class System {
+ public:
+  virtual ~System() = default;
+
+  // The value of an environment variable; nothing when it is not set.
+  virtual std::optional<std::string> environment(const std::string& name) = 0;
+  // The folder of the program's own executable, without a trailing separator.
+  virtual std::string executableFolder() = 0;
+
+  virtual PathKind pathKind(const std::string& path) = 0;
+  // The names (without folder) of the plain files in `folder` whose names match
+  // `pattern` ("*" and "?" wildcards, letter case ignored), in the order the
+  // system lists them; hidden and system files and sub-folders are left out.
+  // A missing folder gives an empty list; a folder that exists but cannot be
+  // read, or a malformed path, gives nothing.
+  virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder,
+                                                            const std::string& pattern) = 0;
+  // Creates one folder level; false when it exists already or cannot be made.
+  virtual bool createFolder(const std::string& path) = 0;
+  // Makes `path` the current folder (and, on Windows, its drive the current drive).
+  virtual bool changeFolder(const std::string& path) = 0;
+
+  virtual std::unique_ptr<ReadFile> openRead(const std::string& path) = 0;
+  // Fails for a target that is write protected or a folder that cannot be written.
+  virtual std::unique_ptr<WriteFile> openReplace(const std::string& path) = 0;
+  virtual std::unique_ptr<WriteFile> openAppend(const std::string& path) = 0;
+
+  virtual DateTime now() = 0;
+  // A uniform pseudo-random number in [0, 1); the sequence is not seeded.
+  virtual double random() = 0;
+  virtual RegionalSettings regionalSettings() = 0;
+};
+
+// The system the program runs on.
+System& hostSystem();
+
+}  // namespace platform

@@ -1,0 +1,38 @@
+// Everything the user sees or answers passes through this interface.
+//
+// Implemented by the Win32 message boxes and shell dialogs (app/win32), the
+// terminal front-end (app/console) and the scripted fake of the tests
+// (tests/support/scripted_dialogs.h). All texts are in the program's code page;
+// a line break is one carriage return.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace startup {
+
+struct OpenFileRequest {
+  std::string title;
+  std::string filter;       // display name and pattern separated by "|"
+  std::string startFolder;
+  bool fileMustExist = true;
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // Beeps, shows `text` with an OK button and the exclamation icon, waits for OK.
+  virtual void notice(const std::string& title, const std::string& text) = 0;
+  // Shows `text` with Yes and No (No the default) and the question icon; true for Yes.
+  virtual bool question(const std::string& title, const std::string& text) = 0;
+  // The folder the user picked, or the empty text when he cancelled. A drive
+  // root ends with the separator, any other folder does not.
+  virtual std::string browseForFolder(std::intptr_t ownerWindow,
+                                      const std::string& instruction) = 0;
+  // The full path of the file the user picked, or nothing when he cancelled.
+  virtual std::optional<std::string> openFile(const OpenFileRequest& request) = 0;
+};
+
+}  // namespace startup

@@ -1,0 +1,24 @@
+// The date stamp, the planner's five-character numbers, and text replacement.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "startup/program_state.h"
+
+namespace startup {
+
+// yymmdd: 4 December 2026 gives 261204.
+std::string FormatDatumDS(int year, int month, int day);
+
+// A number typed by the user (regional settings of `state`) in the planner's
+// five-character form: 005,0, 012,3, -05,0; the integer part held between -99
+// and 999. Anything that is not a number gives zero (000,0 under German settings).
+std::string Zahl_formatieren(const ProgramState& state, std::string_view t);
+
+// `s` with every occurrence of `f` (not empty) replaced by `r`, searching from
+// the left with letter case significant. The search goes on one character after
+// the start of a replacement, or, when `r` is longer than `f`, that much further.
+std::string Text_ersetzen(std::string s, std::string_view f, std::string_view r);
+
+}  // namespace startup

@@ -1,0 +1,105 @@
+#include "startup/main.h"
+
+#include "hostfiles/file_channel.h"
+#include "startup/folders.h"
+#include "startup/formatting.h"
+#include "startup/messages.h"
+#include "startup/numbers.h"
+
+namespace startup {
+
+namespace {
+
+std::string withSeparator(std::string folder) {
+  if (folder.empty() || folder.back() != platform::kSeparator) folder += platform::kSeparator;
+  return folder;
+}
+
+std::string baseFolder(ProgramState& state) {
+  const std::string publicFolder = state.system->environment("PUBLIC").value_or("");
+  if (publicFolder.empty()) {
+    return withSeparator(state.system->environment("ProgramFiles").value_or(""));
+  }
+  std::string base = withSeparator(publicFolder);
+  for (const char* part : {"AppData", "Local", "VirtualStore", "Program Files"}) {
+    base += part;
+    base += platform::kSeparator;
+  }
+  return base;
+}
+
+std::string installationFolder(ProgramState& state) {
+  const std::string base = baseFolder(state);
+  for (const char* edition : {"Zentavo Desk", "Zentavo Bureau"}) {
+    if (Ordner_vorhanden(state, base + edition)) return base + edition + platform::kSeparator;
+  }
+  return base + "ZentavoKalender" + platform::kSeparator;
+}
+
+bool isNormalFile(ProgramState& state, const std::string& path) {
+  return state.system->pathKind(path) == platform::PathKind::kNormalFile;
+}
+
+struct SettingsLines {
+  std::string header, data, log;
+};
+
+// The three lines, scrambled or else plain. A scrambled file that ends early is
+// reported by LineIn; a plain one raises a run-time error for the caller.
+std::optional<SettingsLines> readSettingsLines(ProgramState& state, const std::string& file) {
+  using namespace hostfiles;
+  Datei_oeffnen(state, file, Modus::Input, Fehlerbehandlung::ReportErrors);
+  SettingsLines lines{LineIn(state), {}, {}};
+  if (lines.header == "[Zentavo]") {
+    lines.data = LineIn(state);
+    lines.log = LineIn(state);
+  } else {
+    Datei_schliessen(state);
+    Datei_oeffnen(state, file, Modus::Input, Fehlerbehandlung::ReportErrors);
+    lines.header = state.Datei1.readLine();
+    if (lines.header != "[Zentavo]") return std::nullopt;
+    lines.data = state.Datei1.readLine();
+    lines.log = state.Datei1.readLine();
+  }
+  Datei_schliessen(state);
+  return lines;
+}
+
+}  // namespace
+
+void Main(ProgramState& state) {
+  guarded(state, "modPersonallader - Main", [&] {
+    state.Programmtitel =
+        pick(state.Sprache, "Mitarbeiterdaten importieren", "Import Employee Data",
+             "Import des Employés")
+            .value_or("");
+    state.Region = state.system->regionalSettings();
+    state.Dezimaltrenner = formatTenths(1.1f, 1, state.Region).substr(1, 1);
+    const platform::DateTime today = state.system->now();
+    state.Datum_heute = FormatDatumDS(today.year, today.month, today.day);
+    state.Benutzername = state.system->environment("USERNAME").value_or("");
+    if (state.Benutzername.empty()) state.Benutzername = "NoName";
+    state.Installationspfad = installationFolder(state);
+    Pfade_lesen(state);
+  });
+}
+
+void Pfade_lesen(ProgramState& state) {
+  std::string file = state.Installationspfad + "Zentavo.dat";
+  if (!isNormalFile(state, file)) {
+    file = withSeparator(state.system->executableFolder()) + "Zentavo.dat";
+    if (!isNormalFile(state, file)) return;
+  }
+  try {
+    const auto lines = readSettingsLines(state, file);
+    if (lines && lines->data.starts_with("data_pfad=")) {
+      state.Datenpfad = lines->data.substr(10);
+      if (lines->log.starts_with("log_pfad=")) state.Logpfad = lines->log.substr(9);
+    }
+  } catch (const RunTimeError&) {
+    // A plain file too short to hold the three lines: the fields stay as they were.
+  }
+  state.Datei1.abandon();
+}
+
+}  // namespace startup

@@ -1,0 +1,17 @@
+// Program start: fills the program state and reads the planner's installation settings.
+#pragma once
+
+#include "startup/program_state.h"
+
+namespace startup {
+
+// Fills title, decimal separator, today's date stamp, user name and the
+// planner's installation folder, then reads the installation settings. The
+// front-end shows the wizard window afterwards.
+void Main(ProgramState& state);
+
+// Reads "Zentavo.dat" (scrambled or plain) from the installation folder, or
+// else from the program's own folder, and sets the data and log folders.
+void Pfade_lesen(ProgramState& state);
+
+}  // namespace startup

@@ -1,0 +1,44 @@
+// Notices, fatal messages and error reports, and how the program ends.
+#pragma once
+
+#include <new>
+#include <string>
+#include <string_view>
+
+#include "startup/program_state.h"
+#include "startup/run_time_error.h"
+
+namespace startup {
+
+// Thrown to end the program; it unwinds to the front-end, which exits with
+// `status`. The core never catches it.
+struct ProgramEnd {
+  int status;
+};
+inline constexpr int kFatalExitStatus = 3;
+
+// Beeps and shows `text` with an OK button.
+void Meldung_anzeigen(ProgramState& state, const std::string& text);
+// Shows `text` + "." and the closing line, then ends the program.
+[[noreturn]] void Programm_beenden(ProgramState& state, const std::string& text);
+// Reports `error` for the procedure named by `context` (a UTF-8 literal such as
+// "modPersonallader - LineIn"), then ends the program.
+[[noreturn]] void Fehler_melden(ProgramState& state, std::string_view context,
+                                const RunTimeError& error);
+// `name` in the quotation marks of the language, without one trailing separator.
+std::string Name_zitieren(const ProgramState& state, std::string_view name);
+
+// A procedure's error handler: runs `body` and reports a run-time error raised
+// in it with `context`, which ends the program.
+template <typename Body>
+auto guarded(ProgramState& state, std::string_view context, Body&& body) -> decltype(body()) {
+  try {
+    return body();
+  } catch (const RunTimeError& error) {
+    Fehler_melden(state, context, error);
+  } catch (const std::bad_alloc&) {
+    Fehler_melden(state, context, RunTimeError(kOutOfMemory));
+  }
+}
+
+}  // namespace startup

@@ -1,0 +1,55 @@
+// The one program-wide record: everything that outlives one procedure.
+//
+// The front-end creates it, connects the system and the dialogs, and hands it
+// to Main; every routine of the program works on it. Arrays that the planner
+// numbers from 1 hold element n at index n - 1.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "hostfiles/file_channel.h"
+#include "importfile/import_row.h"
+#include "platform/regional_settings.h"
+#include "platform/system.h"
+#include "startup/dialogs.h"
+#include "startup/language.h"
+
+namespace startup {
+
+struct ProgramState {
+  ProgramState(platform::System& host, Dialogs& shown) : system(&host), dialogs(&shown) {}
+
+  std::string Programmtitel;
+  std::string Dezimaltrenner;
+  std::string Datum_heute;
+  std::string Benutzername;
+  std::string Installationspfad;
+  std::string Datenpfad;
+  std::string Logpfad;
+  std::int16_t Adminstatus = 0;
+  std::string Settings_Zeile;
+  std::vector<std::string> Mitarbeiter_Name;
+  std::vector<std::string> Mitarbeiter_Kennung;
+  std::vector<std::string> Mitarbeiter_Von;
+  std::vector<std::string> Mitarbeiter_Bis;
+  std::vector<std::string> Mitarbeiter_Urlaub;
+  std::vector<std::string> Mitarbeiter_Sonderurlaub;
+  std::string Mitarbeiter_Kopf;
+  std::int16_t Mitarbeiter_Zahl = 0;
+  std::string Importordner;
+  std::string Importdatei;
+  std::string Trennzeichen_Import;
+  importfile::ImportRows ImportRows;
+
+  // The build's language; tests set another one.
+  Language Sprache = buildLanguage();
+  // The user's regional settings, read by Main.
+  platform::RegionalSettings Region;
+  platform::System* system;
+  Dialogs* dialogs;
+  hostfiles::FileChannel Datei1;  // file number 1
+};
+
+}  // namespace startup

@@ -1,0 +1,41 @@
+// The dialogs of the tests: records every box and answers from a script.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "startup/dialogs.h"
+
+namespace testing_support {
+
+struct ShownBox {
+  enum class Kind { kNotice, kQuestion, kFolderDialog, kFileDialog } kind;
+  std::string title;  // UTF-8, like everything recorded here
+  std::string text;   // the box's text, the folder dialog's instruction, the file dialog's title
+};
+
+class ScriptedDialogs : public startup::Dialogs {
+ public:
+  // Answers, taken in order; a box without an answer left fails the test and
+  // gets No, or a cancel.
+  std::deque<bool> answers;
+  std::deque<std::string> folders;                   // code page; "" cancels
+  std::deque<std::optional<std::string>> files;      // code page; nothing cancels
+  std::vector<ShownBox> shown;
+  std::optional<startup::OpenFileRequest> lastFileRequest;
+
+  void notice(const std::string& title, const std::string& text) override;
+  bool question(const std::string& title, const std::string& text) override;
+  std::string browseForFolder(std::intptr_t ownerWindow, const std::string& instruction) override;
+  std::optional<std::string> openFile(const startup::OpenFileRequest& request) override;
+
+  // The texts of all notices, in UTF-8 with "\n" for each carriage return.
+  std::vector<std::string> notices() const;
+};
+
+// `text` (code page) in UTF-8, every carriage return turned into "\n".
+std::string readable(const std::string& text);
+
+}  // namespace testing_support

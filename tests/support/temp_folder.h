@@ -1,0 +1,39 @@
+// A fresh folder for one test, removed afterwards; names and contents are bytes
+// in the program's code page.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  // The folder with its trailing separator, as the program writes folder paths.
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + name; }
+
+  void write(const std::string& name, const std::string& bytes) const;
+  std::string read(const std::string& name) const;
+  bool exists(const std::string& name) const;
+  void makeFolder(const std::string& name) const;
+  // Every entry of the folder, sorted.
+  std::vector<std::string> entries() const;
+
+ private:
+  std::string path_;
+};
+
+// The file-system path of a code-page path.
+std::filesystem::path nativePath(const std::string& path);
+// The contents of any file.
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
+
+}  // namespace testing_support

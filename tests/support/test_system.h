@@ -1,0 +1,48 @@
+// The host system with what a test needs to control: the environment, the
+// clock, the regional settings, the program's own folder, and failures of
+// file operations.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "platform/system.h"
+
+namespace testing_support {
+
+class TestSystem : public platform::System {
+ public:
+  TestSystem();
+
+  // Variables not set here are unset for the program.
+  std::map<std::string, std::string> variables;
+  platform::DateTime clock{2026, 12, 4, 14, 5, 9};
+  platform::RegionalSettings region;
+  std::string ownFolder;  // code page, without trailing separator
+  // Replacements and appends fail to open.
+  bool refuseWrites = false;
+  // Each file opened for writing fails once this many bytes have been written to it.
+  std::optional<std::size_t> writeFailsAfter;
+
+  std::optional<std::string> environment(const std::string& name) override;
+  std::string executableFolder() override { return ownFolder; }
+  platform::PathKind pathKind(const std::string& path) override;
+  std::optional<std::vector<std::string>> listFiles(const std::string& folder,
+                                                    const std::string& pattern) override;
+  bool createFolder(const std::string& path) override;
+  bool changeFolder(const std::string& path) override;
+  std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override;
+  std::unique_ptr<platform::WriteFile> openReplace(const std::string& path) override;
+  std::unique_ptr<platform::WriteFile> openAppend(const std::string& path) override;
+  platform::DateTime now() override { return clock; }
+  double random() override { return host_.random(); }
+  platform::RegionalSettings regionalSettings() override { return region; }
+
+ private:
+  std::unique_ptr<platform::WriteFile> limit(std::unique_ptr<platform::WriteFile> file);
+
+  platform::System& host_;
+};
+
+}  // namespace testing_support
