@@ -23,7 +23,7 @@ constexpr std::array<const char*, 12> kEnglishAbbreviations = {
     "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // Narrow regions first: "en_GB" must win over the fallback.
-const Region kRegions[] = {
+constexpr Region kRegions[] = {
     {"de", ',', '.', DateOrder::kDayMonthYear, '.',
      {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
       "Oktober", "November", "Dezember"},

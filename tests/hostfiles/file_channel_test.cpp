@@ -1,1 +1,266 @@
-// placeholder
+#include "hostfiles/file_channel.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "hostfiles/scrambled_line.h"
+#include "support/state_fixture.h"
+
+namespace hostfiles {
+namespace {
+
+using startup::Language;
+using testing_support::endingNotice;
+
+class FileChannelTest : public testing_support::StateTest {
+ protected:
+  void writeLines(const std::string& name, const std::vector<std::string>& texts) {
+    ASSERT_TRUE(Datei_oeffnen(state, folder.file(name), Modus::Output,
+                              Fehlerbehandlung::ReportErrors));
+    for (const auto& text : texts) LineOut(state, text);
+    Datei_schliessen(state);
+  }
+
+  std::vector<std::string> readLines(const std::string& name) {
+    std::vector<std::string> texts;
+    Datei_oeffnen(state, folder.file(name), Modus::Input, Fehlerbehandlung::ReportErrors);
+    while (!state.Datei1.atEnd()) texts.push_back(LineIn(state));
+    Datei_schliessen(state);
+    return texts;
+  }
+
+  std::string lineErrorReport(const std::string& context, int number, const std::string& what) {
+    return "Es ist folgender Fehler aufgetreten in Modul '" + context + "':\n\nFehler Nr. " +
+           std::to_string(number) + "\n" + what + "\n\nDas Programm wird beendet.";
+  }
+};
+
+TEST_F(FileChannelTest, WrittenLinesReadBackAndEndWithCrLf) {
+  const std::vector<std::string> texts = {"[Zentavo]", "", startup::cp("Müller, Ærøskøbing ß é"),
+                                          std::string(kMaxLineLength - 1, 'x')};
+  writeLines("a.dat", texts);
+  EXPECT_EQ(readLines("a.dat"), texts);
+
+  const std::string bytes = folder.read("a.dat");
+  std::size_t start = 0;
+  for (const auto& text : texts) {
+    const std::size_t end = bytes.find("\r\n", start);
+    ASSERT_NE(end, std::string::npos);
+    const std::string line = bytes.substr(start, end - start);
+    EXPECT_EQ(line.size(), text.size() + 1);
+    EXPECT_GE(static_cast<unsigned char>(line[0]), 32);
+    EXPECT_LE(static_cast<unsigned char>(line[0]), 254);
+    start = end + 2;
+  }
+  EXPECT_EQ(start, bytes.size());
+}
+
+TEST_F(FileChannelTest, TheSameTextIsStoredDifferentlyEachTime) {
+  writeLines("a.dat", std::vector<std::string>(8, "Zentavo"));
+  const std::string bytes = folder.read("a.dat");
+  std::set<std::string> lines;
+  for (std::size_t i = 0; i < 8; ++i) lines.insert(bytes.substr(i * 10, 8));
+  EXPECT_GT(lines.size(), 1u);
+  EXPECT_EQ(readLines("a.dat"), std::vector<std::string>(8, "Zentavo"));
+}
+
+TEST_F(FileChannelTest, ReadsEveryKindOfLineEnd) {
+  folder.write("ends.txt", "crlf\r\nlf\ncr\rlast");
+  folder.write("empty-lines.txt", "\r\n\n\r");
+  ASSERT_TRUE(Datei_oeffnen(state, folder.file("ends.txt"), Modus::Input,
+                            Fehlerbehandlung::ReportErrors));
+  std::vector<std::string> lines;
+  while (!state.Datei1.atEnd()) lines.push_back(state.Datei1.readLine());
+  Datei_schliessen(state);
+  EXPECT_EQ(lines, (std::vector<std::string>{"crlf", "lf", "cr", "last"}));
+
+  Datei_oeffnen(state, folder.file("empty-lines.txt"), Modus::Input, Fehlerbehandlung::ReportErrors);
+  lines.clear();
+  while (!state.Datei1.atEnd()) lines.push_back(state.Datei1.readLine());
+  Datei_schliessen(state);
+  EXPECT_EQ(lines, (std::vector<std::string>{"", "", ""}));
+}
+
+TEST_F(FileChannelTest, LineEndsSplitAcrossReadBuffersCountOnce) {
+  // A CR LF pair straddles the 64 KiB read buffer.
+  const std::string first(65535, 'a');
+  folder.write("long.txt", first + "\r\nb\r\n");
+  Datei_oeffnen(state, folder.file("long.txt"), Modus::Input, Fehlerbehandlung::ReportErrors);
+  EXPECT_EQ(state.Datei1.readLine(), first);
+  EXPECT_EQ(state.Datei1.readLine(), "b");
+  EXPECT_TRUE(state.Datei1.atEnd());
+  Datei_schliessen(state);
+}
+
+TEST_F(FileChannelTest, LinesUpToTheLimitReadBackAndLongerOnesAreErrors) {
+  folder.write("limit.dat", std::string(kMaxLineLength, 'A') + "\r\n" +
+                                std::string(kMaxLineLength + 1, 'A') + "\r\n");
+  Datei_oeffnen(state, folder.file("limit.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
+  EXPECT_EQ(LineIn(state).size(), kMaxLineLength - 1);
+  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
+            lineErrorReport("modPersonallader - LineIn", 6, "Überlauf"));
+  EXPECT_FALSE(state.Datei1.isOpen());
+}
+
+TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
+  folder.write("gap.dat", "Aceg\r\n\r\nAceg\r\n");
+  Datei_oeffnen(state, folder.file("gap.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
+  EXPECT_EQ(LineIn(state), "abc");
+  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
+            lineErrorReport("modPersonallader - LineIn", 5,
+                            "Unzulässiger Prozeduraufruf oder ungültiges Argument"));
+
+  folder.write("one.dat", "Aceg");
+  Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
+  LineIn(state);
+  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
+            lineErrorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende"));
+
+  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
+            lineErrorReport("modPersonallader - LineIn", 52, "Dateiname oder -nummer falsch"));
+  EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, "x"); }),
+            lineErrorReport("modPersonallader - LineOut", 52, "Dateiname oder -nummer falsch"));
+}
+
+TEST_F(FileChannelTest, KeysOutsideTheWrittenRangeAreRead) {
+  folder.write("keys.dat", std::string("\x01\x63\x64\x65", 4) + "\r\n" +
+                               encodeLine(255, "xyz") + "\r\n");
+  EXPECT_EQ(readLines("keys.dat"), (std::vector<std::string>{"abc", "xyz"}));
+}
+
+TEST_F(FileChannelTest, AppendAddsLinesAtTheEnd) {
+  writeLines("log.log", {"first"});
+  ASSERT_TRUE(Datei_oeffnen(state, folder.file("log.log"), Modus::Append,
+                            Fehlerbehandlung::IgnoreErrors));
+  LineOut(state, "second");
+  Datei_schliessen(state);
+  EXPECT_EQ(readLines("log.log"), (std::vector<std::string>{"first", "second"}));
+}
+
+TEST_F(FileChannelTest, ClosingAClosedChannelIsHarmless) {
+  Datei_schliessen(state);
+  Datei_schliessen(state);
+  EXPECT_FALSE(state.Datei1.isOpen());
+}
+
+TEST_F(FileChannelTest, OpeningWhileTheChannelIsInUseFails) {
+  folder.write("a.txt", "x");
+  ASSERT_TRUE(Datei_oeffnen(state, folder.file("a.txt"), Modus::Input,
+                            Fehlerbehandlung::IgnoreErrors));
+  EXPECT_FALSE(Datei_oeffnen(state, folder.file("a.txt"), Modus::Input,
+                             Fehlerbehandlung::IgnoreErrors));
+  EXPECT_FALSE(state.Datei1.isOpen());
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// A program that ends while a file is open for output keeps the old file.
+class CrashSafetyTest : public FileChannelTest {
+ protected:
+  void SetUp() override {
+    writeLines("Konfigdaten.dat", {"[Zentavo]", "old"});
+    before = folder.read("Konfigdaten.dat");
+  }
+
+  void expectOldFileAlone() {
+    EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"Konfigdaten.dat"});
+    EXPECT_FALSE(state.Datei1.isOpen());
+  }
+
+  std::string before;
+};
+
+TEST_F(CrashSafetyTest, FatalMessageWhileWriting) {
+  Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
+                Fehlerbehandlung::ReportErrors);
+  for (int i = 0; i < 20000; ++i) LineOut(state, "new line of text");  // beyond one buffer
+  endingNotice(dialogs, [&] { startup::Programm_beenden(state, "Abbruch"); });
+  expectOldFileAlone();
+}
+
+TEST_F(CrashSafetyTest, TextTooLongForOneLine) {
+  Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
+                Fehlerbehandlung::ReportErrors);
+  LineOut(state, "new");
+  EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, std::string(kMaxLineLength, 'x')); }),
+            lineErrorReport("modPersonallader - LineOut", 6, "Überlauf"));
+  expectOldFileAlone();
+}
+
+TEST_F(CrashSafetyTest, DiskFullWhileWriting) {
+  system.writeFailsAfter = 1000;
+  Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
+                Fehlerbehandlung::ReportErrors);
+  EXPECT_EQ(endingNotice(dialogs,
+                         [&] {
+                           for (int i = 0; i < 20000; ++i) LineOut(state, "new line of text");
+                         }),
+            lineErrorReport("modPersonallader - LineOut", 57,
+                            "Fehler beim Lesen oder Schreiben auf dem Gerät"));
+  expectOldFileAlone();
+}
+
+TEST_F(CrashSafetyTest, FailureWhenCompletingTheFileIsAnErrorOfTheCaller) {
+  system.writeFailsAfter = 10;
+  Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
+                Fehlerbehandlung::ReportErrors);
+  LineOut(state, "new line of text");
+  EXPECT_THROW(Datei_schliessen(state), startup::RunTimeError);
+  expectOldFileAlone();
+}
+
+struct OpenFailure {
+  Language language;
+  Modus mode;
+  std::string before, after;  // around the file name
+};
+
+class OpenFailureTest : public FileChannelTest,
+                        public ::testing::WithParamInterface<OpenFailure> {};
+
+TEST_P(OpenFailureTest, MessageNamesTheFileAndEndsTheProgram) {
+  const OpenFailure& c = GetParam();
+  useLanguage(c.language);
+  folder.makeFolder("sub");
+  const std::string name = folder.file(c.mode == Modus::Input ? "missing.dat" : "sub");
+  EXPECT_EQ(endingNotice(dialogs,
+                         [&] {
+                           Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::ReportErrors);
+                         }),
+            c.language == Language::Other ? "" : c.before + testing_support::readable(name) + c.after);
+  const std::size_t shown = dialogs.shown.size();
+  EXPECT_FALSE(Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::IgnoreErrors));
+  EXPECT_EQ(dialogs.shown.size(), shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllLanguages, OpenFailureTest,
+    ::testing::Values(
+        OpenFailure{Language::DE, Modus::Input, "Die Datei '",
+                    "' konnte nicht geöffnet werden.\n\nMöglicherweise haben Sie keine "
+                    "ausreichenden Zugriffsrechte für diesen Ordner oder die Datei ist nicht "
+                    "vorhanden.\n\nDas Programm wird beendet."},
+        OpenFailure{Language::DE, Modus::Output, "Die Datei '",
+                    "' konnte nicht geöffnet werden.\n\nMöglicherweise haben Sie keine "
+                    "ausreichenden Zugriffsrechte für diesen Ordner, ist die Datei "
+                    "schreibgeschützt oder die Datei ist nicht vorhanden.\n\nDas Programm wird "
+                    "beendet."},
+        OpenFailure{Language::EN, Modus::Input, "Couldn't open file '",
+                    "'.\n\nYou probably don't have sufficient access rights to this folder or "
+                    "the file doesn't exist.\n\nProgram will be closed."},
+        OpenFailure{Language::EN, Modus::Append, "Couldn't open file '",
+                    "'.\n\nYou probably don't have sufficient access rights to this folder, the "
+                    "file is write protected or the file doesn't exist.\n\nProgram will be "
+                    "closed."},
+        OpenFailure{Language::FR, Modus::Input, "Impossible d'ouvrir le fichier « ",
+                    " ».\n\nVous n'avez probablement pas de droits d'accès suffisants pour ce "
+                    "dossier ou le fichier n'existe pas.\n\nLe programme va être fermé."},
+        OpenFailure{Language::FR, Modus::Output, "Impossible d'ouvrir le fichier « ",
+                    " ».\n\nVous n'avez probablement pas de droits d'accès suffisants pour ce "
+                    "dossier, le fichier est protégé en écriture ou le fichier n'existe "
+                    "pas.\n\nLe programme va être fermé."},
+        OpenFailure{Language::Other, Modus::Input, "", ""}));
+
+}  // namespace
+}  // namespace hostfiles

@@ -1,1 +1,59 @@
-// placeholder
+#include "hostfiles/scrambled_line.h"
+
+#include <gtest/gtest.h>
+
+namespace hostfiles {
+namespace {
+
+std::string bytes(std::initializer_list<int> codes) {
+  std::string out;
+  for (int c : codes) out += static_cast<char>(c);
+  return out;
+}
+
+TEST(ScrambledLineTest, WorkedExamples) {
+  EXPECT_EQ(encodeLine('A', "abc"), "Aceg");
+  EXPECT_EQ(encodeLine('~', "abc"), bytes({126, 160, 98, 100}));
+  // Key 4 starts at shift 4, so the first character uses shift 5: 255 + 5 wraps to 36.
+  EXPECT_EQ(encodeLine(4, bytes({255})), bytes({4, 36}));
+  EXPECT_EQ(decodeLine(bytes({4, 36})), bytes({255}));
+}
+
+TEST(ScrambledLineTest, EmptyTextIsTheKeyAlone) {
+  EXPECT_EQ(encodeLine('x', ""), "x");
+  EXPECT_EQ(decodeLine("x"), "");
+}
+
+TEST(ScrambledLineTest, StartingShift63StoresTheFirstCharacterUnchanged) {
+  EXPECT_EQ(encodeLine(63, "Z").substr(1), "Z");
+  EXPECT_EQ(encodeLine(127, "Z").substr(1), "Z");
+}
+
+TEST(ScrambledLineTest, ControlCharactersAreDroppedWithoutAdvancingTheShift) {
+  const std::string line = encodeLine('A', "a\tb");
+  EXPECT_EQ(line, encodeLine('A', "ab"));
+  EXPECT_EQ(decodeLine(line), "ab");
+}
+
+TEST(ScrambledLineTest, EveryCharacterSurvivesUnderEveryShift) {
+  std::string all;
+  for (int c = 32; c <= 255; ++c) all += static_cast<char>(c);
+  for (int key = 0; key <= 255; ++key) {
+    // Rotate the text so that every character meets every shift.
+    for (std::size_t start = 0; start < 64; ++start) {
+      const std::string text = all.substr(start) + all.substr(0, start);
+      const std::string line = encodeLine(static_cast<unsigned char>(key), text);
+      ASSERT_EQ(decodeLine(line), text) << "key " << key;
+      for (char c : line.substr(1)) ASSERT_GE(static_cast<unsigned char>(c), 32);
+    }
+  }
+}
+
+TEST(ScrambledLineTest, KeysSpreadOverTheWholeRange) {
+  EXPECT_EQ(keyFromRandom(0.0), 32);
+  EXPECT_EQ(keyFromRandom(0.999999999), 254);
+  EXPECT_EQ(keyFromRandom(0.5), 143);
+}
+
+}  // namespace
+}  // namespace hostfiles

@@ -1,1 +1,123 @@
-// placeholder
+#include "startup/folders.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/state_fixture.h"
+
+namespace startup {
+namespace {
+
+using testing_support::endingNotice;
+
+// Paths written with "\" as in the planner's documents, turned into this platform's.
+std::string native(std::string path) {
+  for (char& c : path) {
+    if (c == '\\') c = platform::kSeparator;
+  }
+  return path;
+}
+
+TEST(ParentDirTest, CutsTheLastComponent) {
+  EXPECT_EQ(ParentDir(native("C:\\A\\data\\backups\\")), native("C:\\A\\data\\"));
+  EXPECT_EQ(ParentDir(native("C:\\A\\B")), native("C:\\A\\"));
+  EXPECT_EQ(ParentDir(native("C:\\")), "");
+  EXPECT_EQ(ParentDir("Daten"), "");
+  EXPECT_EQ(ParentDir(""), "");
+  EXPECT_EQ(ParentDir(native("\\")), "");
+  EXPECT_EQ(ParentDir(native("\\x")), native("\\"));
+}
+
+class FoldersTest : public testing_support::StateTest {
+ protected:
+  void TearDown() override { std::filesystem::current_path(start); }
+  std::filesystem::path start = std::filesystem::current_path();
+};
+
+TEST_F(FoldersTest, FolderTestKnowsFoldersOnly) {
+  folder.write("file.dat", "");
+  folder.makeFolder("sub");
+  EXPECT_TRUE(Ordner_vorhanden(state, folder.path()));
+  EXPECT_TRUE(Ordner_vorhanden(state, folder.file("sub")));
+  EXPECT_FALSE(Ordner_vorhanden(state, folder.file("file.dat")));
+  EXPECT_FALSE(Ordner_vorhanden(state, folder.file("missing")));
+  EXPECT_FALSE(Ordner_vorhanden(state, ""));
+}
+
+TEST_F(FoldersTest, CreatedFolderBecomesTheCurrentFolder) {
+  useLanguage(Language::DE);
+  Ordner_anlegen(state, folder.file("Backups") + platform::kSeparator);
+  EXPECT_TRUE(Ordner_vorhanden(state, folder.file("Backups")));
+  EXPECT_EQ(std::filesystem::current_path(),
+            testing_support::nativePath(folder.file("Backups")));
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(FoldersTest, FolderThatCannotBeCreatedEndsTheProgram) {
+  const std::string target = folder.file("missing") + platform::kSeparator + "Backups";
+  const std::string quoted = testing_support::readable(target);
+  useLanguage(Language::DE);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Ordner_anlegen(state, target + platform::kSeparator); }),
+            "Der Ordner '" + quoted +
+                "' konnte nicht angelegt werden.\n\nMöglicherweise haben Sie keine ausreichenden "
+                "Zugriffsberechtigungen.\n\nDas Programm wird beendet.");
+  useLanguage(Language::EN);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Ordner_anlegen(state, target); }),
+            "Folder '" + quoted +
+                "' couldn't be created.\n\nYou probably don't have sufficient access "
+                "rights.\n\nProgram will be closed.");
+  useLanguage(Language::FR);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Ordner_anlegen(state, target); }),
+            "Le dossier « " + quoted +
+                " » n'a pas pu être créé.\n\nVous n'avez probablement pas les droits "
+                "suffisants.\n\nLe programme va être fermé.");
+}
+
+TEST_F(FoldersTest, AnExistingFolderCannotBeCreatedAgain) {
+  useLanguage(Language::EN);
+  folder.makeFolder("Backups");
+  EXPECT_NE(endingNotice(dialogs, [&] { Ordner_anlegen(state, folder.file("Backups")); }), "");
+}
+
+TEST_F(FoldersTest, FolderThatCannotBeEnteredEndsTheProgram) {
+  const std::string target = folder.file("missing");
+  const std::string quoted = testing_support::readable(target);
+  useLanguage(Language::DE);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Ordner_pruefen(state, target); }),
+            "Auf den Ordner '" + quoted +
+                "' konnte nicht zugegriffen werden.\n\nMöglicherweise ist der Ordner nicht "
+                "vorhanden oder Sie haben keine ausreichenden Zugriffsberechtigungen in diesem "
+                "Ordner.\n\nDas Programm wird beendet.");
+  useLanguage(Language::EN);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Ordner_pruefen(state, target); }),
+            "No access to folder '" + quoted +
+                "'.\n\nThe folder probably doesn't exist or you don't have sufficient access "
+                "rights to this folder.\n\nProgram will be closed.");
+  useLanguage(Language::FR);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Ordner_pruefen(state, target); }),
+            "Le dossier « " + quoted +
+                " » n'est pas accessible.\n\nLe dossier n'existe probablement pas ou vous n'avez "
+                "pas les droits suffisants.\n\nLe programme va être fermé.");
+}
+
+TEST_F(FoldersTest, OtherLanguagesReturnWithoutMessage) {
+  useLanguage(Language::Other);
+  Ordner_anlegen(state, folder.file("missing") + platform::kSeparator + "x");
+  Ordner_pruefen(state, folder.file("missing"));
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(FoldersTest, BrowseForFolderShowsTheInstructionOfTheLanguage) {
+  dialogs.folders = {"", native("C:\\Firma")};
+  useLanguage(Language::DE);
+  EXPECT_EQ(BrowseForFolder(state, 0), "");
+  useLanguage(Language::FR);
+  EXPECT_EQ(BrowseForFolder(state, 0), native("C:\\Firma"));
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.shown[0].text, "Ordner mit Zentavo-Daten auswählen:");
+  EXPECT_EQ(dialogs.shown[1].text, "Sélectionnez le Dossier de Données :");
+}
+
+}  // namespace
+}  // namespace startup

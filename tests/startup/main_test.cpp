@@ -1,1 +1,163 @@
-// placeholder
+#include "startup/main.h"
+
+#include <gtest/gtest.h>
+
+#include "hostfiles/scrambled_line.h"
+#include "support/state_fixture.h"
+
+namespace startup {
+namespace {
+
+using testing_support::endingNotice;
+using testing_support::TempFolder;
+
+const std::string S(1, platform::kSeparator);
+
+std::string scrambled(const std::vector<std::string>& lines) {
+  std::string bytes;
+  unsigned char key = 40;
+  for (const auto& line : lines) bytes += hostfiles::encodeLine(key += 37, line) + "\r\n";
+  return bytes;
+}
+
+class MainTest : public testing_support::StateTest {
+ protected:
+  std::string withoutSeparator(std::string path) {
+    path.pop_back();
+    return path;
+  }
+};
+
+TEST_F(MainTest, FillsTitleSeparatorDateAndUserInEveryLanguage) {
+  system.variables["USERNAME"] = "mueller";
+  system.clock = {2026, 12, 4, 23, 59, 59};
+  useLanguage(Language::DE);
+  Main(state);
+  EXPECT_EQ(state.Programmtitel, "Mitarbeiterdaten importieren");
+  EXPECT_EQ(state.Dezimaltrenner, ",");
+  EXPECT_EQ(state.Datum_heute, "261204");
+  EXPECT_EQ(state.Benutzername, "mueller");
+
+  system.region = platform::regionalSettingsFor("en_US");
+  useLanguage(Language::EN);
+  Main(state);
+  EXPECT_EQ(state.Programmtitel, "Import Employee Data");
+  EXPECT_EQ(state.Dezimaltrenner, ".");
+  useLanguage(Language::FR);
+  Main(state);
+  EXPECT_EQ(state.Programmtitel, cp("Import des Employés"));
+  useLanguage(Language::Other);
+  Main(state);
+  EXPECT_EQ(state.Programmtitel, "");
+}
+
+TEST_F(MainTest, EmptyOrMissingUserNameGivesNoName) {
+  Main(state);
+  EXPECT_EQ(state.Benutzername, "NoName");
+  system.variables["USERNAME"] = "";
+  Main(state);
+  EXPECT_EQ(state.Benutzername, "NoName");
+}
+
+TEST_F(MainTest, InstallationFolderBelowPublicVirtualStore) {
+  system.variables["PUBLIC"] = withoutSeparator(folder.path());
+  system.variables["ProgramFiles"] = "ignored";
+  Main(state);
+  const std::string base =
+      folder.path() + "AppData" + S + "Local" + S + "VirtualStore" + S + "Program Files" + S;
+  EXPECT_EQ(state.Installationspfad, base + "ZentavoKalender" + S);
+}
+
+TEST_F(MainTest, InstallationFolderBelowProgramFilesPrefersTheEnglishEdition) {
+  system.variables["PUBLIC"] = "";
+  system.variables["ProgramFiles"] = withoutSeparator(folder.path());
+  folder.makeFolder("Zentavo Bureau");
+  Main(state);
+  EXPECT_EQ(state.Installationspfad, folder.path() + "Zentavo Bureau" + S);
+  folder.makeFolder("Zentavo Desk");
+  Main(state);
+  EXPECT_EQ(state.Installationspfad, folder.path() + "Zentavo Desk" + S);
+}
+
+TEST_F(MainTest, ReadsTheSettingsOfTheInstallation) {
+  system.variables["ProgramFiles"] = folder.path();  // already ends with the separator
+  folder.makeFolder("Zentavo Desk");
+  testing_support::writeFile(folder.path() + "Zentavo Desk" + S + "Zentavo.dat",
+            scrambled({"[Zentavo]", "data_pfad=D:\\Daten\\", "log_pfad=D:\\Logs\\"}));
+  Main(state);
+  EXPECT_EQ(state.Datenpfad, "D:\\Daten\\");
+  EXPECT_EQ(state.Logpfad, "D:\\Logs\\");
+}
+
+class PfadeLesenTest : public testing_support::StateTest {
+ protected:
+  PfadeLesenTest() {
+    state.Installationspfad = folder.path();
+    system.ownFolder = ownFolder.path().substr(0, ownFolder.path().size() - 1);
+  }
+
+  void expectPaths(const std::string& data, const std::string& log) {
+    Pfade_lesen(state);
+    EXPECT_EQ(state.Datenpfad, data);
+    EXPECT_EQ(state.Logpfad, log);
+    EXPECT_FALSE(state.Datei1.isOpen());
+  }
+
+  TempFolder ownFolder;
+};
+
+TEST_F(PfadeLesenTest, PlainAndScrambledSettingsGiveTheSameFolders) {
+  const std::vector<std::string> lines = {"[Zentavo]", "data_pfad=D:\\Daten\\",
+                                          "log_pfad=D:\\Logs\\", "ignored"};
+  folder.write("Zentavo.dat", "[Zentavo]\r\ndata_pfad=D:\\Daten\\\r\nlog_pfad=D:\\Logs\\\r\n");
+  expectPaths("D:\\Daten\\", "D:\\Logs\\");
+  state.Datenpfad = state.Logpfad = "";
+  folder.write("Zentavo.dat", scrambled(lines));
+  expectPaths("D:\\Daten\\", "D:\\Logs\\");
+}
+
+TEST_F(PfadeLesenTest, ValuesAreTakenAsWrittenAndKeysExactly) {
+  folder.write("Zentavo.dat", cp("[Zentavo]\ndata_pfad= D:\\Bäcker \nlog_pfad=\n"));
+  expectPaths(cp(" D:\\Bäcker "), "");
+  state.Datenpfad = "kept";
+  state.Logpfad = "kept";
+  folder.write("Zentavo.dat", "[Zentavo]\nData_pfad=D:\\\nlog_pfad=L:\\\n");
+  expectPaths("kept", "kept");
+  folder.write("Zentavo.dat", "[Zentavo]\ndata_pfad=D:\\\n log_pfad=L:\\\n");
+  expectPaths("D:\\", "kept");
+}
+
+TEST_F(PfadeLesenTest, FallsBackToTheProgramsOwnFolder) {
+  ownFolder.write("Zentavo.dat", "[Zentavo]\r\ndata_pfad=own\r\nlog_pfad=own\r\n");
+  expectPaths("own", "own");
+  folder.write("Zentavo.dat", "[Zentavo]\r\ndata_pfad=inst\r\nlog_pfad=inst\r\n");
+  expectPaths("inst", "inst");
+}
+
+TEST_F(PfadeLesenTest, MissingOrMalformedPlainSettingsChangeNothing) {
+  state.Datenpfad = "kept";
+  expectPaths("kept", "");
+  for (const char* bytes : {"[zentavo]\r\ndata_pfad=x\r\nlog_pfad=y\r\n",
+                            "[Zentavo]\r\ndata_pfad=x\r\n", " [Zentavo]\r\n"}) {
+    folder.write("Zentavo.dat", bytes);
+    expectPaths("kept", "");
+  }
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(PfadeLesenTest, ShortScrambledSettingsEndTheProgramWithTheReadError) {
+  useLanguage(Language::EN);
+  const std::string report =
+      "The following error occurred in module 'modPersonallader - LineIn':\n\nError Nr. "
+      "62\nInput past end of file\n\nProgram will be closed.";
+  folder.write("Zentavo.dat", scrambled({"[Zentavo]", "data_pfad=x"}));
+  EXPECT_EQ(endingNotice(dialogs, [&] { Pfade_lesen(state); }), report);
+  folder.write("Zentavo.dat", "");
+  EXPECT_EQ(endingNotice(dialogs, [&] { Pfade_lesen(state); }), report);
+  folder.write("Zentavo.dat", "\r\n[Zentavo]\r\n");
+  EXPECT_NE(endingNotice(dialogs, [&] { Pfade_lesen(state); }), "");
+  EXPECT_FALSE(state.Datei1.isOpen());
+}
+
+}  // namespace
+}  // namespace startup

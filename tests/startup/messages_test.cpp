@@ -1,1 +1,116 @@
-// placeholder
+#include "startup/messages.h"
+
+#include <gtest/gtest.h>
+
+#include "support/state_fixture.h"
+
+namespace startup {
+namespace {
+
+using testing_support::endingNotice;
+
+class MessagesTest : public testing_support::StateTest {};
+
+TEST_F(MessagesTest, NoticeCarriesTheProgramTitle) {
+  useLanguage(Language::DE);
+  state.Programmtitel = cp("Mitarbeiterdaten importieren");
+  Meldung_anzeigen(state, cp("Prüfen"));
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].kind, testing_support::ShownBox::Kind::kNotice);
+  EXPECT_EQ(dialogs.shown[0].title, "Mitarbeiterdaten importieren");
+  EXPECT_EQ(dialogs.shown[0].text, "Prüfen");
+}
+
+TEST_F(MessagesTest, FatalMessageAddsFullStopEmptyLineAndClosingLine) {
+  const std::string folderMessage = cp(
+      "Der Ordner 'C:\\A' konnte nicht angelegt werden.\r\rMöglicherweise haben Sie keine "
+      "ausreichenden Zugriffsberechtigungen");
+  useLanguage(Language::DE);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Programm_beenden(state, folderMessage); }),
+            "Der Ordner 'C:\\A' konnte nicht angelegt werden.\n\nMöglicherweise haben Sie keine "
+            "ausreichenden Zugriffsberechtigungen.\n\nDas Programm wird beendet.");
+  useLanguage(Language::EN);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Programm_beenden(state, "Failed"); }),
+            "Failed.\n\nProgram will be closed.");
+  useLanguage(Language::FR);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Programm_beenden(state, cp("Échec")); }),
+            "Échec.\n\nLe programme va être fermé.");
+}
+
+TEST_F(MessagesTest, FatalMessageClosesTheFileChannel) {
+  folder.write("a.txt", "x");
+  state.Datei1.open(system, folder.file("a.txt"), hostfiles::Modus::Input);
+  endingNotice(dialogs, [&] { Programm_beenden(state, "x"); });
+  EXPECT_FALSE(state.Datei1.isOpen());
+}
+
+TEST_F(MessagesTest, ErrorReportHasSixLinesInEveryLanguage) {
+  const auto report = [&](Language language) {
+    useLanguage(language);
+    return endingNotice(dialogs, [&] {
+      Fehler_melden(state, "modPersonallader - Konfigdaten_lesen", RunTimeError(kFileNotFound));
+    });
+  };
+  EXPECT_EQ(report(Language::DE),
+            "Es ist folgender Fehler aufgetreten in Modul 'modPersonallader - "
+            "Konfigdaten_lesen':\n\nFehler Nr. 53\nDatei nicht gefunden\n\nDas Programm wird "
+            "beendet.");
+  EXPECT_EQ(report(Language::EN),
+            "The following error occurred in module 'modPersonallader - Konfigdaten_lesen':\n\n"
+            "Error Nr. 53\nFile not found\n\nProgram will be closed.");
+  EXPECT_EQ(report(Language::FR),
+            "L'erreur suivante est survenue au module « modPersonallader - Konfigdaten_lesen » "
+            ":\n\nErreur N° 53\nFichier introuvable\n\nLe programme va être fermé.");
+}
+
+TEST_F(MessagesTest, ErrorReportKeepsUmlautsOfTheContext) {
+  useLanguage(Language::DE);
+  EXPECT_EQ(endingNotice(dialogs,
+                         [&] {
+                           Fehler_melden(state, "modOrdner - Datenordner_auswählen",
+                                         RunTimeError(kOverflow));
+                         }),
+            "Es ist folgender Fehler aufgetreten in Modul 'modOrdner - "
+            "Datenordner_auswählen':\n\nFehler Nr. 6\nÜberlauf\n\nDas Programm wird beendet.");
+}
+
+TEST_F(MessagesTest, OtherLanguagesEndWithoutAnyMessage) {
+  useLanguage(Language::Other);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Programm_beenden(state, "x"); }), "");
+  EXPECT_EQ(endingNotice(dialogs, [&] { Fehler_melden(state, "m - p", RunTimeError(5)); }), "");
+  EXPECT_EQ(Name_zitieren(state, "D:\\Daten\\"), "");
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MessagesTest, GuardedReportsRunTimeErrorsAndPassesProgramEnds) {
+  useLanguage(Language::EN);
+  EXPECT_EQ(endingNotice(dialogs,
+                         [&] {
+                           guarded(state, "mod - Proc", []() -> int {
+                             throw RunTimeError(kTypeMismatch);
+                           });
+                         }),
+            "The following error occurred in module 'mod - Proc':\n\nError Nr. 13\nType "
+            "mismatch\n\nProgram will be closed.");
+  // A program end raised inside is not reported a second time.
+  EXPECT_EQ(endingNotice(dialogs,
+                         [&] { guarded(state, "mod - Proc", [&] { Programm_beenden(state, "a"); }); }),
+            "a.\n\nProgram will be closed.");
+  EXPECT_EQ(guarded(state, "mod - Proc", [] { return 7; }), 7);
+}
+
+TEST_F(MessagesTest, QuotingNames) {
+  const std::string s(1, platform::kSeparator);
+  const std::string daten = "D:" + s + "Daten";
+  useLanguage(Language::DE);
+  EXPECT_EQ(Name_zitieren(state, daten + s), "'" + daten + "'");
+  EXPECT_EQ(Name_zitieren(state, daten + s + s), "'" + daten + s + "'");
+  EXPECT_EQ(Name_zitieren(state, ""), "''");
+  useLanguage(Language::EN);
+  EXPECT_EQ(Name_zitieren(state, daten), "'" + daten + "'");
+  useLanguage(Language::FR);
+  EXPECT_EQ(Name_zitieren(state, daten + s), cp("« ") + daten + cp(" »"));
+}
+
+}  // namespace
+}  // namespace startup

@@ -1,0 +1,46 @@
+// A program state connected to a TestSystem and ScriptedDialogs, in a given language.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "startup/messages.h"
+#include "startup/program_state.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+#include "support/test_system.h"
+
+namespace testing_support {
+
+class StateTest : public ::testing::Test {
+ protected:
+  StateTest() { state.Region = system.region; }
+
+  void useLanguage(startup::Language language) {
+    state.Sprache = language;
+    state.Programmtitel = "Titel";
+  }
+
+  TestSystem system;
+  ScriptedDialogs dialogs;
+  startup::ProgramState state{system, dialogs};
+  TempFolder folder;
+};
+
+// Runs `body`, which must end the program, and gives the one notice it showed
+// (empty when it showed none).
+template <typename Body>
+std::string endingNotice(const ScriptedDialogs& dialogs, Body&& body) {
+  const std::size_t before = dialogs.shown.size();
+  try {
+    body();
+  } catch (const startup::ProgramEnd& end) {
+    EXPECT_EQ(end.status, startup::kFatalExitStatus);
+    if (dialogs.shown.size() == before) return "";
+    EXPECT_EQ(dialogs.shown.size(), before + 1);
+    return dialogs.shown.back().text;
+  }
+  ADD_FAILURE() << "the program did not end";
+  return "";
+}
+
+}  // namespace testing_support
