@@ -124,7 +124,7 @@ TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
 }
 
 TEST_F(FileChannelTest, KeysOutsideTheWrittenRangeAreRead) {
-  folder.write("keys.dat", std::string("\x01\x63\x64\x65", 4) + "\r\n" +
+  folder.write("keys.dat", std::string("\x01\x63\x65\x67", 4) + "\r\n" +
                                encodeLine(255, "xyz") + "\r\n");
   EXPECT_EQ(readLines("keys.dat"), (std::vector<std::string>{"abc", "xyz"}));
 }
