@@ -1,6 +1,5 @@
 #include "hostfiles/file_channel.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "hostfiles/scrambled_line.h"
@@ -56,30 +55,52 @@ bool FileChannel::atEnd() {
   return position_ == buffer_.size() && !fill();
 }
 
-std::string FileChannel::readLine() {
+namespace {
+
+// The first CR or LF in [from, to), or `to`.
+const char* findLineEnd(const char* from, const char* to) {
+  const void* lf = std::memchr(from, '\n', static_cast<std::size_t>(to - from));
+  const char* stop = lf != nullptr ? static_cast<const char*>(lf) : to;
+  const void* cr = std::memchr(from, '\r', static_cast<std::size_t>(stop - from));
+  return cr != nullptr ? static_cast<const char*>(cr) : stop;
+}
+
+}  // namespace
+
+std::string_view FileChannel::readLine() {
   if (atEnd()) throw RunTimeError(startup::kInputPastEndOfFile);
-  std::string line;
+  std::size_t searched = 0;  // bytes of the line known to hold no line end
   for (;;) {
     const char* start = buffer_.data() + position_;
     const char* end = buffer_.data() + buffer_.size();
-    const char* stop = std::find_if(start, end, [](char c) { return c == '\r' || c == '\n'; });
-    line.append(start, stop);
-    position_ += static_cast<std::size_t>(stop - start);
-    if (stop != end) break;
-    if (!fill()) return line;  // the last line has no line end
+    const char* stop = findLineEnd(start + searched, end);
+    searched = static_cast<std::size_t>(stop - start);
+    // A CR as the last byte read may be the first half of CR LF: read on.
+    const bool undecided = stop == end || (*stop == '\r' && stop + 1 == end);
+    if (undecided && fill()) continue;
+    const std::string_view line(start, searched);
+    position_ += searched;
+    if (stop != end) {
+      ++position_;
+      if (*stop == '\r' && position_ < buffer_.size() && buffer_[position_] == '\n') ++position_;
+    }
+    return line;
   }
-  const char ending = buffer_[position_++];
-  if (ending == '\r' && (position_ < buffer_.size() || fill()) && buffer_[position_] == '\n') {
-    ++position_;
-  }
-  return line;
 }
 
 void FileChannel::writeLine(std::string_view bytes) {
+  beginLine().append(bytes);
+  endLine();
+}
+
+std::string& FileChannel::beginLine() {
   if (!isOpenFor(Modus::Output) && !isOpenFor(Modus::Append)) {
     throw RunTimeError(startup::kBadFileNameOrNumber);
   }
-  buffer_.append(bytes);
+  return buffer_;
+}
+
+void FileChannel::endLine() {
   buffer_.append("\r\n");
   if (buffer_.size() >= kBufferSize) flush();
 }
@@ -154,7 +175,7 @@ void Datei_schliessen(startup::ProgramState& state) { state.Datei1.close(); }
 
 std::string LineIn(startup::ProgramState& state) {
   return startup::guarded(state, "modPersonallader - LineIn", [&] {
-    const std::string line = state.Datei1.readLine();
+    const std::string_view line = state.Datei1.readLine();
     if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
     if (line.empty()) throw RunTimeError(startup::kInvalidProcedureCall);
     return decodeLine(line);
@@ -163,9 +184,13 @@ std::string LineIn(startup::ProgramState& state) {
 
 void LineOut(startup::ProgramState& state, std::string_view Text) {
   startup::guarded(state, "modPersonallader - LineOut", [&] {
-    const std::string line = encodeLine(keyFromRandom(state.system->random()), Text);
-    if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
-    state.Datei1.writeLine(line);
+    // Only a text near the limit can give a line beyond it.
+    if (Text.size() >= kMaxLineLength && encodedLength(Text) > kMaxLineLength) {
+      throw RunTimeError(startup::kOverflow);
+    }
+    const unsigned char key = keyFromRandom(state.system->random());
+    appendEncodedLine(state.Datei1.beginLine(), key, Text);
+    state.Datei1.endLine();
   });
 }
 

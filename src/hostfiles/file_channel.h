@@ -34,10 +34,14 @@ class FileChannel {
 
   // True when no line is left to read. Raises a run-time error unless open for input.
   bool atEnd();
-  // The next line as it stands, without its line end.
-  std::string readLine();
+  // The next line as it stands, without its line end; valid until the next call.
+  std::string_view readLine();
   // Writes `bytes` followed by CR LF.
   void writeLine(std::string_view bytes);
+  // Writing a line in place: append its bytes to the buffer that beginLine()
+  // gives, then call endLine(), which adds CR LF.
+  std::string& beginLine();
+  void endLine();
 
   // Completes the file; raises a run-time error, with the old file kept, when
   // the new one cannot be completed. Closing a closed channel is harmless.
@@ -46,6 +50,7 @@ class FileChannel {
   void abandon() noexcept;
 
  private:
+  // Reads more of the file behind what is left from position_ on.
   bool fill();
   void flush();
 

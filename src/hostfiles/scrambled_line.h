@@ -24,7 +24,14 @@ unsigned char keyFromRandom(double random);
 // Plain characters below code 32 cannot be stored: they are dropped, and the
 // shift does not advance for them.
 std::string encodeLine(unsigned char key, std::string_view text);
+// The same, appended to `out`.
+void appendEncodedLine(std::string& out, unsigned char key, std::string_view text);
+// The length of the scrambled line of `text`, key character included.
+std::size_t encodedLength(std::string_view text);
 // `line` holds at least the key character.
 std::string decodeLine(std::string_view line);
+// True when `line` can be a scrambled line: a key character and at most
+// kMaxLineLength characters in all, none after the key below code 32.
+bool isScrambledLine(std::string_view line);
 
 }  // namespace hostfiles

@@ -71,13 +71,13 @@ TEST_F(FileChannelTest, ReadsEveryKindOfLineEnd) {
   ASSERT_TRUE(Datei_oeffnen(state, folder.file("ends.txt"), Modus::Input,
                             Fehlerbehandlung::ReportErrors));
   std::vector<std::string> lines;
-  while (!state.Datei1.atEnd()) lines.push_back(state.Datei1.readLine());
+  while (!state.Datei1.atEnd()) lines.emplace_back(state.Datei1.readLine());
   Datei_schliessen(state);
   EXPECT_EQ(lines, (std::vector<std::string>{"crlf", "lf", "cr", "last"}));
 
   Datei_oeffnen(state, folder.file("empty-lines.txt"), Modus::Input, Fehlerbehandlung::ReportErrors);
   lines.clear();
-  while (!state.Datei1.atEnd()) lines.push_back(state.Datei1.readLine());
+  while (!state.Datei1.atEnd()) lines.emplace_back(state.Datei1.readLine());
   Datei_schliessen(state);
   EXPECT_EQ(lines, (std::vector<std::string>{"", "", ""}));
 }

@@ -1,0 +1,115 @@
+// The system's active ANSI code page, converted by Windows itself through
+// UTF-16. UTF-8 is decoded by our own strict decoder, so that ill-formed input
+// gives the same "?" as on POSIX.
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "platform/codepage.h"
+#include "platform/utf8.h"
+
+namespace platform {
+
+namespace {
+
+bool isSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+bool isPair(std::wstring_view text, std::size_t i) {
+  return text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+}
+
+// No single-byte code page has characters beyond the Basic Multilingual Plane:
+// each becomes one "?", not one per surrogate.
+std::wstring withoutSurrogates(std::wstring_view text) {
+  std::wstring out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!isSurrogate(text[i])) {
+      out += text[i];
+      continue;
+    }
+    if (isPair(text, i)) ++i;
+    out += L'?';
+  }
+  return out;
+}
+
+int length(std::size_t size) {
+  return static_cast<int>(std::min<std::size_t>(size, std::numeric_limits<int>::max()));
+}
+
+// One byte per character, so that positions in the text stay where they were.
+std::array<char, 256> lowerCaseTable() {
+  std::array<char, 256> table{};
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const char byte = static_cast<char>(i);
+    table[i] = byte;
+    wchar_t upper = 0;
+    wchar_t lower = 0;
+    char back = 0;
+    BOOL lacking = FALSE;
+    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &upper, 1) == 1 &&
+        LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, &upper, 1, &lower, 1, nullptr,
+                      nullptr, 0) == 1 &&
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &lower, 1, &back, 1, nullptr, &lacking) ==
+            1 &&
+        !lacking) {
+      table[i] = back;
+    }
+  }
+  return table;
+}
+
+}  // namespace
+
+std::wstring codePageToUtf16(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = length(text.size());
+  std::wstring out(static_cast<std::size_t>(size), L'\0');
+  const int written = MultiByteToWideChar(CP_ACP, 0, text.data(), size, out.data(), size);
+  out.resize(static_cast<std::size_t>(written));
+  return out;
+}
+
+std::string utf16ToCodePage(std::wstring_view text) {
+  const std::wstring plain = withoutSurrogates(text);
+  if (plain.empty()) return {};
+  const int size = length(plain.size());
+  const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, plain.data(), size, nullptr,
+                                         0, "?", nullptr);
+  std::string out(static_cast<std::size_t>(needed), '\0');
+  const int written = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, plain.data(), size,
+                                          out.data(), needed, "?", nullptr);
+  out.resize(static_cast<std::size_t>(written));
+  return out;
+}
+
+std::string codePageToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 8);
+  // A single-byte code page yields no surrogates.
+  for (wchar_t c : codePageToUtf16(text)) utf8::append(out, static_cast<char32_t>(c));
+  return out;
+}
+
+std::string utf8ToCodePage(std::string_view text) {
+  std::wstring wide;
+  wide.reserve(text.size());
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const char32_t code = utf8::next(text, pos);
+    wide += code == utf8::kInvalid || code > 0xFFFF ? L'?' : static_cast<wchar_t>(code);
+  }
+  return utf16ToCodePage(wide);
+}
+
+std::string lowerCase(std::string_view text) {
+  static const std::array<char, 256> table = lowerCaseTable();
+  std::string out(text);
+  for (char& c : out) c = table[static_cast<unsigned char>(c)];
+  return out;
+}
+
+}  // namespace platform

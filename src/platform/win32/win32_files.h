@@ -1,0 +1,15 @@
+// Files on Windows; paths are UTF-16.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/system.h"
+
+namespace platform {
+
+std::unique_ptr<ReadFile> openWin32Read(const std::wstring& path);
+std::unique_ptr<WriteFile> openWin32Replace(const std::wstring& path);
+std::unique_ptr<WriteFile> openWin32Append(const std::wstring& path);
+
+}  // namespace platform
