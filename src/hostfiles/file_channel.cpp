@@ -69,23 +69,23 @@ const char* findLineEnd(const char* from, const char* to) {
 
 std::string_view FileChannel::readLine() {
   if (atEnd()) throw RunTimeError(startup::kInputPastEndOfFile);
-  std::size_t searched = 0;  // bytes of the line known to hold no line end
+  std::size_t length = 0;  // bytes from position_ on known to hold no line end
   for (;;) {
     const char* start = buffer_.data() + position_;
     const char* end = buffer_.data() + buffer_.size();
-    const char* stop = findLineEnd(start + searched, end);
-    searched = static_cast<std::size_t>(stop - start);
+    const char* stop = findLineEnd(start + length, end);
+    length = static_cast<std::size_t>(stop - start);
     // A CR as the last byte read may be the first half of CR LF: read on.
     const bool undecided = stop == end || (*stop == '\r' && stop + 1 == end);
-    if (undecided && fill()) continue;
-    const std::string_view line(start, searched);
-    position_ += searched;
-    if (stop != end) {
-      ++position_;
-      if (*stop == '\r' && position_ < buffer_.size() && buffer_[position_] == '\n') ++position_;
-    }
-    return line;
+    if (!undecided || !fill()) break;  // fill() moves the buffer but keeps position_ on the line
   }
+  const std::string_view line(buffer_.data() + position_, length);
+  position_ += length;
+  if (position_ < buffer_.size()) {
+    const char ending = buffer_[position_++];
+    if (ending == '\r' && position_ < buffer_.size() && buffer_[position_] == '\n') ++position_;
+  }
+  return line;
 }
 
 void FileChannel::writeLine(std::string_view bytes) {

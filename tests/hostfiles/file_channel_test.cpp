@@ -93,6 +93,16 @@ TEST_F(FileChannelTest, LineEndsSplitAcrossReadBuffersCountOnce) {
   Datei_schliessen(state);
 }
 
+TEST_F(FileChannelTest, PlainLinesLongerThanTheReadBufferComeWhole) {
+  const std::string longLine(200000, 'x');
+  folder.write("long.txt", longLine + "\r" + longLine);
+  Datei_oeffnen(state, folder.file("long.txt"), Modus::Input, Fehlerbehandlung::ReportErrors);
+  EXPECT_EQ(state.Datei1.readLine(), longLine);
+  EXPECT_EQ(state.Datei1.readLine(), longLine);
+  EXPECT_TRUE(state.Datei1.atEnd());
+  Datei_schliessen(state);
+}
+
 TEST_F(FileChannelTest, LinesUpToTheLimitReadBackAndLongerOnesAreErrors) {
   folder.write("limit.dat", std::string(kMaxLineLength, 'A') + "\r\n" +
                                 std::string(kMaxLineLength + 1, 'A') + "\r\n");
