@@ -82,8 +82,8 @@ int main(int argc, char** argv) {
   fs::remove(copy);
 
   std::printf("file: %.1f MB, %zu lines (%zu characters read back)\n", size, texts.size(), read);
-  std::printf("LineOut: %7.3f s  %8.1f MB/s  %5.2f x cat  %5.2f x cat+sync\n", write,
-              size / write, write / cat, write / catSync);
+  std::printf("LineOut: %7.3f s  %8.1f MB/s  %5.2f x cat  %5.2f x cat+sync\n", write, size / write,
+              write / cat, write / catSync);
   std::printf("LineIn:  %7.3f s  %8.1f MB/s  %5.2f x cat\n", readTime, size / readTime,
               readTime / cat);
   std::printf("cat:     %7.3f s  %8.1f MB/s\n", cat, size / cat);

@@ -136,8 +136,8 @@ void FileChannel::abandon() noexcept {
 namespace {
 
 std::string openFailureText(startup::Language language, const std::string& name, Modus mode) {
-  using startup::CR;
   using startup::cp;
+  using startup::CR;
   const bool input = mode == Modus::Input;
   switch (language) {
     case startup::Language::DE:

@@ -24,12 +24,20 @@ constexpr std::array<const char*, 12> kEnglishAbbreviations = {
 
 // Narrow regions first: "en_GB" must win over the fallback.
 constexpr Region kRegions[] = {
-    {"de", ',', '.', DateOrder::kDayMonthYear, '.',
-     {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
-      "Oktober", "November", "Dezember"},
+    {"de",
+     ',',
+     '.',
+     DateOrder::kDayMonthYear,
+     '.',
+     {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober",
+      "November", "Dezember"},
      {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"}},
     // French groups thousands with a no-break space.
-    {"fr", ',', '\xA0', DateOrder::kDayMonthYear, '/',
+    {"fr",
+     ',',
+     '\xA0',
+     DateOrder::kDayMonthYear,
+     '/',
      {"janvier", "février", "mars", "avril", "mai", "juin", "juillet", "août", "septembre",
       "octobre", "novembre", "décembre"},
      {"janv.", "févr.", "mars", "avr.", "mai", "juin", "juil.", "août", "sept.", "oct.", "nov.",

@@ -32,10 +32,10 @@ struct DateTime {
 };
 
 enum class PathKind {
-  kMissing,      // nothing there, or the path is empty or malformed
-  kFolder,       // an existing folder
-  kNormalFile,   // an existing file that is neither hidden nor a system file
-  kHiddenFile,   // an existing hidden or system file, or anything else that is no plain file
+  kMissing,     // nothing there, or the path is empty or malformed
+  kFolder,      // an existing folder
+  kNormalFile,  // an existing file that is neither hidden nor a system file
+  kHiddenFile,  // an existing hidden or system file, or anything else that is no plain file
 };
 
 // A file opened for reading from its start.

@@ -14,7 +14,7 @@ namespace startup {
 
 struct OpenFileRequest {
   std::string title;
-  std::string filter;       // display name and pattern separated by "|"
+  std::string filter;  // display name and pattern separated by "|"
   std::string startFolder;
   bool fileMustExist = true;
 };

@@ -22,7 +22,7 @@ std::string FormatDatumDS(int year, int month, int day) {
 
 std::string Zahl_formatieren(const ProgramState& state, std::string_view t) {
   const std::string zero = "000" + std::string(1, state.Region.decimalSeparator) + "0";
-  const auto number = readNumber(t, state.Region);  // blanks only: zero as well
+  const auto number = readNumber(t, state.Region);           // blanks only: zero as well
   if (!number || std::fabs(*number) > FLT_MAX) return zero;  // no single-precision number
   const auto value = static_cast<float>(*number);
   std::string formatted = formatTenths(value, 3, state.Region);

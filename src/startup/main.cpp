@@ -69,10 +69,9 @@ std::optional<SettingsLines> readSettingsLines(ProgramState& state, const std::s
 
 void Main(ProgramState& state) {
   guarded(state, "modPersonallader - Main", [&] {
-    state.Programmtitel =
-        pick(state.Sprache, "Mitarbeiterdaten importieren", "Import Employee Data",
-             "Import des Employés")
-            .value_or("");
+    state.Programmtitel = pick(state.Sprache, "Mitarbeiterdaten importieren",
+                               "Import Employee Data", "Import des Employés")
+                              .value_or("");
     state.Region = state.system->regionalSettings();
     state.Dezimaltrenner = formatTenths(1.1f, 1, state.Region).substr(1, 1);
     const platform::DateTime today = state.system->now();

@@ -110,8 +110,8 @@ std::optional<double> readNumber(std::string_view text, const platform::Regional
 std::string formatTenths(float value, int integerDigits, const platform::RegionalSettings& region) {
   // The shortest decimal form, d.ddddde±x, rounded in decimal.
   char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                    std::chars_format::scientific);
   const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
   const auto e = scientific.find('e');
   std::string digits;

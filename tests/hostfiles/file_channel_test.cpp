@@ -16,8 +16,8 @@ using testing_support::endingNotice;
 class FileChannelTest : public testing_support::StateTest {
  protected:
   void writeLines(const std::string& name, const std::vector<std::string>& texts) {
-    ASSERT_TRUE(Datei_oeffnen(state, folder.file(name), Modus::Output,
-                              Fehlerbehandlung::ReportErrors));
+    ASSERT_TRUE(
+        Datei_oeffnen(state, folder.file(name), Modus::Output, Fehlerbehandlung::ReportErrors));
     for (const auto& text : texts) LineOut(state, text);
     Datei_schliessen(state);
   }
@@ -68,14 +68,15 @@ TEST_F(FileChannelTest, TheSameTextIsStoredDifferentlyEachTime) {
 TEST_F(FileChannelTest, ReadsEveryKindOfLineEnd) {
   folder.write("ends.txt", "crlf\r\nlf\ncr\rlast");
   folder.write("empty-lines.txt", "\r\n\n\r");
-  ASSERT_TRUE(Datei_oeffnen(state, folder.file("ends.txt"), Modus::Input,
-                            Fehlerbehandlung::ReportErrors));
+  ASSERT_TRUE(
+      Datei_oeffnen(state, folder.file("ends.txt"), Modus::Input, Fehlerbehandlung::ReportErrors));
   std::vector<std::string> lines;
   while (!state.Datei1.atEnd()) lines.emplace_back(state.Datei1.readLine());
   Datei_schliessen(state);
   EXPECT_EQ(lines, (std::vector<std::string>{"crlf", "lf", "cr", "last"}));
 
-  Datei_oeffnen(state, folder.file("empty-lines.txt"), Modus::Input, Fehlerbehandlung::ReportErrors);
+  Datei_oeffnen(state, folder.file("empty-lines.txt"), Modus::Input,
+                Fehlerbehandlung::ReportErrors);
   lines.clear();
   while (!state.Datei1.atEnd()) lines.emplace_back(state.Datei1.readLine());
   Datei_schliessen(state);
@@ -134,15 +135,15 @@ TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
 }
 
 TEST_F(FileChannelTest, KeysOutsideTheWrittenRangeAreRead) {
-  folder.write("keys.dat", std::string("\x01\x63\x65\x67", 4) + "\r\n" +
-                               encodeLine(255, "xyz") + "\r\n");
+  folder.write("keys.dat",
+               std::string("\x01\x63\x65\x67", 4) + "\r\n" + encodeLine(255, "xyz") + "\r\n");
   EXPECT_EQ(readLines("keys.dat"), (std::vector<std::string>{"abc", "xyz"}));
 }
 
 TEST_F(FileChannelTest, AppendAddsLinesAtTheEnd) {
   writeLines("log.log", {"first"});
-  ASSERT_TRUE(Datei_oeffnen(state, folder.file("log.log"), Modus::Append,
-                            Fehlerbehandlung::IgnoreErrors));
+  ASSERT_TRUE(
+      Datei_oeffnen(state, folder.file("log.log"), Modus::Append, Fehlerbehandlung::IgnoreErrors));
   LineOut(state, "second");
   Datei_schliessen(state);
   EXPECT_EQ(readLines("log.log"), (std::vector<std::string>{"first", "second"}));
@@ -156,10 +157,10 @@ TEST_F(FileChannelTest, ClosingAClosedChannelIsHarmless) {
 
 TEST_F(FileChannelTest, OpeningWhileTheChannelIsInUseFails) {
   folder.write("a.txt", "x");
-  ASSERT_TRUE(Datei_oeffnen(state, folder.file("a.txt"), Modus::Input,
-                            Fehlerbehandlung::IgnoreErrors));
-  EXPECT_FALSE(Datei_oeffnen(state, folder.file("a.txt"), Modus::Input,
-                             Fehlerbehandlung::IgnoreErrors));
+  ASSERT_TRUE(
+      Datei_oeffnen(state, folder.file("a.txt"), Modus::Input, Fehlerbehandlung::IgnoreErrors));
+  EXPECT_FALSE(
+      Datei_oeffnen(state, folder.file("a.txt"), Modus::Input, Fehlerbehandlung::IgnoreErrors));
   EXPECT_FALSE(state.Datei1.isOpen());
   EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -234,11 +235,10 @@ TEST_P(OpenFailureTest, MessageNamesTheFileAndEndsTheProgram) {
   useLanguage(c.language);
   folder.makeFolder("sub");
   const std::string name = folder.file(c.mode == Modus::Input ? "missing.dat" : "sub");
-  EXPECT_EQ(endingNotice(dialogs,
-                         [&] {
-                           Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::ReportErrors);
-                         }),
-            c.language == Language::Other ? "" : c.before + testing_support::readable(name) + c.after);
+  EXPECT_EQ(
+      endingNotice(dialogs,
+                   [&] { Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::ReportErrors); }),
+      c.language == Language::Other ? "" : c.before + testing_support::readable(name) + c.after);
   const std::size_t shown = dialogs.shown.size();
   EXPECT_FALSE(Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::IgnoreErrors));
   EXPECT_EQ(dialogs.shown.size(), shown);

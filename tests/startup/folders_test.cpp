@@ -49,8 +49,7 @@ TEST_F(FoldersTest, CreatedFolderBecomesTheCurrentFolder) {
   useLanguage(Language::DE);
   Ordner_anlegen(state, folder.file("Backups") + platform::kSeparator);
   EXPECT_TRUE(Ordner_vorhanden(state, folder.file("Backups")));
-  EXPECT_EQ(std::filesystem::current_path(),
-            testing_support::nativePath(folder.file("Backups")));
+  EXPECT_EQ(std::filesystem::current_path(), testing_support::nativePath(folder.file("Backups")));
   EXPECT_TRUE(dialogs.shown.empty());
 }
 

@@ -82,8 +82,9 @@ TEST_F(MainTest, InstallationFolderBelowProgramFilesPrefersTheEnglishEdition) {
 TEST_F(MainTest, ReadsTheSettingsOfTheInstallation) {
   system.variables["ProgramFiles"] = folder.path();  // already ends with the separator
   folder.makeFolder("Zentavo Desk");
-  testing_support::writeFile(folder.path() + "Zentavo Desk" + S + "Zentavo.dat",
-            scrambled({"[Zentavo]", "data_pfad=D:\\Daten\\", "log_pfad=D:\\Logs\\"}));
+  testing_support::writeFile(
+      folder.path() + "Zentavo Desk" + S + "Zentavo.dat",
+      scrambled({"[Zentavo]", "data_pfad=D:\\Daten\\", "log_pfad=D:\\Logs\\"}));
   Main(state);
   EXPECT_EQ(state.Datenpfad, "D:\\Daten\\");
   EXPECT_EQ(state.Logpfad, "D:\\Logs\\");

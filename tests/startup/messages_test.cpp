@@ -22,9 +22,9 @@ TEST_F(MessagesTest, NoticeCarriesTheProgramTitle) {
 }
 
 TEST_F(MessagesTest, FatalMessageAddsFullStopEmptyLineAndClosingLine) {
-  const std::string folderMessage = cp(
-      "Der Ordner 'C:\\A' konnte nicht angelegt werden.\r\rMöglicherweise haben Sie keine "
-      "ausreichenden Zugriffsberechtigungen");
+  const std::string folderMessage =
+      cp("Der Ordner 'C:\\A' konnte nicht angelegt werden.\r\rMöglicherweise haben Sie keine "
+         "ausreichenden Zugriffsberechtigungen");
   useLanguage(Language::DE);
   EXPECT_EQ(endingNotice(dialogs, [&] { Programm_beenden(state, folderMessage); }),
             "Der Ordner 'C:\\A' konnte nicht angelegt werden.\n\nMöglicherweise haben Sie keine "
@@ -86,16 +86,16 @@ TEST_F(MessagesTest, GuardedReportsRunTimeErrorsAndPassesProgramEnds) {
   useLanguage(Language::EN);
   EXPECT_EQ(endingNotice(dialogs,
                          [&] {
-                           guarded(state, "mod - Proc", []() -> int {
-                             throw RunTimeError(kTypeMismatch);
-                           });
+                           guarded(state, "mod - Proc",
+                                   []() -> int { throw RunTimeError(kTypeMismatch); });
                          }),
             "The following error occurred in module 'mod - Proc':\n\nError Nr. 13\nType "
             "mismatch\n\nProgram will be closed.");
   // A program end raised inside is not reported a second time.
-  EXPECT_EQ(endingNotice(dialogs,
-                         [&] { guarded(state, "mod - Proc", [&] { Programm_beenden(state, "a"); }); }),
-            "a.\n\nProgram will be closed.");
+  EXPECT_EQ(
+      endingNotice(dialogs,
+                   [&] { guarded(state, "mod - Proc", [&] { Programm_beenden(state, "a"); }); }),
+      "a.\n\nProgram will be closed.");
   EXPECT_EQ(guarded(state, "mod - Proc", [] { return 7; }), 7);
 }
 

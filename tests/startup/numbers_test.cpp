@@ -22,8 +22,8 @@ TEST(ReadNumberTest, GermanSettings) {
 }
 
 TEST(ReadNumberTest, ThousandsSeparatorsOnlyBetweenGroupsOfThree) {
-  for (const char* text : {"2.5", "12.34", "1.2345", "1234.567", ".234", "1.", "1..234",
-                           "1.234.56"}) {
+  for (const char* text :
+       {"2.5", "12.34", "1.2345", "1234.567", ".234", "1.", "1..234", "1.234.56"}) {
     EXPECT_FALSE(readNumber(text, kGerman)) << text;
   }
   EXPECT_FALSE(readNumber("2,5", kEnglish));
@@ -33,7 +33,10 @@ TEST(ReadNumberTest, ThousandsSeparatorsOnlyBetweenGroupsOfThree) {
 
 TEST(ReadNumberTest, FrenchGroupsWithBlanks) {
   EXPECT_EQ(readNumber("1 234,5", kFrench), 1234.5);
-  EXPECT_EQ(readNumber("1\xA0" "234", kFrench), 1234);
+  EXPECT_EQ(readNumber("1\xA0"
+                       "234",
+                       kFrench),
+            1234);
   EXPECT_FALSE(readNumber("1 23", kFrench));
 }
 

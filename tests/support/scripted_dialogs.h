@@ -21,8 +21,8 @@ class ScriptedDialogs : public startup::Dialogs {
   // Answers, taken in order; a box without an answer left fails the test and
   // gets No, or a cancel.
   std::deque<bool> answers;
-  std::deque<std::string> folders;                   // code page; "" cancels
-  std::deque<std::optional<std::string>> files;      // code page; nothing cancels
+  std::deque<std::string> folders;               // code page; "" cancels
+  std::deque<std::optional<std::string>> files;  // code page; nothing cancels
   std::vector<ShownBox> shown;
   std::optional<startup::OpenFileRequest> lastFileRequest;
 

@@ -44,7 +44,8 @@ void writeFile(const std::string& path, const std::string& bytes) {
 
 TempFolder::TempFolder() {
   std::random_device random;
-  const fs::path folder = fs::temp_directory_path() / ("personallader-test-" + std::to_string(random()));
+  const fs::path folder =
+      fs::temp_directory_path() / ("personallader-test-" + std::to_string(random()));
   fs::create_directories(folder);
   path_ = codePagePath(fs::canonical(folder)) + platform::kSeparator;
 }
@@ -61,7 +62,9 @@ void TempFolder::write(const std::string& name, const std::string& bytes) const 
 
 std::string TempFolder::read(const std::string& name) const { return readFile(file(name)); }
 
-bool TempFolder::exists(const std::string& name) const { return fs::exists(nativePath(file(name))); }
+bool TempFolder::exists(const std::string& name) const {
+  return fs::exists(nativePath(file(name)));
+}
 
 void TempFolder::makeFolder(const std::string& name) const {
   fs::create_directory(nativePath(file(name)));
