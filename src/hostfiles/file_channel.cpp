@@ -37,6 +37,11 @@ bool FileChannel::open(platform::System& system, const std::string& path, Modus 
   return isOpen();
 }
 
+void FileChannel::requireMode(Modus mode) const {
+  if (!isOpen()) throw RunTimeError(startup::kBadFileNameOrNumber);
+  if (mode_ != mode) throw RunTimeError(startup::kBadFileMode);
+}
+
 bool FileChannel::fill() {
   if (exhausted_) return false;
   buffer_.erase(0, position_);
@@ -51,7 +56,7 @@ bool FileChannel::fill() {
 }
 
 bool FileChannel::atEnd() {
-  if (!isOpenFor(Modus::Input)) throw RunTimeError(startup::kBadFileNameOrNumber);
+  requireMode(Modus::Input);
   return position_ == buffer_.size() && !fill();
 }
 
@@ -94,9 +99,7 @@ void FileChannel::writeLine(std::string_view bytes) {
 }
 
 std::string& FileChannel::beginLine() {
-  if (!isOpenFor(Modus::Output) && !isOpenFor(Modus::Append)) {
-    throw RunTimeError(startup::kBadFileNameOrNumber);
-  }
+  requireMode(mode_ == Modus::Append ? Modus::Append : Modus::Output);
   return buffer_;
 }
 

@@ -50,6 +50,8 @@ class FileChannel {
   void abandon() noexcept;
 
  private:
+  // Raises a run-time error unless the channel is open in `mode`.
+  void requireMode(Modus mode) const;
   // Reads more of the file behind what is left from position_ on.
   bool fill();
   void flush();

@@ -132,6 +132,10 @@ TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
             lineErrorReport("modPersonallader - LineIn", 52, "Dateiname oder -nummer falsch"));
   EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, "x"); }),
             lineErrorReport("modPersonallader - LineOut", 52, "Dateiname oder -nummer falsch"));
+
+  Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
+  EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, "x"); }),
+            lineErrorReport("modPersonallader - LineOut", 54, "Dateimodus falsch"));
 }
 
 TEST_F(FileChannelTest, KeysOutsideTheWrittenRangeAreRead) {
