@@ -1,1 +1,131 @@
-// placeholder
+#include <gtest/gtest.h>
+
+#include "platform/codepage.h"
+#include "platform/system.h"
+#include "platform/wildcard.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::PathKind;
+using Names = std::vector<std::string>;
+
+constexpr fs::perms kWrite =
+    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+
+// A read-only file on Windows, a file without write permission on POSIX, for
+// as long as the test runs: Windows would not remove the temporary folder.
+class WriteProtection {
+ public:
+  explicit WriteProtection(const std::string& path) : path_(testing_support::nativePath(path)) {
+    fs::permissions(path_, kWrite, fs::perm_options::remove);
+  }
+  ~WriteProtection() { fs::permissions(path_, kWrite, fs::perm_options::add); }
+
+ private:
+  fs::path path_;
+};
+
+// Every byte value, line ends and the old end-of-file mark included.
+std::string allBytes(std::size_t size) {
+  std::string bytes(size, '\0');
+  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7);
+  return bytes;
+}
+
+class FilesTest : public ::testing::Test {
+ protected:
+  std::optional<std::string> readAll(const std::string& path) {
+    const auto file = system.openRead(path);
+    if (!file) return std::nullopt;
+    std::string bytes;
+    char buffer[4096];
+    while (const auto got = file->read(buffer, sizeof buffer)) {
+      if (*got == 0) return bytes;
+      bytes.append(buffer, *got);
+    }
+    return std::nullopt;
+  }
+
+  // Writes `bytes` through `file` and commits them.
+  static bool complete(std::unique_ptr<platform::WriteFile> file, const std::string& bytes) {
+    return file && file->write(bytes.data(), bytes.size()) && file->commit();
+  }
+
+  testing_support::TempFolder folder;
+  platform::System& system = platform::hostSystem();
+};
+
+TEST_F(FilesTest, ReadsEveryByteButNoFolder) {
+  const std::string bytes = allBytes(100'000);
+  folder.write("daten.dat", bytes);
+  folder.makeFolder("sub");
+  EXPECT_EQ(readAll(folder.file("daten.dat")), bytes);
+  EXPECT_EQ(system.openRead(folder.file("sub")), nullptr);
+  EXPECT_EQ(system.openRead(folder.path()), nullptr);
+  EXPECT_EQ(system.openRead(folder.file("fehlt.dat")), nullptr);
+}
+
+TEST_F(FilesTest, CommittedReplacementTakesTheTargetsPlace) {
+  const std::string target = platform::utf8ToCodePage("Bestände.dat");
+  folder.write(target, "alt\r\n");
+  auto file = system.openReplace(folder.file(target));
+  ASSERT_NE(file, nullptr);
+  EXPECT_TRUE(file->write("neu\r\n", 5));
+
+  EXPECT_EQ(folder.read(target), "alt\r\n");
+  const Names entries = folder.entries();
+  ASSERT_EQ(entries.size(), 2u);
+  const std::string& temporary = entries[0] == target ? entries[1] : entries[0];
+  EXPECT_FALSE(platform::matchesPattern(temporary, "*.dat")) << temporary;
+  EXPECT_FALSE(platform::matchesPattern(temporary, "*.log")) << temporary;
+
+  EXPECT_TRUE(file->commit());
+  EXPECT_EQ(folder.read(target), "neu\r\n");
+  EXPECT_EQ(system.pathKind(folder.file(target)), PathKind::kNormalFile);
+
+  EXPECT_TRUE(complete(system.openReplace(folder.file("neu.dat")), "eins"));
+  EXPECT_EQ(folder.read("neu.dat"), "eins");
+  EXPECT_EQ(system.pathKind(folder.file("neu.dat")), PathKind::kNormalFile);
+  EXPECT_EQ(folder.entries(), (Names{target, "neu.dat"}));
+}
+
+TEST_F(FilesTest, UncommittedReplacementLeavesTheOldFileAsItWas) {
+  const std::string old = allBytes(70'000);
+  folder.write("ziel.dat", old);
+  {
+    auto file = system.openReplace(folder.file("ziel.dat"));
+    ASSERT_NE(file, nullptr);
+    EXPECT_TRUE(file->write("neu", 3));
+  }
+  EXPECT_EQ(folder.read("ziel.dat"), old);
+  EXPECT_EQ(folder.entries(), Names{"ziel.dat"});
+}
+
+TEST_F(FilesTest, RefusesToWriteProtectedTargetsFoldersAndMissingFolders) {
+  folder.write("schutz.dat", "alt");
+  {
+    const WriteProtection protection(folder.file("schutz.dat"));
+    EXPECT_EQ(system.openReplace(folder.file("schutz.dat")), nullptr);
+    EXPECT_EQ(system.openAppend(folder.file("schutz.dat")), nullptr);
+  }
+  EXPECT_EQ(folder.read("schutz.dat"), "alt");
+
+  folder.makeFolder("sub");
+  EXPECT_EQ(system.openReplace(folder.file("sub")), nullptr);
+  EXPECT_EQ(system.openAppend(folder.file("sub")), nullptr);
+  const std::string inMissingFolder = folder.file("fehlt") + platform::kSeparator + "neu.dat";
+  EXPECT_EQ(system.openReplace(inMissingFolder), nullptr);
+  EXPECT_EQ(system.openAppend(inMissingFolder), nullptr);
+  EXPECT_EQ(folder.entries(), (Names{"schutz.dat", "sub"}));
+}
+
+TEST_F(FilesTest, AppendingCreatesThenExtends) {
+  EXPECT_TRUE(complete(system.openAppend(folder.file("buch.log")), "eins\r\n"));
+  EXPECT_TRUE(complete(system.openAppend(folder.file("buch.log")), "zwei\r\n"));
+  EXPECT_EQ(folder.read("buch.log"), "eins\r\nzwei\r\n");
+  EXPECT_EQ(system.pathKind(folder.file("buch.log")), PathKind::kNormalFile);
+}
+
+}  // namespace

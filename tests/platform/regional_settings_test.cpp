@@ -1,1 +1,116 @@
-// placeholder
+#include "platform/regional_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/codepage.h"
+#include "platform/system.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+using platform::DateOrder;
+using platform::RegionalSettings;
+using platform::regionalSettingsFor;
+using platform::utf8ToCodePage;
+
+// Sets or, with nullptr, removes a variable of the process environment.
+void setVariable(const char* name, const char* utf8Value) {
+#ifdef _WIN32
+  const std::wstring value = utf8Value ? platform::codePageToUtf16(utf8ToCodePage(utf8Value)) : L"";
+  SetEnvironmentVariableW(platform::codePageToUtf16(name).c_str(),
+                          utf8Value ? value.c_str() : nullptr);
+#else
+  if (utf8Value) {
+    setenv(name, utf8Value, 1);
+  } else {
+    unsetenv(name);
+  }
+#endif
+}
+
+TEST(RegionalSettingsTest, BuiltInRecordsOfTheKnownLocales) {
+  struct Expected {
+    const char* locale;
+    char decimal;
+    char thousands;
+    DateOrder order;
+    char dateSeparator;
+    const char* march;  // UTF-8
+  };
+  const Expected cases[] = {
+      {"de_DE.UTF-8", ',', '.', DateOrder::kDayMonthYear, '.', "März"},
+      {"fr_FR.UTF-8", ',', '\xA0', DateOrder::kDayMonthYear, '/', "mars"},
+      {"en_GB.UTF-8", '.', ',', DateOrder::kDayMonthYear, '/', "March"},
+      {"en_US.UTF-8", '.', ',', DateOrder::kMonthDayYear, '/', "March"},
+      {"C", '.', ',', DateOrder::kMonthDayYear, '/', "March"},
+      {"sv_SE.UTF-8", '.', ',', DateOrder::kMonthDayYear, '/', "March"},
+  };
+  for (const Expected& expected : cases) {
+    SCOPED_TRACE(expected.locale);
+    const RegionalSettings settings = regionalSettingsFor(expected.locale);
+    EXPECT_EQ(settings.decimalSeparator, expected.decimal);
+    EXPECT_EQ(settings.thousandsSeparator, expected.thousands);
+    EXPECT_EQ(settings.dateOrder, expected.order);
+    EXPECT_EQ(settings.dateSeparator, expected.dateSeparator);
+    EXPECT_EQ(settings.monthNames[2], utf8ToCodePage(expected.march));
+  }
+  EXPECT_EQ(regionalSettingsFor("fr_CH").monthAbbreviations[1], utf8ToCodePage("févr."));
+}
+
+#ifdef _WIN32
+// Wine takes the user's locale from LC_ALL or LANG; tools/wine-run sets German
+// unless told otherwise.
+TEST(RegionalSettingsTest, HostFollowsTheUsersLocale) {
+  const char* lcAll = std::getenv("LC_ALL");
+  const char* lang = std::getenv("LANG");
+  const std::string locale = lcAll && *lcAll ? lcAll : lang ? lang : "";
+  const RegionalSettings host = platform::hostSystem().regionalSettings();
+  if (locale.starts_with("de")) {
+    EXPECT_EQ(host.decimalSeparator, ',');
+    EXPECT_EQ(host.thousandsSeparator, '.');
+    EXPECT_EQ(host.dateOrder, DateOrder::kDayMonthYear);
+    EXPECT_EQ(host.dateSeparator, '.');
+    EXPECT_EQ(host.monthNames, regionalSettingsFor("de").monthNames);
+  } else if (locale.starts_with("en")) {
+    EXPECT_EQ(host.decimalSeparator, '.');
+    EXPECT_EQ(host.monthNames, regionalSettingsFor("en").monthNames);
+  } else {
+    GTEST_SKIP() << "neither German nor English: " << locale;
+  }
+}
+#else
+TEST(RegionalSettingsTest, HostFollowsTheEnvironment) {
+  const char* saved = std::getenv("LC_ALL");
+  const std::optional<std::string> lcAll = saved ? std::optional<std::string>(saved) : std::nullopt;
+  setVariable("LC_ALL", "de_DE.UTF-8");
+  const RegionalSettings german = platform::hostSystem().regionalSettings();
+  setVariable("LC_ALL", "en_US.UTF-8");
+  const RegionalSettings american = platform::hostSystem().regionalSettings();
+  setVariable("LC_ALL", lcAll ? lcAll->c_str() : nullptr);
+
+  EXPECT_EQ(german.decimalSeparator, ',');
+  EXPECT_EQ(german.monthNames, regionalSettingsFor("de").monthNames);
+  EXPECT_EQ(american.decimalSeparator, '.');
+  EXPECT_EQ(american.dateOrder, DateOrder::kMonthDayYear);
+}
+#endif
+
+TEST(PlatformEnvironmentTest, TellsUnsetFromEmptyAndConvertsToTheCodePage) {
+  const std::string longValue(300, 'x');
+  setVariable("PERSONALLADER_TEST_EMPTY", "");
+  setVariable("PERSONALLADER_TEST_UNSET", nullptr);
+  setVariable("PERSONALLADER_TEST_NAME", "Müller");
+  setVariable("PERSONALLADER_TEST_LONG", longValue.c_str());
+  platform::System& system = platform::hostSystem();
+  EXPECT_EQ(system.environment("PERSONALLADER_TEST_EMPTY"), "");
+  EXPECT_EQ(system.environment("PERSONALLADER_TEST_UNSET"), std::nullopt);
+  EXPECT_EQ(system.environment("PERSONALLADER_TEST_NAME"), utf8ToCodePage("Müller"));
+  EXPECT_EQ(system.environment("PERSONALLADER_TEST_LONG"), longValue);
+}
+
+}  // namespace

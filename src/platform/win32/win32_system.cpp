@@ -75,15 +75,15 @@ bool isDateField(wchar_t c) { return c == L'd' || c == L'M' || c == L'y'; }
 // "yyyy-MM-dd"; text in single quotes is literal.
 void readShortDate(std::wstring_view format, RegionalSettings& settings) {
   std::wstring fields;
-  std::wstring separators;
+  std::wstring afterFirstField;
   bool quoted = false;
   for (wchar_t c : format) {
     if (c == L'\'') {
       quoted = !quoted;
     } else if (!quoted && isDateField(c)) {
       if (fields.find(c) == std::wstring::npos) fields += c;
-    } else if (fields.size() == 1 && separators.empty()) {
-      separators += c;
+    } else if (fields.size() == 1 && afterFirstField.empty()) {
+      afterFirstField += c;
     }
   }
   if (!fields.empty() && fields.front() == L'y') {
@@ -93,7 +93,7 @@ void readShortDate(std::wstring_view format, RegionalSettings& settings) {
   } else {
     settings.dateOrder = DateOrder::kMonthDayYear;
   }
-  settings.dateSeparator = separator(separators).value_or(settings.dateSeparator);
+  settings.dateSeparator = separator(afterFirstField).value_or(settings.dateSeparator);
 }
 
 class Win32System final : public System {
