@@ -8,6 +8,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// after windows.h
+#include <shellapi.h>
 #endif
 
 #include "planner_file_tool.h"

@@ -231,6 +231,12 @@ struct OpenFailure {
   std::string before, after;  // around the file name
 };
 
+void PrintTo(const OpenFailure& c, std::ostream* out) {
+  static const char* const kLanguages[] = {"DE", "EN", "FR", "Other"};
+  static const char* const kModes[] = {"Input", "Output", "Append"};
+  *out << kLanguages[static_cast<int>(c.language)] << " " << kModes[static_cast<int>(c.mode)];
+}
+
 class OpenFailureTest : public FileChannelTest,
                         public ::testing::WithParamInterface<OpenFailure> {};
 

@@ -20,6 +20,10 @@ struct Formatted {
   const char* expected;
 };
 
+void PrintTo(const Formatted& f, std::ostream* out) {
+  *out << f.locale << " \"" << f.input << "\"";
+}
+
 class ZahlFormatierenTest : public testing_support::StateTest,
                             public ::testing::WithParamInterface<Formatted> {};
 
