@@ -8,11 +8,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
-#include <random>
 
 #include "platform/codepage.h"
 #include "platform/posix/posix_files.h"
 #include "platform/system.h"
+#include "platform/unseeded_random.h"
 #include "platform/wildcard.h"
 
 namespace platform {
@@ -110,8 +110,7 @@ class PosixSystem final : public System {
             local.tm_hour,        local.tm_min,     local.tm_sec};
   }
 
-  // 53 random bits: exactly representable, never 1.
-  double random() override { return static_cast<double>(generator_() >> 11) * 0x1.0p-53; }
+  double random() override { return random_.next(); }
 
   RegionalSettings regionalSettings() override {
     RegionalSettings settings = regionalSettingsFor(localeName("LC_NUMERIC"));
@@ -124,7 +123,7 @@ class PosixSystem final : public System {
   }
 
  private:
-  std::mt19937_64 generator_;  // default seed: the sequence is the same every run
+  UnseededRandom random_;
 };
 
 }  // namespace

@@ -2,11 +2,11 @@
 // converted to UTF-16 at this boundary, and only the W functions are called.
 #include <windows.h>
 
-#include <random>
 #include <string_view>
 
 #include "platform/codepage.h"
 #include "platform/system.h"
+#include "platform/unseeded_random.h"
 #include "platform/wildcard.h"
 #include "platform/win32/win32_files.h"
 
@@ -189,8 +189,7 @@ class Win32System final : public System {
     return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
   }
 
-  // 53 random bits: exactly representable, never 1.
-  double random() override { return static_cast<double>(generator_() >> 11) * 0x1.0p-53; }
+  double random() override { return random_.next(); }
 
   RegionalSettings regionalSettings() override {
     RegionalSettings settings;
@@ -205,7 +204,7 @@ class Win32System final : public System {
   }
 
  private:
-  std::mt19937_64 generator_;  // default seed: the sequence is the same every run
+  UnseededRandom random_;
 };
 
 }  // namespace
