@@ -1,0 +1,18 @@
+// The planner's configuration data file "Konfigdaten.dat" in the data folder:
+// its section headers, the settings line and the list of administrators.
+#pragma once
+
+#include "startup/program_state.h"
+
+namespace hostfiles {
+
+// Checks the headers, keeps the settings line in Settings_Zeile and sets
+// Adminstatus (2 when the user counts as an administrator, else 0). Ends the
+// program with a message when the file is missing or damaged.
+void Konfigdaten_lesen(startup::ProgramState& state);
+
+// Rewrites the file with Settings_Zeile after each "[Settings]" line, every
+// other line kept in its order. A failure leaves the old file as it was.
+void Konfigdaten_schreiben(startup::ProgramState& state);
+
+}  // namespace hostfiles
