@@ -27,6 +27,11 @@ class Dialogs {
   virtual void notice(const std::string& title, const std::string& text) = 0;
   // Shows `text` with Yes and No (No the default) and the question icon; true for Yes.
   virtual bool question(const std::string& title, const std::string& text) = 0;
+  // The question before existing data are overwritten: a question like any
+  // other, which batch use answers by its own flag rather than with the faults.
+  virtual bool askOverwrite(const std::string& title, const std::string& text) {
+    return question(title, text);
+  }
   // The folder the user picked, or the empty text when he cancelled. A drive
   // root ends with the separator, any other folder does not.
   virtual std::string browseForFolder(std::intptr_t ownerWindow,

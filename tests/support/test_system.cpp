@@ -42,6 +42,7 @@ platform::PathKind TestSystem::pathKind(const std::string& path) { return host_.
 
 std::optional<std::vector<std::string>> TestSystem::listFiles(const std::string& folder,
                                                               const std::string& pattern) {
+  if (!unreadableFolder.empty() && folder == unreadableFolder) return std::nullopt;
   return host_.listFiles(folder, pattern);
 }
 

@@ -24,6 +24,8 @@ class TestSystem : public platform::System {
   bool refuseWrites = false;
   // Each file opened for writing fails once this many bytes have been written to it.
   std::optional<std::size_t> writeFailsAfter;
+  // Listing this folder fails as for a folder that cannot be read.
+  std::string unreadableFolder;
 
   std::optional<std::string> environment(const std::string& name) override;
   std::string executableFolder() override { return ownFolder; }

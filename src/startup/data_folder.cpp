@@ -1,0 +1,86 @@
+#include "startup/data_folder.h"
+
+#include "platform/codepage.h"
+#include "startup/folders.h"
+#include "startup/messages.h"
+
+namespace startup {
+
+namespace {
+
+const std::string kSeparator(1, platform::kSeparator);
+
+bool endsWithLower(const std::string& path, const std::string& suffix) {
+  return path.size() >= suffix.size() &&
+         platform::lowerCase(path.substr(path.size() - suffix.size())) == suffix;
+}
+
+// A planner subfolder ("backups", "inifiles", "logs") of a data folder.
+bool isPlannerSubfolder(const std::string& path) {
+  for (const char* sub : {"backups", "inifiles", "logs"}) {
+    if (endsWithLower(path, "data" + kSeparator + sub + kSeparator)) return true;
+  }
+  return false;
+}
+
+// Descends into "Data", or into the language's default folder and its "Data".
+void descendToData(ProgramState& state) {
+  if (Ordner_vorhanden(state, state.Datenpfad + "Data")) {
+    state.Datenpfad += "Data" + kSeparator;
+    return;
+  }
+  const auto defaultFolder = pick(state.Sprache, "ZentavoDaten", "ZentavoData", "ZentavoBureau");
+  if (!defaultFolder || !Ordner_vorhanden(state, state.Datenpfad + *defaultFolder)) return;
+  state.Datenpfad += *defaultFolder + kSeparator;
+  if (!holdsPlannerData(state, state.Datenpfad) &&
+      Ordner_vorhanden(state, state.Datenpfad + "Data")) {
+    state.Datenpfad += "Data" + kSeparator;
+  }
+}
+
+std::optional<std::string> noAccessText(Language language, const std::string& q) {
+  switch (language) {
+    case Language::DE:
+      return "Auf " + q +
+             cp(" kann nicht zugegriffen werden. Bitte wählen Sie einen anderen Ordner.");
+    case Language::EN:
+      return "No access to " + q + ". Choose another folder.";
+    case Language::FR:
+      return cp("Accès impossible à ") + q + ". Choisissez un autre dossier.";
+    case Language::Other:
+      break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool holdsPlannerData(ProgramState& state, const std::string& folder) {
+  const auto names = state.system->listFiles(folder, "*Data.dat");
+  if (!names) throw RunTimeError(kBadFileNameOrNumber);
+  return !names->empty();
+}
+
+bool Datenordner_auswählen(ProgramState& state, std::intptr_t ownerWindow) {
+  return guarded(state, "modOrdner - Datenordner_auswählen", [&] {
+    state.Datenpfad = BrowseForFolder(state, ownerWindow);
+    if (state.Datenpfad.empty()) return false;
+    if (state.Datenpfad.back() != platform::kSeparator) state.Datenpfad += kSeparator;
+    if (isPlannerSubfolder(state.Datenpfad)) state.Datenpfad = ParentDir(state.Datenpfad);
+    try {
+      if (!holdsPlannerData(state, state.Datenpfad) &&
+          !endsWithLower(state.Datenpfad, kSeparator + "data" + kSeparator)) {
+        descendToData(state);
+      }
+    } catch (const RunTimeError& error) {
+      if (error.number() != kBadFileNameOrNumber) throw;
+      const auto text = noAccessText(state.Sprache, Name_zitieren(state, state.Datenpfad));
+      if (text) Meldung_anzeigen(state, *text);
+      state.Datenpfad.clear();
+      return false;
+    }
+    return true;
+  });
+}
+
+}  // namespace startup
