@@ -1,0 +1,98 @@
+// Wizard step 4: the import of the checked rows into the planner's employee data.
+#include <string_view>
+
+#include "hostfiles/backup.h"
+#include "hostfiles/configuration_data.h"
+#include "hostfiles/employee_data.h"
+#include "hostfiles/log_book.h"
+#include "startup/messages.h"
+#include "wizard/wizard_window.h"
+
+namespace wizard {
+
+namespace {
+
+using startup::pick;
+
+// The fraction flag: character 30 of the settings line.
+constexpr std::size_t kFractionFlag = 29;
+
+// The last characters of the vacation values that the flag looks at; rows
+// without a first entitlement (text rows) have none.
+std::string lastDigits(const importfile::ImportRow& row) {
+  std::string digits;
+  for (const std::string* value :
+       {&row.Urlaubsanspruch1, &row.Urlaubsanspruch2, &row.Urlaubsanspruch3, &row.Urlaubsanspruch4,
+        &row.Sonderurlaub}) {
+    if (!value->empty()) digits += value->back();
+  }
+  return digits;
+}
+
+// True when a row (text rows left out) has a value ending in one of `digits`.
+bool anyValueEndsIn(const importfile::ImportRows& rows, std::string_view digits) {
+  for (const auto& row : rows) {
+    if (row.Urlaubsanspruch1.empty()) continue;
+    if (lastDigits(row).find_first_of(digits) != std::string::npos) return true;
+  }
+  return false;
+}
+
+bool askOverwrite(startup::ProgramState& state) {
+  const auto text =
+      pick(state.Sprache,
+           "Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu importierenden "
+           "Mitarbeiterdaten überschrieben.\r\rMöchten Sie fortsetzen?",
+           "Employee data already exist. Existing data will be overwritten by the import "
+           "data.\r\rDo you want to continue?",
+           "Des employés sont déjà déclarés. L'import effacera toutes les données existantes avant "
+           "d'ajouter les nouveaux employés.\r\rVoulez-vous continuer ?");
+  return !text || state.dialogs->askOverwrite(state.Programmtitel, *text);
+}
+
+}  // namespace
+
+void frmPersonallader::Mitarbeiterdaten_importieren() {
+  startup::guarded(state_, "frmPersonallader - Mitarbeiterdaten_importieren", [&] {
+    hostfiles::Mitarbeiterdaten_lesen(state_);
+    if (state_.Mitarbeiter_Name.front() != "NoNames" && !askOverwrite(state_)) return;
+    if (!hostfiles::Backup_erstellen(state_, "A")) {
+      startup::Programm_beenden(state_,
+                                pick(state_.Sprache,
+                                     "Backup vor Importieren der Mitarbeiterdaten konnte nicht "
+                                     "erstellt werden",
+                                     "Backup before importing employee data failed",
+                                     "La sauvegarde avant l'import a échoué")
+                                    .value_or(""));
+    }
+    hostfiles::writeEmployeeData(state_);
+    if (const auto text = pick(state_.Sprache, "Mitarbeiterdaten erfolgreich importiert",
+                               "Data successfully imported", "Données importées correctement")) {
+      startup::Meldung_anzeigen(state_, *text);
+    }
+    hostfiles::Logbuch_ergänzen(state_, 2,
+                                pick(state_.Sprache, "Mitarbeiterdaten importiert",
+                                     "Import employee data", "Import des Employés")
+                                    .value_or(""));
+    completeStep(4);
+    raiseFractionFlag();
+  });
+}
+
+// Values with tenths tell the planner to show fractions: ",5" raises the flag
+// to "1", any other tenth to "2"; it is never lowered.
+void frmPersonallader::raiseFractionFlag() {
+  std::string& settings = state_.Settings_Zeile;
+  if (settings.size() <= kFractionFlag) return;
+  if (settings[kFractionFlag] == '0' && anyValueEndsIn(state_.ImportRows, "5")) {
+    settings[kFractionFlag] = '1';
+    hostfiles::Konfigdaten_schreiben(state_);
+  }
+  const char flag = settings[kFractionFlag];
+  if ((flag == '0' || flag == '1') && anyValueEndsIn(state_.ImportRows, "12346789")) {
+    settings[kFractionFlag] = '2';
+    hostfiles::Konfigdaten_schreiben(state_);
+  }
+}
+
+}  // namespace wizard

@@ -1,0 +1,140 @@
+#include "wizard/wizard_window.h"
+
+#include "importfile/import_check.h"
+#include "startup/data_folder.h"
+#include "startup/folders.h"
+#include "startup/messages.h"
+#include "wizard/captions.h"
+
+namespace wizard {
+
+using startup::Language;
+
+frmPersonallader::frmPersonallader(startup::ProgramState& state) : state_(state) {
+  for (int n = 1; n <= 4; ++n) {
+    fraRahmen(n).rect = frameRect(n);
+    cmdAuswahl(n).rect = kStepButtonRect;
+    imgIcon(n).rect = kStepPictureRect;
+  }
+  cmdAuswahl(5).rect = kCloseButtonRect;
+  setCaptions();
+}
+
+void frmPersonallader::setCaptions() {
+  const Captions captions = captionsFor(state_.Sprache);
+  for (int n = 1; n <= 4; ++n) fraRahmen(n).Caption = captions.frames[n - 1];
+  for (int i = 1; i <= 5; ++i) cmdAuswahl(i).Caption = captions.buttons[i - 1];
+}
+
+void frmPersonallader::setPicture(int step, Bild picture) {
+  imgIcon(step).picture = picture;
+  if (onChange) onChange({ControlKind::Picture, step});
+}
+
+void frmPersonallader::setButton(int index, bool enabled) {
+  cmdAuswahl(index).Enabled = enabled;
+  if (onChange) onChange({ControlKind::Button, index});
+}
+
+void frmPersonallader::setFrame(int step, bool enabled) {
+  fraRahmen(step).Enabled = enabled;
+  if (onChange) onChange({ControlKind::Frame, step});
+}
+
+void frmPersonallader::Form_Load() {
+  startup::guarded(state_, "frmPersonallader - Form_Load", [&] {
+    Caption = state_.Programmtitel;
+    if (state_.Sprache == Language::FR) {
+      width += kFrenchWidening;
+      for (int n = 1; n <= 4; ++n) fraRahmen(n).rect.width += kFrenchWidening;
+      for (int i = 1; i <= 5; ++i) cmdAuswahl(i).rect.width += kFrenchWidening;
+    }
+    setPicture(1, Bild::Pfeil);
+    for (int step = 2; step <= 4; ++step) {
+      setFrame(step, false);
+      setPicture(step, Bild::Inaktiv);
+      setButton(step, false);
+    }
+    // A data folder from the planner's settings that cannot be read opens step 1 too.
+    bool planned = false;
+    try {
+      planned = !state_.Datenpfad.empty() && startup::holdsPlannerData(state_, state_.Datenpfad);
+    } catch (const startup::RunTimeError&) {
+    }
+    if (planned) Datenordner_checken();
+  });
+}
+
+void frmPersonallader::cmdAuswahl_Click(int index) {
+  switch (index) {
+    case 1:
+      if (startup::Datenordner_auswählen(state_, hWnd)) Datenordner_checken();
+      break;
+    case 2:
+      Importdatei_auswählen();
+      break;
+    case 3:
+      importfile::Importdatei_checken(state_, [&] { completeStep(3); });
+      break;
+    case 4:
+      Mitarbeiterdaten_importieren();
+      break;
+    case 5:
+      unloaded = true;
+      break;
+    default:
+      break;
+  }
+}
+
+void frmPersonallader::completeStep(int finished) {
+  setPicture(finished, Bild::OK);
+  setButton(finished, false);
+  if (finished == 4) return;
+  setFrame(finished + 1, true);
+  setPicture(finished + 1, Bild::Pfeil);
+  setButton(finished + 1, true);
+}
+
+void frmPersonallader::Datenordner_checken() {
+  startup::guarded(state_, "frmPersonallader - Datenordner_checken", [&] {
+    if (!startup::holdsPlannerData(state_, state_.Datenpfad)) {
+      const std::string q = startup::Name_zitieren(state_, state_.Datenpfad);
+      const auto text = startup::pick(state_.Sprache, "Im Ordner ", "No data found in folder ",
+                                      "Aucune donnée trouvée dans le dossier ");
+      const auto tail =
+          startup::pick(state_.Sprache, " wurden keine Zentavo-Daten gefunden.", ".", ".");
+      if (text) startup::Meldung_anzeigen(state_, *text + q + *tail);
+      return;
+    }
+    if (state_.Logpfad.empty()) state_.Logpfad = state_.Datenpfad + "Logs" + platform::kSeparator;
+    if (!startup::Ordner_vorhanden(state_, state_.Logpfad)) state_.Logpfad.clear();
+    completeStep(1);
+  });
+}
+
+bool frmPersonallader::Importdatei_auswählen() {
+  return startup::guarded(state_, "frmPersonallader - Importdatei_auswählen", [&] {
+    if (state_.Importordner.empty()) state_.Importordner = state_.system->executableFolder();
+    startup::OpenFileRequest request;
+    request.title = state_.Programmtitel + " - " +
+                    startup::pick(state_.Sprache, "Importdatei auswählen", "Select Import File",
+                                  "Sélection du Fichier d'Import")
+                        .value_or("");
+    request.filter = startup::pick(state_.Sprache, "CSV (Trennzeichen-getrennt) (*.csv)|*.csv",
+                                   "CSV (Comma delimited) (*.csv)|*.csv",
+                                   "CSV (Séparé par des virgules) (*.csv)|*.csv")
+                         .value_or("");
+    request.startFolder = state_.Importordner;
+    request.fileMustExist = true;
+    const auto chosen = state_.dialogs->openFile(request);
+    if (!chosen) return false;
+    state_.Importdatei = *chosen;
+    state_.Importordner = startup::ParentDir(state_.Importdatei);
+    if (state_.Importdatei.empty()) return false;
+    completeStep(2);
+    return true;
+  });
+}
+
+}  // namespace wizard

@@ -1,0 +1,87 @@
+// The wizard window frmPersonallader without any drawing: its controls, their
+// states and captions, and the step procedures that its five buttons run.
+//
+// The Win32 window and the terminal front-end draw this model and pass the
+// clicks on; tests drive it directly.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "startup/program_state.h"
+#include "wizard/window_layout.h"
+
+namespace wizard {
+
+// The three step pictures, copied from the hidden templates imgInaktiv,
+// imgPfeil and imgOK.
+enum class Bild { Inaktiv, Pfeil, OK };
+
+struct Frame {
+  bool Enabled = true;
+  std::string Caption;
+  Rect rect;
+};
+
+struct Button {
+  bool Enabled = true;
+  std::string Caption;
+  Rect rect;  // step buttons: inside their frame
+};
+
+struct Picture {
+  Bild picture = Bild::Inaktiv;
+  Rect rect;  // inside its frame
+};
+
+// Which control changed; the index counts from 1 as the control arrays do.
+enum class ControlKind { Frame, Button, Picture };
+struct ControlChange {
+  ControlKind kind;
+  int index;
+  bool operator==(const ControlChange&) const = default;
+};
+
+class frmPersonallader {
+ public:
+  explicit frmPersonallader(startup::ProgramState& state);
+
+  // Set by the front-end: the owner of the folder dialog, and who is told of
+  // every change of a control, in order, while a step runs.
+  std::intptr_t hWnd = 0;
+  std::function<void(const ControlChange&)> onChange;
+
+  std::string Caption;  // the window title
+  int width = kClientWidth;
+  int height = kClientHeight;
+  bool unloaded = false;  // closed with the close button
+
+  Frame& fraRahmen(int n) { return frames_.at(n - 1); }
+  Button& cmdAuswahl(int index) { return buttons_.at(index - 1); }
+  Picture& imgIcon(int index) { return pictures_.at(index - 1); }
+
+  void Form_Load();
+  void cmdAuswahl_Click(int index);
+  void Datenordner_checken();
+  bool Importdatei_auswählen();
+  void Mitarbeiterdaten_importieren();
+
+  // The change from step `finished` to the next one (to the end after step 4).
+  void completeStep(int finished);
+
+ private:
+  void setCaptions();
+  void setPicture(int step, Bild picture);
+  void setButton(int index, bool enabled);
+  void setFrame(int step, bool enabled);
+  void raiseFractionFlag();
+
+  startup::ProgramState& state_;
+  std::array<Frame, 4> frames_;
+  std::array<Button, 5> buttons_;
+  std::array<Picture, 4> pictures_;
+};
+
+}  // namespace wizard
