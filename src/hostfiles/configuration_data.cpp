@@ -1,0 +1,148 @@
+#include "hostfiles/configuration_data.h"
+
+#include <cstdint>
+#include <limits>
+#include <new>
+#include <vector>
+
+#include "hostfiles/file_channel.h"
+#include "hostfiles/not_found_message.h"
+#include "platform/codepage.h"
+#include "startup/messages.h"
+
+namespace hostfiles {
+
+using startup::ProgramState;
+using startup::RunTimeError;
+
+namespace {
+
+constexpr std::string_view kFileName = "Konfigdaten.dat";
+constexpr std::string_view kSettingsHeader = "[Settings]";
+constexpr std::string_view kAdminHeader = "[Administratoren]";
+// Position 16 of the settings line: "1" makes every user an administrator.
+constexpr std::size_t kEveryoneIsAdmin = 15;
+// The planner counts lines and administrators in 16 bits.
+constexpr std::size_t kMostLines = std::numeric_limits<std::int16_t>::max();
+
+std::string headerNotDetectedText(startup::Language language, std::string_view header) {
+  using startup::cp;
+  const std::string name(header);
+  const bool first = header == "[Zentavo]";
+  switch (language) {
+    case startup::Language::DE:
+      return cp("Der Dateiheader ") + name + cp(" in 'Konfigdaten.dat' wurde nicht erkannt");
+    case startup::Language::EN:
+      return first ? "Header of file 'Konfigdaten.dat' not detected"
+                   : "Header " + name + " in 'Konfigdaten.dat' not detected";
+    case startup::Language::FR:
+      return first ? cp("Le header du fichier « Konfigdaten.dat » n'a pas été détecté")
+                   : cp("Le header ") + name + cp(" dans « Konfigdaten.dat » n'a pas été détecté");
+    case startup::Language::Other:
+      break;
+  }
+  return {};
+}
+
+void expectHeader(ProgramState& state, std::string_view header) {
+  if (LineIn(state) != header) {
+    startup::Programm_beenden(state, headerNotDetectedText(state.Sprache, header));
+  }
+}
+
+void skipLines(ProgramState& state, int count) {
+  for (int i = 0; i < count; ++i) LineIn(state);
+}
+
+// Reads up to and including the administrator header, which must not be the last line.
+void findAdminList(ProgramState& state) {
+  bool found = false;
+  while (!found && !state.Datei1.atEnd()) found = LineIn(state) == kAdminHeader;
+  if (state.Datei1.atEnd()) {
+    startup::Programm_beenden(state, headerNotDetectedText(state.Sprache, kAdminHeader));
+  }
+}
+
+// An administrator entry ends with ":" and the user's name, in any letter case.
+bool namesUser(std::string_view entry, const std::string& lowerUser) {
+  return entry.size() > lowerUser.size() &&
+         platform::lowerCase(entry.substr(entry.size() - lowerUser.size() - 1)) == ":" + lowerUser;
+}
+
+// 2 when the list names the user or holds no administrator at all, else 0.
+std::int16_t adminStatusFromList(ProgramState& state) {
+  const std::string user = platform::lowerCase(state.Benutzername);
+  std::int16_t status = 0;
+  std::size_t admins = 0;
+  while (!state.Datei1.atEnd()) {
+    const std::string entry = LineIn(state);
+    if (entry == "NoAdmins" || !entry.starts_with('A')) continue;
+    if (namesUser(entry, user)) status = 2;
+    if (++admins > kMostLines) throw RunTimeError(startup::kOverflow);
+  }
+  return admins == 0 ? 2 : status;
+}
+
+std::vector<std::string> readAllLines(ProgramState& state, const std::string& file) {
+  Datei_oeffnen(state, file, Modus::Input, Fehlerbehandlung::ReportErrors);
+  std::vector<std::string> lines;
+  while (!state.Datei1.atEnd()) {
+    if (lines.size() == kMostLines) throw RunTimeError(startup::kOverflow);
+    lines.push_back(LineIn(state));
+  }
+  Datei_schliessen(state);
+  return lines;
+}
+
+void writeWithSettings(ProgramState& state, const std::string& file,
+                       const std::vector<std::string>& lines) {
+  Datei_oeffnen(state, file, Modus::Output, Fehlerbehandlung::ReportErrors);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    LineOut(state, lines[i]);
+    if (lines[i] == kSettingsHeader) {
+      LineOut(state, state.Settings_Zeile);
+      ++i;  // the old settings line
+    }
+  }
+  Datei_schliessen(state);
+}
+
+}  // namespace
+
+void Konfigdaten_lesen(ProgramState& state) {
+  startup::guarded(state, "modPersonallader - Konfigdaten_lesen", [&] {
+    const std::string file = state.Datenpfad + std::string(kFileName);
+    if (state.system->pathKind(file) != platform::PathKind::kNormalFile) {
+      startup::Programm_beenden(state, fileNotFoundText(state.Sprache, file));
+    }
+    Datei_oeffnen(state, file, Modus::Input, Fehlerbehandlung::ReportErrors);
+    expectHeader(state, "[Zentavo]");
+    skipLines(state, 2);
+    expectHeader(state, "[Firma]");
+    skipLines(state, 2);
+    expectHeader(state, kSettingsHeader);
+    state.Settings_Zeile = LineIn(state);
+    skipLines(state, 1);
+    findAdminList(state);
+    state.Adminstatus = adminStatusFromList(state);
+    Datei_schliessen(state);
+    if (state.Settings_Zeile.size() > kEveryoneIsAdmin &&
+        state.Settings_Zeile[kEveryoneIsAdmin] == '1') {
+      state.Adminstatus = 2;
+    }
+  });
+}
+
+void Konfigdaten_schreiben(ProgramState& state) {
+  const std::string file = state.Datenpfad + std::string(kFileName);
+  try {
+    writeWithSettings(state, file, readAllLines(state, file));
+  } catch (const RunTimeError&) {
+    // No message of its own; a file not completed keeps its old content.
+    state.Datei1.abandon();
+  } catch (const std::bad_alloc&) {
+    state.Datei1.abandon();
+  }
+}
+
+}  // namespace hostfiles
