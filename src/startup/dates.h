@@ -1,0 +1,29 @@
+// Dates as users type them under their regional settings, read by the
+// program's own rules rather than the C library's locale.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "platform/regional_settings.h"
+
+namespace startup {
+
+struct CalendarDate {
+  int year = 0;
+  int month = 0;  // 1 to 12
+  int day = 0;    // 1 to 31
+};
+
+// A date in one of these forms, blanks around it allowed (text in the code page):
+// - day, month and year as numbers in the region's order, separated by ".", "/"
+//   or "-", the same each time: 1.3.2024 (German), 3/1/2024 (US English);
+// - a four-digit year first, then month and day: 2024-03-01, in every region;
+// - a month name or abbreviation of the region or of English, before or after
+//   the day: "1. März 2024", "1 Mar 2024", "01-Mar-24", "March 1, 2024".
+// A year has four digits, or two, read as 1930 to 2029. A date that does not
+// exist (31.02.2024) gives nothing.
+std::optional<CalendarDate> readDate(std::string_view text,
+                                     const platform::RegionalSettings& region);
+
+}  // namespace startup
