@@ -1,0 +1,69 @@
+// The entry lines of the employee data file: their column layout, shared by
+// the reader and the writer, and the record that one line holds.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace hostfiles {
+
+inline constexpr std::string_view kEmployeeDataFile = "Mitarbeiterdaten.dat";
+inline constexpr std::string_view kEmployeeDataHeader = "[Mitarbeiterdaten]";
+// The head value written when the file held none.
+inline constexpr std::string_view kDefaultHeadValue = "99999999";
+// The value zero; the three reserved values of the lines we write hold it.
+inline constexpr std::string_view kZeroValue = "000,0";
+inline constexpr char kFieldSeparator = ':';
+
+// Columns of an employee line, counted from 0. A value is five characters;
+// each field is followed by one kFieldSeparator up to the name.
+namespace columns {
+inline constexpr std::size_t kFromDate = 0;
+inline constexpr std::size_t kToDate = 7;
+inline constexpr std::size_t kDateWidth = 6;
+inline constexpr std::size_t kResidual = 14;
+inline constexpr std::size_t kEntitlements = 20;  // four values, kValueStep apart
+inline constexpr std::size_t kAdditional = 44;
+inline constexpr std::size_t kReserved = 50;  // three values, kValueStep apart
+inline constexpr std::size_t kName = 68;      // the name runs to the next separator
+inline constexpr std::size_t kValueWidth = 5;
+inline constexpr std::size_t kValueStep = kValueWidth + 1;
+// The residual vacation and the four entitlements with their separators.
+inline constexpr std::size_t kVacationBlockWidth = kAdditional - 1 - kResidual;
+}  // namespace columns
+
+// One entry line. A text line is the whole line in `name`, every other field
+// empty; its line holds no kFieldSeparator.
+struct EmployeeRecord {
+  enum class Kind { kText, kEmployee };
+
+  Kind kind = Kind::kText;
+  std::string name;
+  std::string userId;
+  std::string fromDate;  // yymmdd, "000000" for no start
+  std::string toDate;    // yymmdd, "999999" for no end
+  std::string residual;  // the values: five characters with ","
+  std::array<std::string, 4> entitlements;
+  std::string additional;
+  std::array<std::string, 3> reserved;
+};
+
+// The `width` characters of `line` from `at` on, fewer or none where the line
+// is shorter.
+std::string_view column(std::string_view line, std::size_t at, std::size_t width);
+
+bool isTextLine(std::string_view line);
+// An employee line of an older form brought into the current one: a residual
+// vacation of three digits, then four entitlements of three digits each
+// without the additional vacation and the reserved values. Current lines come
+// back unchanged.
+std::string currentEmployeeLine(std::string line);
+// The record of an employee line in the current form. Raises a run-time error
+// when no separator follows the name's column.
+EmployeeRecord readEmployeeLine(std::string_view line);
+// The line that holds `record`.
+std::string entryLine(const EmployeeRecord& record);
+
+}  // namespace hostfiles
