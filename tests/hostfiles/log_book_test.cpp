@@ -1,0 +1,43 @@
+#include "hostfiles/log_book.h"
+
+#include <gtest/gtest.h>
+
+#include "hostfiles/planner_file_test.h"
+
+namespace hostfiles {
+namespace {
+
+using startup::cp;
+
+class LogBookTest : public PlannerFileTest {};
+
+TEST_F(LogBookTest, FirstEntryOfAMonthCreatesItsFileAndLaterOnesAreAppended) {
+  state.Logpfad = folder.path();
+  state.Datum_heute = "261130";  // the program started before midnight
+  system.clock = {2026, 12, 1, 0, 0, 5};
+  Logbuch_ergänzen(state, 2, "Mitarbeiterdaten importiert");
+  system.clock = {2027, 1, 2, 9, 8, 7};
+  Logbuch_ergänzen(state, 0, cp("a|b Jörg"));
+  EXPECT_EQ(folder.entries(), Lines{"2611 Zentavo.log"});
+  EXPECT_EQ(writtenTexts(folder.read("2611 Zentavo.log")),
+            (Lines{"01.12.26 00:00:05|mueller|ZentaAdmin|Mitarbeiterdaten importiert",
+                   cp("02.01.27 09:08:07|mueller|a|b Jörg")}));
+  EXPECT_FALSE(state.Datei1.isOpen());
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(LogBookTest, WithoutALogFolderOrOneThatCannotBeWrittenNothingHappens) {
+  std::filesystem::current_path(testing_support::nativePath(folder.path()));
+  Logbuch_ergänzen(state, 2, "x");
+  state.Logpfad = folder.file("fehlt") + platform::kSeparator;
+  Logbuch_ergänzen(state, 2, "x");
+  state.Logpfad = folder.path();
+  system.refuseWrites = true;
+  Logbuch_ergänzen(state, 2, "x");
+  EXPECT_TRUE(folder.entries().empty());
+  EXPECT_FALSE(state.Datei1.isOpen());
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+}  // namespace
+}  // namespace hostfiles
