@@ -1,0 +1,125 @@
+#include "importfile/import_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+
+#include "importfile/import_lines.h"
+#include "platform/codepage.h"
+#include "startup/messages.h"
+
+namespace importfile {
+
+using startup::ProgramState;
+using startup::RunTimeError;
+
+namespace {
+
+// Row numbers and the character counters are 16-bit signed integers.
+constexpr std::size_t kMaxCount = std::numeric_limits<std::int16_t>::max();
+
+void requireCountable(std::string_view line) {
+  if (line.size() > kMaxCount) throw RunTimeError(startup::kOverflow);
+}
+
+bool failWith(ProgramState& state, std::optional<std::string> before,
+              std::optional<std::string> after) {
+  if (before && after) {
+    startup::Meldung_anzeigen(state,
+                              *before + startup::Name_zitieren(state, state.Importdatei) + *after);
+  }
+  return false;
+}
+
+bool emptyFile(ProgramState& state) {
+  return failWith(
+      state, startup::pick(state.Sprache, "Importdatei ", "Import file ", "Le fichier d'import "),
+      startup::pick(state.Sprache, " ist leer", " is empty", " est vide"));
+}
+
+bool noSeparator(ProgramState& state) {
+  return failWith(
+      state,
+      startup::pick(
+          state.Sprache,
+          "Kein Trennzeichen ',', ';', ':' oder 'Tabulator' in erster Zeile der Importdatei ",
+          "No separator ',', ';', ':' or 'Tab' found in the first row of the import file ",
+          "Aucun séparateur « , », « ; », « : » ou « Tab » trouvé dans le fichier d'import "),
+      startup::pick(state.Sprache, " gefunden", "", ""));
+}
+
+bool isHeader(std::string_view line) {
+  const std::string lower = platform::lowerCase(line);
+  return lower.find("name") != std::string::npos || lower.find("nom") != std::string::npos;
+}
+
+// The index of the first line after a header that starts with line 0: the
+// header takes lines until their separators add up to the threshold.
+std::size_t afterHeader(const ProgramState& state, const std::vector<std::string>& lines) {
+  const char separator = state.Trennzeichen_Import[0];
+  const std::size_t threshold = state.Sprache == startup::Language::FR ? 9 : 8;
+  std::size_t count = 0;
+  std::size_t next = 0;
+  do {
+    requireCountable(lines[next]);
+    count +=
+        static_cast<std::size_t>(std::count(lines[next].begin(), lines[next].end(), separator));
+    if (count > kMaxCount) throw RunTimeError(startup::kOverflow);
+    ++next;
+  } while (count < threshold && next < lines.size());
+  return next;
+}
+
+// Stores every line from `first` on that holds the separator as a data row;
+// gives the number of rows.
+std::size_t storeRows(ProgramState& state, std::vector<std::string>& lines, std::size_t first) {
+  const char separator = state.Trennzeichen_Import[0];
+  ImportRows& rows = state.ImportRows;
+  rows.reserve(std::min(lines.size() - first, kMaxCount));
+  std::size_t count = 0;
+  for (std::size_t i = first; i < lines.size(); ++i) {
+    std::string& line = lines[i];
+    if (line.find(separator) == std::string::npos) continue;  // empty lines as well
+    if (count == kMaxCount) throw RunTimeError(startup::kOverflow);
+    if (count > 0) rows.emplace_back();
+    line += separator;
+    rows.back().Rohzeile = std::move(line);
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+bool Trennzeichen(ProgramState& state, std::string Zeile) {
+  return startup::guarded(state, "frmPersonallader - Trennzeichen", [&] {
+    requireCountable(Zeile);
+    static constexpr std::array<char, 4> kCandidates = {',', ';', ':', '\t'};
+    std::array<std::size_t, 4> counts{};
+    for (std::size_t i = 0; i < kCandidates.size(); ++i) {
+      counts[i] = static_cast<std::size_t>(std::count(Zeile.begin(), Zeile.end(), kCandidates[i]));
+    }
+    const std::size_t largest = *std::max_element(counts.begin(), counts.end());
+    if (largest == 0) return false;
+    // On a tie the later candidate wins.
+    for (std::size_t i = 0; i < kCandidates.size(); ++i) {
+      if (counts[i] == largest) state.Trennzeichen_Import = std::string(1, kCandidates[i]);
+    }
+    return true;
+  });
+}
+
+bool Importdatei_lesen(ProgramState& state) {
+  return startup::guarded(state, "frmPersonallader - Importdatei_lesen", [&] {
+    state.ImportRows.assign(1, ImportRow{});
+    std::vector<std::string> lines = readImportLines(state);
+    if (lines.empty()) return emptyFile(state);
+    if (!Trennzeichen(state, lines.front())) return noSeparator(state);
+    const std::size_t first = isHeader(lines.front()) ? afterHeader(state, lines) : 0;
+    if (storeRows(state, lines, first) == 0) return emptyFile(state);
+    return true;
+  });
+}
+
+}  // namespace importfile

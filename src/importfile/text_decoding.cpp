@@ -1,0 +1,118 @@
+#include "importfile/text_decoding.h"
+
+#include <algorithm>
+
+#include "importfile/plain_form.h"
+#include "platform/codepage.h"
+#include "platform/utf8.h"
+
+namespace importfile {
+
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+bool isAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::string utf8ToCodePage(std::string_view text, CodePageWriter& writer) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t pos = 0;
+  while (pos < text.size()) writer.append(out, platform::utf8::next(text, pos));
+  return out;
+}
+
+// Splits as the file channel does: no line after a final line end.
+std::vector<std::string> splitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+    lines.emplace_back(text.substr(start, end - start));
+    start = end + 1;
+    if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++start;
+  }
+  return lines;
+}
+
+// One character beyond ASCII in the code page: itself, its plain form or "?".
+std::string inCodePage(char32_t code) {
+  if (code == platform::utf8::kInvalid) return "?";
+  std::string utf8;
+  platform::utf8::append(utf8, code);
+  std::string converted = platform::utf8ToCodePage(utf8);
+  if (converted != "?") return converted;
+  const auto plain = plainForm(code);
+  return plain ? std::string(*plain) : "?";
+}
+
+bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool isLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+}  // namespace
+
+Encoding byteOrderMark(std::string_view bytes) {
+  if (bytes.substr(0, 3) == kUtf8Mark) return Encoding::kUtf8;
+  if (bytes.substr(0, 2) == "\xFF\xFE") return Encoding::kUtf16LittleEndian;
+  if (bytes.substr(0, 2) == "\xFE\xFF") return Encoding::kUtf16BigEndian;
+  return Encoding::kCodePage;
+}
+
+bool looksLikeUtf8(const std::vector<std::string>& lines) {
+  bool beyondAscii = false;
+  for (const std::string& line : lines) {
+    if (isAscii(line)) continue;
+    if (!platform::isValidUtf8(line)) return false;
+    beyondAscii = true;
+  }
+  return beyondAscii;
+}
+
+void utf8LinesToCodePage(std::vector<std::string>& lines) {
+  if (!lines.empty() && byteOrderMark(lines.front()) == Encoding::kUtf8) {
+    lines.front().erase(0, kUtf8Mark.size());
+  }
+  CodePageWriter writer;
+  for (std::string& line : lines) {
+    if (!isAscii(line)) line = utf8ToCodePage(line, writer);
+  }
+}
+
+std::vector<std::string> utf16ToCodePageLines(std::string_view bytes, bool bigEndian) {
+  const auto unitAt = [&](std::size_t i) -> char32_t {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    return bigEndian ? (first << 8 | second) : (second << 8 | first);
+  };
+  CodePageWriter writer;
+  std::string text;
+  text.reserve(bytes.size() / 2);
+  std::size_t i = 0;
+  for (; i + 1 < bytes.size(); i += 2) {
+    char32_t code = unitAt(i);
+    if (isHighSurrogate(code) && i + 3 < bytes.size() && isLowSurrogate(unitAt(i + 2))) {
+      code = 0x10000 + ((code - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00);
+      i += 2;
+    } else if (isHighSurrogate(code) || isLowSurrogate(code)) {
+      code = platform::utf8::kInvalid;
+    }
+    writer.append(text, code);
+  }
+  if (i < bytes.size()) writer.append(text, platform::utf8::kInvalid);  // half a character
+  return splitLines(text);
+}
+
+void CodePageWriter::append(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+    return;
+  }
+  auto known = known_.find(code);
+  if (known == known_.end()) known = known_.emplace(code, inCodePage(code)).first;
+  out += known->second;
+}
+
+}  // namespace importfile

@@ -1,0 +1,29 @@
+// What the tests of the import file share: an import file and a configuration
+// data file in a temporary folder, and the boxes the check showed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/state_fixture.h"
+
+namespace importfile {
+
+class ImportTest : public testing_support::StateTest {
+ protected:
+  ImportTest();
+
+  // Writes `bytes` as the import file.
+  void writeImport(const std::string& bytes);
+  // Writes the lines of `utf8`, each ended by CR LF, in the code page.
+  void writeImportLines(const std::vector<std::string>& utf8);
+  // A configuration data file whose administrator list is `admins`.
+  void writeKonfigdaten(const std::vector<std::string>& admins);
+  // The texts of every box shown so far, questions and notices alike.
+  std::vector<std::string> boxes() const;
+};
+
+// A file of `rows` copies of a valid ten-column data line.
+std::string validRows(std::size_t rows);
+
+}  // namespace importfile
