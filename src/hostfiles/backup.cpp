@@ -1,0 +1,77 @@
+#include "hostfiles/backup.h"
+
+#include <vector>
+
+#include "hostfiles/clock_texts.h"
+#include "hostfiles/file_channel.h"
+#include "hostfiles/line_store.h"
+#include "startup/folders.h"
+#include "startup/messages.h"
+
+namespace hostfiles {
+
+using startup::ProgramState;
+
+namespace {
+
+struct SavedFile {
+  std::string name;
+  std::size_t lineCount;
+};
+
+// The plain texts of every saved file: the backup file can be opened only once
+// all of them have been read and closed.
+struct BackupContent {
+  std::vector<SavedFile> files;
+  LineStore lines;
+};
+
+void saveFile(ProgramState& state, const std::string& folder, const std::string& name,
+              BackupContent& content) {
+  Datei_oeffnen(state, folder + name, Modus::Input, Fehlerbehandlung::ReportErrors);
+  std::size_t count = 0;
+  for (; !state.Datei1.atEnd(); ++count) content.lines.append(LineIn(state));
+  Datei_schliessen(state);
+  content.files.push_back({name, count});
+}
+
+// Every plain file of `folder` that matches `pattern`, in the listing's order.
+void saveFiles(ProgramState& state, const std::string& folder, const std::string& pattern,
+               BackupContent& content) {
+  const auto names = state.system->listFiles(folder, pattern);
+  if (!names) throw startup::RunTimeError(startup::kPathFileAccessError);
+  for (const std::string& name : *names) saveFile(state, folder, name, content);
+}
+
+void writeContent(ProgramState& state, const BackupContent& content) {
+  LineOut(state, "[ZentavoBackup]");
+  LineStore::Reader lines(content.lines);
+  for (const SavedFile& file : content.files) {
+    LineOut(state, "[" + file.name + "]");
+    LineOut(state, "[" + std::to_string(file.lineCount) + "]");
+    for (std::size_t i = 0; i < file.lineCount; ++i) LineOut(state, lines.next());
+  }
+}
+
+}  // namespace
+
+bool Backup_erstellen(ProgramState& state, const std::string& Art) {
+  return startup::guarded(state, "modPersonallader - Backup_erstellen", [&] {
+    const std::string folder = state.Datenpfad + "Backups" + platform::kSeparator;
+    if (!startup::Ordner_vorhanden(state, folder)) startup::Ordner_anlegen(state, folder);
+    const std::string name =
+        state.Datum_heute + " " + timeStamp(state.system->now()) + " " + Art + ".dat";
+    BackupContent content;
+    saveFiles(state, state.Datenpfad, "*.dat", content);
+    // Without a log folder the listing would look in whatever folder is current.
+    if (!state.Logpfad.empty()) saveFiles(state, state.Logpfad, "*.log", content);
+    if (!Datei_oeffnen(state, folder + name, Modus::Output, Fehlerbehandlung::IgnoreErrors)) {
+      return false;
+    }
+    writeContent(state, content);
+    Datei_schliessen(state);
+    return true;
+  });
+}
+
+}  // namespace hostfiles
