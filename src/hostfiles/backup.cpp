@@ -43,12 +43,20 @@ void saveFiles(ProgramState& state, const std::string& folder, const std::string
   for (const std::string& name : *names) saveFile(state, folder, name, content);
 }
 
+// The name and count lines of a saved file.
+std::string bracketed(std::string_view text) {
+  std::string line(1, '[');
+  line += text;
+  line += ']';
+  return line;
+}
+
 void writeContent(ProgramState& state, const BackupContent& content) {
   LineOut(state, "[ZentavoBackup]");
   LineStore::Reader lines(content.lines);
   for (const SavedFile& file : content.files) {
-    LineOut(state, "[" + file.name + "]");
-    LineOut(state, "[" + std::to_string(file.lineCount) + "]");
+    LineOut(state, bracketed(file.name));
+    LineOut(state, bracketed(std::to_string(file.lineCount)));
     for (std::size_t i = 0; i < file.lineCount; ++i) LineOut(state, lines.next());
   }
 }
