@@ -1,6 +1,7 @@
 #include "importfile/import_test.h"
 
 #include "hostfiles/file_channel.h"
+#include "importfile/import_check.h"
 
 namespace importfile {
 
@@ -33,19 +34,29 @@ void ImportTest::writeKonfigdaten(const std::vector<std::string>& admins) {
   Datei_schliessen(state);
 }
 
+bool ImportTest::check() {
+  bool opened = false;
+  Importdatei_checken(state, [&] { opened = true; });
+  return opened;
+}
+
 std::vector<std::string> ImportTest::boxes() const {
   std::vector<std::string> texts;
   for (const auto& box : dialogs.shown) texts.push_back(box.text);
   return texts;
 }
 
-std::string validRows(std::size_t rows) {
-  std::string bytes = "Name;Kennung;Von;Bis;Rest;U1;U2;U3;U4;Sonder\r\n";
-  for (std::size_t i = 1; i <= rows; ++i) {
-    bytes += "Mitarbeiter " + std::to_string(i) + ";user" + std::to_string(i) +
-             ";01.01.2020;31.12.2030;2,5;30;30;30;30;1\r\n";
-  }
-  return bytes;
+std::vector<std::string> columns(const ImportRow& row) {
+  return {row.Name,
+          row.Benutzerkennung,
+          row.VonDatum,
+          row.BisDatum,
+          row.Resturlaub,
+          row.Urlaubsanspruch1,
+          row.Urlaubsanspruch2,
+          row.Urlaubsanspruch3,
+          row.Urlaubsanspruch4,
+          row.Sonderurlaub};
 }
 
 }  // namespace importfile

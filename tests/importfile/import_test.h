@@ -19,11 +19,13 @@ class ImportTest : public testing_support::StateTest {
   void writeImportLines(const std::vector<std::string>& utf8);
   // A configuration data file whose administrator list is `admins`.
   void writeKonfigdaten(const std::vector<std::string>& admins);
+  // Runs the check; true when it opened step 4.
+  bool check();
   // The texts of every box shown so far, questions and notices alike.
   std::vector<std::string> boxes() const;
 };
 
-// A file of `rows` copies of a valid ten-column data line.
-std::string validRows(std::size_t rows);
+// The ten columns of `row`, from Name to Sonderurlaub.
+std::vector<std::string> columns(const ImportRow& row);
 
 }  // namespace importfile

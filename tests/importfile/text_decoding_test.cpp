@@ -63,15 +63,5 @@ INSTANTIATE_TEST_SUITE_P(
             "CodePageAsItStands", "a;M\xFCller\r\nb;\xC3\xBC\r\n", {"a;Müller;", "b;Ã¼;"}}),
     [](const auto& test) { return std::string(test.param.label); });
 
-TEST(PlainFormTest, CharactersTheCodePageLacks) {
-  CodePageWriter writer;
-  std::string out;
-  for (char32_t code : {U'Ł', U'č', U'Œ', U'ß', U'\u2013', U'\u201E', U'\u0301', U'中', U'😀'}) {
-    writer.append(out, code);
-  }
-  // Windows-1252 has Œ, ß, the en dash and the low double quote.
-  EXPECT_EQ(out, startup::cp("LcŒß–„??"));
-}
-
 }  // namespace
 }  // namespace importfile

@@ -1,0 +1,122 @@
+#include "importfile/check_texts.h"
+
+namespace importfile::texts {
+
+namespace {
+
+std::string text(Language language, std::string_view de, std::string_view en, std::string_view fr) {
+  return startup::pick(language, de, en, fr).value_or("");
+}
+
+// The break between paragraphs: two line breaks.
+std::string paragraph() { return std::string(2, startup::CR); }
+
+std::string rowHead(Language language, std::size_t row) {
+  return text(language, "Fehler in Zeile ", "Error in row ", "Erreur à l'enregistrement numéro ") +
+         std::to_string(row);
+}
+
+}  // namespace
+
+std::string question(Language language, std::size_t row, const std::string* name,
+                     const std::string& error) {
+  return rowHead(language, row) + (name != nullptr ? ", " + *name : "") + paragraph() + error +
+         paragraph() +
+         text(language, "Möchten Sie fortsetzen?", "Do you want to continue?",
+              "Voulez-vous continuer ?");
+}
+
+std::string forbiddenCharacter(Language language) {
+  return text(language, "Unzulässiges Zeichen ':' oder '|' enthalten",
+              "Invalid character ':' or '|' found", "Caractère « : » ou « | » non valide");
+}
+
+std::string emptyName(Language language) {
+  return text(language, "Feld Name ist leer", "Field Name is empty", "Le champ Nom est vide");
+}
+
+std::string invalidFromDate(Language language, const std::string& value) {
+  return text(language, "'Von-Datum' ", "Date ", "La date ") + value +
+         text(language, " ist fehlerhaft", " is invalid", " est invalide");
+}
+
+std::string invalidToDate(Language language, const std::string& value) {
+  return text(language, "'Bis-Datum' ", "Date ", "La date ") + value +
+         text(language, " ist fehlerhaft", " is invalid", " est invalide");
+}
+
+std::string datesInWrongOrder(Language language) {
+  return text(language, "'Von-Datum' ist größer als 'Bis-Datum'",
+              "First date greater than second date",
+              "Première date postérieure à la deuxième date");
+}
+
+std::string notNumeric(Language language, NumberColumn column, const std::string& value) {
+  std::string label;
+  switch (column) {
+    case NumberColumn::kResturlaub:
+      label = text(language, "Resturlaub ", "Residual vacation ", "Reliquat CP ");
+      break;
+    case NumberColumn::kUrlaubsanspruch:
+      label = text(language, "Urlaubsanspruch ", "Vacation entitlement ", "Droits CP ");
+      break;
+    case NumberColumn::kSonderurlaub:
+      label = text(language, "Sonderurlaub ", "Additional vacation ", "RTT ");
+      break;
+  }
+  return label + value +
+         text(language, " nicht nummerisch", " not numeric", " n'est pas un nombre");
+}
+
+std::string duplicate(Language language, const std::string& Benutzerkennung) {
+  return text(language, "Name/Benutzerkennung ", "Name/Windows User Name ",
+              "Nom/Nom d'Utilisateur Windows ") +
+         Benutzerkennung +
+         text(language, " ist doppelt vorhanden", " exists twice", " est en double");
+}
+
+std::string tooManyColumns(Language language, std::size_t row, const std::string& name,
+                           char separator) {
+  const std::string shown(1, separator);
+  return rowHead(language, row) + ", " + name + paragraph() +
+         text(language, "Ungültige Anzahl an Spalten", "Invalid number of columns",
+              "Nombre de colonnes invalide") +
+         paragraph() +
+         text(language, "Vermutlicher Fehler: Das Trennzeichen der Importdatei '",
+              "Probably the delimiter in the import file '", "Le séparateur « ") +
+         shown +
+         text(language,
+              "' ist in den Daten enthalten. Verwenden Sie dieses Zeichen nicht in den "
+              "Importdaten oder verwenden Sie ein anderes Trennzeichen in der Importdatei.",
+              "' is contained in the import data. Do not use this character in the import "
+              "data or use a different delimiter in the import file.",
+              " » du fichier d'import est probablement inclus dans les données. N'utilisez pas "
+              "ce séparateur dans les données à importer ou utilisez un séparateur différent.");
+}
+
+std::string notAdministrator(Language language) {
+  return text(language,
+              "Sie sind nicht als Administrator im Zentavo-Kalender eingetragen und nicht zum "
+              "Import der Mitarbeiterdaten berechtigt",
+              "You are not administrator of the Zentavo Desk and you don't have permission to "
+              "import employee data.",
+              "Vous n'êtes pas administrateur du logiciel. Vous n'avez pas les permissions pour "
+              "importer des employés.");
+}
+
+std::string verdictWithErrors(Language language) {
+  return text(language,
+              "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den "
+              "Importdaten und wiederholen Sie die Prüfung.",
+              "Testing completed. Errors found. Fix the errors in the import data and repeat the "
+              "test.",
+              "Test terminé. Erreurs trouvées. Corrigez les erreurs dans les données à importer "
+              "et faites le test à nouveau.");
+}
+
+std::string verdictFaultFree(Language language) {
+  return text(language, "Prüfen der Importdaten fehlerfrei", "Testing completed. No errors found.",
+              "Test terminé. Aucune erreur trouvée.");
+}
+
+}  // namespace importfile::texts

@@ -1,0 +1,60 @@
+#include "importfile/duplicates.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "importfile/import_test.h"
+#include "platform/codepage.h"
+
+namespace importfile {
+namespace {
+
+// The list as text, searched as such: what Namensliste must answer.
+class LiteralList {
+ public:
+  bool seenBefore(const std::string& name) {
+    const std::string wanted = std::string(1, '|').append(name).append("|");
+    const bool seen =
+        platform::lowerCase(text_).find(platform::lowerCase(wanted)) != std::string::npos;
+    text_ += wanted;
+    return seen;
+  }
+
+ private:
+  std::string text_;
+};
+
+TEST(NamenslisteTest, AnswersAsTheLiteralSearchEvenWithBarsInNames) {
+  std::mt19937 random(4);
+  const std::string letters = "aAbB|";
+  for (int run = 0; run < 200; ++run) {
+    Namensliste list;
+    LiteralList literal;
+    for (int i = 0; i < 30; ++i) {
+      std::string name(1 + random() % 4, ' ');
+      for (char& c : name) c = letters[random() % letters.size()];
+      ASSERT_EQ(list.seenBefore(name), literal.seenBefore(name)) << run << " " << name;
+    }
+  }
+}
+
+class DuplicatesTest : public ImportTest {};
+
+TEST_F(DuplicatesTest, LaterRowsAreAskedAboutInTheirOwnSpelling) {
+  writeImportLines({"Anna;anna", "Bernd;", "x;y", "Anna B;ANNA", "Bernd;", ">Bernd;", "z;Anna"});
+  dialogs.answers.assign(3, true);
+  EXPECT_FALSE(check());
+  std::vector<std::string> shown = boxes();
+  ASSERT_EQ(shown.size(), 4u);
+  shown.pop_back();
+  for (std::string& text : shown) text.erase(text.rfind("\n\n"));  // the closing question
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{
+                "Fehler in Zeile 4, Anna B\n\nName/Benutzerkennung ANNA ist doppelt vorhanden",
+                "Fehler in Zeile 5, Bernd\n\nName/Benutzerkennung Bernd ist doppelt vorhanden",
+                "Fehler in Zeile 7, z\n\nName/Benutzerkennung Anna ist doppelt vorhanden"}));
+}
+
+}  // namespace
+}  // namespace importfile

@@ -1,0 +1,212 @@
+#include "importfile/import_check.h"
+
+#include <gtest/gtest.h>
+
+#include "importfile/import_test.h"
+
+namespace importfile {
+namespace {
+
+using startup::Language;
+using Lines = std::vector<std::string>;
+
+const std::string kHeader = "Name;Kennung;Von;Bis;Rest;U1;U2;U3;U4;Sonder";
+
+// Every kind of question, in the order the passes ask them.
+const Lines kEveryFault = {kHeader,
+                           "Meier;mm;01.01.2020;31.12.2030;1;2;3;4;5;6",
+                           "Huber|x;hh",
+                           ";ee",
+                           "Kurz;kk;32.01.2020;01.13.2020",
+                           "Lang;ll;02.01.2021;01.01.2021",
+                           "Zahl;zz;;;x;y;;;;z",
+                           ">Abteilung;;;;;;;;;;;;;;",
+                           "Doppel;MM"};
+const std::pair<int, const char*> kAsked[] = {{2, nullptr}, {3, nullptr}, {4, "Kurz"},
+                                              {4, "Kurz"},  {5, "Lang"},  {6, "Zahl"},
+                                              {6, "Zahl"},  {6, "Zahl"},  {8, "Doppel"}};
+
+struct CheckTexts {
+  Language language;
+  std::string head, closing;
+  Lines errors;  // one for each of kAsked
+  std::string withErrors, faultFree, notAdministrator, tooManyColumns;
+};
+
+void PrintTo(const CheckTexts& t, std::ostream* out) { *out << static_cast<int>(t.language); }
+
+class CheckTextsTest : public ImportTest, public ::testing::WithParamInterface<CheckTexts> {
+ protected:
+  CheckTextsTest() { useLanguage(GetParam().language); }
+};
+
+TEST_P(CheckTextsTest, EveryQuestionWithItsRowAndTheVerdictWithErrors) {
+  const CheckTexts& t = GetParam();
+  writeImportLines(kEveryFault);
+  dialogs.answers.assign(std::size(kAsked), true);
+  EXPECT_FALSE(check());
+  Lines expected;
+  for (std::size_t i = 0; i < std::size(kAsked); ++i) {
+    const auto& [row, name] = kAsked[i];
+    expected.push_back(t.head + std::to_string(row) + (name ? std::string(", ") + name : "") +
+                       "\n\n" + t.errors[i] + "\n\n" + t.closing);
+  }
+  expected.push_back(t.withErrors);
+  EXPECT_EQ(boxes(), expected);
+  EXPECT_EQ(dialogs.shown.front().kind, testing_support::ShownBox::Kind::kQuestion);
+  EXPECT_EQ(dialogs.shown.front().title, "Titel");
+}
+
+TEST_P(CheckTextsTest, TheOtherMessages) {
+  writeImportLines({"Meier;mm", "Huber;hh;;;;;;;;;"});
+  EXPECT_FALSE(check());
+  writeImportLines({"Meier;mm"});
+  EXPECT_TRUE(check());
+  writeKonfigdaten({"AX:huber"});
+  EXPECT_FALSE(check());
+  EXPECT_EQ(boxes(),
+            (Lines{GetParam().tooManyColumns, GetParam().faultFree, GetParam().notAdministrator}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, CheckTextsTest,
+    ::testing::Values(
+        CheckTexts{
+            Language::DE,
+            "Fehler in Zeile ",
+            "Möchten Sie fortsetzen?",
+            {"Unzulässiges Zeichen ':' oder '|' enthalten", "Feld Name ist leer",
+             "'Von-Datum' 32.01.2020 ist fehlerhaft", "'Bis-Datum' 01.13.2020 ist fehlerhaft",
+             "'Von-Datum' ist größer als 'Bis-Datum'", "Resturlaub x nicht nummerisch",
+             "Urlaubsanspruch y nicht nummerisch", "Sonderurlaub z nicht nummerisch",
+             "Name/Benutzerkennung MM ist doppelt vorhanden"},
+            "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den "
+            "Importdaten und wiederholen Sie die Prüfung.",
+            "Prüfen der Importdaten fehlerfrei",
+            "Sie sind nicht als Administrator im Zentavo-Kalender eingetragen und nicht zum "
+            "Import der Mitarbeiterdaten berechtigt",
+            "Fehler in Zeile 2, Huber\n\nUngültige Anzahl an Spalten\n\nVermutlicher Fehler: "
+            "Das Trennzeichen der Importdatei ';' ist in den Daten enthalten. Verwenden Sie "
+            "dieses Zeichen nicht in den Importdaten oder verwenden Sie ein anderes "
+            "Trennzeichen in der Importdatei."},
+        CheckTexts{
+            Language::EN,
+            "Error in row ",
+            "Do you want to continue?",
+            {"Invalid character ':' or '|' found", "Field Name is empty",
+             "Date 32.01.2020 is invalid", "Date 01.13.2020 is invalid",
+             "First date greater than second date", "Residual vacation x not numeric",
+             "Vacation entitlement y not numeric", "Additional vacation z not numeric",
+             "Name/Windows User Name MM exists twice"},
+            "Testing completed. Errors found. Fix the errors in the import data and repeat "
+            "the test.",
+            "Testing completed. No errors found.",
+            "You are not administrator of the Zentavo Desk and you don't have permission to "
+            "import employee data.",
+            "Error in row 2, Huber\n\nInvalid number of columns\n\nProbably the delimiter in "
+            "the import file ';' is contained in the import data. Do not use this character "
+            "in the import data or use a different delimiter in the import file."},
+        CheckTexts{Language::FR,
+                   "Erreur à l'enregistrement numéro ",
+                   "Voulez-vous continuer ?",
+                   {"Caractère « : » ou « | » non valide", "Le champ Nom est vide",
+                    "La date 32.01.2020 est invalide", "La date 01.13.2020 est invalide",
+                    "Première date postérieure à la deuxième date",
+                    "Reliquat CP x n'est pas un nombre", "Droits CP y n'est pas un nombre",
+                    "RTT z n'est pas un nombre", "Nom/Nom d'Utilisateur Windows MM est en double"},
+                   "Test terminé. Erreurs trouvées. Corrigez les erreurs dans les données à "
+                   "importer et faites le test à nouveau.",
+                   "Test terminé. Aucune erreur trouvée.",
+                   "Vous n'êtes pas administrateur du logiciel. Vous n'avez pas les permissions "
+                   "pour importer des employés.",
+                   "Erreur à l'enregistrement numéro 2, Huber\n\nNombre de colonnes invalide\n\nLe "
+                   "séparateur « ; » du fichier d'import est probablement inclus dans les données. "
+                   "N'utilisez pas ce séparateur dans les données à importer ou utilisez un "
+                   "séparateur différent."}));
+
+class ImportCheckTest : public ImportTest {};
+
+TEST_F(ImportCheckTest, NoEndsTheRunAtOnce) {
+  writeImportLines(kEveryFault);
+  dialogs.answers = {true, true, false};
+  EXPECT_FALSE(check());
+  EXPECT_EQ(dialogs.shown.size(), 3u);
+  EXPECT_EQ(state.ImportRows[2].Name, "Name 3");  // the repairs made so far stay
+}
+
+TEST_F(ImportCheckTest, YesRepairsAndNormalises) {
+  writeImportLines({";;x;01.02.2024;viel;12;-5;1500;2,5;", "Meier;;1.2.2024;;;;;;;",
+                    ">" + std::string(45, 't') + ";"});
+  dialogs.answers.assign(3, true);
+  EXPECT_FALSE(check());
+  const ImportRows& rows = state.ImportRows;
+  EXPECT_EQ(columns(rows[0]), (Lines{"Name 1", "Name 1", "000000", "240201", "000,0", "012,0",
+                                     "-05,0", "999,0", "002,5", "000,0"}));
+  EXPECT_EQ(rows[1].Benutzerkennung, "Meier");
+  EXPECT_EQ(rows[1].VonDatum + rows[1].BisDatum, "240201999999");
+  EXPECT_EQ(rows[2].Name, ">" + std::string(39, 't'));
+  EXPECT_EQ(rows[2].Benutzerkennung, "");
+}
+
+TEST_F(ImportCheckTest, QuotesAroundColumnsGoAndSeparatorsInsideThemSplit) {
+  writeImportLines({"\"Meier\";\"m\"\"m\";\"\";\"\";\"1\"", "\"Huber, Hans\",\"hh\"", "c,d"});
+  EXPECT_TRUE(check());
+  EXPECT_EQ(columns(state.ImportRows[0]), (Lines{"Meier", "m\"\"m", "000000", "999999", "001,0",
+                                                 "000,0", "000,0", "000,0", "000,0", "000,0"}));
+
+  writeImportLines({"\"Huber, Hans\",\"hh\",,,,,,,,", "c,d"});
+  EXPECT_FALSE(check());
+  EXPECT_EQ(boxes().back().rfind("Fehler in Zeile 1, Huber\n\nUngültige Anzahl", 0), 0u);
+}
+
+TEST_F(ImportCheckTest, ColonsAreForbiddenUnlessTheyAreTheSeparator) {
+  writeImportLines({"Meier:mm:01.01.2020:::::::", "Huber:hh"});
+  EXPECT_TRUE(check());
+  writeImportLines({"Meier;mm;01.01.2020 08:00"});
+  dialogs.answers = {true, true};
+  EXPECT_FALSE(check());
+  EXPECT_EQ(dialogs.shown.size(), 4u);  // fault-free verdict, forbidden character, date, verdict
+}
+
+TEST_F(ImportCheckTest, NineTenAndElevenColumns) {
+  writeImportLines({"a;b;;;1;2;3;4;5", "a2;b2;;;;;;;;1", ">a;b;c;d;e;f;g;h;i;j;k;l"});
+  EXPECT_TRUE(check());
+  EXPECT_EQ(state.ImportRows[0].Sonderurlaub, "000,0");
+  EXPECT_EQ(state.ImportRows[1].Sonderurlaub, "001,0");
+  // Eleven columns stop the check even after a question answered Yes.
+  writeImportLines({"a|x;b", "a;b;c;d;e;f;g;h;i;j;k", "a;b;c"});
+  dialogs.shown.clear();
+  dialogs.answers = {true};
+  EXPECT_FALSE(check());
+  ASSERT_EQ(dialogs.shown.size(), 2u);
+  EXPECT_EQ(dialogs.shown.back().kind, testing_support::ShownBox::Kind::kNotice);
+}
+
+TEST_F(ImportCheckTest, OnlyTheFaultFreeVerdictOpensStepFour) {
+  writeImportLines({"Meier;mm"});
+  int opened = 0;
+  Importdatei_checken(state, [&] {
+    ++opened;
+    EXPECT_EQ(boxes(), Lines{"Prüfen der Importdaten fehlerfrei"});
+  });
+  EXPECT_EQ(opened, 1);
+  writeImport("");
+  EXPECT_FALSE(check());
+}
+
+TEST_F(ImportCheckTest, AnotherLanguageShowsNothingAndAnswersYes) {
+  useLanguage(Language::Other);
+  writeImport("");
+  EXPECT_FALSE(check());
+  writeImport("abc\r\n");
+  EXPECT_FALSE(check());
+  writeImportLines(kEveryFault);
+  EXPECT_FALSE(check());
+  EXPECT_EQ(state.ImportRows[2].Name, "Name 3");
+  writeImportLines({"Meier;mm"});
+  EXPECT_TRUE(check());
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+}  // namespace
+}  // namespace importfile
