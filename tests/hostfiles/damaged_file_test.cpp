@@ -1,0 +1,121 @@
+// Every damaged configuration or employee data file ends the program with
+// exactly its message or error report, and leaves file number 1 closed.
+#include <gtest/gtest.h>
+
+#include "hostfiles/configuration_data.h"
+#include "hostfiles/employee_data.h"
+#include "hostfiles/planner_file_test.h"
+
+namespace hostfiles {
+namespace {
+
+using startup::Language;
+
+struct DamagedCase {
+  const char* label;
+  void (*reader)(startup::ProgramState&);
+  Language language;
+  std::optional<std::string> bytes;  // nothing: no file
+  std::string notice;                // UTF-8; "%" stands for the data folder
+};
+
+class DamagedFileTest : public PlannerFileTest,
+                        public ::testing::WithParamInterface<DamagedCase> {};
+
+TEST_P(DamagedFileTest, EndsTheProgramWithItsMessage) {
+  const DamagedCase& c = GetParam();
+  useLanguage(c.language);
+  const bool configuration = c.reader == &Konfigdaten_lesen;
+  if (c.bytes) folder.write(configuration ? "Konfigdaten.dat" : "Mitarbeiterdaten.dat", *c.bytes);
+  std::string expected = c.notice;
+  if (const auto at = expected.find('%'); at != std::string::npos) {
+    expected.replace(at, 1, testing_support::readable(folder.path()));
+  }
+  EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { c.reader(state); }), expected);
+  EXPECT_FALSE(state.Datei1.isOpen());
+}
+
+// `text` as Programm_beenden completes it.
+std::string fatal(Language language, const std::string& text) {
+  static const char* const kClosing[] = {"Das Programm wird beendet.", "Program will be closed.",
+                                         "Le programme va être fermé."};
+  return text + ".\n\n" + kClosing[static_cast<int>(language)];
+}
+
+// The first `count` lines of a configuration, line `at` replaced by `text`.
+std::string configuration(std::size_t at, const std::string& text, std::size_t count = 11) {
+  Lines lines = {"[Zentavo]",  "2", "3", "[Firma]",           "5",       "6",
+                 "[Settings]", "8", "9", "[Administratoren]", "NoAdmins"};
+  lines[at] = text;
+  lines.resize(count);
+  return scrambledFile(lines);
+}
+
+std::string employees(const std::string& number, const std::string& entry) {
+  return scrambledFile({"[Mitarbeiterdaten]", "", number, entry});
+}
+
+const std::string kEmployee =
+    "170101:999999:025,5:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:Mitarbeiter A:ma";
+const std::string kLineIn = "modPersonallader - LineIn";
+const std::string kReader = "modPersonallader - Mitarbeiterdaten_lesen";
+const std::string kNoArgument = "Unzulässiger Prozeduraufruf oder ungültiges Argument";
+constexpr auto DE = Language::DE, EN = Language::EN, FR = Language::FR;
+constexpr auto kConfig = &Konfigdaten_lesen;
+constexpr auto kStaff = &Mitarbeiterdaten_lesen;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedFileTest,
+    ::testing::Values(
+        DamagedCase{"ConfigMissingDE", kConfig, DE, std::nullopt,
+                    fatal(DE, "Die Datei '%Konfigdaten.dat' wurde nicht gefunden")},
+        DamagedCase{"ConfigMissingEN", kConfig, EN, std::nullopt,
+                    fatal(EN, "File '%Konfigdaten.dat' not found")},
+        DamagedCase{
+            "Line1DE", kConfig, DE, configuration(0, "[zentavo]"),
+            fatal(DE, "Der Dateiheader [Zentavo] in 'Konfigdaten.dat' wurde nicht erkannt")},
+        DamagedCase{"Line1KeyOnlyEN", kConfig, EN, configuration(0, ""),
+                    fatal(EN, "Header of file 'Konfigdaten.dat' not detected")},
+        DamagedCase{"Line4EN", kConfig, EN, configuration(3, "[Firma] "),
+                    fatal(EN, "Header [Firma] in 'Konfigdaten.dat' not detected")},
+        DamagedCase{"Line7FR", kConfig, FR, configuration(6, "[settings]"),
+                    fatal(FR, "Le header [Settings] dans « Konfigdaten.dat » n'a pas été détecté")},
+        DamagedCase{"AdminHeaderMissingDE", kConfig, DE, configuration(9, "[Admin]"),
+                    fatal(DE,
+                          "Der Dateiheader [Administratoren] in 'Konfigdaten.dat' wurde "
+                          "nicht erkannt")},
+        DamagedCase{"AdminHeaderLastEN", kConfig, EN, configuration(0, "[Zentavo]", 10),
+                    fatal(EN, "Header [Administratoren] in 'Konfigdaten.dat' not detected")},
+        DamagedCase{"ConfigEndsBeforeLine9", kConfig, DE, configuration(0, "[Zentavo]", 8),
+                    errorReport(kLineIn, 62, "Einlesen hinter Dateiende")},
+        DamagedCase{"ConfigEmptyLine", kConfig, DE,
+                    configuration(0, "[Zentavo]") + "\r\n" + scrambledFile({"AX:b"}),
+                    errorReport(kLineIn, 5, kNoArgument)},
+        DamagedCase{"StaffMissingFR", kStaff, FR, std::nullopt,
+                    fatal(FR, "Fichier « %Mitarbeiterdaten.dat » non trouvé")},
+        DamagedCase{"StaffHeaderDE", kStaff, DE, scrambledFile({"[Mitarbeiter]", "", "0"}),
+                    fatal(DE, "Der Dateiheader in 'Mitarbeiterdaten.dat' wurde nicht erkannt")},
+        DamagedCase{"StaffHeaderKeyOnlyEN", kStaff, EN, scrambledFile({""}),
+                    fatal(EN, "Header of file 'Mitarbeiterdaten.dat' not detected")},
+        DamagedCase{"StaffHeaderFR", kStaff, FR, scrambledFile({"[mitarbeiterdaten]"}),
+                    fatal(FR, "Le header du fichier « Mitarbeiterdaten.dat » n'a pas été détecté")},
+        DamagedCase{"StaffTwoLines", kStaff, DE, scrambledFile({"[Mitarbeiterdaten]", "1"}),
+                    errorReport(kLineIn, 62, "Einlesen hinter Dateiende")},
+        DamagedCase{"NumberIsNoNumber", kStaff, DE, employees("zwölf", kEmployee),
+                    errorReport(kReader, 13, "Typen unverträglich")},
+        DamagedCase{"NumberAbove16Bits", kStaff, DE, employees("32768", kEmployee),
+                    errorReport(kReader, 6, "Überlauf")},
+        DamagedCase{"NumberBelow16Bits", kStaff, DE, employees("-32768,5", kEmployee),
+                    errorReport(kReader, 6, "Überlauf")},
+        DamagedCase{"EmployeeLineCutBeforeItsUserId", kStaff, DE,
+                    employees("0", kEmployee.substr(0, 80)), errorReport(kReader, 5, kNoArgument)},
+        DamagedCase{"StaffEmptyLine", kStaff, DE,
+                    employees("0", kEmployee) + "\r\n" + scrambledFile({kEmployee}),
+                    errorReport(kLineIn, 5, kNoArgument)},
+        DamagedCase{"StaffLineOf32767Characters", kStaff, DE,
+                    employees("0", kEmployee + std::string(32766 - kEmployee.size(), 'x')),
+                    errorReport(kLineIn, 6, "Überlauf")}),
+    byLabel<DamagedCase>);
+
+}  // namespace
+}  // namespace hostfiles
