@@ -38,7 +38,14 @@ class PlannerFileTest : public testing_support::StateTest {
   void TearDown() override { std::filesystem::current_path(start_); }
 
  private:
-  std::filesystem::path start_ = std::filesystem::current_path();
+  // An earlier test may have left the process in a folder that is gone.
+  static std::filesystem::path currentFolder() {
+    std::error_code gone;
+    const auto folder = std::filesystem::current_path(gone);
+    return gone ? std::filesystem::temp_directory_path() : folder;
+  }
+
+  std::filesystem::path start_ = currentFolder();
 };
 
 }  // namespace hostfiles
