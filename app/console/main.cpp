@@ -1,4 +1,4 @@
-// The terminal front-end: "personallader decode" and "personallader encode".
+// The terminal front-end: the wizard, its batch commands, and the planner file tools.
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -16,54 +16,45 @@
 #include "platform/codepage.h"
 #include "platform/system.h"
 #include "startup/language.h"
+#include "usage.h"
+#include "wizard_runs.h"
 
 namespace {
-
-constexpr int kUsageExitStatus = 2;
-
-const char* usage(startup::Language language) {
-  switch (language) {
-    case startup::Language::DE:
-      return "Aufruf:\n"
-             "  personallader decode DATEI...   zeigt den Klartext jeder Zeile verschlüsselter\n"
-             "                                  Planerdateien (UTF-8)\n"
-             "  personallader encode            liest Klartextzeilen (UTF-8) von der\n"
-             "                                  Standardeingabe und schreibt sie verschlüsselt\n"
-             "                                  (Codepage, CR LF) auf die Standardausgabe\n"
-             "  personallader --help            zeigt diese Hilfe\n";
-    case startup::Language::FR:
-      return "Utilisation :\n"
-             "  personallader decode FICHIER...  affiche le texte en clair de chaque ligne des\n"
-             "                                   fichiers chiffrés du planificateur (UTF-8)\n"
-             "  personallader encode             lit des lignes en clair (UTF-8) sur l'entrée\n"
-             "                                   standard et les écrit chiffrées (page de codes,\n"
-             "                                   CR LF) sur la sortie standard\n"
-             "  personallader --help             affiche cette aide\n";
-    default:
-      return "Usage:\n"
-             "  personallader decode FILE...   prints the plain text of every line of\n"
-             "                                 scrambled planner files (UTF-8)\n"
-             "  personallader encode           reads plain lines (UTF-8) from standard input\n"
-             "                                 and writes them as scrambled lines (code page,\n"
-             "                                 CR LF) to standard output\n"
-             "  personallader --help           shows this help\n";
-  }
-}
 
 // Arguments in the code page; on Windows from the UTF-16 command line.
 std::vector<std::string> arguments(int argc, char** argv) {
   std::vector<std::string> args;
 #ifdef _WIN32
+  (void)argc;
   (void)argv;
   int count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
   for (int i = 1; i < count; ++i) args.push_back(platform::utf16ToCodePage(wide[i]));
   LocalFree(wide);
-  (void)argc;
 #else
   for (int i = 1; i < argc; ++i) args.push_back(platform::utf8ToCodePage(argv[i]));
 #endif
   return args;
+}
+
+// "check [--data FOLDER] FILE" and "import [--data FOLDER] [--yes] FILE".
+std::optional<console::BatchOptions> batchOptions(const std::vector<std::string>& args) {
+  console::BatchOptions options;
+  options.command =
+      args[0] == "check" ? console::BatchCommand::kCheck : console::BatchCommand::kImport;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--data" && i + 1 < args.size()) {
+      options.dataFolder = args[++i];
+    } else if (args[i] == "--yes" && options.command == console::BatchCommand::kImport) {
+      options.yes = true;
+    } else if (options.importFile.empty() && !args[i].starts_with("--")) {
+      options.importFile = args[i];
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (options.importFile.empty()) return std::nullopt;
+  return options;
 }
 
 }  // namespace
@@ -71,22 +62,28 @@ std::vector<std::string> arguments(int argc, char** argv) {
 int main(int argc, char** argv) {
 #ifdef _WIN32
   SetConsoleOutputCP(CP_UTF8);
+  SetConsoleCP(CP_UTF8);
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
 #endif
   const startup::Language language = startup::buildLanguage();
+  platform::System& system = platform::hostSystem();
   const std::vector<std::string> args = arguments(argc, argv);
-  if (!args.empty() && args[0] == "--help") {
-    std::cout << usage(language);
-    return 0;
+  if (args.empty()) return console::runInteractive(system, language, std::cin, std::cout);
+  if (args[0] == "--help") {
+    std::cout << console::usage(language);
+    return console::kDone;
   }
-  if (args.size() >= 2 && args[0] == "decode") {
-    return console::decodeFiles(platform::hostSystem(), language, {args.begin() + 1, args.end()},
-                                std::cout, std::cerr);
+  if (args[0] == "check" || args[0] == "import") {
+    if (const auto options = batchOptions(args)) {
+      return console::runBatch(system, language, *options, std::cout);
+    }
+  } else if (args.size() >= 2 && args[0] == "decode") {
+    return console::decodeFiles(system, language, {args.begin() + 1, args.end()}, std::cout,
+                                std::cerr);
+  } else if (args.size() == 1 && args[0] == "encode") {
+    return console::encodeLines(system, language, std::cin, std::cout, std::cerr);
   }
-  if (args.size() == 1 && args[0] == "encode") {
-    return console::encodeLines(platform::hostSystem(), language, std::cin, std::cout, std::cerr);
-  }
-  std::cerr << usage(language);
-  return kUsageExitStatus;
+  std::cerr << console::usage(language);
+  return console::kUsage;
 }

@@ -1,0 +1,41 @@
+#include "batch_dialogs.h"
+
+#include <ostream>
+
+#include "terminal_text.h"
+
+namespace console {
+
+void BatchDialogs::notice(const std::string&, const std::string& text) {
+  out_ << forTerminal(text) << "\n\n";
+}
+
+bool BatchDialogs::question(const std::string&, const std::string& text) {
+  out_ << forTerminal(text) << "\n\n";
+  return answers_.faultQuestions;
+}
+
+bool BatchDialogs::askOverwrite(const std::string&, const std::string& text) {
+  out_ << forTerminal(text) << "\n\n";
+  return answers_.overwrite;
+}
+
+std::string BatchDialogs::browseForFolder(std::intptr_t, const std::string&) {
+  return absolutePath(answers_.dataFolder);
+}
+
+std::optional<std::string> BatchDialogs::openFile(const startup::OpenFileRequest&) {
+  const std::string path = absolutePath(answers_.importFile);
+  const platform::PathKind kind = system_.pathKind(path);
+  if (kind == platform::PathKind::kNormalFile || kind == platform::PathKind::kHiddenFile) {
+    return path;
+  }
+  out_ << forTerminal(path) << "\n"
+       << (language_ == startup::Language::DE   ? "Datei nicht gefunden."
+           : language_ == startup::Language::FR ? "Fichier introuvable."
+                                                : "File not found.")
+       << "\n";
+  return std::nullopt;
+}
+
+}  // namespace console

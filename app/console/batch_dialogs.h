@@ -1,0 +1,39 @@
+// The dialogs of batch use: every box is written to standard output and
+// answered as the command line decided before the run.
+#pragma once
+
+#include <iosfwd>
+
+#include "platform/system.h"
+#include "startup/dialogs.h"
+#include "startup/language.h"
+
+namespace console {
+
+struct BatchAnswers {
+  bool faultQuestions = false;  // the check's questions about faults
+  bool overwrite = false;       // the question before existing data are overwritten
+  std::string dataFolder;       // takes the place of the folder dialog
+  std::string importFile;       // takes the place of the file dialog
+};
+
+class BatchDialogs : public startup::Dialogs {
+ public:
+  BatchDialogs(platform::System& system, startup::Language language, BatchAnswers answers,
+               std::ostream& out)
+      : system_(system), language_(language), answers_(std::move(answers)), out_(out) {}
+
+  void notice(const std::string& title, const std::string& text) override;
+  bool question(const std::string& title, const std::string& text) override;
+  bool askOverwrite(const std::string& title, const std::string& text) override;
+  std::string browseForFolder(std::intptr_t ownerWindow, const std::string& instruction) override;
+  std::optional<std::string> openFile(const startup::OpenFileRequest& request) override;
+
+ private:
+  platform::System& system_;
+  startup::Language language_;
+  BatchAnswers answers_;
+  std::ostream& out_;
+};
+
+}  // namespace console

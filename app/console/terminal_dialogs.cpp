@@ -1,0 +1,79 @@
+#include "terminal_dialogs.h"
+
+#include <istream>
+#include <ostream>
+
+#include "platform/codepage.h"
+#include "terminal_text.h"
+
+namespace console {
+
+namespace {
+
+using startup::Language;
+
+const char* say(Language language, const char* de, const char* en, const char* fr) {
+  return language == Language::DE ? de : language == Language::FR ? fr : en;
+}
+
+bool isYes(const std::string& answer) {
+  for (const char* yes : {"y", "yes", "j", "ja", "o", "oui"}) {
+    if (answer == yes) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<std::string> TerminalDialogs::readLine() {
+  std::string line;
+  if (!std::getline(in_, line)) return std::nullopt;
+  return fromTerminal(line);
+}
+
+void TerminalDialogs::showBox(const std::string& title, const std::string& text) {
+  out_ << "\n== " << forTerminal(title) << " ==\n" << forTerminal(text) << "\n";
+}
+
+void TerminalDialogs::notice(const std::string& title, const std::string& text) {
+  out_ << '\a';
+  showBox(title, text);
+  out_ << say(language_, "[Eingabetaste] ", "[Enter] ", "[Entrée] ") << std::flush;
+  readLine();
+}
+
+bool TerminalDialogs::question(const std::string& title, const std::string& text) {
+  showBox(title, text);
+  out_ << say(language_, "[j/N] ", "[y/N] ", "[o/N] ") << std::flush;
+  const auto answer = readLine();
+  return answer && isYes(platform::lowerCase(*answer));
+}
+
+std::string TerminalDialogs::browseForFolder(std::intptr_t, const std::string& instruction) {
+  out_ << "\n" << forTerminal(instruction) << " " << std::flush;
+  return readLine().value_or("");
+}
+
+std::optional<std::string> TerminalDialogs::openFile(const startup::OpenFileRequest& request) {
+  out_ << "\n== " << forTerminal(request.title) << " ==\n"
+       << forTerminal(request.filter.substr(0, request.filter.find('|'))) << "\n";
+  for (;;) {
+    out_ << forTerminal(request.startFolder) << " > " << std::flush;
+    const auto name = readLine();
+    if (!name || name->empty()) return std::nullopt;
+    // A name alone is taken in the start folder, as the dialog takes it.
+    const std::string path = absolutePath(pathIn(request.startFolder, *name));
+    const platform::PathKind kind = system_.pathKind(path);
+    if (!request.fileMustExist || kind == platform::PathKind::kNormalFile ||
+        kind == platform::PathKind::kHiddenFile) {
+      return path;
+    }
+    out_ << forTerminal(path) << "\n"
+         << say(language_, "Datei nicht gefunden. Prüfen Sie den Dateinamen.",
+                "File not found. Check the file name.",
+                "Fichier introuvable. Vérifiez le nom du fichier.")
+         << "\n";
+  }
+}
+
+}  // namespace console

@@ -1,0 +1,36 @@
+// The dialogs of the wizard in a terminal: notices wait for Enter, questions
+// default to No, the folder and file dialogs become prompts.
+#pragma once
+
+#include <iosfwd>
+
+#include "platform/system.h"
+#include "startup/dialogs.h"
+#include "startup/language.h"
+
+namespace console {
+
+class TerminalDialogs : public startup::Dialogs {
+ public:
+  TerminalDialogs(platform::System& system, startup::Language language, std::istream& in,
+                  std::ostream& out)
+      : system_(system), language_(language), in_(in), out_(out) {}
+
+  void notice(const std::string& title, const std::string& text) override;
+  bool question(const std::string& title, const std::string& text) override;
+  std::string browseForFolder(std::intptr_t ownerWindow, const std::string& instruction) override;
+  std::optional<std::string> openFile(const startup::OpenFileRequest& request) override;
+
+  // The next line typed, in the code page; nothing at the end of the input.
+  std::optional<std::string> readLine();
+
+ private:
+  void showBox(const std::string& title, const std::string& text);
+
+  platform::System& system_;
+  startup::Language language_;
+  std::istream& in_;
+  std::ostream& out_;
+};
+
+}  // namespace console

@@ -1,0 +1,67 @@
+#include "usage.h"
+
+namespace console {
+
+const char* usage(startup::Language language) {
+  switch (language) {
+    case startup::Language::DE:
+      return "Aufruf:\n"
+             "  personallader                   der Assistent in vier Schritten im Terminal\n"
+             "  personallader check [--data ORDNER] DATEI.csv\n"
+             "                                  prüft die Importdatei und listet jeden Fehler;\n"
+             "                                  Status 0 ohne Fehler, 1 mit Fehlern\n"
+             "  personallader import [--data ORDNER] [--yes] DATEI.csv\n"
+             "                                  prüft und importiert; der erste Fehler bricht\n"
+             "                                  ab (Status 1); vorhandene Mitarbeiterdaten\n"
+             "                                  werden nur mit --yes überschrieben\n"
+             "  personallader decode DATEI...   zeigt den Klartext jeder Zeile verschlüsselter\n"
+             "                                  Planerdateien (UTF-8)\n"
+             "  personallader encode            liest Klartextzeilen (UTF-8) von der\n"
+             "                                  Standardeingabe und schreibt sie verschlüsselt\n"
+             "                                  (Codepage, CR LF) auf die Standardausgabe\n"
+             "  personallader --help            zeigt diese Hilfe\n"
+             "--data ORDNER steht für die Wahl des Datenordners in Schritt 1; ohne die Angabe\n"
+             "gilt der Datenordner aus den Einstellungen des Planers. Status 2: falscher Aufruf;\n"
+             "Status 3: das Programm wurde mit einer Meldung beendet.\n";
+    case startup::Language::FR:
+      return "Utilisation :\n"
+             "  personallader                   l'assistant en quatre étapes dans le terminal\n"
+             "  personallader check [--data DOSSIER] FICHIER.csv\n"
+             "                                  vérifie le fichier d'import et liste chaque\n"
+             "                                  erreur ; statut 0 sans erreur, 1 avec erreurs\n"
+             "  personallader import [--data DOSSIER] [--yes] FICHIER.csv\n"
+             "                                  vérifie et importe ; la première erreur arrête\n"
+             "                                  (statut 1) ; les employés existants ne sont\n"
+             "                                  remplacés qu'avec --yes\n"
+             "  personallader decode FICHIER... affiche le texte en clair de chaque ligne des\n"
+             "                                  fichiers chiffrés du planificateur (UTF-8)\n"
+             "  personallader encode            lit des lignes en clair (UTF-8) sur l'entrée\n"
+             "                                  standard et les écrit chiffrées (page de codes,\n"
+             "                                  CR LF) sur la sortie standard\n"
+             "  personallader --help            affiche cette aide\n"
+             "--data DOSSIER remplace le choix du dossier de données de l'étape 1 ; sans lui,\n"
+             "le dossier vient des paramètres du planificateur. Statut 2 : appel incorrect ;\n"
+             "statut 3 : le programme s'est arrêté avec un message.\n";
+    default:
+      return "Usage:\n"
+             "  personallader                   the four-step wizard in the terminal\n"
+             "  personallader check [--data FOLDER] FILE.csv\n"
+             "                                  checks the import file and lists every fault;\n"
+             "                                  status 0 without faults, 1 with faults\n"
+             "  personallader import [--data FOLDER] [--yes] FILE.csv\n"
+             "                                  checks and imports; the first fault stops it\n"
+             "                                  (status 1); existing employee data are\n"
+             "                                  overwritten only with --yes\n"
+             "  personallader decode FILE...    prints the plain text of every line of\n"
+             "                                  scrambled planner files (UTF-8)\n"
+             "  personallader encode            reads plain lines (UTF-8) from standard input\n"
+             "                                  and writes them as scrambled lines (code page,\n"
+             "                                  CR LF) to standard output\n"
+             "  personallader --help            shows this help\n"
+             "--data FOLDER takes the place of choosing the data folder in step 1; without it\n"
+             "the planner's settings name the data folder. Status 2: wrong command line;\n"
+             "status 3: the program ended with a message.\n";
+  }
+}
+
+}  // namespace console

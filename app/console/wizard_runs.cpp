@@ -1,0 +1,112 @@
+#include "wizard_runs.h"
+
+#include <ostream>
+
+#include "batch_dialogs.h"
+#include "startup/main.h"
+#include "startup/messages.h"
+#include "terminal_dialogs.h"
+#include "terminal_text.h"
+#include "wizard/wizard_window.h"
+
+namespace console {
+
+namespace {
+
+using startup::Language;
+using wizard::Bild;
+using wizard::frmPersonallader;
+
+const char* say(Language language, const char* de, const char* en, const char* fr) {
+  return language == Language::DE ? de : language == Language::FR ? fr : en;
+}
+
+void draw(frmPersonallader& form, Language language, std::ostream& out) {
+  out << "\n" << forTerminal(form.Caption) << "\n";
+  for (int step = 1; step <= 4; ++step) {
+    const Bild picture = form.imgIcon(step).picture;
+    out << (picture == Bild::OK      ? "  [x] "
+            : picture == Bild::Pfeil ? "  [>] "
+                                     : "  [ ] ")
+        << forTerminal(form.fraRahmen(step).Caption) << "\n";
+  }
+  for (int index = 1; index <= 5; ++index) {
+    const bool usable =
+        form.cmdAuswahl(index).Enabled && (index == 5 || form.fraRahmen(index).Enabled);
+    if (usable)
+      out << "  " << index << " = " << forTerminal(form.cmdAuswahl(index).Caption) << "\n";
+  }
+  out << say(language, "Auswahl: ", "Choice: ", "Choix : ") << std::flush;
+}
+
+bool usable(frmPersonallader& form, int index) {
+  if (index == 5) return true;
+  return index >= 1 && index <= 4 && form.cmdAuswahl(index).Enabled &&
+         form.fraRahmen(index).Enabled;
+}
+
+// Runs the program's start and the wizard's procedures; a fatal message or an
+// error report ends the run with its status.
+template <typename Steps>
+int run(platform::System& system, Language language, startup::Dialogs& dialogs, Steps&& steps) {
+  startup::ProgramState state(system, dialogs);
+  state.Sprache = language;
+  try {
+    startup::Main(state);
+    frmPersonallader form(state);
+    return steps(state, form);
+  } catch (const startup::ProgramEnd& end) {
+    return end.status;
+  }
+}
+
+}  // namespace
+
+int runInteractive(platform::System& system, Language language, std::istream& in,
+                   std::ostream& out) {
+  TerminalDialogs dialogs(system, language, in, out);
+  return run(system, language, dialogs, [&](startup::ProgramState&, frmPersonallader& form) {
+    form.Form_Load();
+    while (!form.unloaded) {
+      draw(form, language, out);
+      const auto choice = dialogs.readLine();
+      if (!choice) break;  // the end of the input closes the window
+      const int index = choice->size() == 1 ? (*choice)[0] - '0' : 0;
+      if (usable(form, index)) form.cmdAuswahl_Click(index);
+    }
+    out << "\n";
+    return kDone;
+  });
+}
+
+int runBatch(platform::System& system, Language language, const BatchOptions& options,
+             std::ostream& out) {
+  BatchDialogs dialogs(system, language,
+                       {options.command == BatchCommand::kCheck, options.yes, options.dataFolder,
+                        options.importFile},
+                       out);
+  return run(system, language, dialogs, [&](startup::ProgramState& state, frmPersonallader& form) {
+    // The folder of the command line replaces the one of the planner's settings.
+    if (!options.dataFolder.empty()) state.Datenpfad.clear();
+    form.Form_Load();
+    if (!options.dataFolder.empty()) form.cmdAuswahl_Click(1);
+    if (!form.cmdAuswahl(2).Enabled) {
+      if (options.dataFolder.empty()) {
+        out << say(language, "Kein Datenordner: Geben Sie ihn mit --data an.",
+                   "No data folder: name it with --data.",
+                   "Aucun dossier de données : indiquez-le avec --data.")
+            << "\n";
+      }
+      return kUsage;
+    }
+    form.cmdAuswahl_Click(2);
+    if (!form.cmdAuswahl(3).Enabled) return kUsage;
+    form.cmdAuswahl_Click(3);
+    if (!form.cmdAuswahl(4).Enabled) return kFaults;
+    if (options.command == BatchCommand::kCheck) return kDone;
+    form.cmdAuswahl_Click(4);
+    return form.imgIcon(4).picture == Bild::OK ? kDone : kFaults;
+  });
+}
+
+}  // namespace console

@@ -1,0 +1,34 @@
+// The wizard in a terminal, interactive or as a batch command.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "platform/system.h"
+#include "startup/language.h"
+
+namespace console {
+
+// Exit statuses of the terminal program.
+inline constexpr int kDone = 0;
+inline constexpr int kFaults = 1;  // faults in the file, no administrator, import declined
+inline constexpr int kUsage = 2;   // a wrong command line
+// A fatal message or error report ends with startup::kFatalExitStatus (3).
+
+// The four steps with their state marks and the buttons that can be pressed,
+// read from `in` until the user closes the window or the input ends.
+int runInteractive(platform::System& system, startup::Language language, std::istream& in,
+                   std::ostream& out);
+
+enum class BatchCommand { kCheck, kImport };
+struct BatchOptions {
+  BatchCommand command = BatchCommand::kCheck;
+  std::string dataFolder;  // empty: the planner's settings name it
+  std::string importFile;
+  bool yes = false;  // overwrite existing employee data
+};
+
+int runBatch(platform::System& system, startup::Language language, const BatchOptions& options,
+             std::ostream& out);
+
+}  // namespace console

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# End-to-end test of the wizard of the built terminal program, interactive and
+# as batch commands, on copies of the demo planner installation.
+# Usage: wizard_test.sh DEMO_DIR PROGRAM
+set -u
+demo=$1
+program=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+  echo "FAILED: $*"
+  failures=$((failures + 1))
+}
+
+# A fresh copy of the demo installation in $inst, its settings naming its data folder.
+fresh() {
+  inst="$work/inst$((++copies))"
+  cp -r "$demo/." "$inst"
+  data="$inst/ZentavoDaten/Data"
+  printf '[Zentavo]\ndata_pfad=%s/\nlog_pfad=%s/\n' "$data" "$data/Logs" |
+    "$program" encode >"$inst/Zentavo Desk/Zentavo.dat"
+  samples="$inst/Personallader"
+}
+copies=0
+
+run() {
+  env -u PUBLIC ProgramFiles="$inst" USERNAME=tester LC_ALL=de_DE.UTF-8 "$program" "$@"
+}
+decode() { "$program" decode "$@"; }
+snapshot() { (cd "$inst" && find . -type f -exec md5sum {} + | sort); }
+
+expect_status() {  # expected actual what
+  [ "$2" -eq "$1" ] || fail "$3: status $2, expected $1"
+}
+
+# check: a clean file passes and changes nothing.
+fresh
+before=$(snapshot)
+out=$(run check "$samples/Mitarbeiter.csv")
+expect_status 0 $? "check of a clean file"
+grep -qx "Prüfen der Importdaten fehlerfrei" <<<"$out" || fail "fault-free verdict: $out"
+[ "$(snapshot)" = "$before" ] || fail "check changed files"
+
+# check: every fault is listed with its row, and the error verdict.
+out=$(run check "$samples/Mitarbeiter_mit_Fehlern.csv")
+expect_status 1 $? "check of a file with faults"
+for expected in "Fehler in Zeile 2" "Feld Name ist leer" "'Von-Datum' 31.02.2024 ist fehlerhaft" \
+  "'Von-Datum' ist größer als 'Bis-Datum'" "Resturlaub viel nicht nummerisch" \
+  "Name/Benutzerkennung ABERGER ist doppelt vorhanden" \
+  "Unzulässiges Zeichen ':' oder '|' enthalten" \
+  "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den Importdaten und wiederholen Sie die Prüfung."; do
+  grep -qF -- "$expected" <<<"$out" || fail "check lists: $expected"
+done
+[ "$(snapshot)" = "$before" ] || fail "check with faults changed files"
+
+# import: the first fault stops it; existing entries need --yes.
+run import --yes "$samples/Mitarbeiter_mit_Fehlern.csv" >/dev/null
+expect_status 1 $? "import of a file with faults"
+out=$(run import "$samples/Mitarbeiter.csv")
+expect_status 1 $? "import over existing entries without --yes"
+grep -qF "Es sind bereits Mitarbeiterdaten vorhanden." <<<"$out" || fail "overwrite question shown"
+[ "$(snapshot)" = "$before" ] || fail "a refused import changed files"
+
+# import --yes: the new employee data file, the backup, the log book.
+old_employees=$(decode "$data/Mitarbeiterdaten.dat")
+out=$(run import --yes "$samples/Mitarbeiter.csv")
+expect_status 0 $? "import --yes"
+grep -qx "Mitarbeiterdaten erfolgreich importiert" <<<"$out" || fail "success message: $out"
+cat >"$work/expected.txt" <<'TEXT'
+[Mitarbeiterdaten]
+99999999
+0
+170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Berger, Anna:aberger
+Verwaltung
+180401:999999:002,5:028,0:028,0:028,0:028,0:000,0:000,0:000,0:000,0:Öztürk, Selin:soeztuerk
+210315:271231:000,0:030,0:030,0:030,0:030,0:002,0:000,0:000,0:000,0:Weiß, Jürgen:jweiss
+Produktion
+230901:999999:000,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Lefèvre, Émile:elefevre
+250201:999999:000,0:024,0:024,0:024,0:024,0:000,0:000,0:000,0:000,0:Nowak, Piotr:Nowak, Piotr
+TEXT
+decode "$data/Mitarbeiterdaten.dat" | cmp -s - "$work/expected.txt" || fail "new employee data file"
+backups=("$data/Backups/"*" A.dat")
+[ "${#backups[@]}" -eq 1 ] && [ -f "${backups[0]}" ] || fail "one backup file"
+backup=$(decode "${backups[0]}")
+[ "$(head -n 1 <<<"$backup")" = "[ZentavoBackup]" ] || fail "backup header"
+grep -qxF "[Mitarbeiterdaten.dat]" <<<"$backup" || fail "backup names the employee data"
+grep -qF "$old_employees" <<<"$backup" || fail "backup holds the old employee data"
+grep -qxF "[2611 Zentavo.log]" <<<"$backup" || fail "backup holds the log book"
+log="$data/Logs/$(date +%y%m) Zentavo.log"
+decode "$log" | grep -qE '^[0-9]{2}\.[0-9]{2}\.[0-9]{2} [0-9:]{8}\|tester\|ZentaAdmin\|Mitarbeiterdaten importiert$' ||
+  fail "log book entry"
+
+# The fraction flag: an entitlement with a half day raises it to 1 in the settings line.
+fresh
+config_before=$(decode "$data/Konfigdaten.dat")
+printf 'Name;Kennung;Von;Bis;Rest;A1;A2;A3;A4;Sonder\r\nNeu, Nina;nneu;;;0;27,5;30;30;30;0\r\n' >"$work/half.csv"
+run import --yes "$work/half.csv" >/dev/null
+expect_status 0 $? "import with a half day"
+config_after=$(decode "$data/Konfigdaten.dat")
+expected_config=$(sed '8s/^\(.\{29\}\)0/\11/' <<<"$config_before")
+[ "$config_after" = "$expected_config" ] || fail "fraction flag rewrite: $config_after"
+
+# Interactive: choose the file, check, import (answer Yes), close.
+fresh
+printf '2\n%s\n3\n\n4\nj\n\n5\n' "$samples/Mitarbeiter.csv" | run >"$work/session.txt"
+expect_status 0 $? "interactive session"
+grep -qF "[>] Schritt 2: Importdatei auswählen" "$work/session.txt" || fail "interactive starts at step 2"
+grep -qF "[x] Schritt 4: Mitarbeiterdaten importieren" "$work/session.txt" || fail "interactive ends done"
+decode "$data/Mitarbeiterdaten.dat" | cmp -s - "$work/expected.txt" || fail "interactive import"
+
+# A fatal message ends with status 3; a data folder from the command line.
+fresh
+rm "$data/Konfigdaten.dat"
+out=$(run check "$samples/Mitarbeiter.csv")
+expect_status 3 $? "missing configuration data"
+grep -qF "Konfigdaten.dat' wurde nicht gefunden." <<<"$out" || fail "not-found message: $out"
+fresh
+rm "$inst/Zentavo Desk/Zentavo.dat"
+run check "$samples/Mitarbeiter.csv" >/dev/null
+expect_status 2 $? "no data folder"
+run check --data "$inst/ZentavoDaten" "$samples/Mitarbeiter.csv" >/dev/null
+expect_status 0 $? "data folder found below --data"
+run check --yes "$samples/Mitarbeiter.csv" >/dev/null 2>&1
+expect_status 2 $? "--yes belongs to import"
+run check "$samples/missing.csv" >/dev/null 2>&1
+expect_status 2 $? "missing import file"
+
+echo "wizard: $failures failure(s)"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "support/planner_files.h"
+#include "support/state_fixture.h"
+#include "wizard/wizard_window.h"
+
+namespace wizard {
+namespace {
+
+using startup::Language;
+using testing_support::readScrambledFile;
+
+const std::string S(1, platform::kSeparator);
+const std::string kEmployee =
+    "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Alt:alt";
+
+importfile::ImportRow employee(const std::string& name, const std::string& entitlement = "030,0",
+                               const std::string& additional = "000,0") {
+  importfile::ImportRow row;
+  row.Name = name;
+  row.Benutzerkennung = "ma";
+  row.VonDatum = "170101";
+  row.BisDatum = "999999";
+  row.Resturlaub = "005,0";
+  row.Urlaubsanspruch1 = row.Urlaubsanspruch2 = row.Urlaubsanspruch3 = entitlement;
+  row.Urlaubsanspruch4 = "030,0";
+  row.Sonderurlaub = additional;
+  return row;
+}
+
+importfile::ImportRow textRow(const std::string& name) {
+  importfile::ImportRow row;
+  row.Name = name;
+  return row;
+}
+
+testing_support::PlannerData withEntries() {
+  testing_support::PlannerData data;
+  data.employees = {kEmployee};
+  return data;
+}
+
+class ImportTest : public testing_support::StateTest {
+ protected:
+  ImportTest() {
+    useLanguage(Language::DE);
+    state.Datum_heute = "261204";
+    state.Benutzername = "mueller";
+  }
+
+  // A window in step 4 over a data folder, with the rows a check left.
+  void prepare(const testing_support::PlannerData& data, importfile::ImportRows rows) {
+    testing_support::makePlannerData(folder.path(), data);
+    state.Datenpfad = folder.path();
+    state.Logpfad = folder.path() + "Logs" + S;
+    state.Settings_Zeile = data.settings;
+    state.ImportRows = std::move(rows);
+    form.Form_Load();
+    for (int step = 1; step <= 3; ++step) form.completeStep(step);
+  }
+
+  std::vector<std::string> employeeFile() {
+    return readScrambledFile(folder.file("Mitarbeiterdaten.dat"));
+  }
+
+  frmPersonallader form{state};
+};
+
+TEST_F(ImportTest, ImportIntoAnEmptyListWritesBacksUpLogsAndFinishes) {
+  prepare({}, {employee("Mitarbeiter A"), textRow(">Team Nord"), employee("Zoë")});
+  form.cmdAuswahl_Click(4);
+  EXPECT_EQ(employeeFile(),
+            (std::vector<std::string>{
+                "[Mitarbeiterdaten]", "12345678", "7",
+                "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:"
+                "Mitarbeiter A:ma",
+                "Team Nord",
+                "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Zoë:ma"}));
+  EXPECT_EQ(dialogs.notices(), std::vector<std::string>{"Mitarbeiterdaten erfolgreich importiert"});
+  const auto log = readScrambledFile(folder.path() + "Logs" + S + "2612 Zentavo.log");
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0], "04.12.26 14:05:09|mueller|ZentaAdmin|Mitarbeiterdaten importiert");
+  const auto backups = system.listFiles(folder.path() + "Backups" + S, "*.dat");
+  ASSERT_TRUE(backups);
+  EXPECT_EQ(*backups, std::vector<std::string>{"261204 140509 A.dat"});
+  EXPECT_TRUE(form.imgIcon(4).picture == Bild::OK && !form.cmdAuswahl(4).Enabled);
+}
+
+TEST_F(ImportTest, DecliningToOverwriteChangesNothing) {
+  prepare(withEntries(), {employee("Neu")});
+  const std::string before = folder.read("Mitarbeiterdaten.dat");
+  dialogs.answers = {false};
+  form.cmdAuswahl_Click(4);
+  EXPECT_EQ(folder.read("Mitarbeiterdaten.dat"), before);
+  EXPECT_FALSE(folder.exists("Backups"));
+  EXPECT_TRUE(form.cmdAuswahl(4).Enabled);
+  ASSERT_EQ(dialogs.shown.size(), 1u);
+  EXPECT_EQ(dialogs.shown[0].kind, testing_support::ShownBox::Kind::kQuestion);
+  EXPECT_EQ(dialogs.shown[0].text,
+            "Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu importierenden "
+            "Mitarbeiterdaten überschrieben.\n\nMöchten Sie fortsetzen?");
+}
+
+TEST_F(ImportTest, OverwriteQuestionInEnglishAndFrench) {
+  prepare(withEntries(), {employee("Neu")});
+  dialogs.answers = {false, true};
+  useLanguage(Language::EN);
+  form.cmdAuswahl_Click(4);
+  useLanguage(Language::FR);
+  form.cmdAuswahl_Click(4);
+  EXPECT_EQ(dialogs.shown[0].text,
+            "Employee data already exist. Existing data will be overwritten by the import "
+            "data.\n\nDo you want to continue?");
+  EXPECT_EQ(dialogs.shown[1].text,
+            "Des employés sont déjà déclarés. L'import effacera toutes les données existantes "
+            "avant d'ajouter les nouveaux employés.\n\nVoulez-vous continuer ?");
+  EXPECT_EQ(dialogs.notices(), std::vector<std::string>{"Données importées correctement"});
+  EXPECT_EQ(employeeFile().back(),
+            "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Neu:ma");
+}
+
+TEST_F(ImportTest, BackupFailureEndsTheProgramBeforeAnythingIsWritten) {
+  prepare({}, {employee("Neu")});
+  const std::string before = folder.read("Mitarbeiterdaten.dat");
+  folder.makeFolder("Backups");
+  system.refuseWrites = true;
+  useLanguage(Language::EN);
+  EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { form.cmdAuswahl_Click(4); }),
+            "Backup before importing employee data failed.\n\nProgram will be closed.");
+  EXPECT_EQ(folder.read("Mitarbeiterdaten.dat"), before);
+}
+
+struct FlagCase {
+  char flag;
+  std::vector<std::pair<std::string, std::string>> values;  // entitlement, additional vacation
+  char expected;
+};
+
+void PrintTo(const FlagCase& c, std::ostream* out) {
+  *out << "flag " << c.flag << " to " << c.expected;
+}
+
+class FractionFlagTest : public ImportTest, public ::testing::WithParamInterface<FlagCase> {};
+
+TEST_P(FractionFlagTest, RaisedByTheTenthsOfTheImportedValues) {
+  const FlagCase& c = GetParam();
+  importfile::ImportRows rows = {textRow(">Text")};
+  for (const auto& [entitlement, additional] : c.values) {
+    rows.push_back(employee("M", entitlement, additional));
+  }
+  rows.back().Resturlaub = "002,5";  // residual vacation does not count
+  std::string settings(40, '0');
+  settings[29] = c.flag;
+  testing_support::PlannerData data;
+  data.settings = settings;
+  prepare(data, rows);
+  const std::string before = folder.read("Konfigdaten.dat");
+  form.cmdAuswahl_Click(4);
+  const auto configuration = readScrambledFile(folder.file("Konfigdaten.dat"));
+  EXPECT_EQ(configuration[7][29], c.expected);
+  EXPECT_EQ(state.Settings_Zeile[29], c.expected);
+  if (c.expected == c.flag) {
+    EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FractionFlagTest,
+    ::testing::Values(
+        FlagCase{'0', {{"030,0", "000,0"}}, '0'}, FlagCase{'0', {{"030,0", "001,5"}}, '1'},
+        FlagCase{'0', {{"012,5", "000,0"}, {"030,0", "000,0"}, {"003,3", "000,0"}}, '2'},
+        FlagCase{'1', {{"003,3", "000,0"}}, '2'}, FlagCase{'2', {{"030,0", "000,5"}}, '2'},
+        FlagCase{'1', {{"-02,5", "000,0"}}, '1'}));
+
+}  // namespace
+}  // namespace wizard

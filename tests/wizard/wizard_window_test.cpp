@@ -1,0 +1,187 @@
+#include "wizard/wizard_window.h"
+
+#include <gtest/gtest.h>
+
+#include "support/planner_files.h"
+#include "support/state_fixture.h"
+
+namespace wizard {
+namespace {
+
+using startup::Language;
+using testing_support::ShownBox;
+
+const std::string S(1, platform::kSeparator);
+
+// The enabled states and pictures of the four steps, as the state table has them.
+struct StepState {
+  bool frame, button;
+  Bild picture;
+  bool operator==(const StepState&) const = default;
+};
+using WindowState = std::array<StepState, 4>;
+
+constexpr StepState kDone{true, false, Bild::OK};
+constexpr StepState kCurrent{true, true, Bild::Pfeil};
+constexpr StepState kInactive{false, false, Bild::Inaktiv};
+const WindowState S1{kCurrent, kInactive, kInactive, kInactive};
+const WindowState S2{kDone, kCurrent, kInactive, kInactive};
+const WindowState S3{kDone, kDone, kCurrent, kInactive};
+const WindowState S4{kDone, kDone, kDone, kCurrent};
+
+class WizardTest : public testing_support::StateTest {
+ protected:
+  WizardTest() {
+    useLanguage(Language::DE);
+    state.Programmtitel = "Mitarbeiterdaten importieren";
+    form.onChange = [&](const ControlChange& change) { changes.push_back(change); };
+  }
+
+  WindowState window() {
+    WindowState steps;
+    for (int n = 1; n <= 4; ++n) {
+      steps[n - 1] = {form.fraRahmen(n).Enabled, form.cmdAuswahl(n).Enabled,
+                      form.imgIcon(n).picture};
+    }
+    EXPECT_TRUE(form.cmdAuswahl(5).Enabled);
+    return steps;
+  }
+
+  std::string dataFolder() {
+    testing_support::makePlannerData(folder.path(), {});
+    return folder.path();
+  }
+
+  frmPersonallader form{state};
+  std::vector<ControlChange> changes;
+};
+
+TEST_F(WizardTest, OpensAtStepOneWithoutDataFolder) {
+  form.Form_Load();
+  EXPECT_EQ(window(), S1);
+  EXPECT_EQ(form.Caption, "Mitarbeiterdaten importieren");
+  EXPECT_TRUE(dialogs.shown.empty());
+  state.Datenpfad = folder.path();  // a folder without data files
+  frmPersonallader again(state);
+  again.Form_Load();
+  EXPECT_FALSE(again.cmdAuswahl(2).Enabled);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(WizardTest, OpensStraightAtStepTwoWhenTheSettingsNameADataFolder) {
+  folder.write("xyzdata.DAT", "");
+  folder.makeFolder("Logs");
+  state.Datenpfad = folder.path();
+  form.Form_Load();
+  EXPECT_EQ(window(), S2);
+  EXPECT_EQ(state.Logpfad, folder.path() + "Logs" + S);
+  EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(WizardTest, TransitionsChangeTheirControlsInOrder) {
+  form.Form_Load();
+  changes.clear();
+  form.completeStep(1);
+  EXPECT_EQ(changes, (std::vector<ControlChange>{{ControlKind::Picture, 1},
+                                                 {ControlKind::Button, 1},
+                                                 {ControlKind::Frame, 2},
+                                                 {ControlKind::Picture, 2},
+                                                 {ControlKind::Button, 2}}));
+  form.completeStep(2);
+  form.completeStep(3);
+  EXPECT_EQ(window(), S4);
+  changes.clear();
+  form.completeStep(4);
+  EXPECT_EQ(changes,
+            (std::vector<ControlChange>{{ControlKind::Picture, 4}, {ControlKind::Button, 4}}));
+  EXPECT_EQ(window(), (WindowState{kDone, kDone, kDone, kDone}));
+}
+
+TEST_F(WizardTest, CaptionsAndTheFrenchWidening) {
+  form.Form_Load();
+  EXPECT_EQ(testing_support::readable(form.fraRahmen(1).Caption),
+            "Schritt 1: Datenordner auswählen");
+  EXPECT_EQ(form.width, kClientWidth);
+  useLanguage(Language::FR);
+  frmPersonallader french(state);
+  french.Form_Load();
+  EXPECT_EQ(testing_support::readable(french.cmdAuswahl(3).Caption),
+            "Vérification des Données d'Import");
+  EXPECT_EQ(french.width, kClientWidth + 480);
+  EXPECT_EQ(french.fraRahmen(4).rect.width, 3645 + 480);
+  EXPECT_EQ(french.cmdAuswahl(5).rect.width, 1800 + 480);
+  EXPECT_EQ(french.imgIcon(1).rect.width, 255);
+  useLanguage(Language::EN);
+  frmPersonallader english(state);
+  EXPECT_EQ(english.cmdAuswahl(5).Caption, "Close");
+}
+
+TEST_F(WizardTest, StepOneWithoutPlannerDataStaysAndSaysSo) {
+  const std::string empty = folder.path() + "leer";
+  folder.makeFolder("leer");
+  form.Form_Load();
+  const auto quoted = testing_support::readable(empty);
+  const std::vector<std::pair<Language, std::string>> messages = {
+      {Language::DE, "Im Ordner '" + quoted + "' wurden keine Zentavo-Daten gefunden."},
+      {Language::EN, "No data found in folder '" + quoted + "'."},
+      {Language::FR, "Aucune donnée trouvée dans le dossier « " + quoted + " »."}};
+  for (const auto& [language, message] : messages) {
+    useLanguage(language);
+    dialogs.folders.push_back(empty);
+    form.cmdAuswahl_Click(1);
+    EXPECT_EQ(dialogs.notices().back(), message);
+    EXPECT_EQ(state.Datenpfad, empty + S);
+    EXPECT_EQ(window(), S1);
+  }
+}
+
+TEST_F(WizardTest, StepOneSettlesTheLogFolder) {
+  form.Form_Load();
+  state.Logpfad = folder.path() + "missing" + S;
+  dialogs.folders.push_back(dataFolder());
+  form.cmdAuswahl_Click(1);
+  EXPECT_EQ(window(), S2);
+  EXPECT_EQ(state.Logpfad, "");  // a log folder that does not exist is dropped
+}
+
+TEST_F(WizardTest, CancelledDialogsLeaveTheStateAlone) {
+  form.Form_Load();
+  dialogs.folders.push_back("");
+  form.cmdAuswahl_Click(1);
+  EXPECT_EQ(window(), S1);
+  form.completeStep(1);
+  dialogs.files.push_back(std::nullopt);
+  form.cmdAuswahl_Click(2);
+  EXPECT_EQ(window(), S2);
+  EXPECT_TRUE(dialogs.notices().empty());
+  EXPECT_EQ(state.Importdatei, "");
+}
+
+TEST_F(WizardTest, TheFileDialogStartsInTheProgramsFolderThenInTheFilesFolder) {
+  system.ownFolder = folder.path() + "programm";
+  form.Form_Load();
+  form.completeStep(1);
+  const std::string csv = folder.file("liste.csv");
+  dialogs.files.push_back(csv);
+  form.cmdAuswahl_Click(2);
+  ASSERT_TRUE(dialogs.lastFileRequest);
+  EXPECT_EQ(dialogs.lastFileRequest->startFolder, folder.path() + "programm");
+  EXPECT_EQ(testing_support::readable(dialogs.lastFileRequest->title),
+            "Mitarbeiterdaten importieren - Importdatei auswählen");
+  EXPECT_EQ(dialogs.lastFileRequest->filter, "CSV (Trennzeichen-getrennt) (*.csv)|*.csv");
+  EXPECT_TRUE(dialogs.lastFileRequest->fileMustExist);
+  EXPECT_EQ(state.Importdatei, csv);
+  EXPECT_EQ(state.Importordner, folder.path());
+  EXPECT_EQ(window(), S3);
+}
+
+TEST_F(WizardTest, CloseButtonUnloadsTheWindow) {
+  form.Form_Load();
+  form.cmdAuswahl_Click(7);
+  EXPECT_FALSE(form.unloaded);
+  form.cmdAuswahl_Click(5);
+  EXPECT_TRUE(form.unloaded);
+}
+
+}  // namespace
+}  // namespace wizard
