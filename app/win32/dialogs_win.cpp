@@ -1,0 +1,33 @@
+#include "dialogs_win.h"
+
+#include "native_dialogs_win.h"
+#include "platform/codepage.h"
+
+namespace win32ui {
+
+using platform::codePageToUtf16;
+using platform::utf16ToCodePage;
+
+void Win32Dialogs::notice(const std::string& title, const std::string& text) {
+  showNotice(owner_, codePageToUtf16(title), codePageToUtf16(text));
+}
+
+bool Win32Dialogs::question(const std::string& title, const std::string& text) {
+  return askYesNo(owner_, codePageToUtf16(title), codePageToUtf16(text));
+}
+
+std::string Win32Dialogs::browseForFolder(std::intptr_t ownerWindow,
+                                          const std::string& instruction) {
+  const HWND owner = reinterpret_cast<HWND>(ownerWindow);
+  return utf16ToCodePage(win32ui::browseForFolder(owner, codePageToUtf16(instruction)));
+}
+
+std::optional<std::string> Win32Dialogs::openFile(const startup::OpenFileRequest& request) {
+  const auto chosen =
+      win32ui::openFile(owner_, {codePageToUtf16(request.title), codePageToUtf16(request.filter),
+                                 codePageToUtf16(request.startFolder), request.fileMustExist});
+  if (!chosen) return std::nullopt;
+  return utf16ToCodePage(*chosen);
+}
+
+}  // namespace win32ui

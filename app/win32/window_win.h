@@ -1,0 +1,63 @@
+// The wizard window frmPersonallader on the screen. It draws the model, hands
+// the clicks of its five buttons to it and follows the DPI of its monitor;
+// everything the steps do happens in the model.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "window_controls.h"
+#include "window_look_win.h"
+#include "wizard/wizard_window.h"
+
+namespace win32ui {
+
+class WizardWindow {
+ public:
+  // Creates the window, hidden, with every control of `form`, which must
+  // outlive the window; nothing when Windows cannot create it.
+  static std::unique_ptr<WizardWindow> create(wizard::frmPersonallader& form, HINSTANCE instance);
+  ~WizardWindow();
+  WizardWindow(const WizardWindow&) = delete;
+  WizardWindow& operator=(const WizardWindow&) = delete;
+
+  // Called once when the window is gone: with 0 when the user closed it, or
+  // with the status of the fatal message or error report that ended the program.
+  std::function<void(int status)> onEnd;
+
+  HWND handle() const { return hwnd_; }
+  HWND control(const ControlChange& control) const;
+  // Draws the whole model (title, size, places, states and pictures) and puts
+  // the window in the middle of its monitor.
+  void showForm();
+  // Draws one control of the model as it is now.
+  void redraw(const ControlChange& control);
+  // The icon that a step picture shows for `picture`.
+  HICON picture(wizard::Bild picture) const { return pictures_.of(picture); }
+
+ private:
+  WizardWindow(wizard::frmPersonallader& form, HINSTANCE instance)
+      : form_(form), instance_(instance) {}
+
+  static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  bool createControls();
+  void layout(UINT dpi);
+  void resizeWindow(UINT dpi);
+  void centerOnMonitor();
+  void click(int index);
+  void pressFocusedButton();
+  void focusFirstUsable();
+  void end(int status);
+
+  wizard::frmPersonallader& form_;
+  HINSTANCE instance_;
+  HWND hwnd_ = nullptr;
+  Font font_;
+  StepPictures pictures_;
+  int status_ = 0;
+};
+
+}  // namespace win32ui
