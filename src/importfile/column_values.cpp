@@ -1,9 +1,11 @@
 #include "importfile/column_values.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "importfile/check_texts.h"
+#include "importfile/remembered.h"
 #include "startup/dates.h"
 #include "startup/formatting.h"
 #include "startup/numbers.h"
@@ -25,10 +27,36 @@ constexpr std::array<std::pair<std::string ImportRow::*, NumberColumn>, 6> kNumb
     {&ImportRow::Sonderurlaub, NumberColumn::kSonderurlaub},
 }};
 
+struct NumberForm {
+  bool numeric = false;  // the empty value counts as a number
+  std::string planner;   // Zahl_formatieren with every "." replaced by ","
+};
+
+// What the values of the date and number columns stand for, read once each.
+struct ReadValues {
+  explicit ReadValues(const startup::ProgramState& state)
+      : stamps(2,
+               [&state](const std::string& value) -> std::optional<std::string> {
+                 const auto date = startup::readDate(value, state.Region);
+                 if (!date) return std::nullopt;
+                 return startup::FormatDatumDS(date->year, date->month, date->day);
+               }),
+        numbers(kNumbers.size(), [&state](const std::string& value) {
+          return NumberForm{
+              value.empty() || startup::readNumber(value, state.Region).has_value(),
+              startup::Text_ersetzen(startup::Zahl_formatieren(state, value), ".", ",")};
+        }) {}
+
+  Remembered<std::optional<std::string>> stamps;  // nothing for a text that is no date
+  Remembered<NumberForm> numbers;
+};
+
+using DateError = std::string (*)(startup::Language, const std::string&);
+
 class RowCheck {
  public:
-  RowCheck(CheckRun& run, std::size_t number, ImportRow& row)
-      : run_(run), number_(number), row_(row) {}
+  RowCheck(CheckRun& run, ReadValues& values, std::size_t number, ImportRow& row)
+      : run_(run), values_(values), number_(number), row_(row) {}
 
   bool run() {
     if (row_.Name.empty()) {
@@ -39,8 +67,8 @@ class RowCheck {
     if (isTextRow(row_)) return true;
     row_.Benutzerkennung.resize(std::min(row_.Benutzerkennung.size(), kNameLength));
     if (row_.Benutzerkennung.empty()) row_.Benutzerkennung = row_.Name;
-    if (!checkDate(row_.VonDatum, texts::invalidFromDate, "000000") ||
-        !checkDate(row_.BisDatum, texts::invalidToDate, "999999")) {
+    if (!checkDate(0, row_.VonDatum, texts::invalidFromDate, "000000") ||
+        !checkDate(1, row_.BisDatum, texts::invalidToDate, "999999")) {
       return false;
     }
     if (row_.VonDatum > row_.BisDatum && !ask(&row_.Name, texts::datesInWrongOrder(language()))) {
@@ -57,31 +85,33 @@ class RowCheck {
   }
 
   // An unreadable date is emptied after Yes; an empty one stands for `open`.
-  bool checkDate(std::string& value, std::string (*error)(startup::Language, const std::string&),
-                 const char* open) {
-    std::optional<startup::CalendarDate> date;
-    if (!value.empty()) {
-      date = startup::readDate(value, run_.state.Region);
-      if (!date && !ask(&row_.Name, error(language(), value))) return false;
+  bool checkDate(std::size_t column, std::string& value, DateError error, const char* open) {
+    if (value.empty()) {
+      value = open;
+      return true;
     }
-    value = date ? startup::FormatDatumDS(date->year, date->month, date->day) : open;
+    const std::optional<std::string>& stamp = values_.stamps.of(column, value);
+    if (!stamp && !ask(&row_.Name, error(language(), value))) return false;
+    value = stamp ? *stamp : open;
     return true;
   }
 
   // An unreadable number stays as it is after Yes, and so becomes zero.
   bool checkNumbers() {
-    for (const auto& [field, column] : kNumbers) {
+    for (std::size_t i = 0; i < kNumbers.size(); ++i) {
+      const auto& [field, column] = kNumbers[i];
       std::string& value = row_.*field;
-      if (!value.empty() && !startup::readNumber(value, run_.state.Region) &&
-          !ask(&row_.Name, texts::notNumeric(language(), column, value))) {
+      const NumberForm& form = values_.numbers.of(i, value);
+      if (!form.numeric && !ask(&row_.Name, texts::notNumeric(language(), column, value))) {
         return false;
       }
-      value = startup::Text_ersetzen(startup::Zahl_formatieren(run_.state, value), ".", ",");
+      value = form.planner;
     }
     return true;
   }
 
   CheckRun& run_;
+  ReadValues& values_;
   std::size_t number_;
   ImportRow& row_;
 };
@@ -89,9 +119,10 @@ class RowCheck {
 }  // namespace
 
 bool checkColumnValues(CheckRun& run) {
+  ReadValues values(run.state);
   ImportRows& rows = run.state.ImportRows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (!RowCheck(run, i + 1, rows[i]).run()) return false;
+    if (!RowCheck(run, values, i + 1, rows[i]).run()) return false;
   }
   return true;
 }

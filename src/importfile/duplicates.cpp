@@ -6,11 +6,12 @@
 namespace importfile {
 
 bool Namensliste::seenBefore(std::string_view Benutzerkennung) {
-  const std::string name = platform::lowerCase(Benutzerkennung);
-  const bool seen = name.find('|') == std::string::npos
-                        ? pieces_.count(name) > 0
-                        : text_.find('|' + name + '|') != std::string::npos;
-  text_ += '|' + name + '|';
+  std::string name = platform::lowerCase(Benutzerkennung);
+  const std::size_t listed = text_.size();
+  text_.append(1, '|').append(name).append(1, '|');
+  if (name.find('|') == std::string::npos) return !pieces_.insert(std::move(name)).second;
+  const std::string_view wanted = std::string_view(text_).substr(listed);
+  const bool seen = std::string_view(text_).substr(0, listed).find(wanted) != std::string::npos;
   std::size_t start = 0;
   for (std::size_t bar = name.find('|'); bar != std::string::npos; bar = name.find('|', start)) {
     pieces_.insert(name.substr(start, bar - start));
@@ -21,8 +22,8 @@ bool Namensliste::seenBefore(std::string_view Benutzerkennung) {
 }
 
 bool checkDuplicates(CheckRun& run) {
-  Namensliste seen;
   ImportRows& rows = run.state.ImportRows;
+  Namensliste seen(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ImportRow& row = rows[i];
     if (row.Benutzerkennung.empty() || !seen.seenBefore(row.Benutzerkennung)) continue;

@@ -14,6 +14,9 @@ namespace importfile {
 // name holds no "|": the list's pieces between two "|" are then enough.
 class Namensliste {
  public:
+  // Room for `names` names without growing.
+  explicit Namensliste(std::size_t names) { pieces_.reserve(names); }
+
   // Whether `Benutzerkennung` is in the list as described; then adds it.
   bool seenBefore(std::string_view Benutzerkennung);
 

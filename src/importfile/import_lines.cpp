@@ -42,7 +42,9 @@ std::vector<std::string> readImportLines(startup::ProgramState& state) {
   Datei_oeffnen(state, state.Importdatei, Modus::Input, Fehlerbehandlung::ReportErrors);
   std::vector<std::string> lines;
   while (!state.Datei1.atEnd()) {
-    lines.emplace_back(state.Datei1.readLine());
+    const std::string_view line = state.Datei1.readLine();
+    lines.emplace_back().reserve(line.size() + 1);  // room for the separator the reader appends
+    lines.back().assign(line);
     if (lines.size() == 1 && isUtf16(byteOrderMark(lines.front()))) {
       Datei_schliessen(state);
       return readUtf16(state, byteOrderMark(lines.front()));

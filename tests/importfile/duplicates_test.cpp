@@ -29,7 +29,7 @@ TEST(NamenslisteTest, AnswersAsTheLiteralSearchEvenWithBarsInNames) {
   std::mt19937 random(4);
   const std::string letters = "aAbB|";
   for (int run = 0; run < 200; ++run) {
-    Namensliste list;
+    Namensliste list(30);
     LiteralList literal;
     for (int i = 0; i < 30; ++i) {
       std::string name(1 + random() % 4, ' ');
