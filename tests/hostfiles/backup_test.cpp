@@ -39,8 +39,8 @@ class BackupTest : public PlannerFileTest {
       const auto names = system.listFiles(where, pattern);
       for (const std::string& name : names.value()) {
         const Lines& texts = sources.at(where + name);
-        lines.push_back("[" + name + "]");
-        lines.push_back("[" + std::to_string(texts.size()) + "]");
+        lines.push_back('[' + name + ']');
+        lines.push_back('[' + std::to_string(texts.size()) + ']');
         lines.insert(lines.end(), texts.begin(), texts.end());
       }
     };

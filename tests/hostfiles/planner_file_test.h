@@ -30,7 +30,7 @@ class PlannerFileTest : public testing_support::StateTest {
  protected:
   PlannerFileTest() {
     state.Datenpfad = folder.path();
-    state.Dezimaltrenner = ",";
+    state.Dezimaltrenner.assign(1, ',');  // not = ",": a false -Wrestrict of mingw GCC 12
     state.Datum_heute = "261204";
     state.Benutzername = "mueller";
   }
