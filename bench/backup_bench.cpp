@@ -39,7 +39,7 @@ double seconds(Work&& work) {
 double peakMegabytes() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) / 1024;  // kilobytes on Linux
+  return static_cast<double>(usage.ru_maxrss) * 1024 / 1e6;  // kibibytes on Linux
 }
 
 // Employee lines of about 90 characters, and log entries of about 70.
