@@ -166,9 +166,13 @@ void WizardWindow::redraw(const ControlChange& control) {
     case ControlKind::Button: {
       const bool inEnabledFrame = control.index == 5 || form_.fraRahmen(control.index).Enabled;
       const bool usable = form_.cmdAuswahl(control.index).Enabled && inEnabledFrame;
-      const bool hadFocus = GetFocus() == child;
+      const HWND focus = GetFocus();
       EnableWindow(child, usable);
-      if (hadFocus && !usable) focusFirstUsable();
+      if (focus == child && !usable) focusFirstUsable();
+      // The next step's button takes the focus from the window's other controls.
+      if (usable && control.index != 5 && focus != nullptr && GetParent(focus) == hwnd_) {
+        SetFocus(child);
+      }
       break;
     }
     case ControlKind::Picture:
@@ -199,9 +203,6 @@ LRESULT WizardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       } else if (HIWORD(wParam) == BN_CLICKED) {
         click(buttonIndex(LOWORD(wParam)));
       }
-      return 0;
-    case WM_NEXTDLGCTL:  // Tab and Shift+Tab, through the dialog keys
-      SetFocus(GetNextDlgTabItem(hwnd_, GetFocus(), wParam != 0));
       return 0;
     case WM_SETFOCUS:
       focusFirstUsable();
