@@ -1,6 +1,7 @@
 #include "importfile/text_decoding.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "importfile/plain_form.h"
 #include "platform/codepage.h"
@@ -16,6 +17,16 @@ bool isAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(),
                      [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
+
+// Writes Unicode characters in the code page: each one as itself where the
+// code page has it, else in its plain form, else as "?".
+class CodePageWriter {
+ public:
+  void append(std::string& out, char32_t code);
+
+ private:
+  std::unordered_map<char32_t, std::string> known_;  // characters beyond ASCII met so far
+};
 
 std::string utf8ToCodePage(std::string_view text, CodePageWriter& writer) {
   std::string out;
@@ -47,6 +58,16 @@ std::string inCodePage(char32_t code) {
   if (converted != "?") return converted;
   const auto plain = plainForm(code);
   return plain ? std::string(*plain) : "?";
+}
+
+void CodePageWriter::append(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+    return;
+  }
+  auto known = known_.find(code);
+  if (known == known_.end()) known = known_.emplace(code, inCodePage(code)).first;
+  out += known->second;
 }
 
 bool isHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
@@ -103,16 +124,6 @@ std::vector<std::string> utf16ToCodePageLines(std::string_view bytes, bool bigEn
   }
   if (i < bytes.size()) writer.append(text, platform::utf8::kInvalid);  // half a character
   return splitLines(text);
-}
-
-void CodePageWriter::append(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-    return;
-  }
-  auto known = known_.find(code);
-  if (known == known_.end()) known = known_.emplace(code, inCodePage(code)).first;
-  out += known->second;
 }
 
 }  // namespace importfile

@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace importfile {
@@ -26,15 +25,5 @@ void utf8LinesToCodePage(std::vector<std::string>& lines);
 // The lines of UTF-16 text that follows a byte order mark, in the code page;
 // lines end with CR LF, LF or CR.
 std::vector<std::string> utf16ToCodePageLines(std::string_view bytes, bool bigEndian);
-
-// Writes Unicode characters in the code page: each one as itself where the
-// code page has it, else in its plain form, else as "?".
-class CodePageWriter {
- public:
-  void append(std::string& out, char32_t code);
-
- private:
-  std::unordered_map<char32_t, std::string> known_;  // characters beyond ASCII met so far
-};
 
 }  // namespace importfile
