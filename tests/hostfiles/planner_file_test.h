@@ -34,18 +34,6 @@ class PlannerFileTest : public testing_support::StateTest {
     state.Datum_heute = "261204";
     state.Benutzername = "mueller";
   }
-  // Restores the folder that a backup made current, before the folder goes.
-  void TearDown() override { std::filesystem::current_path(start_); }
-
- private:
-  // An earlier test may have left the process in a folder that is gone.
-  static std::filesystem::path currentFolder() {
-    std::error_code gone;
-    const auto folder = std::filesystem::current_path(gone);
-    return gone ? std::filesystem::temp_directory_path() : folder;
-  }
-
-  std::filesystem::path start_ = currentFolder();
 };
 
 }  // namespace hostfiles

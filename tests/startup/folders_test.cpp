@@ -29,11 +29,7 @@ TEST(ParentDirTest, CutsTheLastComponent) {
   EXPECT_EQ(ParentDir(native("\\x")), native("\\"));
 }
 
-class FoldersTest : public testing_support::StateTest {
- protected:
-  void TearDown() override { std::filesystem::current_path(start); }
-  std::filesystem::path start = std::filesystem::current_path();
-};
+class FoldersTest : public testing_support::StateTest {};
 
 TEST_F(FoldersTest, FolderTestKnowsFoldersOnly) {
   folder.write("file.dat", "");

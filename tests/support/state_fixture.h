@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "startup/messages.h"
 #include "startup/program_state.h"
 #include "support/scripted_dialogs.h"
@@ -10,6 +12,22 @@
 #include "support/test_system.h"
 
 namespace testing_support {
+
+class KeepCurrentFolder {
+ public:
+  KeepCurrentFolder() {
+    std::error_code gone;  // an earlier test may have left a folder that is gone
+    start_ = std::filesystem::current_path(gone);
+    if (gone) start_ = std::filesystem::temp_directory_path();
+  }
+  ~KeepCurrentFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(start_, ignored);
+  }
+
+ private:
+  std::filesystem::path start_;
+};
 
 class StateTest : public ::testing::Test {
  protected:
@@ -24,6 +42,9 @@ class StateTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   startup::ProgramState state{system, dialogs};
   TempFolder folder;
+  // Creating a backup folder makes it the current folder: leave it before the
+  // temporary folder goes.
+  KeepCurrentFolder keepCurrentFolder;
 };
 
 // Runs `body`, which must end the program, and gives the one notice it showed
