@@ -2,7 +2,6 @@
 // files) and, in the same run, copies the same files with cat into one file;
 // prints both times, their ratio and the backup's peak memory.
 // Usage: bench_backup [FOLDER] [MEGABYTES]
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench_support.h"
 #include "hostfiles/backup.h"
 #include "hostfiles/scrambled_line.h"
 #include "startup/program_state.h"
@@ -18,29 +18,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-class NoDialogs : public startup::Dialogs {
- public:
-  void notice(const std::string&, const std::string& text) override {
-    std::fprintf(stderr, "%s\n", text.c_str());
-  }
-  bool question(const std::string&, const std::string&) override { return false; }
-  std::string browseForFolder(std::intptr_t, const std::string&) override { return {}; }
-  std::optional<std::string> openFile(const startup::OpenFileRequest&) override { return {}; }
-};
-
-template <typename Work>
-double seconds(Work&& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double peakMegabytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) * 1024 / 1e6;  // kibibytes on Linux
-}
 
 // Employee lines of about 90 characters, and log entries of about 70.
 std::string dataLine(std::size_t i) {
@@ -102,27 +79,27 @@ int main(int argc, char** argv) {
   makeDataFolder(data, logs, megabytes);
   const double size = folderMegabytes(data) + folderMegabytes(logs);
 
-  NoDialogs dialogs;
+  bench::CountingDialogs dialogs;
   startup::ProgramState state(platform::hostSystem(), dialogs);
   state.Datenpfad = data.string() + "/";
   state.Logpfad = logs.string() + "/";
   state.Datum_heute = "261204";
-  const double before = peakMegabytes();
+  const double before = bench::peakMegabytes();
   bool written = false;
-  const double backup = seconds([&] { written = hostfiles::Backup_erstellen(state, "A"); });
-  const double peak = peakMegabytes();
+  const double backup = bench::seconds([&] { written = hostfiles::Backup_erstellen(state, "A"); });
+  const double peak = bench::peakMegabytes();
   if (!written) return 1;
   const double backupSize = folderMegabytes(data / "Backups");
 
   const std::string sources = "'" + data.string() + "'/*.dat '" + logs.string() + "'/*.log";
   const std::string copy = "'" + (base / "copy.dat").string() + "'";
   const std::string command = "cat " + sources + " > " + copy;
-  const double cat = seconds([&] {
+  const double cat = bench::seconds([&] {
     if (std::system(command.c_str()) != 0) std::exit(1);
   });
   // The backup makes its file durable before it takes its place; so does sync.
   const std::string synced = command + " && sync " + copy;
-  const double catSync = seconds([&] {
+  const double catSync = bench::seconds([&] {
     if (std::system(synced.c_str()) != 0) std::exit(1);
   });
   fs::remove_all(base);

@@ -8,27 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "hostfiles/file_channel.h"
 #include "startup/program_state.h"
 
 namespace {
-
-class NoDialogs : public startup::Dialogs {
- public:
-  void notice(const std::string&, const std::string& text) override {
-    std::fprintf(stderr, "%s\n", text.c_str());
-  }
-  bool question(const std::string&, const std::string&) override { return false; }
-  std::string browseForFolder(std::intptr_t, const std::string&) override { return {}; }
-  std::optional<std::string> openFile(const startup::OpenFileRequest&) override { return {}; }
-};
-
-template <typename Work>
-double seconds(Work&& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 // Lines of the kind the planner keeps: employee lines of about 90 characters.
 std::string sampleLine(std::size_t i) {
@@ -45,7 +29,7 @@ int main(int argc, char** argv) {
   const std::string file = (folder / "bench_channel.dat").string();
   const std::string copy = (folder / "bench_channel_copy.dat").string();
 
-  NoDialogs dialogs;
+  bench::CountingDialogs dialogs;
   startup::ProgramState state(platform::hostSystem(), dialogs);
   using namespace hostfiles;
 
@@ -54,7 +38,7 @@ int main(int argc, char** argv) {
     texts.push_back(sampleLine(texts.size()));
     bytes += static_cast<double>(texts.back().size() + 3);
   }
-  const double write = seconds([&] {
+  const double write = bench::seconds([&] {
     Datei_oeffnen(state, file, Modus::Output, Fehlerbehandlung::ReportErrors);
     for (const std::string& text : texts) LineOut(state, text);
     Datei_schliessen(state);
@@ -62,20 +46,20 @@ int main(int argc, char** argv) {
   const double size = static_cast<double>(fs::file_size(file)) / 1e6;
 
   std::size_t read = 0;
-  const double readTime = seconds([&] {
+  const double readTime = bench::seconds([&] {
     Datei_oeffnen(state, file, Modus::Input, Fehlerbehandlung::ReportErrors);
     while (!state.Datei1.atEnd()) read += LineIn(state).size();
     Datei_schliessen(state);
   });
   // cat gets the file warm from the page cache, as the channel's reader did.
   const std::string command = "cat '" + file + "' > '" + copy + "'";
-  const double cat = seconds([&] {
+  const double cat = bench::seconds([&] {
     if (std::system(command.c_str()) != 0) std::exit(1);
   });
   // The channel makes its output durable before it replaces the target; cat
   // followed by sync does the same work.
   const std::string synced = command + " && sync '" + copy + "'";
-  const double catSync = seconds([&] {
+  const double catSync = bench::seconds([&] {
     if (std::system(synced.c_str()) != 0) std::exit(1);
   });
   fs::remove(file);

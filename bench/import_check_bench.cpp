@@ -2,7 +2,6 @@
 // ten-column rows through Importdatei_checken; prints the time of each, the
 // time per row and the peak memory of the process.
 // Usage: bench_import_check [FOLDER] [REPETITIONS]
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -13,30 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "hostfiles/file_channel.h"
 #include "importfile/import_check.h"
 #include "startup/program_state.h"
 
 namespace {
-
-class CountingDialogs : public startup::Dialogs {
- public:
-  int notices = 0;
-  int questions = 0;
-  void notice(const std::string&, const std::string&) override { ++notices; }
-  bool question(const std::string&, const std::string&) override {
-    ++questions;
-    return false;
-  }
-  std::string browseForFolder(std::intptr_t, const std::string&) override { return {}; }
-  std::optional<std::string> openFile(const startup::OpenFileRequest&) override { return {}; }
-};
-
-double peakMegabytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return static_cast<double>(usage.ru_maxrss) / 1024;  // kilobytes on Linux
-}
 
 // A header and `rows` valid rows of the kind an administrator exports.
 void writeImportFile(const std::string& path, std::size_t rows) {
@@ -70,7 +51,7 @@ struct Times {
 Times timeCheck(const std::string& folder, const std::string& file, int repetitions) {
   std::vector<double> times;
   for (int i = 0; i < repetitions; ++i) {
-    CountingDialogs dialogs;
+    bench::CountingDialogs dialogs;
     startup::ProgramState state(platform::hostSystem(), dialogs);
     state.Region = platform::regionalSettingsFor("de_DE");
     state.Sprache = startup::Language::DE;
@@ -101,11 +82,11 @@ int main(int argc, char** argv) {
   fs::create_directories(folder);
   const std::string data = folder.string() + "/";
   {
-    CountingDialogs dialogs;
+    bench::CountingDialogs dialogs;
     startup::ProgramState state(platform::hostSystem(), dialogs);
     writeConfiguration(state, data);
   }
-  std::printf("peak memory before the checks: %.1f MB\n", peakMegabytes());
+  std::printf("peak memory before the checks: %.1f MB\n", bench::peakMegabytes());
   std::printf("%6s %9s %12s %11s %12s %9s %12s\n", "rows", "file MB", "fastest ms", "median ms",
               "us per row", "peak MB", "peak / file");
   for (const std::size_t rows : {1000, 8000, 32767}) {
@@ -113,7 +94,7 @@ int main(int argc, char** argv) {
     writeImportFile(file, rows);
     const double megabytes = static_cast<double>(fs::file_size(file)) / (1024 * 1024);
     const Times times = timeCheck(data, file, repetitions);
-    const double peak = peakMegabytes();
+    const double peak = bench::peakMegabytes();
     std::printf("%6zu %9.2f %12.2f %11.2f %12.3f %9.1f %12.1f\n", rows, megabytes,
                 times.fastest * 1e3, times.median * 1e3,
                 times.fastest * 1e6 / static_cast<double>(rows), peak, peak / megabytes);
