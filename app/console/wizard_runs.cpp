@@ -39,12 +39,6 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
   out << say(language, "Auswahl: ", "Choice: ", "Choix : ") << std::flush;
 }
 
-bool usable(frmPersonallader& form, int index) {
-  if (index == 5) return true;
-  return index >= 1 && index <= 4 && form.cmdAuswahl(index).Enabled &&
-         form.fraRahmen(index).Enabled;
-}
-
 // Runs the program's start and the wizard's procedures; a fatal message or an
 // error report ends the run with its status.
 template <typename Steps>
@@ -72,7 +66,7 @@ int runInteractive(platform::System& system, Language language, std::istream& in
       const auto choice = dialogs.readLine();
       if (!choice) break;  // the end of the input closes the window
       const int index = choice->size() == 1 ? (*choice)[0] - '0' : 0;
-      if (usable(form, index)) form.cmdAuswahl_Click(index);
+      form.cmdAuswahl_Click(index);
     }
     out << "\n";
     return kDone;

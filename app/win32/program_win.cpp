@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "missing_planner.h"
 #include "startup/main.h"
 #include "startup/messages.h"
 
@@ -27,9 +26,9 @@ std::unique_ptr<WizardWindow> openWizard(startup::ProgramState& state,
                                          wizard::frmPersonallader& form, Win32Dialogs& dialogs,
                                          HINSTANCE instance) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-  if (!InitCommonControlsEx(&controls)) reportMissingPlanner(state);
+  if (!InitCommonControlsEx(&controls)) startup::reportMissingPlanner(state);
   auto window = WizardWindow::create(form, instance);
-  if (window == nullptr) reportMissingPlanner(state);
+  if (window == nullptr) startup::reportMissingPlanner(state);
   form.hWnd = reinterpret_cast<std::intptr_t>(window->handle());
   form.onChange = [&window = *window](const wizard::ControlChange& change) {
     window.redraw(change);

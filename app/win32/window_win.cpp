@@ -164,8 +164,7 @@ void WizardWindow::redraw(const ControlChange& control) {
       redraw({ControlKind::Button, control.index});
       break;
     case ControlKind::Button: {
-      const bool inEnabledFrame = control.index == 5 || form_.fraRahmen(control.index).Enabled;
-      const bool usable = form_.cmdAuswahl(control.index).Enabled && inEnabledFrame;
+      const bool usable = form_.canPress(control.index);
       const HWND focus = GetFocus();
       EnableWindow(child, usable);
       if (focus == child && !usable) focusFirstUsable();
@@ -227,9 +226,8 @@ LRESULT WizardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void WizardWindow::click(int index) {
-  // A disabled button can still be sent a click by a program; the step behind
-  // it must not run.
-  if (index == 0 || !IsWindowEnabled(control({ControlKind::Button, index}))) return;
+  // (A click sent to a disabled button by a program does nothing in the model.)
+  if (index == 0) return;
   try {
     form_.cmdAuswahl_Click(index);
   } catch (const startup::ProgramEnd& ending) {

@@ -83,6 +83,14 @@ void Main(ProgramState& state) {
   });
 }
 
+void reportMissingPlanner(ProgramState& state) {
+  // The closing full stop and the closing line come from Programm_beenden.
+  const auto text = pick(state.Sprache, "Sie müssen zuerst den Zentavo-Kalender installieren",
+                         "You have to install the Zentavo Desk first",
+                         "Le logiciel Zentavo Bureau n'est pas installé");
+  Programm_beenden(state, text.value_or(""));
+}
+
 void Pfade_lesen(ProgramState& state) {
   std::string file = state.Installationspfad + "Zentavo.dat";
   if (!isNormalFile(state, file)) {

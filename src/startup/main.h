@@ -10,6 +10,11 @@ namespace startup {
 // front-end shows the wizard window afterwards.
 void Main(ProgramState& state);
 
+// When the window cannot be created because a part of the planner's
+// installation is missing: says that the planner must be installed first and
+// ends the program.
+[[noreturn]] void reportMissingPlanner(ProgramState& state);
+
 // Reads "Zentavo.dat" (scrambled or plain) from the installation folder, or
 // else from the program's own folder, and sets the data and log folders.
 void Pfade_lesen(ProgramState& state);

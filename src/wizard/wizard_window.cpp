@@ -65,7 +65,13 @@ void frmPersonallader::Form_Load() {
   });
 }
 
+bool frmPersonallader::canPress(int index) {
+  if (index == 5) return true;
+  return index >= 1 && index <= 4 && cmdAuswahl(index).Enabled && fraRahmen(index).Enabled;
+}
+
 void frmPersonallader::cmdAuswahl_Click(int index) {
+  if (!canPress(index)) return;
   switch (index) {
     case 1:
       if (startup::Datenordner_auswählen(state_, hWnd)) Datenordner_checken();
@@ -81,8 +87,6 @@ void frmPersonallader::cmdAuswahl_Click(int index) {
       break;
     case 5:
       unloaded = true;
-      break;
-    default:
       break;
   }
 }

@@ -62,6 +62,10 @@ class frmPersonallader {
   Button& cmdAuswahl(int index) { return buttons_.at(index - 1); }
   Picture& imgIcon(int index) { return pictures_.at(index - 1); }
 
+  // True for the close button, and for a step button that is enabled in an
+  // enabled frame; a click on any other button does nothing.
+  bool canPress(int index);
+
   void Form_Load();
   void cmdAuswahl_Click(int index);
   void Datenordner_checken();

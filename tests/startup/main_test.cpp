@@ -90,6 +90,20 @@ TEST_F(MainTest, ReadsTheSettingsOfTheInstallation) {
   EXPECT_EQ(state.Logpfad, "D:\\Logs\\");
 }
 
+TEST_F(MainTest, MissingPlannerInstallationInEveryLanguage) {
+  const auto message = [&](Language language) {
+    useLanguage(language);
+    return endingNotice(dialogs, [&] { reportMissingPlanner(state); });
+  };
+  EXPECT_EQ(message(Language::DE),
+            "Sie müssen zuerst den Zentavo-Kalender installieren.\n\nDas Programm wird beendet.");
+  EXPECT_EQ(message(Language::EN),
+            "You have to install the Zentavo Desk first.\n\nProgram will be closed.");
+  EXPECT_EQ(message(Language::FR),
+            "Le logiciel Zentavo Bureau n'est pas installé.\n\nLe programme va être fermé.");
+  EXPECT_EQ(message(Language::Other), "");
+}
+
 class PfadeLesenTest : public testing_support::StateTest {
  protected:
   PfadeLesenTest() {

@@ -2,8 +2,8 @@
 // scaling for the monitor's DPI, and the message of a missing planner.
 #include <gtest/gtest.h>
 
-#include "missing_planner.h"
 #include "platform/codepage.h"
+#include "startup/main.h"
 #include "startup/messages.h"
 #include "window_fixture.h"
 
@@ -121,7 +121,7 @@ TEST_P(MissingPlannerTest, SaysThatThePlannerMustBeInstalledAndEnds) {
   state.Programmtitel = "Titel";
   hook.answers = {press(IDOK)};
   try {
-    win32ui::reportMissingPlanner(state);
+    startup::reportMissingPlanner(state);
     ADD_FAILURE() << "the program did not end";
   } catch (const startup::ProgramEnd& end) {
     EXPECT_EQ(end.status, startup::kFatalExitStatus);

@@ -175,9 +175,12 @@ TEST_F(WizardTest, TheFileDialogStartsInTheProgramsFolderThenInTheFilesFolder) {
   EXPECT_EQ(window(), S3);
 }
 
-TEST_F(WizardTest, CloseButtonUnloadsTheWindow) {
+TEST_F(WizardTest, DisabledButtonsDoNothingAndCloseUnloadsTheWindow) {
   form.Form_Load();
   form.cmdAuswahl_Click(7);
+  form.cmdAuswahl_Click(3);  // no file dialog, no check
+  EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(window(), S1);
   EXPECT_FALSE(form.unloaded);
   form.cmdAuswahl_Click(5);
   EXPECT_TRUE(form.unloaded);
