@@ -11,16 +11,6 @@ using testing_support::endingNotice;
 
 class MessagesTest : public testing_support::StateTest {};
 
-TEST_F(MessagesTest, NoticeCarriesTheProgramTitle) {
-  useLanguage(Language::DE);
-  state.Programmtitel = cp("Mitarbeiterdaten importieren");
-  Meldung_anzeigen(state, cp("Prüfen"));
-  ASSERT_EQ(dialogs.shown.size(), 1u);
-  EXPECT_EQ(dialogs.shown[0].kind, testing_support::ShownBox::Kind::kNotice);
-  EXPECT_EQ(dialogs.shown[0].title, "Mitarbeiterdaten importieren");
-  EXPECT_EQ(dialogs.shown[0].text, "Prüfen");
-}
-
 TEST_F(MessagesTest, FatalMessageAddsFullStopEmptyLineAndClosingLine) {
   const std::string folderMessage =
       cp("Der Ordner 'C:\\A' konnte nicht angelegt werden.\r\rMöglicherweise haben Sie keine "
