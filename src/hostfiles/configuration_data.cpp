@@ -112,10 +112,7 @@ void writeWithSettings(ProgramState& state, const std::string& file,
 void Konfigdaten_lesen(ProgramState& state) {
   startup::guarded(state, "modPersonallader - Konfigdaten_lesen", [&] {
     const std::string file = state.Datenpfad + std::string(kFileName);
-    if (state.system->pathKind(file) != platform::PathKind::kNormalFile) {
-      startup::Programm_beenden(state, fileNotFoundText(state.Sprache, file));
-    }
-    Datei_oeffnen(state, file, Modus::Input, Fehlerbehandlung::ReportErrors);
+    openPlannerFile(state, file);
     expectHeader(state, "[Zentavo]");
     skipLines(state, 2);
     expectHeader(state, "[Firma]");

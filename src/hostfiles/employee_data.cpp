@@ -113,10 +113,7 @@ EmployeeRecord recordOf(const importfile::ImportRow& row) {
 void Mitarbeiterdaten_lesen(ProgramState& state) {
   startup::guarded(state, "modPersonallader - Mitarbeiterdaten_lesen", [&] {
     const std::string file = state.Datenpfad + std::string(kEmployeeDataFile);
-    if (state.system->pathKind(file) != platform::PathKind::kNormalFile) {
-      startup::Programm_beenden(state, fileNotFoundText(state.Sprache, file));
-    }
-    Datei_oeffnen(state, file, Modus::Input, Fehlerbehandlung::ReportErrors);
+    openPlannerFile(state, file);
     if (LineIn(state) != kEmployeeDataHeader) {
       startup::Programm_beenden(state, headerNotDetectedText(state.Sprache));
     }

@@ -1,7 +1,13 @@
 #include "hostfiles/not_found_message.h"
 
+#include "hostfiles/file_channel.h"
+#include "startup/messages.h"
+
 namespace hostfiles {
 
+namespace {
+
+// `path` is the file's full path, inserted unchanged; empty for another language.
 std::string fileNotFoundText(startup::Language language, const std::string& path) {
   using startup::cp;
   switch (language) {
@@ -15,6 +21,15 @@ std::string fileNotFoundText(startup::Language language, const std::string& path
       break;
   }
   return {};
+}
+
+}  // namespace
+
+void openPlannerFile(startup::ProgramState& state, const std::string& path) {
+  if (state.system->pathKind(path) != platform::PathKind::kNormalFile) {
+    startup::Programm_beenden(state, fileNotFoundText(state.Sprache, path));
+  }
+  Datei_oeffnen(state, path, Modus::Input, Fehlerbehandlung::ReportErrors);
 }
 
 }  // namespace hostfiles

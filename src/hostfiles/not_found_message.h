@@ -1,14 +1,14 @@
-// The message for a planner file that is not in the data folder.
+// Opening a planner file of the data folder, with the message for one that is not there.
 #pragma once
 
 #include <string>
 
-#include "startup/language.h"
+#include "startup/program_state.h"
 
 namespace hostfiles {
 
-// The text for Programm_beenden; `path` is the file's full path, inserted
-// unchanged. Empty for a language other than the three.
-std::string fileNotFoundText(startup::Language language, const std::string& path);
+// Opens `path` for reading on file number 1; ends the program with the
+// not-found message unless it is a plain file (hidden and system files don't count).
+void openPlannerFile(startup::ProgramState& state, const std::string& path);
 
 }  // namespace hostfiles
