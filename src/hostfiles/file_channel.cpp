@@ -108,17 +108,27 @@ void FileChannel::endLine() {
   if (buffer_.size() >= kBufferSize) flush();
 }
 
+namespace {
+
+// A full disk is named as such; any other failure by the error of its kind.
+void require(platform::WriteResult result, int otherwise) {
+  if (result == platform::WriteResult::kDiskFull) throw RunTimeError(startup::kDiskFull);
+  if (result != platform::WriteResult::kDone) throw RunTimeError(otherwise);
+}
+
+}  // namespace
+
 void FileChannel::flush() {
-  const bool written = output_->write(buffer_.data(), buffer_.size());
+  const platform::WriteResult written = output_->write(buffer_.data(), buffer_.size());
   buffer_.clear();
-  if (!written) throw RunTimeError(startup::kDeviceIoError);
+  require(written, startup::kDeviceIoError);
 }
 
 void FileChannel::close() {
   if (output_ != nullptr) {
     try {
       flush();
-      if (!output_->commit()) throw RunTimeError(startup::kPathFileAccessError);
+      require(output_->commit(), startup::kPathFileAccessError);
     } catch (...) {
       abandon();
       throw;

@@ -47,16 +47,22 @@ class ReadFile {
   virtual std::optional<std::size_t> read(char* buffer, std::size_t size) = 0;
 };
 
+// What became of a write or a commit: a full disk or quota is told apart
+// from every other failure.
+enum class WriteResult { kDone, kDiskFull, kFailed };
+
 // A file opened for writing. For a replacement the bytes go to a temporary file
 // beside the target, and only commit() puts them in the target's place; a
 // WriteFile destroyed without commit() leaves the target as it was and removes
-// the temporary file. An appending file writes in place.
+// the temporary file. Opening a replacement removes the temporary files of the
+// same target that an ended run of the program left. An appending file writes
+// in place.
 class WriteFile {
  public:
   virtual ~WriteFile() = default;
-  virtual bool write(const char* data, std::size_t size) = 0;
+  virtual WriteResult write(const char* data, std::size_t size) = 0;
   // Flushes to disk and, for a replacement, moves the new file over the target.
-  virtual bool commit() = 0;
+  virtual WriteResult commit() = 0;
 };
 
 class System {

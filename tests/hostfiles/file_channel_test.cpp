@@ -117,6 +117,12 @@ TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
   EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
             lineErrorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende"));
 
+  system.fault = {system.operations + 2};  // the opening, then the first read
+  Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
+  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
+            lineErrorReport("modPersonallader - LineIn", 57,
+                            "Fehler beim Lesen oder Schreiben auf dem Gerät"));
+
   EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
             lineErrorReport("modPersonallader - LineIn", 52, "Dateiname oder -nummer falsch"));
   EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, "x"); }),
@@ -181,25 +187,43 @@ TEST_F(CrashSafetyTest, TextTooLongForOneLine) {
 }
 
 TEST_F(CrashSafetyTest, DiskFullWhileWriting) {
-  system.writeFailsAfter = 1000;
+  // The first write after the opening.
+  system.fault = {system.operations + 2, false, platform::WriteResult::kDiskFull};
   Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
                 Fehlerbehandlung::ReportErrors);
   EXPECT_EQ(endingNotice(dialogs,
                          [&] {
                            for (int i = 0; i < 20000; ++i) LineOut(state, "new line of text");
                          }),
-            lineErrorReport("modPersonallader - LineOut", 57,
-                            "Fehler beim Lesen oder Schreiben auf dem Gerät"));
+            lineErrorReport("modPersonallader - LineOut", 61, "Datenträger voll"));
   expectOldFileAlone();
 }
 
 TEST_F(CrashSafetyTest, FailureWhenCompletingTheFileIsAnErrorOfTheCaller) {
-  system.writeFailsAfter = 10;
-  Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
-                Fehlerbehandlung::ReportErrors);
-  LineOut(state, "new line of text");
-  EXPECT_THROW(Datei_schliessen(state), startup::RunTimeError);
-  expectOldFileAlone();
+  using platform::WriteResult;
+  // The operations of a short file: 1 opening, 2 writing, 3 flushing, 4 renaming.
+  const struct {
+    std::size_t at;
+    WriteResult result;
+    int number;
+  } cases[] = {{2, WriteResult::kFailed, startup::kDeviceIoError},
+               {2, WriteResult::kDiskFull, startup::kDiskFull},
+               {3, WriteResult::kDiskFull, startup::kDiskFull},
+               {4, WriteResult::kFailed, startup::kPathFileAccessError}};
+  for (const auto& c : cases) {
+    system.operations = 0;
+    system.fault = {c.at, false, c.result};
+    Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
+                  Fehlerbehandlung::ReportErrors);
+    LineOut(state, "new line of text");
+    try {
+      Datei_schliessen(state);
+      ADD_FAILURE() << "operation " << c.at << " did not fail";
+    } catch (const startup::RunTimeError& error) {
+      EXPECT_EQ(error.number(), c.number) << "operation " << c.at;
+    }
+    expectOldFileAlone();
+  }
 }
 
 struct OpenFailure {

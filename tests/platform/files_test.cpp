@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/codepage.h"
 #include "platform/system.h"
 #include "platform/wildcard.h"
@@ -9,6 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::PathKind;
+using platform::WriteResult;
 using Names = std::vector<std::string>;
 
 constexpr fs::perms kWrite =
@@ -50,7 +53,8 @@ class FilesTest : public ::testing::Test {
 
   // Writes `bytes` through `file` and commits them.
   static bool complete(std::unique_ptr<platform::WriteFile> file, const std::string& bytes) {
-    return file && file->write(bytes.data(), bytes.size()) && file->commit();
+    return file && file->write(bytes.data(), bytes.size()) == WriteResult::kDone &&
+           file->commit() == WriteResult::kDone;
   }
 
   testing_support::TempFolder folder;
@@ -72,7 +76,7 @@ TEST_F(FilesTest, CommittedReplacementTakesTheTargetsPlace) {
   folder.write(target, "alt\r\n");
   auto file = system.openReplace(folder.file(target));
   ASSERT_NE(file, nullptr);
-  EXPECT_TRUE(file->write("neu\r\n", 5));
+  EXPECT_EQ(file->write("neu\r\n", 5), WriteResult::kDone);
 
   EXPECT_EQ(folder.read(target), "alt\r\n");
   const Names entries = folder.entries();
@@ -81,7 +85,7 @@ TEST_F(FilesTest, CommittedReplacementTakesTheTargetsPlace) {
   EXPECT_FALSE(platform::matchesPattern(temporary, "*.dat")) << temporary;
   EXPECT_FALSE(platform::matchesPattern(temporary, "*.log")) << temporary;
 
-  EXPECT_TRUE(file->commit());
+  EXPECT_EQ(file->commit(), WriteResult::kDone);
   EXPECT_EQ(folder.read(target), "neu\r\n");
   EXPECT_EQ(system.pathKind(folder.file(target)), PathKind::kNormalFile);
 
@@ -97,10 +101,35 @@ TEST_F(FilesTest, UncommittedReplacementLeavesTheOldFileAsItWas) {
   {
     auto file = system.openReplace(folder.file("ziel.dat"));
     ASSERT_NE(file, nullptr);
-    EXPECT_TRUE(file->write("neu", 3));
+    EXPECT_EQ(file->write("neu", 3), WriteResult::kDone);
   }
   EXPECT_EQ(folder.read("ziel.dat"), old);
   EXPECT_EQ(folder.entries(), Names{"ziel.dat"});
+}
+
+TEST_F(FilesTest, ReplacingRemovesOnlyTheTemporaryFilesOfTheTargetThatEndedRunsLeft) {
+#ifdef _WIN32
+  const Names stale = {"~ziel.dat.0123abcd.tmp", "~ZIEL.DAT.89ABCDEF.TMP"};
+  const Names others = {"~andere.dat.0123abcd.tmp", "~ziel.dat.0123abc.tmp",
+                        "~ziel.dat.0123abcd.tmp.bak", "ziel.dat.0123abcd.tmp"};
+#else
+  const Names stale = {".ziel.dat.personallader-AbC123", ".ziel.dat.personallader-000000"};
+  const Names others = {".andere.dat.personallader-AbC123", ".Ziel.dat.personallader-AbC123",
+                        ".ziel.dat.personallader-AbC12", ".ziel.dat.AbC123"};
+#endif
+  folder.write("ziel.dat", "alt");
+  for (const auto& name : stale) folder.write(name, "halb");
+  for (const auto& name : others) folder.write(name, "fremd");
+  auto running = system.openReplace(folder.file("ziel.dat"));
+  ASSERT_NE(running, nullptr);
+  // A second run leaves the first one's temporary file alone.
+  EXPECT_TRUE(complete(system.openReplace(folder.file("ziel.dat")), "zweiter"));
+  EXPECT_TRUE(complete(std::move(running), "erster"));
+  EXPECT_EQ(folder.read("ziel.dat"), "erster");
+  Names expected = others;
+  expected.push_back("ziel.dat");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(folder.entries(), expected);
 }
 
 TEST_F(FilesTest, RefusesToWriteProtectedTargetsFoldersAndMissingFolders) {

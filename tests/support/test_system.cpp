@@ -1,28 +1,58 @@
 #include "support/test_system.h"
 
+#include <cstdlib>
+
 namespace testing_support {
 
 namespace {
 
-class FailingWriteFile : public platform::WriteFile {
- public:
-  FailingWriteFile(std::unique_ptr<platform::WriteFile> file, std::size_t budget)
-      : file_(std::move(file)), budget_(budget) {}
+using platform::WriteResult;
 
-  bool write(const char* data, std::size_t size) override {
-    if (size > budget_) {
-      file_->write(data, budget_);
+class WatchedReadFile : public platform::ReadFile {
+ public:
+  WatchedReadFile(std::unique_ptr<platform::ReadFile> file, TestSystem& system)
+      : file_(std::move(file)), system_(system) {}
+
+  std::optional<std::size_t> read(char* buffer, std::size_t size) override {
+    if (system_.failsNow()) return std::nullopt;
+    return file_->read(buffer, size);
+  }
+
+ private:
+  std::unique_ptr<platform::ReadFile> file_;
+  TestSystem& system_;
+};
+
+class WatchedWriteFile : public platform::WriteFile {
+ public:
+  WatchedWriteFile(std::unique_ptr<platform::WriteFile> file, TestSystem& system, bool replacement)
+      : file_(std::move(file)),
+        system_(system),
+        replacement_(replacement),
+        budget_(system.writeFailsAfter) {}
+
+  WriteResult write(const char* data, std::size_t size) override {
+    if (system_.failsNow()) return system_.fault->result;
+    if (budget_ && size > *budget_) {
+      file_->write(data, *budget_);
       budget_ = 0;
-      return false;
+      return WriteResult::kFailed;
     }
-    budget_ -= size;
+    if (budget_) *budget_ -= size;
     return file_->write(data, size);
   }
-  bool commit() override { return file_->commit(); }
+
+  // The flush and the rename happen in the one commit of the system below.
+  WriteResult commit() override {
+    if (system_.failsNow() || (replacement_ && system_.failsNow())) return system_.fault->result;
+    return file_->commit();
+  }
 
  private:
   std::unique_ptr<platform::WriteFile> file_;
-  std::size_t budget_;
+  TestSystem& system_;
+  bool replacement_;
+  std::optional<std::size_t> budget_;
 };
 
 }  // namespace
@@ -50,21 +80,32 @@ bool TestSystem::createFolder(const std::string& path) { return host_.createFold
 
 bool TestSystem::changeFolder(const std::string& path) { return host_.changeFolder(path); }
 
+bool TestSystem::failsNow() {
+  ++operations;
+  if (!fault || fault->at != operations) return false;
+  if (fault->kill) std::_Exit(kKilledStatus);
+  return true;
+}
+
 std::unique_ptr<platform::ReadFile> TestSystem::openRead(const std::string& path) {
-  return host_.openRead(path);
+  if (failsNow()) return nullptr;
+  auto file = host_.openRead(path);
+  if (file == nullptr) return nullptr;
+  return std::make_unique<WatchedReadFile>(std::move(file), *this);
 }
 
 std::unique_ptr<platform::WriteFile> TestSystem::openReplace(const std::string& path) {
-  return refuseWrites ? nullptr : limit(host_.openReplace(path));
+  return refuseWrites || failsNow() ? nullptr : watch(host_.openReplace(path), true);
 }
 
 std::unique_ptr<platform::WriteFile> TestSystem::openAppend(const std::string& path) {
-  return refuseWrites ? nullptr : limit(host_.openAppend(path));
+  return refuseWrites || failsNow() ? nullptr : watch(host_.openAppend(path), false);
 }
 
-std::unique_ptr<platform::WriteFile> TestSystem::limit(std::unique_ptr<platform::WriteFile> file) {
-  if (file == nullptr || !writeFailsAfter) return file;
-  return std::make_unique<FailingWriteFile>(std::move(file), *writeFailsAfter);
+std::unique_ptr<platform::WriteFile> TestSystem::watch(std::unique_ptr<platform::WriteFile> file,
+                                                       bool replacement) {
+  if (file == nullptr) return nullptr;
+  return std::make_unique<WatchedWriteFile>(std::move(file), *this, replacement);
 }
 
 }  // namespace testing_support

@@ -24,6 +24,22 @@ class TestSystem : public platform::System {
   bool refuseWrites = false;
   // Each file opened for writing fails once this many bytes have been written to it.
   std::optional<std::size_t> writeFailsAfter;
+  // One file operation that fails, or that ends the process as a kill would,
+  // with nothing after it done. Counted are the opening of a file for writing
+  // (openReplace, openAppend), each write, the flush and, for a replacement, the
+  // rename of a commit, and each read (openRead, read).
+  struct Fault {
+    std::size_t at = 0;  // the operation, counting from 1
+    bool kill = false;
+    platform::WriteResult result = platform::WriteResult::kFailed;  // of a failing write or commit
+  };
+  std::optional<Fault> fault;
+  std::size_t operations = 0;               // counted so far
+  static constexpr int kKilledStatus = 86;  // the exit status of a process the fault ended
+
+  // Counts one operation; true when it is the one to fail. Ends the process
+  // when it is the one to kill.
+  bool failsNow();
   // Listing this folder fails as for a folder that cannot be read.
   std::string unreadableFolder;
 
@@ -42,7 +58,8 @@ class TestSystem : public platform::System {
   platform::RegionalSettings regionalSettings() override { return region; }
 
  private:
-  std::unique_ptr<platform::WriteFile> limit(std::unique_ptr<platform::WriteFile> file);
+  std::unique_ptr<platform::WriteFile> watch(std::unique_ptr<platform::WriteFile> file,
+                                             bool replacement);
 
   platform::System& host_;
 };

@@ -1,27 +1,35 @@
 #include "platform/posix/posix_files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <string_view>
 
 namespace platform {
 
 namespace {
 
-bool writeAll(int fd, const char* data, std::size_t size) {
+// The failure that errno names.
+WriteResult failure() {
+  return errno == ENOSPC || errno == EDQUOT ? WriteResult::kDiskFull : WriteResult::kFailed;
+}
+
+WriteResult writeAll(int fd, const char* data, std::size_t size) {
   while (size > 0) {
     const ssize_t written = ::write(fd, data, size);
     if (written < 0) {
       if (errno == EINTR) continue;
-      return false;
+      return failure();
     }
     data += written;
     size -= static_cast<std::size_t>(written);
   }
-  return true;
+  return WriteResult::kDone;
 }
 
 class PosixReadFile final : public ReadFile {
@@ -43,28 +51,37 @@ class PosixReadFile final : public ReadFile {
 
 // Writes into a hidden temporary file beside the target and renames it over
 // the target on commit, so the target is either the old file or the new one.
+// The temporary file stays locked until it is gone or has become the target:
+// the lock tells another run that the file is still in use.
 class ReplacingFile final : public WriteFile {
  public:
-  ReplacingFile(int fd, std::string temporary, std::string target)
-      : fd_(fd), temporary_(std::move(temporary)), target_(std::move(target)) {}
+  ReplacingFile(int fd, int lock, std::string temporary, std::string target)
+      : fd_(fd), lock_(lock), temporary_(std::move(temporary)), target_(std::move(target)) {}
   ~ReplacingFile() override {
     if (fd_ >= 0) ::close(fd_);
     if (!committed_) ::unlink(temporary_.c_str());
+    ::close(lock_);
   }
 
-  bool write(const char* data, std::size_t size) override { return writeAll(fd_, data, size); }
+  WriteResult write(const char* data, std::size_t size) override {
+    return fd_ >= 0 ? writeAll(fd_, data, size) : WriteResult::kFailed;
+  }
 
-  bool commit() override {
-    const bool synced = ::fsync(fd_) == 0;
-    const bool closed = ::close(fd_) == 0;
+  WriteResult commit() override {
+    if (fd_ < 0) return WriteResult::kFailed;
+    const WriteResult synced = ::fsync(fd_) == 0 ? WriteResult::kDone : failure();
+    const WriteResult closed = ::close(fd_) == 0 ? WriteResult::kDone : failure();
     fd_ = -1;
-    if (!synced || !closed || ::rename(temporary_.c_str(), target_.c_str()) != 0) return false;
+    if (synced != WriteResult::kDone) return synced;
+    if (closed != WriteResult::kDone) return closed;
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) return failure();
     committed_ = true;
-    return true;
+    return WriteResult::kDone;
   }
 
  private:
   int fd_;
+  int lock_;  // the same open file, kept open for its lock after fd_ is closed
   std::string temporary_;
   std::string target_;
   bool committed_ = false;
@@ -77,10 +94,13 @@ class AppendingFile final : public WriteFile {
     if (fd_ >= 0) ::close(fd_);
   }
 
-  bool write(const char* data, std::size_t size) override { return writeAll(fd_, data, size); }
+  WriteResult write(const char* data, std::size_t size) override {
+    return fd_ >= 0 ? writeAll(fd_, data, size) : WriteResult::kFailed;
+  }
 
-  bool commit() override {
-    const bool closed = ::close(fd_) == 0;
+  WriteResult commit() override {
+    if (fd_ < 0) return WriteResult::kFailed;
+    const WriteResult closed = ::close(fd_) == 0 ? WriteResult::kDone : failure();
     fd_ = -1;
     return closed;
   }
@@ -89,11 +109,81 @@ class AppendingFile final : public WriteFile {
   int fd_;
 };
 
-std::string temporaryNameFor(const std::string& target) {
+// ".NAME.personallader-XXXXXX" beside the target: hidden, matched by no pattern
+// the program searches for, and told apart from any other program's files.
+constexpr std::string_view kTemporaryMark = ".personallader-";
+constexpr std::size_t kRandomLength = 6;  // the letters and digits mkostemp fills in
+
+struct TargetName {
+  std::string folder;  // with its final separator, or empty
+  std::string name;
+};
+
+TargetName split(const std::string& target) {
   const auto slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  return folder + "." + name + ".XXXXXX";
+  if (slash == std::string::npos) return {"", target};
+  return {target.substr(0, slash + 1), target.substr(slash + 1)};
+}
+
+std::string temporaryPrefix(const std::string& name) {
+  return "." + name + std::string(kTemporaryMark);
+}
+
+bool isTemporaryOf(std::string_view entry, const std::string& prefix) {
+  if (entry.size() != prefix.size() + kRandomLength || !entry.starts_with(prefix)) return false;
+  for (const char c : entry.substr(prefix.size())) {
+    const bool letterOrDigit =
+        (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    if (!letterOrDigit) return false;
+  }
+  return true;
+}
+
+// Removes a temporary file unless a run still holds its lock.
+void removeIfStale(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return;
+  struct stat opened {};
+  struct stat named {};
+  // The name must still lead to the file that is locked.
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
+      ::lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
+      named.st_ino == opened.st_ino) {
+    ::unlink(path.c_str());
+  }
+  ::close(fd);
+}
+
+// The temporary files of the target that killed runs left; each can be as big
+// as the file it was to replace.
+void removeStaleTemporaries(const TargetName& target) {
+  DIR* dir = ::opendir(target.folder.empty() ? "." : target.folder.c_str());
+  if (dir == nullptr) return;
+  const std::string prefix = temporaryPrefix(target.name);
+  while (const dirent* entry = ::readdir(dir)) {
+    if (isTemporaryOf(entry->d_name, prefix)) removeIfStale(target.folder + entry->d_name);
+  }
+  ::closedir(dir);
+}
+
+// A new temporary file, locked, with a second descriptor that keeps the lock.
+// A file that another run removed before the lock was taken is given up.
+bool createTemporary(const TargetName& target, std::string& temporary, int& fd, int& lock) {
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    temporary = target.folder + temporaryPrefix(target.name) + std::string(kRandomLength, 'X');
+    fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0) {
+      lock = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+      if (lock >= 0) return true;
+      ::unlink(temporary.c_str());
+      ::close(fd);
+      return false;
+    }
+    ::close(fd);
+  }
+  return false;
 }
 
 // A target that exists must be a file that its owner may write: a file without
@@ -126,11 +216,14 @@ std::unique_ptr<ReadFile> openPosixRead(const std::string& path) {
 std::unique_ptr<WriteFile> openPosixReplace(const std::string& path) {
   mode_t mode = 0;
   if (path.empty() || path.back() == '/' || !targetWritable(path, mode)) return nullptr;
-  std::string temporary = temporaryNameFor(path);
-  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) return nullptr;
+  const TargetName target = split(path);
+  removeStaleTemporaries(target);
+  std::string temporary;
+  int fd = -1;
+  int lock = -1;
+  if (!createTemporary(target, temporary, fd, lock)) return nullptr;
   ::fchmod(fd, mode);
-  return std::make_unique<ReplacingFile>(fd, std::move(temporary), path);
+  return std::make_unique<ReplacingFile>(fd, lock, std::move(temporary), path);
 }
 
 std::unique_ptr<WriteFile> openPosixAppend(const std::string& path) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <random>
+#include <string_view>
 
 namespace platform {
 
@@ -18,15 +19,24 @@ constexpr std::size_t kChunk = std::size_t{1} << 30;
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
                                   FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-bool writeAll(HANDLE file, const char* data, std::size_t size) {
+// The failure that GetLastError() names.
+WriteResult failure() {
+  const DWORD error = GetLastError();
+  return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL ? WriteResult::kDiskFull
+                                                                     : WriteResult::kFailed;
+}
+
+WriteResult writeAll(HANDLE file, const char* data, std::size_t size) {
+  if (file == INVALID_HANDLE_VALUE) return WriteResult::kFailed;
   while (size > 0) {
     DWORD written = 0;
     const auto chunk = static_cast<DWORD>(std::min(size, kChunk));
-    if (!::WriteFile(file, data, chunk, &written, nullptr) || written == 0) return false;
+    if (!::WriteFile(file, data, chunk, &written, nullptr)) return failure();
+    if (written == 0) return WriteResult::kFailed;
     data += written;
     size -= written;
   }
-  return true;
+  return WriteResult::kDone;
 }
 
 // Only files on a disk: "CON.csv" names the console, and a folder is no file.
@@ -72,20 +82,23 @@ class ReplacingFile final : public WriteFile {
     if (!committed_) DeleteFileW(temporary_.c_str());
   }
 
-  bool write(const char* data, std::size_t size) override { return writeAll(file_, data, size); }
+  WriteResult write(const char* data, std::size_t size) override {
+    return writeAll(file_, data, size);
+  }
 
-  bool commit() override {
-    if (file_ == INVALID_HANDLE_VALUE) return false;
-    const bool flushed = FlushFileBuffers(file_);
+  WriteResult commit() override {
+    if (file_ == INVALID_HANDLE_VALUE) return WriteResult::kFailed;
+    const WriteResult flushed = FlushFileBuffers(file_) ? WriteResult::kDone : failure();
     const bool closed = CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
-    if (!flushed || !closed || !SetFileAttributesW(temporary_.c_str(), attributes_) ||
+    if (flushed != WriteResult::kDone) return flushed;
+    if (!closed || !SetFileAttributesW(temporary_.c_str(), attributes_) ||
         !MoveFileExW(temporary_.c_str(), target_.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      return false;
+      return failure();
     }
     committed_ = true;
-    return true;
+    return WriteResult::kDone;
   }
 
  private:
@@ -103,14 +116,16 @@ class AppendingFile final : public WriteFile {
     if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
   }
 
-  bool write(const char* data, std::size_t size) override { return writeAll(file_, data, size); }
+  WriteResult write(const char* data, std::size_t size) override {
+    return writeAll(file_, data, size);
+  }
 
   // Closes only, as on POSIX: FlushFileBuffers wants more access than appending.
-  bool commit() override {
-    if (file_ == INVALID_HANDLE_VALUE) return false;
+  WriteResult commit() override {
+    if (file_ == INVALID_HANDLE_VALUE) return WriteResult::kFailed;
     const bool closed = CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
-    return closed;
+    return closed ? WriteResult::kDone : failure();
   }
 
  private:
@@ -142,12 +157,57 @@ std::wstring hex(std::uint32_t number) {
   return out;
 }
 
-// "~name.1a2b3c4d.tmp" beside the target, which no pattern the program
-// searches for ("*.dat", "*.log") matches.
+constexpr std::size_t kHexDigits = 8;
+constexpr std::wstring_view kTemporaryEnd = L".tmp";
+
+std::size_t nameStart(const std::wstring& path) {
+  const auto slash = path.find_last_of(L"\\/:");
+  return slash == std::wstring::npos ? 0 : slash + 1;
+}
+
+// "~name." of "~name.1a2b3c4d.tmp" beside the target, which no pattern the
+// program searches for ("*.dat", "*.log") matches.
+std::wstring temporaryPrefix(const std::wstring& target) {
+  return L"~" + target.substr(nameStart(target)) + L".";
+}
+
 std::wstring temporaryNameFor(const std::wstring& target, std::uint32_t number) {
-  const auto slash = target.find_last_of(L"\\/:");
-  const std::size_t start = slash == std::wstring::npos ? 0 : slash + 1;
-  return target.substr(0, start) + L"~" + target.substr(start) + L"." + hex(number) + L".tmp";
+  return target.substr(0, nameStart(target)) + temporaryPrefix(target) + hex(number) +
+         std::wstring(kTemporaryEnd);
+}
+
+bool sameIgnoringCase(std::wstring_view a, std::wstring_view b) {
+  return a.size() == b.size() &&
+         CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+// Letter case counts for nothing in names on Windows.
+bool isTemporaryOf(std::wstring_view entry, const std::wstring& prefix) {
+  if (entry.size() != prefix.size() + kHexDigits + kTemporaryEnd.size()) return false;
+  const std::wstring_view digits = entry.substr(prefix.size(), kHexDigits);
+  return sameIgnoringCase(entry.substr(0, prefix.size()), prefix) &&
+         sameIgnoringCase(entry.substr(prefix.size() + kHexDigits), kTemporaryEnd) &&
+         digits.find_first_not_of(L"0123456789abcdefABCDEF") == std::wstring_view::npos;
+}
+
+// The temporary files of the target that ended runs left; each can be as big
+// as the file it was to replace. One that another run still writes is open
+// without sharing, so DeleteFileW leaves it alone.
+void removeStaleTemporaries(const std::wstring& target) {
+  const std::wstring folder = target.substr(0, nameStart(target));
+  const std::wstring prefix = temporaryPrefix(target);
+  WIN32_FIND_DATAW entry{};
+  const HANDLE find = FindFirstFileExW((folder + prefix + L"*").c_str(), FindExInfoBasic, &entry,
+                                       FindExSearchNameMatch, nullptr, 0);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+        isTemporaryOf(entry.cFileName, prefix)) {
+      DeleteFileW((folder + entry.cFileName).c_str());
+    }
+  } while (FindNextFileW(find, &entry));
+  FindClose(find);
 }
 
 HANDLE createTemporary(const std::wstring& target, std::wstring& temporary) {
@@ -174,6 +234,7 @@ std::unique_ptr<ReadFile> openWin32Read(const std::wstring& path) {
 std::unique_ptr<WriteFile> openWin32Replace(const std::wstring& path) {
   const std::optional<DWORD> attributes = targetAttributes(path);
   if (!attributes) return nullptr;
+  removeStaleTemporaries(path);
   std::wstring temporary;
   const HANDLE file = createTemporary(path, temporary);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
