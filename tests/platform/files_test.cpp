@@ -2,6 +2,14 @@
 
 #include <algorithm>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
+
 #include "platform/codepage.h"
 #include "platform/system.h"
 #include "platform/wildcard.h"
@@ -156,5 +164,24 @@ TEST_F(FilesTest, AppendingCreatesThenExtends) {
   EXPECT_EQ(folder.read("buch.log"), "eins\r\nzwei\r\n");
   EXPECT_EQ(system.pathKind(folder.file("buch.log")), PathKind::kNormalFile);
 }
+
+#ifndef _WIN32
+// The file size limit cuts a write short as a disk that fills part way does.
+TEST_F(FilesTest, AnAppendThatFailsPartWayTakesBackWhatItWrote) {
+  folder.write("buch.log", "eins\r\n");
+  const pid_t child = ::fork();
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{10, 10};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const auto file = system.openAppend(folder.file("buch.log"));
+    std::_Exit(file && file->write("zwei und drei\r\n", 15) == WriteResult::kFailed ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(folder.read("buch.log"), "eins\r\n");
+}
+#endif
 
 }  // namespace

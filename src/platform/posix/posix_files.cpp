@@ -94,8 +94,14 @@ class AppendingFile final : public WriteFile {
     if (fd_ >= 0) ::close(fd_);
   }
 
+  // A write that fails part way takes back what it wrote: half a line would
+  // spoil the line written after it.
   WriteResult write(const char* data, std::size_t size) override {
-    return fd_ >= 0 ? writeAll(fd_, data, size) : WriteResult::kFailed;
+    if (fd_ < 0) return WriteResult::kFailed;
+    const off_t end = ::lseek(fd_, 0, SEEK_END);
+    const WriteResult result = writeAll(fd_, data, size);
+    if (result != WriteResult::kDone && end >= 0) (void)::ftruncate(fd_, end);
+    return result;
   }
 
   WriteResult commit() override {
