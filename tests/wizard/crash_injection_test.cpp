@@ -141,26 +141,30 @@ class CrashInjectionTest : public testing_support::StateTest {
     }
   }
 
+  void expectUndamaged(bool intact, const std::string& name) {
+    if (!intact) ++damaged;
+    EXPECT_TRUE(intact) << name;
+  }
+
   // `finished`: the run must have completed the import.
   void expectIntact(const std::vector<Files>& before, bool finished) {
     const Files now = plannerFiles();
     for (const auto& name : kDataFiles) {
       const bool unchanged = readFile(data() + name) == oldBytes[name];
-      const bool intact = unchanged && (name == "KalenderData.dat" || !finished)
-                              ? true
-                              : name != "KalenderData.dat" && now.at(name) == fresh.at(name);
-      if (!intact) ++damaged;
-      EXPECT_TRUE(intact) << name;
+      const bool renewed = now.at(name) == fresh.at(name);
+      expectUndamaged(name == "KalenderData.dat" ? unchanged : renewed || (unchanged && !finished),
+                      name);
     }
     const Lines& log = now.at(kLogBook);
     const std::size_t added = log.size() - std::min(log.size(), old.at(kLogBook).size());
-    const bool logIntact = Lines(log.begin(), log.end() - added) == old.at(kLogBook) &&
-                           added <= before.size() && (added > 0 || !finished) &&
-                           std::all_of(log.end() - added, log.end(), [&](const std::string& line) {
-                             return withoutTime(line) == withoutTime(fresh.at(kLogBook).back());
-                           });
-    if (!logIntact) ++damaged;
-    EXPECT_TRUE(logIntact);
+    expectUndamaged(Lines(log.begin(), log.end() - added) == old.at(kLogBook) &&
+                        added <= before.size() && (added > 0 || !finished) &&
+                        std::all_of(log.end() - added, log.end(),
+                                    [&](const std::string& line) {
+                                      return withoutTime(line) ==
+                                             withoutTime(fresh.at(kLogBook).back());
+                                    }),
+                    kLogBook);
     expectOnlyRealFilesListed(data(), kDataFiles);
     expectOnlyRealFilesListed(logs(), {kLogBook});
     expectCompleteBackups(before, finished);
@@ -188,10 +192,8 @@ class CrashInjectionTest : public testing_support::StateTest {
       const std::string name = entry.path().filename().string();
       if (!platform::matchesPattern(name, "*.dat")) continue;
       const auto contents = backupContents(readScrambledFile(data() + "Backups" + S + name));
-      const bool complete =
-          contents && std::find(before.begin(), before.end(), *contents) != before.end();
-      if (!complete) ++damaged;
-      EXPECT_TRUE(complete) << name;
+      expectUndamaged(
+          contents && std::find(before.begin(), before.end(), *contents) != before.end(), name);
       ofLastRun = ofLastRun || (contents && *contents == before.back());
     }
     EXPECT_TRUE(ofLastRun || !finished);
