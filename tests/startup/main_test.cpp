@@ -84,10 +84,10 @@ TEST_F(MainTest, ReadsTheSettingsOfTheInstallation) {
   folder.makeFolder("Zentavo Desk");
   testing_support::writeFile(
       folder.path() + "Zentavo Desk" + S + "Zentavo.dat",
-      scrambled({"[Zentavo]", "data_pfad=D:\\Daten\\", "log_pfad=D:\\Logs\\"}));
+      scrambled({"[Zentavo]", "data_pfad=D:" + S + "Daten" + S, "log_pfad=D:" + S + "Logs" + S}));
   Main(state);
-  EXPECT_EQ(state.Datenpfad, "D:\\Daten\\");
-  EXPECT_EQ(state.Logpfad, "D:\\Logs\\");
+  EXPECT_EQ(state.Datenpfad, "D:" + S + "Daten" + S);
+  EXPECT_EQ(state.Logpfad, "D:" + S + "Logs" + S);
 }
 
 TEST_F(MainTest, MissingPlannerInstallationInEveryLanguage) {
@@ -122,31 +122,34 @@ class PfadeLesenTest : public testing_support::StateTest {
 };
 
 TEST_F(PfadeLesenTest, PlainAndScrambledSettingsGiveTheSameFolders) {
-  const std::vector<std::string> lines = {"[Zentavo]", "data_pfad=D:\\Daten\\",
-                                          "log_pfad=D:\\Logs\\", "ignored"};
-  folder.write("Zentavo.dat", "[Zentavo]\r\ndata_pfad=D:\\Daten\\\r\nlog_pfad=D:\\Logs\\\r\n");
-  expectPaths("D:\\Daten\\", "D:\\Logs\\");
+  const std::string data = "D:" + S + "Daten" + S;
+  const std::string log = "D:" + S + "Logs" + S;
+  folder.write("Zentavo.dat", "[Zentavo]\r\ndata_pfad=" + data + "\r\nlog_pfad=" + log + "\r\n");
+  expectPaths(data, log);
   state.Datenpfad = state.Logpfad = "";
-  folder.write("Zentavo.dat", scrambled(lines));
-  expectPaths("D:\\Daten\\", "D:\\Logs\\");
+  folder.write("Zentavo.dat",
+               scrambled({"[Zentavo]", "data_pfad=" + data, "log_pfad=" + log, "x"}));
+  expectPaths(data, log);
 }
 
-TEST_F(PfadeLesenTest, ValuesAreTakenAsWrittenAndKeysExactly) {
+// Values are taken as written, but a folder always ends with the separator:
+// files are opened by appending their names.
+TEST_F(PfadeLesenTest, ValuesAreTakenAsWrittenWithTheSeparatorAndKeysExactly) {
   folder.write("Zentavo.dat", cp("[Zentavo]\ndata_pfad= D:\\Bäcker \nlog_pfad=\n"));
-  expectPaths(cp(" D:\\Bäcker "), "");
+  expectPaths(cp(" D:\\Bäcker ") + S, "");
   state.Datenpfad = "kept";
   state.Logpfad = "kept";
   folder.write("Zentavo.dat", "[Zentavo]\nData_pfad=D:\\\nlog_pfad=L:\\\n");
   expectPaths("kept", "kept");
-  folder.write("Zentavo.dat", "[Zentavo]\ndata_pfad=D:\\\n log_pfad=L:\\\n");
-  expectPaths("D:\\", "kept");
+  folder.write("Zentavo.dat", "[Zentavo]\ndata_pfad=D:" + S + "\n log_pfad=L:\n");
+  expectPaths("D:" + S, "kept");
 }
 
 TEST_F(PfadeLesenTest, FallsBackToTheProgramsOwnFolder) {
   ownFolder.write("Zentavo.dat", "[Zentavo]\r\ndata_pfad=own\r\nlog_pfad=own\r\n");
-  expectPaths("own", "own");
+  expectPaths("own" + S, "own" + S);
   folder.write("Zentavo.dat", "[Zentavo]\r\ndata_pfad=inst\r\nlog_pfad=inst\r\n");
-  expectPaths("inst", "inst");
+  expectPaths("inst" + S, "inst" + S);
 }
 
 TEST_F(PfadeLesenTest, MissingOrMalformedPlainSettingsChangeNothing) {
