@@ -62,6 +62,12 @@ std::unique_ptr<platform::WriteFile> TestSystem::openAppend(const std::string& p
   return refuseWrites ? nullptr : limit(host_.openAppend(path));
 }
 
+void TestSystem::pause(unsigned milliseconds) {
+  pausedMilliseconds_ += milliseconds;
+  clock.second += static_cast<int>(pausedMilliseconds_ / 1000);  // tests stay below a minute
+  pausedMilliseconds_ %= 1000;
+}
+
 std::unique_ptr<platform::WriteFile> TestSystem::limit(std::unique_ptr<platform::WriteFile> file) {
   if (file == nullptr || !writeFailsAfter) return file;
   return std::make_unique<FailingWriteFile>(std::move(file), *writeFailsAfter);
