@@ -124,8 +124,9 @@ run check --data "$inst/ZentavoDaten" "$samples/Mitarbeiter.csv" >/dev/null
 expect_status 0 $? "data folder found below --data"
 run check --yes "$samples/Mitarbeiter.csv" >/dev/null 2>&1
 expect_status 2 $? "--yes belongs to import"
-run check "$samples/missing.csv" >/dev/null 2>&1
+out=$(run check --data "$inst/ZentavoDaten" "$samples/missing.csv" 2>&1)
 expect_status 2 $? "missing import file"
+grep -qF "Datei nicht gefunden." <<<"$out" || fail "missing import file named: $out"
 out=$(timeout 20 env -u PUBLIC ProgramFiles="$inst" USERNAME=tester LC_ALL=de_DE.UTF-8 \
   "$program" check --data "$inst/ZentavoDaten" /dev/zero)
 expect_status 2 $? "a device as the import file"
