@@ -2,7 +2,9 @@
 // fuzz bytes as its file. A damaged file may end the program with a message;
 // anything else that goes wrong is a finding. A configuration file that was
 // read comes back the same through its rewrite.
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "hostfiles/configuration_data.h"
@@ -83,6 +85,34 @@ void readEmployees(std::string_view bytes) {
 }
 
 }  // namespace
+
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
+
+// Most mutations change the plain text of the lines and scramble it again:
+// the readers then see well-formed lines with new content, where a changed
+// byte of a scrambled line mostly gives one garbled character.
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size,
+                                               std::size_t maxSize, unsigned seed) {
+  if (seed % 4 == 0) return LLVMFuzzerMutate(data, size, maxSize);
+  std::string plain;
+  for (const std::string_view line :
+       fuzzing::splitLines(std::string_view(reinterpret_cast<const char*>(data), size))) {
+    if (!line.empty()) plain += hostfiles::decodeLine(line) + '\n';
+  }
+  const std::size_t plainSize = plain.size();
+  plain.resize(std::max(plainSize, maxSize));
+  plain.resize(
+      LLVMFuzzerMutate(reinterpret_cast<std::uint8_t*>(plain.data()), plainSize, plain.size()));
+  std::string file;
+  for (const std::string_view line : fuzzing::splitLines(plain)) {
+    file +=
+        hostfiles::encodeLine(static_cast<unsigned char>(32 + (seed + file.size()) % 223), line) +
+        "\r\n";
+  }
+  if (file.size() > maxSize) return LLVMFuzzerMutate(data, size, maxSize);
+  std::memcpy(data, file.data(), file.size());
+  return file.size();
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
