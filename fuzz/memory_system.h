@@ -34,7 +34,9 @@ class MemorySystem : public platform::System {
   std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openReplace(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openAppend(const std::string& path) override;
-  platform::DateTime now() override { return {2026, 12, 4, 14, 5, 9}; }
+  platform::DateTime now() override { return {2026, 12, 4, 14, 5, 9 + pausedSeconds_}; }
+  // Lets a second pass, so that a wait for the next second ends.
+  void pause(unsigned) override { ++pausedSeconds_; }
   // The same sequence in every run, so that a finding reproduces.
   double random() override;
   platform::RegionalSettings regionalSettings() override { return region; }
@@ -42,6 +44,7 @@ class MemorySystem : public platform::System {
  private:
   static std::string asFolder(std::string path);
   unsigned random_ = 1;
+  int pausedSeconds_ = 0;
 };
 
 class YesDialogs : public startup::Dialogs {
