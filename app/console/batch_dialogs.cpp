@@ -26,10 +26,8 @@ std::string BatchDialogs::browseForFolder(std::intptr_t, const std::string&) {
 
 std::optional<std::string> BatchDialogs::openFile(const startup::OpenFileRequest&) {
   const std::string path = absolutePath(answers_.importFile);
-  const platform::PathKind kind = system_.pathKind(path);
-  if (kind == platform::PathKind::kNormalFile || kind == platform::PathKind::kHiddenFile) {
-    return path;
-  }
+  // Whether it can be the import file is the wizard's to say.
+  if (system_.pathKind(path) != platform::PathKind::kMissing) return path;
   out_ << forTerminal(path) << "\n"
        << (language_ == startup::Language::DE   ? "Datei nicht gefunden."
            : language_ == startup::Language::FR ? "Fichier introuvable."

@@ -63,9 +63,8 @@ std::optional<std::string> TerminalDialogs::openFile(const startup::OpenFileRequ
     if (!name || name->empty()) return std::nullopt;
     // A name alone is taken in the start folder, as the dialog takes it.
     const std::string path = absolutePath(pathIn(request.startFolder, *name));
-    const platform::PathKind kind = system_.pathKind(path);
-    if (!request.fileMustExist || kind == platform::PathKind::kNormalFile ||
-        kind == platform::PathKind::kHiddenFile) {
+    // Whether it can be the import file is the wizard's to say.
+    if (!request.fileMustExist || system_.pathKind(path) != platform::PathKind::kMissing) {
       return path;
     }
     out_ << forTerminal(path) << "\n"

@@ -80,8 +80,13 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
                         options.importFile},
                        out);
   return run(system, language, dialogs, [&](startup::ProgramState& state, frmPersonallader& form) {
-    // The folder of the command line replaces the one of the planner's settings.
-    if (!options.dataFolder.empty()) state.Datenpfad.clear();
+    // The folder of the command line replaces the one of the planner's
+    // settings, and its log folder is found from it as in step 1: the log
+    // folder of the settings belongs to another installation.
+    if (!options.dataFolder.empty()) {
+      state.Datenpfad.clear();
+      state.Logpfad.clear();
+    }
     form.Form_Load();
     if (!options.dataFolder.empty()) form.cmdAuswahl_Click(1);
     if (!form.cmdAuswahl(2).Enabled) {

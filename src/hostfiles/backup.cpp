@@ -61,14 +61,26 @@ void writeContent(ProgramState& state, const BackupContent& content) {
   }
 }
 
+// A name of the present second that no backup has: an earlier backup may be
+// the only copy of what an import replaced, so it is never replaced. The
+// planner may rely on the form of the name, so a second backup within one
+// second waits for the next.
+std::string unusedName(ProgramState& state, const std::string& folder, const std::string& Art) {
+  for (;;) {
+    std::string name =
+        state.Datum_heute + " " + timeStamp(state.system->now()) + " " + Art + ".dat";
+    if (state.system->pathKind(folder + name) == platform::PathKind::kMissing) return name;
+    state.system->pause(100);
+  }
+}
+
 }  // namespace
 
 bool Backup_erstellen(ProgramState& state, const std::string& Art) {
   return startup::guarded(state, "modPersonallader - Backup_erstellen", [&] {
     const std::string folder = state.Datenpfad + "Backups" + platform::kSeparator;
     if (!startup::Ordner_vorhanden(state, folder)) startup::Ordner_anlegen(state, folder);
-    const std::string name =
-        state.Datum_heute + " " + timeStamp(state.system->now()) + " " + Art + ".dat";
+    const std::string name = unusedName(state, folder, Art);
     BackupContent content;
     saveFiles(state, state.Datenpfad, "*.dat", content);
     // Without a log folder the listing would look in whatever folder is current.

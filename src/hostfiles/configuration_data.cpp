@@ -130,6 +130,12 @@ void Konfigdaten_lesen(ProgramState& state) {
   });
 }
 
+void Konfigdaten_ersetzbar(ProgramState& state) {
+  Datei_oeffnen(state, state.Datenpfad + std::string(kFileName), Modus::Output,
+                Fehlerbehandlung::ReportErrors);
+  state.Datei1.abandon();  // nothing written: the old file stays
+}
+
 void Konfigdaten_schreiben(ProgramState& state) {
   const std::string file = state.Datenpfad + std::string(kFileName);
   try {

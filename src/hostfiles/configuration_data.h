@@ -11,6 +11,10 @@ namespace hostfiles {
 // program with a message when the file is missing or damaged.
 void Konfigdaten_lesen(startup::ProgramState& state);
 
+// Makes sure that the file can be replaced before anything else is written:
+// ends the program with the open-failure message when it cannot.
+void Konfigdaten_ersetzbar(startup::ProgramState& state);
+
 // Rewrites the file with Settings_Zeile after each "[Settings]" line, every
 // other line kept in its order. A failure leaves the old file as it was.
 void Konfigdaten_schreiben(startup::ProgramState& state);

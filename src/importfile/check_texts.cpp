@@ -16,6 +16,26 @@ std::string rowHead(Language language, std::size_t row) {
          std::to_string(row);
 }
 
+std::string columnName(Language language, std::size_t column) {
+  switch (column) {
+    case 0:
+      return text(language, "Name", "Name", "Nom");
+    case 1:
+      return text(language, "Benutzerkennung", "Windows User Name", "Nom d'Utilisateur Windows");
+    case 2:
+      return text(language, "Von-Datum", "From date", "Date de début");
+    case 3:
+      return text(language, "Bis-Datum", "To date", "Date de fin");
+    case 4:
+      return text(language, "Resturlaub", "Residual vacation", "Reliquat CP");
+    case 9:
+      return text(language, "Sonderurlaub", "Additional vacation", "RTT");
+    default:
+      return text(language, "Urlaubsanspruch ", "Vacation entitlement ", "Droits CP ") +
+             std::to_string(column - 4);
+  }
+}
+
 }  // namespace
 
 std::string question(Language language, std::size_t row, const std::string* name,
@@ -29,6 +49,14 @@ std::string question(Language language, std::size_t row, const std::string* name
 std::string forbiddenCharacter(Language language) {
   return text(language, "Unzulässiges Zeichen ':' oder '|' enthalten",
               "Invalid character ':' or '|' found", "Caractère « : » ou « | » non valide");
+}
+
+std::string controlCharacter(Language language, std::size_t column) {
+  const std::string name = columnName(language, column);
+  return text(language, "Unzulässiges Steuerzeichen im Feld '",
+              "Invalid control character in field '",
+              "Caractère de contrôle non valide dans le champ « ") +
+         name + text(language, "' enthalten", "'", " »");
 }
 
 std::string emptyName(Language language) {

@@ -18,6 +18,8 @@ std::string question(Language language, std::size_t row, const std::string* name
                      const std::string& error);
 
 std::string forbiddenCharacter(Language language);
+// A control character in column `column`, counted from 0 (Name) to 9.
+std::string controlCharacter(Language language, std::size_t column);
 std::string emptyName(Language language);
 std::string invalidFromDate(Language language, const std::string& value);
 std::string invalidToDate(Language language, const std::string& value);

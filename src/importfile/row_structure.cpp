@@ -16,6 +16,8 @@ constexpr std::array<std::string ImportRow::*, 9> kLaterFields = {
     &ImportRow::Resturlaub,       &ImportRow::Urlaubsanspruch1, &ImportRow::Urlaubsanspruch2,
     &ImportRow::Urlaubsanspruch3, &ImportRow::Urlaubsanspruch4, &ImportRow::Sonderurlaub};
 
+constexpr std::size_t kColumns = 1 + kLaterFields.size();
+
 // The text before the next separator, taken off `rest` together with it;
 // nothing when no separator is left.
 std::optional<std::string_view> nextField(std::string_view& rest, char separator) {
@@ -43,31 +45,74 @@ bool splitRow(ImportRow& row, char separator) {
   return !tooMany;
 }
 
+// `line` without the quote that opens each column and the one that closes it
+// (only a column followed by a separator is closed). In a column that had
+// either, "" stands for one quote.
+std::string withoutQuotes(std::string_view line, char separator) {
+  std::string result;
+  result.reserve(line.size());
+  for (std::size_t start = 0;;) {
+    const std::size_t end = line.find(separator, start);
+    std::string_view column = line.substr(start, end - start);
+    bool quoted = false;
+    if (column.starts_with('"')) {
+      column.remove_prefix(1);
+      quoted = true;
+    }
+    if (end != std::string_view::npos && column.ends_with('"')) {
+      column.remove_suffix(1);
+      quoted = true;
+    }
+    if (quoted) {
+      result += startup::Text_ersetzen(std::string(column), "\"\"", "\"");
+    } else {
+      result += column;
+    }
+    if (end == std::string_view::npos) return result;
+    result += separator;
+    start = end + 1;
+  }
+}
+
+// The column (from 0) of the first control character among the columns that
+// the split uses: a text row uses only its first. The separator, a tab
+// perhaps, is none.
+std::optional<std::size_t> controlCharacterColumn(std::string_view line, char separator) {
+  const std::size_t used = line.starts_with('>') ? 1 : kColumns;
+  std::size_t column = 0;
+  for (const char c : line) {
+    if (c == separator) {
+      if (++column == used) break;
+    } else if (static_cast<unsigned char>(c) < 32) {
+      return column;
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 void removeQuotes(startup::ProgramState& state) {
-  const std::string& separator = state.Trennzeichen_Import;
-  const std::string opening = separator + '"';
-  const std::string closing = '"' + separator;
+  const char separator = state.Trennzeichen_Import[0];
   for (ImportRow& row : state.ImportRows) {
-    std::string& line = row.Rohzeile;
-    if (!line.empty() && line.front() == '"') line.erase(0, 1);
-    if (line.find('"') == std::string::npos) continue;
-    line = startup::Text_ersetzen(std::move(line), opening, separator);
-    line = startup::Text_ersetzen(std::move(line), closing, separator);
+    if (row.Rohzeile.find('"') == std::string::npos) continue;
+    row.Rohzeile = withoutQuotes(row.Rohzeile, separator);
   }
 }
 
 bool checkForbiddenCharacters(CheckRun& run) {
-  const bool colonForbidden = run.state.Trennzeichen_Import != ":";
+  const char separator = run.state.Trennzeichen_Import[0];
+  const startup::Language language = run.state.Sprache;
   const ImportRows& rows = run.state.ImportRows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const std::string& line = rows[i].Rohzeile;
-    if (line.find('|') == std::string::npos &&
-        (!colonForbidden || line.find(':') == std::string::npos)) {
-      continue;
+    const bool forbidden = line.find('|') != std::string::npos ||
+                           (separator != ':' && line.find(':') != std::string::npos);
+    if (forbidden && !run.ask(i + 1, nullptr, texts::forbiddenCharacter(language))) return false;
+    const auto column = controlCharacterColumn(line, separator);
+    if (column && !run.ask(i + 1, nullptr, texts::controlCharacter(language, *column))) {
+      return false;
     }
-    if (!run.ask(i + 1, nullptr, texts::forbiddenCharacter(run.state.Sprache))) return false;
   }
   return true;
 }

@@ -6,12 +6,14 @@
 
 namespace importfile {
 
-// Removes the double quotes that open or close a column of Rohzeile; quotes
-// inside a column stay.
+// Removes the double quotes that open or close a column of Rohzeile; in such a
+// column "" becomes one quote, and other quotes inside a column stay.
 void removeQuotes(startup::ProgramState& state);
 
-// Asks about every row that holds "|", or ":" while that is not the separator.
-// False when the user answered No.
+// Asks about every row that holds "|", or ":" while that is not the separator,
+// and then about every row with a control character in a column that the
+// split uses: the planner's files cannot hold one. False when the user
+// answered No.
 bool checkForbiddenCharacters(CheckRun& run);
 
 // Splits Rohzeile of every row into its ten fields (a text row into its name

@@ -1,7 +1,8 @@
 // Conversions between the program's single-byte code page and Unicode.
 //
-// The code page is the system's active ANSI code page on Windows and
-// Windows-1252 elsewhere. Characters that the code page lacks become "?".
+// The code page is the system's active ANSI code page on Windows when that is
+// a single-byte one, and Windows-1252 otherwise and elsewhere. Characters that
+// the code page lacks become "?".
 #pragma once
 
 #include <string>

@@ -35,7 +35,8 @@ enum class PathKind {
   kMissing,     // nothing there, or the path is empty or malformed
   kFolder,      // an existing folder
   kNormalFile,  // an existing file that is neither hidden nor a system file
-  kHiddenFile,  // an existing hidden or system file, or anything else that is no plain file
+  kHiddenFile,  // an existing hidden or system file
+  kOther,       // anything else: a device, a pipe, a socket
 };
 
 // A file opened for reading from its start.
@@ -78,8 +79,10 @@ class System {
   // The names (without folder) of the plain files in `folder` whose names match
   // `pattern` ("*" and "?" wildcards, letter case ignored), in the order the
   // system lists them; hidden and system files and sub-folders are left out.
-  // A missing folder gives an empty list; a folder that exists but cannot be
-  // read, or a malformed path, gives nothing.
+  // `folder` ends with the separator, as a path that a name is appended to for
+  // opening; the empty text is the current folder. A missing folder gives an
+  // empty list; a folder that exists but cannot be read, or a folder path
+  // without its final separator, gives nothing.
   virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder,
                                                             const std::string& pattern) = 0;
   // Creates one folder level; false when it exists already or cannot be made.
@@ -93,6 +96,8 @@ class System {
   virtual std::unique_ptr<WriteFile> openAppend(const std::string& path) = 0;
 
   virtual DateTime now() = 0;
+  // Waits for about `milliseconds`.
+  virtual void pause(unsigned milliseconds) = 0;
   // A uniform pseudo-random number in [0, 1); the sequence is not seeded.
   virtual double random() = 0;
   virtual RegionalSettings regionalSettings() = 0;

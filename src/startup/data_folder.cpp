@@ -65,7 +65,7 @@ bool Datenordner_auswählen(ProgramState& state, std::intptr_t ownerWindow) {
   return guarded(state, "modOrdner - Datenordner_auswählen", [&] {
     state.Datenpfad = BrowseForFolder(state, ownerWindow);
     if (state.Datenpfad.empty()) return false;
-    if (state.Datenpfad.back() != platform::kSeparator) state.Datenpfad += kSeparator;
+    state.Datenpfad = withSeparator(state.Datenpfad);
     if (isPlannerSubfolder(state.Datenpfad)) state.Datenpfad = ParentDir(state.Datenpfad);
     try {
       if (!holdsPlannerData(state, state.Datenpfad) &&

@@ -53,6 +53,11 @@ void Ordner_pruefen(ProgramState& state, const std::string& path) {
   }
 }
 
+std::string withSeparator(std::string folder) {
+  if (folder.empty() || folder.back() != platform::kSeparator) folder += platform::kSeparator;
+  return folder;
+}
+
 std::string ParentDir(std::string_view path) {
   if (path.size() < 2) return {};
   const auto separator = path.rfind(platform::kSeparator, path.size() - 2);

@@ -16,6 +16,8 @@ void Ordner_anlegen(ProgramState& state, const std::string& path);
 // Makes `path` the current folder (and its drive the current drive), or ends
 // the program with a message.
 void Ordner_pruefen(ProgramState& state, const std::string& path);
+// `folder` with the separator appended unless it already ends with it.
+std::string withSeparator(std::string folder);
 // The containing folder with its trailing separator, or the empty text; a
 // trailing separator of `path` itself does not count.
 std::string ParentDir(std::string_view path);

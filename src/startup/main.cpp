@@ -10,11 +10,6 @@ namespace startup {
 
 namespace {
 
-std::string withSeparator(std::string folder) {
-  if (folder.empty() || folder.back() != platform::kSeparator) folder += platform::kSeparator;
-  return folder;
-}
-
 std::string baseFolder(ProgramState& state) {
   const std::string publicFolder = state.system->environment("PUBLIC").value_or("");
   if (publicFolder.empty()) {
@@ -38,6 +33,13 @@ std::string installationFolder(ProgramState& state) {
 
 bool isNormalFile(ProgramState& state, const std::string& path) {
   return state.system->pathKind(path) == platform::PathKind::kNormalFile;
+}
+
+// A folder named in the settings, ending with the separator as every folder
+// path of the program does (the planner accepts "D:\\Daten" too); empty stays
+// empty, which means none.
+std::string folderPath(const std::string& value) {
+  return value.empty() ? value : withSeparator(value);
 }
 
 struct SettingsLines {
@@ -100,8 +102,8 @@ void Pfade_lesen(ProgramState& state) {
   try {
     const auto lines = readSettingsLines(state, file);
     if (lines && lines->data.starts_with("data_pfad=")) {
-      state.Datenpfad = lines->data.substr(10);
-      if (lines->log.starts_with("log_pfad=")) state.Logpfad = lines->log.substr(9);
+      state.Datenpfad = folderPath(lines->data.substr(10));
+      if (lines->log.starts_with("log_pfad=")) state.Logpfad = folderPath(lines->log.substr(9));
     }
   } catch (const RunTimeError&) {
     // A plain file too short to hold the three lines: the fields stay as they were.

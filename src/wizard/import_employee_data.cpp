@@ -38,6 +38,20 @@ bool anyValueEndsIn(const importfile::ImportRows& rows, std::string_view digits)
   return false;
 }
 
+// Values with tenths tell the planner to show fractions: ",5" raises the
+// flag to "1", any other tenth to "2"; it is never lowered. One rewrite
+// raises it, so that no end half way leaves it between the two.
+std::string withRaisedFractionFlag(std::string settings, const importfile::ImportRows& rows) {
+  if (settings.size() <= kFractionFlag) return settings;
+  char& flag = settings[kFractionFlag];
+  if ((flag == '0' || flag == '1') && anyValueEndsIn(rows, "12346789")) {
+    flag = '2';
+  } else if (flag == '0' && anyValueEndsIn(rows, "5")) {
+    flag = '1';
+  }
+  return settings;
+}
+
 bool askOverwrite(startup::ProgramState& state) {
   const auto text =
       pick(state.Sprache,
@@ -56,6 +70,10 @@ void frmPersonallader::Mitarbeiterdaten_importieren() {
   startup::guarded(state_, "frmPersonallader - Mitarbeiterdaten_importieren", [&] {
     hostfiles::Mitarbeiterdaten_lesen(state_);
     if (state_.Mitarbeiter_Name.front() != "NoNames" && !askOverwrite(state_)) return;
+    const std::string settings = withRaisedFractionFlag(state_.Settings_Zeile, state_.ImportRows);
+    const bool flagChanges = settings != state_.Settings_Zeile;
+    // Checked before the backup: a success must not be followed by a failure.
+    if (flagChanges) hostfiles::Konfigdaten_ersetzbar(state_);
     if (!hostfiles::Backup_erstellen(state_, "A")) {
       startup::Programm_beenden(state_,
                                 pick(state_.Sprache,
@@ -66,6 +84,10 @@ void frmPersonallader::Mitarbeiterdaten_importieren() {
                                     .value_or(""));
     }
     hostfiles::writeEmployeeData(state_);
+    if (flagChanges) {
+      state_.Settings_Zeile = settings;
+      hostfiles::Konfigdaten_schreiben(state_);
+    }
     if (const auto text = pick(state_.Sprache, "Mitarbeiterdaten erfolgreich importiert",
                                "Data successfully imported", "Données importées correctement")) {
       startup::Meldung_anzeigen(state_, *text);
@@ -75,24 +97,7 @@ void frmPersonallader::Mitarbeiterdaten_importieren() {
                                      "Import employee data", "Import des Employés")
                                     .value_or(""));
     completeStep(4);
-    raiseFractionFlag();
   });
-}
-
-// Values with tenths tell the planner to show fractions: ",5" raises the flag
-// to "1", any other tenth to "2"; it is never lowered.
-void frmPersonallader::raiseFractionFlag() {
-  std::string& settings = state_.Settings_Zeile;
-  if (settings.size() <= kFractionFlag) return;
-  if (settings[kFractionFlag] == '0' && anyValueEndsIn(state_.ImportRows, "5")) {
-    settings[kFractionFlag] = '1';
-    hostfiles::Konfigdaten_schreiben(state_);
-  }
-  const char flag = settings[kFractionFlag];
-  if ((flag == '0' || flag == '1') && anyValueEndsIn(state_.ImportRows, "12346789")) {
-    settings[kFractionFlag] = '2';
-    hostfiles::Konfigdaten_schreiben(state_);
-  }
 }
 
 }  // namespace wizard

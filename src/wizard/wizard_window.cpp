@@ -5,6 +5,7 @@
 #include "startup/folders.h"
 #include "startup/messages.h"
 #include "wizard/captions.h"
+#include "wizard/import_file_refusal.h"
 
 namespace wizard {
 
@@ -132,7 +133,7 @@ bool frmPersonallader::Importdatei_auswählen() {
     request.startFolder = state_.Importordner;
     request.fileMustExist = true;
     const auto chosen = state_.dialogs->openFile(request);
-    if (!chosen) return false;
+    if (!chosen || refusedAsImportFile(state_, *chosen)) return false;
     state_.Importdatei = *chosen;
     state_.Importordner = startup::ParentDir(state_.Importdatei);
     if (state_.Importdatei.empty()) return false;

@@ -80,7 +80,6 @@ class frmPersonallader {
   void setPicture(int step, Bild picture);
   void setButton(int index, bool enabled);
   void setFrame(int step, bool enabled);
-  void raiseFractionFlag();
 
   startup::ProgramState& state_;
   std::array<Frame, 4> frames_;

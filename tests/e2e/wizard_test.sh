@@ -124,8 +124,33 @@ run check --data "$inst/ZentavoDaten" "$samples/Mitarbeiter.csv" >/dev/null
 expect_status 0 $? "data folder found below --data"
 run check --yes "$samples/Mitarbeiter.csv" >/dev/null 2>&1
 expect_status 2 $? "--yes belongs to import"
-run check "$samples/missing.csv" >/dev/null 2>&1
+out=$(run check --data "$inst/ZentavoDaten" "$samples/missing.csv" 2>&1)
 expect_status 2 $? "missing import file"
+grep -qF "Datei nicht gefunden." <<<"$out" || fail "missing import file named: $out"
+out=$(timeout 20 env -u PUBLIC ProgramFiles="$inst" USERNAME=tester LC_ALL=de_DE.UTF-8 \
+  "$program" check --data "$inst/ZentavoDaten" /dev/zero)
+expect_status 2 $? "a device as the import file"
+grep -qF "/dev/zero' ist keine gewöhnliche Datei." <<<"$out" || fail "device refused: $out"
+
+# Folders in the settings without their final separator.
+fresh
+printf '[Zentavo]\ndata_pfad=%s\nlog_pfad=%s\n' "$data" "$data/Logs" |
+  "$program" encode >"$inst/Zentavo Desk/Zentavo.dat"
+run import --yes "$samples/Mitarbeiter.csv" >/dev/null
+expect_status 0 $? "settings without final separators"
+decode "$data/Logs/$(date +%y%m) Zentavo.log" | grep -qF "Mitarbeiterdaten importiert" ||
+  fail "log entry with a log folder without final separator"
+
+# --data: the named installation's own log folder, nothing of the settings' one.
+fresh
+other="$work/other"
+cp -r "$demo/ZentavoDaten" "$other"
+before=$(snapshot)
+run import --yes --data "$other/Data" "$samples/Mitarbeiter.csv" >/dev/null
+expect_status 0 $? "import into --data"
+[ "$(snapshot)" = "$before" ] || fail "--data touched the installation of the settings"
+decode "$other/Data/Logs/$(date +%y%m) Zentavo.log" | grep -qF "Mitarbeiterdaten importiert" ||
+  fail "--data writes its own log book"
 
 echo "wizard: $failures failure(s)"
 [ "$failures" -eq 0 ]

@@ -59,11 +59,13 @@ TEST_F(BackupTest, SavesTheDataFilesThenTheLogFilesLineByLine) {
   EXPECT_EQ(writtenTexts(folder.read(backupFile())), expectedBackup());
   EXPECT_EQ(expectedBackup().size(), 15u);  // four files found
 
-  // A second backup in the same second reuses the folder and replaces the first.
+  // A second backup in the same second reuses the folder, keeps the first and
+  // takes the next second.
+  const std::string first = folder.read(backupFile());
   save("leer.dat", {"neu"});
   EXPECT_TRUE(Backup_erstellen(state, "A"));
-  EXPECT_EQ(writtenTexts(folder.read(backupFile())), expectedBackup());
-  EXPECT_EQ(system.listFiles(folder.file("Backups"), "*"), Lines{"261204 140509 A.dat"});
+  EXPECT_EQ(folder.read(backupFile()), first);
+  EXPECT_EQ(writtenTexts(folder.read("Backups" + S + "261204 140510 A.dat")), expectedBackup());
   EXPECT_FALSE(state.Datei1.isOpen());
   EXPECT_TRUE(dialogs.shown.empty());
 }

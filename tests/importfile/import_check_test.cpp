@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "importfile/import_test.h"
+#include "support/temp_folder.h"
 
 namespace importfile {
 namespace {
@@ -15,16 +16,16 @@ const std::string kHeader = "Name;Kennung;Von;Bis;Rest;U1;U2;U3;U4;Sonder";
 // Every kind of question, in the order the passes ask them.
 const Lines kEveryFault = {kHeader,
                            "Meier;mm;01.01.2020;31.12.2030;1;2;3;4;5;6",
-                           "Huber|x;hh",
+                           "Huber|x;h\th",
                            ";ee",
                            "Kurz;kk;32.01.2020;01.13.2020",
                            "Lang;ll;02.01.2021;01.01.2021",
                            "Zahl;zz;;;x;y;;;;z",
                            ">Abteilung;;;;;;;;;;;;;;",
                            "Doppel;MM"};
-const std::pair<int, const char*> kAsked[] = {{2, nullptr}, {3, nullptr}, {4, "Kurz"},
-                                              {4, "Kurz"},  {5, "Lang"},  {6, "Zahl"},
-                                              {6, "Zahl"},  {6, "Zahl"},  {8, "Doppel"}};
+const std::pair<int, const char*> kAsked[] = {{2, nullptr}, {2, nullptr}, {3, nullptr}, {4, "Kurz"},
+                                              {4, "Kurz"},  {5, "Lang"},  {6, "Zahl"},  {6, "Zahl"},
+                                              {6, "Zahl"},  {8, "Doppel"}};
 
 struct CheckTexts {
   Language language;
@@ -75,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
             Language::DE,
             "Fehler in Zeile ",
             "Möchten Sie fortsetzen?",
-            {"Unzulässiges Zeichen ':' oder '|' enthalten", "Feld Name ist leer",
+            {"Unzulässiges Zeichen ':' oder '|' enthalten",
+             "Unzulässiges Steuerzeichen im Feld 'Benutzerkennung' enthalten", "Feld Name ist leer",
              "'Von-Datum' 32.01.2020 ist fehlerhaft", "'Bis-Datum' 01.13.2020 ist fehlerhaft",
              "'Von-Datum' ist größer als 'Bis-Datum'", "Resturlaub x nicht nummerisch",
              "Urlaubsanspruch y nicht nummerisch", "Sonderurlaub z nicht nummerisch",
@@ -93,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
             Language::EN,
             "Error in row ",
             "Do you want to continue?",
-            {"Invalid character ':' or '|' found", "Field Name is empty",
+            {"Invalid character ':' or '|' found",
+             "Invalid control character in field 'Windows User Name'", "Field Name is empty",
              "Date 32.01.2020 is invalid", "Date 01.13.2020 is invalid",
              "First date greater than second date", "Residual vacation x not numeric",
              "Vacation entitlement y not numeric", "Additional vacation z not numeric",
@@ -106,31 +109,33 @@ INSTANTIATE_TEST_SUITE_P(
             "Error in row 2, Huber\n\nInvalid number of columns\n\nProbably the delimiter in "
             "the import file ';' is contained in the import data. Do not use this character "
             "in the import data or use a different delimiter in the import file."},
-        CheckTexts{Language::FR,
-                   "Erreur à l'enregistrement numéro ",
-                   "Voulez-vous continuer ?",
-                   {"Caractère « : » ou « | » non valide", "Le champ Nom est vide",
-                    "La date 32.01.2020 est invalide", "La date 01.13.2020 est invalide",
-                    "Première date postérieure à la deuxième date",
-                    "Reliquat CP x n'est pas un nombre", "Droits CP y n'est pas un nombre",
-                    "RTT z n'est pas un nombre", "Nom/Nom d'Utilisateur Windows MM est en double"},
-                   "Test terminé. Erreurs trouvées. Corrigez les erreurs dans les données à "
-                   "importer et faites le test à nouveau.",
-                   "Test terminé. Aucune erreur trouvée.",
-                   "Vous n'êtes pas administrateur du logiciel. Vous n'avez pas les permissions "
-                   "pour importer des employés.",
-                   "Erreur à l'enregistrement numéro 2, Huber\n\nNombre de colonnes invalide\n\nLe "
-                   "séparateur « ; » du fichier d'import est probablement inclus dans les données. "
-                   "N'utilisez pas ce séparateur dans les données à importer ou utilisez un "
-                   "séparateur différent."}));
+        CheckTexts{
+            Language::FR,
+            "Erreur à l'enregistrement numéro ",
+            "Voulez-vous continuer ?",
+            {"Caractère « : » ou « | » non valide",
+             "Caractère de contrôle non valide dans le champ « Nom d'Utilisateur Windows »",
+             "Le champ Nom est vide", "La date 32.01.2020 est invalide",
+             "La date 01.13.2020 est invalide", "Première date postérieure à la deuxième date",
+             "Reliquat CP x n'est pas un nombre", "Droits CP y n'est pas un nombre",
+             "RTT z n'est pas un nombre", "Nom/Nom d'Utilisateur Windows MM est en double"},
+            "Test terminé. Erreurs trouvées. Corrigez les erreurs dans les données à "
+            "importer et faites le test à nouveau.",
+            "Test terminé. Aucune erreur trouvée.",
+            "Vous n'êtes pas administrateur du logiciel. Vous n'avez pas les permissions "
+            "pour importer des employés.",
+            "Erreur à l'enregistrement numéro 2, Huber\n\nNombre de colonnes invalide\n\nLe "
+            "séparateur « ; » du fichier d'import est probablement inclus dans les données. "
+            "N'utilisez pas ce séparateur dans les données à importer ou utilisez un "
+            "séparateur différent."}));
 
 class ImportCheckTest : public ImportTest {};
 
 TEST_F(ImportCheckTest, NoEndsTheRunAtOnce) {
   writeImportLines(kEveryFault);
-  dialogs.answers = {true, true, false};
+  dialogs.answers = {true, true, true, false};
   EXPECT_FALSE(check());
-  EXPECT_EQ(dialogs.shown.size(), 3u);
+  EXPECT_EQ(dialogs.shown.size(), 4u);
   EXPECT_EQ(state.ImportRows[2].Name, "Name 3");  // the repairs made so far stay
 }
 
@@ -148,11 +153,21 @@ TEST_F(ImportCheckTest, YesRepairsAndNormalises) {
   EXPECT_EQ(rows[2].Benutzerkennung, "");
 }
 
-TEST_F(ImportCheckTest, QuotesAroundColumnsGoAndSeparatorsInsideThemSplit) {
-  writeImportLines({"\"Meier\";\"m\"\"m\";\"\";\"\";\"1\"", "\"Huber, Hans\",\"hh\"", "c,d"});
+TEST_F(ImportCheckTest, ASpreadsheetsQuotesGoAndItsDoubledQuotesBecomeOne) {
+  writeImport(testing_support::readFile(TEST_DATA_DIR "quoted_by_spreadsheet.csv"));
   EXPECT_TRUE(check());
-  EXPECT_EQ(columns(state.ImportRows[0]), (Lines{"Meier", "m\"\"m", "000000", "999999", "001,0",
-                                                 "000,0", "000,0", "000,0", "000,0", "000,0"}));
+  const ImportRows& rows = state.ImportRows;
+  EXPECT_EQ(columns(rows[0]),
+            (Lines{startup::cp("O'Brien, Seán \"Sean\""), "sobrien", "240101", "999999", "002,5",
+                   "030,0", "030,0", "000,0", "000,0", "000,0"}));
+  EXPECT_EQ(rows[1].Name, ">Team \"Nord\"");
+  EXPECT_EQ(rows[2].Name + "|" + rows[2].Benutzerkennung, "\"Kiki\" Ng|\"Kiki\" Ng");
+}
+
+TEST_F(ImportCheckTest, QuotesInsideUnquotedColumnsStayAndSeparatorsInsideQuotesSplit) {
+  writeImportLines({"c;d\"\"e\"f"});
+  EXPECT_TRUE(check());
+  EXPECT_EQ(state.ImportRows[0].Benutzerkennung, "d\"\"e\"f");
 
   writeImportLines({"\"Huber, Hans\",\"hh\",,,,,,,,", "c,d"});
   EXPECT_FALSE(check());
@@ -166,6 +181,28 @@ TEST_F(ImportCheckTest, ColonsAreForbiddenUnlessTheyAreTheSeparator) {
   dialogs.answers = {true, true};
   EXPECT_FALSE(check());
   EXPECT_EQ(dialogs.shown.size(), 4u);  // fault-free verdict, forbidden character, date, verdict
+}
+
+TEST_F(ImportCheckTest, AControlCharacterIsAFaultOfTheColumnItIsIn) {
+  const auto asked = [](int row, const std::string& field) {
+    return "Fehler in Zeile " + std::to_string(row) + "\n\nUnzulässiges Steuerzeichen im Feld '" +
+           field + "' enthalten\n\nMöchten Sie fortsetzen?";
+  };
+  writeImport(std::string("\0,", 2));
+  dialogs.answers = {true};
+  EXPECT_FALSE(check());
+  EXPECT_EQ(boxes().size(), 2u);  // the question and the verdict with errors
+  EXPECT_EQ(boxes().front(), asked(1, "Name"));
+
+  dialogs.shown.clear();
+  dialogs.answers = {true, true, false};
+  writeImportLines({"Anna;ab", "Bert;a\tb", ">Text\x01;", ">Text;\x01", "Carl;cc;;;;;\x1f"});
+  EXPECT_FALSE(check());
+  EXPECT_EQ(boxes(),
+            (Lines{asked(2, "Benutzerkennung"), asked(3, "Name"), asked(5, "Urlaubsanspruch 2")}));
+
+  writeImportLines({"Dora\tdd\t01.01.2024"});  // the tab as separator
+  EXPECT_TRUE(check());
 }
 
 TEST_F(ImportCheckTest, NineTenAndElevenColumns) {

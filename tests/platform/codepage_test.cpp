@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include "platform/win32/codepage_win32.h"
+#endif
+
 namespace {
 
 using platform::codePageToUtf8;
@@ -28,6 +32,17 @@ TEST(CodepageTest, EveryPrintableByteSurvivesTheWayThroughUtf16) {
   EXPECT_EQ(utf16.size(), bytes.size());
   EXPECT_EQ(platform::utf16ToCodePage(utf16), bytes);
   EXPECT_EQ(platform::codePageToUtf16("\xC4\x80"), L"\u00C4\u20AC");
+}
+
+TEST(CodepageTest, WindowsWithoutASingleByteCodePageGetsWindows1252) {
+  using namespace platform::win32;
+  EXPECT_EQ(codePageFor(1252), 1252u);
+  EXPECT_EQ(codePageFor(1250), 1250u);
+  EXPECT_EQ(codePageFor(65001), 1252u);  // UTF-8
+  EXPECT_EQ(codePageFor(932), 1252u);    // Japanese, double-byte
+  const std::string bytes = printableBytes();
+  EXPECT_EQ(fromUtf16(toUtf16(bytes, 1250), 1250), bytes);
+  EXPECT_EQ(toUtf16("\xA3", 1250), L"\u0141");
 }
 #endif
 

@@ -102,6 +102,12 @@ std::unique_ptr<platform::WriteFile> TestSystem::openAppend(const std::string& p
   return refuseWrites || failsNow() ? nullptr : watch(host_.openAppend(path), false);
 }
 
+void TestSystem::pause(unsigned milliseconds) {
+  pausedMilliseconds_ += milliseconds;
+  clock.second += static_cast<int>(pausedMilliseconds_ / 1000);  // tests stay below a minute
+  pausedMilliseconds_ %= 1000;
+}
+
 std::unique_ptr<platform::WriteFile> TestSystem::watch(std::unique_ptr<platform::WriteFile> file,
                                                        bool replacement) {
   if (file == nullptr) return nullptr;

@@ -54,6 +54,8 @@ class TestSystem : public platform::System {
   std::unique_ptr<platform::WriteFile> openReplace(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openAppend(const std::string& path) override;
   platform::DateTime now() override { return clock; }
+  // The clock moves on by whole seconds as pauses add up to them.
+  void pause(unsigned milliseconds) override;
   double random() override { return host_.random(); }
   platform::RegionalSettings regionalSettings() override { return region; }
 
@@ -62,6 +64,7 @@ class TestSystem : public platform::System {
                                              bool replacement);
 
   platform::System& host_;
+  unsigned pausedMilliseconds_ = 0;
 };
 
 }  // namespace testing_support

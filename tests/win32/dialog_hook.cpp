@@ -30,13 +30,6 @@ bool isClass(HWND window, const wchar_t* name) {
   return lstrcmpiW(className(window).c_str(), name) == 0;
 }
 
-std::wstring textOf(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 BoxIcon iconOf(HWND picture) {
   const auto icon = reinterpret_cast<HICON>(SendMessageW(picture, STM_GETICON, 0, 0));
   if (icon == nullptr) return BoxIcon::kNone;
@@ -89,6 +82,13 @@ void cancel(HWND dialog) {
 }
 
 }  // namespace
+
+std::wstring textOf(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
 
 std::wstring wide(const std::string& utf8) {
   std::wstring text(utf8.size(), L'\0');

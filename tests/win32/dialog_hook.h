@@ -71,6 +71,9 @@ class DialogHook {
   HHOOK hook_;
 };
 
+// The window's title or a control's text.
+std::wstring textOf(HWND window);
+
 // `utf8` in UTF-16, for the texts the tests expect.
 std::wstring wide(const std::string& utf8);
 

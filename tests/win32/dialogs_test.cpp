@@ -19,7 +19,7 @@ class DialogsTest : public ::testing::Test {
 TEST_F(DialogsTest, FolderDialogGivesADriveRootWithItsBackslashAndOtherFoldersWithout) {
   std::string chosen = folder.path();
   chosen.pop_back();
-  hook.answers = {chooseFolder(L"C:\\"), chooseFolder(wide(platform::codePageToUtf8(chosen))),
+  hook.answers = {chooseFolder(L"C:\\"), chooseFolder(platform::codePageToUtf16(chosen)),
                   press(IDCANCEL)};
   EXPECT_EQ(dialogs.browseForFolder(0, "Ordner:"), "C:\\");
   EXPECT_EQ(dialogs.browseForFolder(0, "Ordner:"), chosen);
@@ -31,14 +31,14 @@ TEST_F(DialogsTest, FileDialogRefusesAMissingFileAndGivesNothingWhenCancelled) {
   folder.write("Liste.csv", "x");
   const startup::OpenFileRequest request{"Titel", "CSV (*.csv)|*.csv|Alle (*.*)|*.*", folder.path(),
                                          true};
-  hook.answers = {chooseFile(wide(platform::codePageToUtf8(folder.file("Liste.csv"))))};
+  hook.answers = {chooseFile(platform::codePageToUtf16(folder.file("Liste.csv")))};
   EXPECT_EQ(dialogs.openFile(request), folder.file("Liste.csv"));
   ASSERT_EQ(hook.seen.size(), 1u);
   EXPECT_EQ(hook.seen[0].title, L"Titel");
   EXPECT_EQ(hook.seen[0].fileType, L"CSV (*.csv)");
 
   // The dialog answers a missing file with a box of its own and stays open.
-  hook.answers = {chooseFile(wide(platform::codePageToUtf8(folder.file("Fehlt.csv")))), press(IDOK),
+  hook.answers = {chooseFile(platform::codePageToUtf16(folder.file("Fehlt.csv"))), press(IDOK),
                   press(IDCANCEL)};
   EXPECT_EQ(dialogs.openFile(request), std::nullopt);
   EXPECT_EQ(hook.seen.size(), 4u);

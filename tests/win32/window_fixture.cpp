@@ -15,12 +15,6 @@ const std::string kCsvHeader =
 
 }  // namespace
 
-void PrintTo(const StepState& step, std::ostream* out) {
-  static const char* const kPictures[] = {"inactive", "current", "done"};
-  *out << "{frame " << (step.frame ? "on" : "off") << ", button " << (step.button ? "on" : "off")
-       << ", " << kPictures[static_cast<int>(step.picture)] << "}";
-}
-
 WindowTest::WindowTest() { system.variables["USERNAME"] = "mueller"; }
 
 void WindowTest::open(startup::Language language) {
@@ -44,23 +38,22 @@ void WindowTest::pressKey(UINT key) {
   settle(100);
 }
 
-WindowState WindowTest::shown() {
-  using wizard::Bild;
+int WindowTest::shownStep() {
   using wizard::ControlKind;
-  WindowState steps;
-  for (int n = 1; n <= 4; ++n) {
-    const auto icon = reinterpret_cast<HICON>(
-        SendMessageW(window->control({ControlKind::Picture, n}), STM_GETICON, 0, 0));
-    Bild picture = Bild::Inaktiv;
-    for (Bild candidate : {Bild::Pfeil, Bild::OK}) {
-      if (icon == window->picture(candidate)) picture = candidate;
-    }
-    EXPECT_TRUE(icon == window->picture(picture)) << "step " << n << " shows an unknown picture";
-    steps[n - 1] = {IsWindowEnabled(window->control({ControlKind::Frame, n})) != FALSE,
-                    IsWindowEnabled(window->control({ControlKind::Button, n})) != FALSE, picture};
+  int current = 5;
+  for (int n = 4; n >= 1; --n) {
+    const HWND button = window->control({ControlKind::Button, n});
+    EXPECT_EQ(IsWindowEnabled(button) != FALSE, form->cmdAuswahl(n).Enabled) << "button " << n;
+    EXPECT_EQ(IsWindowEnabled(window->control({ControlKind::Frame, n})) != FALSE,
+              form->fraRahmen(n).Enabled)
+        << "frame " << n;
+    EXPECT_EQ(SendMessageW(window->control({ControlKind::Picture, n}), STM_GETICON, 0, 0),
+              reinterpret_cast<LRESULT>(window->picture(form->imgIcon(n).picture)))
+        << "picture " << n;
+    if (IsWindowEnabled(button)) current = n;
   }
   EXPECT_TRUE(IsWindowEnabled(window->control({ControlKind::Button, 5})));
-  return steps;
+  return current;
 }
 
 std::string WindowTest::plannerFolder() {
@@ -74,27 +67,19 @@ std::string WindowTest::plannerFolder() {
   return data;
 }
 
-void WindowTest::writeSettings(const std::string& dataFolder) {
-  folder.makeFolder("Zentavo Desk");
-  testing_support::writeScrambledFile(
-      folder.file("Zentavo Desk") + platform::kSeparator + "Zentavo.dat",
-      {"[Zentavo]", "data_pfad=" + dataFolder, "log_pfad=" + dataFolder + "Logs\\"});
-  system.variables["ProgramFiles"] = folder.path();
-}
-
 std::string WindowTest::csvFile(const std::string& name, const std::string& rows) {
   folder.write(name, platform::utf8ToCodePage(kCsvHeader + rows));
   return folder.file(name);
 }
 
 SeenDialog WindowTest::notice(const std::string& utf8) const {
-  return messageBox(wide(platform::codePageToUtf8(state.Programmtitel)), wide(utf8),
-                    BoxIcon::kExclamation, {IDOK}, IDOK, window->handle());
+  return messageBox(platform::codePageToUtf16(state.Programmtitel), wide(utf8),
+                    BoxIcon::kExclamation, {IDOK}, IDOK, handle());
 }
 
 SeenDialog WindowTest::question(const std::string& utf8) const {
-  return messageBox(wide(platform::codePageToUtf8(state.Programmtitel)), wide(utf8),
-                    BoxIcon::kQuestion, {IDYES, IDNO}, IDNO, window->handle());
+  return messageBox(platform::codePageToUtf16(state.Programmtitel), wide(utf8), BoxIcon::kQuestion,
+                    {IDYES, IDNO}, IDNO, handle());
 }
 
 }  // namespace win32_testing

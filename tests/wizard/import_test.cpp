@@ -130,6 +130,26 @@ TEST_F(ImportTest, BackupFailureEndsTheProgramBeforeAnythingIsWritten) {
   EXPECT_EQ(folder.read("Mitarbeiterdaten.dat"), before);
 }
 
+// The configuration is rewritten after the employee file: when that cannot
+// be done, the import must not begin, or it would report success and then fail.
+TEST_F(ImportTest, ConfigurationThatCannotBeReplacedStopsTheImportBeforeTheBackup) {
+  testing_support::PlannerData data;
+  data.settings = std::string(40, '0');
+  prepare(data, {employee("Neu", "030,0", "001,5")});
+  const std::string before = folder.read("Mitarbeiterdaten.dat");
+  std::filesystem::permissions(testing_support::nativePath(folder.file("Konfigdaten.dat")),
+                               std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  const std::string message =
+      testing_support::endingNotice(dialogs, [&] { form.cmdAuswahl_Click(4); });
+  EXPECT_TRUE(message.starts_with("Die Datei '" + folder.file("Konfigdaten.dat") +
+                                  "' konnte nicht geöffnet werden."))
+      << message;
+  EXPECT_EQ(folder.read("Mitarbeiterdaten.dat"), before);
+  EXPECT_FALSE(folder.exists("Backups"));
+  EXPECT_EQ(dialogs.notices().size(), 1u);  // no success before the end
+}
+
 struct FlagCase {
   char flag;
   std::vector<std::pair<std::string, std::string>> values;  // entitlement, additional vacation

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "support/planner_files.h"
 #include "support/state_fixture.h"
 
@@ -162,6 +166,7 @@ TEST_F(WizardTest, TheFileDialogStartsInTheProgramsFolderThenInTheFilesFolder) {
   form.Form_Load();
   form.completeStep(1);
   const std::string csv = folder.file("liste.csv");
+  folder.write("liste.csv", "Name;Kennung\r\n");
   dialogs.files.push_back(csv);
   form.cmdAuswahl_Click(2);
   ASSERT_TRUE(dialogs.lastFileRequest);
@@ -173,6 +178,34 @@ TEST_F(WizardTest, TheFileDialogStartsInTheProgramsFolderThenInTheFilesFolder) {
   EXPECT_EQ(state.Importdatei, csv);
   EXPECT_EQ(state.Importordner, folder.path());
   EXPECT_EQ(window(), S3);
+}
+
+// A pipe or a device may never end, and a name that the code page could not
+// hold names no file: step 2 says so and stays.
+TEST_F(WizardTest, StepTwoRefusesWhatIsNoFileItCanRead) {
+  form.Form_Load();
+  form.completeStep(1);
+  folder.makeFolder("ordner.csv");
+  std::vector<std::string> refused = {folder.file("ordner.csv"),
+                                      folder.file(startup::cp("?ód?.csv"))};
+#ifndef _WIN32
+  ASSERT_EQ(::mkfifo(folder.file("pipe.csv").c_str(), 0600), 0);
+  refused.push_back(folder.file("pipe.csv"));
+#endif
+  for (const std::string& path : refused) {
+    dialogs.files.push_back(path);
+    form.cmdAuswahl_Click(2);
+  }
+  EXPECT_EQ(window(), S2);
+  EXPECT_EQ(state.Importdatei, "");
+  const auto notices = dialogs.notices();
+  ASSERT_EQ(notices.size(), refused.size());
+  EXPECT_EQ(notices[0], "'" + folder.file("ordner.csv") +
+                            "' ist keine gewöhnliche Datei. Wählen Sie eine CSV-Datei.");
+  EXPECT_EQ(notices[1],
+            "Die Datei '" + folder.file("?ód?.csv") +
+                "' kann nicht geöffnet werden. Enthält ihr Name Zeichen, die hier als '?' "
+                "erscheinen, benennen Sie die Datei um und wählen Sie sie erneut.");
 }
 
 TEST_F(WizardTest, DisabledButtonsDoNothingAndCloseUnloadsTheWindow) {

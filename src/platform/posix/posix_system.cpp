@@ -6,8 +6,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <thread>
 
 #include "platform/codepage.h"
 #include "platform/posix/posix_files.h"
@@ -59,12 +61,13 @@ class PosixSystem final : public System {
     struct stat info {};
     if (path.empty() || ::stat(native(path).c_str(), &info) != 0) return PathKind::kMissing;
     if (S_ISDIR(info.st_mode)) return PathKind::kFolder;
-    if (S_ISREG(info.st_mode) && !isHiddenName(baseName(path))) return PathKind::kNormalFile;
-    return PathKind::kHiddenFile;
+    if (!S_ISREG(info.st_mode)) return PathKind::kOther;
+    return isHiddenName(baseName(path)) ? PathKind::kHiddenFile : PathKind::kNormalFile;
   }
 
   std::optional<std::vector<std::string>> listFiles(const std::string& folder,
                                                     const std::string& pattern) override {
+    if (!folder.empty() && folder.back() != '/') return std::nullopt;
     const std::string where = folder.empty() ? "." : native(folder);
     DIR* dir = ::opendir(where.c_str());
     if (dir == nullptr) {
@@ -108,6 +111,10 @@ class PosixSystem final : public System {
     ::localtime_r(&seconds, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
             local.tm_hour,        local.tm_min,     local.tm_sec};
+  }
+
+  void pause(unsigned milliseconds) override {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
   }
 
   double random() override { return random_.next(); }

@@ -1,6 +1,6 @@
-// The system's active ANSI code page, converted by Windows itself through
-// UTF-16. UTF-8 is decoded by our own strict decoder, so that ill-formed input
-// gives the same "?" as on POSIX.
+// The program's single-byte code page (codePageFor), converted by Windows
+// itself through UTF-16. UTF-8 is decoded by our own strict decoder, so that
+// ill-formed input gives the same "?" as on POSIX.
 #include <windows.h>
 
 #include <algorithm>
@@ -9,10 +9,26 @@
 
 #include "platform/codepage.h"
 #include "platform/utf8.h"
+#include "platform/win32/codepage_win32.h"
 
 namespace platform {
 
+namespace win32 {
+
+unsigned codePageFor(unsigned activeCodePage) {
+  constexpr unsigned kWestern = 1252;
+  CPINFO info{};
+  return GetCPInfo(activeCodePage, &info) && info.MaxCharSize == 1 ? activeCodePage : kWestern;
+}
+
+}  // namespace win32
+
 namespace {
+
+unsigned programCodePage() {
+  static const unsigned page = win32::codePageFor(GetACP());
+  return page;
+}
 
 bool isSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
@@ -42,6 +58,7 @@ int length(std::size_t size) {
 
 // One byte per character, so that positions in the text stay where they were.
 std::array<char, 256> lowerCaseTable() {
+  const unsigned page = programCodePage();
   std::array<char, 256> table{};
   for (std::size_t i = 0; i < table.size(); ++i) {
     const char byte = static_cast<char>(i);
@@ -50,10 +67,10 @@ std::array<char, 256> lowerCaseTable() {
     wchar_t lower = 0;
     char back = 0;
     BOOL lacking = FALSE;
-    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &upper, 1) == 1 &&
+    if (MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, &byte, 1, &upper, 1) == 1 &&
         LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, &upper, 1, &lower, 1, nullptr,
                       nullptr, 0) == 1 &&
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &lower, 1, &back, 1, nullptr, &lacking) ==
+        WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, &lower, 1, &back, 1, nullptr, &lacking) ==
             1 &&
         !lacking) {
       table[i] = back;
@@ -64,26 +81,38 @@ std::array<char, 256> lowerCaseTable() {
 
 }  // namespace
 
-std::wstring codePageToUtf16(std::string_view text) {
+namespace win32 {
+
+std::wstring toUtf16(std::string_view text, unsigned codePage) {
   if (text.empty()) return {};
   const int size = length(text.size());
   std::wstring out(static_cast<std::size_t>(size), L'\0');
-  const int written = MultiByteToWideChar(CP_ACP, 0, text.data(), size, out.data(), size);
+  const int written = MultiByteToWideChar(codePage, 0, text.data(), size, out.data(), size);
   out.resize(static_cast<std::size_t>(written));
   return out;
 }
 
-std::string utf16ToCodePage(std::wstring_view text) {
+std::string fromUtf16(std::wstring_view text, unsigned codePage) {
   const std::wstring plain = withoutSurrogates(text);
   if (plain.empty()) return {};
   const int size = length(plain.size());
-  const int needed = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, plain.data(), size, nullptr,
-                                         0, "?", nullptr);
+  const int needed = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, plain.data(), size,
+                                         nullptr, 0, "?", nullptr);
   std::string out(static_cast<std::size_t>(needed), '\0');
-  const int written = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, plain.data(), size,
+  const int written = WideCharToMultiByte(codePage, WC_NO_BEST_FIT_CHARS, plain.data(), size,
                                           out.data(), needed, "?", nullptr);
   out.resize(static_cast<std::size_t>(written));
   return out;
+}
+
+}  // namespace win32
+
+std::wstring codePageToUtf16(std::string_view text) {
+  return win32::toUtf16(text, programCodePage());
+}
+
+std::string utf16ToCodePage(std::wstring_view text) {
+  return win32::fromUtf16(text, programCodePage());
 }
 
 std::string codePageToUtf8(std::string_view text) {

@@ -19,12 +19,13 @@ std::wstring native(const std::string& path) { return codePageToUtf16(path); }
 // Entries that are no plain files for the program.
 constexpr DWORD kHidden = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DEVICE;
 
-// "*" inside the folder; a folder without its separator ("C:\Daten") is
-// completed, a drive alone ("C:") means that drive's current folder.
-std::wstring everythingIn(const std::string& folder) {
+// "*" inside the folder, which ends with its separator (a drive alone, "C:",
+// means that drive's current folder); nothing for a folder path without it,
+// since a name appended to "C:\Daten" would not lie inside that folder.
+std::optional<std::wstring> everythingIn(const std::string& folder) {
   std::wstring query = native(folder);
   if (!query.empty() && query.back() != L'\\' && query.back() != L'/' && query.back() != L':') {
-    query += L'\\';
+    return std::nullopt;
   }
   return query + L'*';
 }
@@ -136,6 +137,7 @@ class Win32System final : public System {
     const DWORD attributes = GetFileAttributesW(native(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::kMissing;
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return PathKind::kFolder;
+    if ((attributes & FILE_ATTRIBUTE_DEVICE) != 0) return PathKind::kOther;
     if ((attributes & kHidden) != 0) return PathKind::kHiddenFile;
     return PathKind::kNormalFile;
   }
@@ -144,8 +146,10 @@ class Win32System final : public System {
   // "x.data"), so every entry is listed and matched here.
   std::optional<std::vector<std::string>> listFiles(const std::string& folder,
                                                     const std::string& pattern) override {
+    const std::optional<std::wstring> query = everythingIn(folder);
+    if (!query) return std::nullopt;
     WIN32_FIND_DATAW entry{};
-    const FindHandle find(FindFirstFileExW(everythingIn(folder).c_str(), FindExInfoBasic, &entry,
+    const FindHandle find(FindFirstFileExW(query->c_str(), FindExInfoBasic, &entry,
                                            FindExSearchNameMatch, nullptr,
                                            FIND_FIRST_EX_LARGE_FETCH));
     if (find.get() == INVALID_HANDLE_VALUE) {
@@ -188,6 +192,8 @@ class Win32System final : public System {
     GetLocalTime(&local);
     return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
   }
+
+  void pause(unsigned milliseconds) override { Sleep(milliseconds); }
 
   double random() override { return random_.next(); }
 

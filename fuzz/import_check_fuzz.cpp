@@ -1,0 +1,101 @@
+// The whole check on the fuzz bytes as the import file, by an administrator
+// who answers Yes to every question. After the fault-free verdict the import
+// must succeed, and the employee file it writes must read back with every
+// employee named and no user id twice.
+#include <cstdint>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "hostfiles/employee_data.h"
+#include "hostfiles/scrambled_line.h"
+#include "importfile/check_run.h"
+#include "importfile/import_check.h"
+#include "memory_system.h"
+#include "platform/codepage.h"
+#include "require.h"
+#include "startup/messages.h"
+#include "wizard/wizard_window.h"
+
+namespace {
+
+using fuzzing::require;
+
+std::string scrambled(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    bytes += hostfiles::encodeLine(static_cast<unsigned char>(32 + i * 37 % 223), lines[i]);
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+// A data folder with employees, whose configuration names no administrator,
+// which makes every user one.
+void makeDataFolder(fuzzing::MemorySystem& system) {
+  static const std::string configuration =
+      scrambled({"[Zentavo]", "Version=5", "x", "[Firma]", "Muster GmbH", "y", "[Settings]",
+                 std::string(40, '0'), "z", "[Administratoren]", "NoAdmins"});
+  static const std::string employees = scrambled(
+      {"[Mitarbeiterdaten]", "12345678", "1",
+       "000000:999999:000,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Alt, Otto:aotto"});
+  static const std::string calendar = scrambled({"[Kalender]", "2026"});
+  system.folders = {"/", "/data/", "/data/Logs/", "/import/"};
+  system.files = {{"/data/Konfigdaten.dat", configuration},
+                  {"/data/Mitarbeiterdaten.dat", employees},
+                  {"/data/KalenderData.dat", calendar}};
+}
+
+void checkWrittenEmployees(startup::ProgramState& state) {
+  const importfile::ImportRows rows = state.ImportRows;
+  try {
+    hostfiles::Mitarbeiterdaten_lesen(state);
+  } catch (const startup::ProgramEnd&) {
+    require(false, "the written employee file can be read");
+  }
+  require(state.Mitarbeiter_Name.size() == rows.size(), "one entry per checked row");
+  std::unordered_set<std::string> userIds;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (importfile::isTextRow(rows[i])) continue;
+    require(!state.Mitarbeiter_Name[i].empty(), "every employee is named");
+    const std::string& userId = state.Mitarbeiter_Kennung[i];
+    if (userId.empty()) continue;
+    require(userIds.insert(platform::lowerCase(userId)).second, "no user id twice");
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzzing::MemorySystem system;
+  fuzzing::YesDialogs dialogs;
+  system.region = platform::regionalSettingsFor("de_DE");
+  makeDataFolder(system);
+  system.files["/import/import.csv"].assign(reinterpret_cast<const char*>(data), size);
+  startup::ProgramState state(system, dialogs);
+  state.Programmtitel = "Personallader";
+  state.Region = system.region;
+  state.Dezimaltrenner = ",";
+  state.Datum_heute = "261204";
+  state.Benutzername = "Anna";
+  state.Datenpfad = "/data/";
+  state.Logpfad = "/data/Logs/";
+  state.Importordner = "/import/";
+  state.Importdatei = "/import/import.csv";
+
+  bool faultFree = false;
+  try {
+    importfile::Importdatei_checken(state, [&] { faultFree = true; });
+  } catch (const startup::ProgramEnd&) {
+    return 0;  // a file the check cannot read ends the program with a message
+  }
+  if (!faultFree) return 0;
+  wizard::frmPersonallader window(state);
+  try {
+    window.Mitarbeiterdaten_importieren();
+  } catch (const startup::ProgramEnd&) {
+    require(false, "rows checked fault-free can be imported");
+  }
+  checkWrittenEmployees(state);
+  return 0;
+}

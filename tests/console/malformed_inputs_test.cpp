@@ -1,0 +1,128 @@
+// Malformed import and planner files given to "import --yes": each ends with
+// its status and message, and leaves every file as it was.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "console/wizard_runs.h"
+#include "support/planner_files.h"
+#include "support/state_fixture.h"
+#include "support/temp_folder.h"
+#include "support/test_system.h"
+
+namespace console {
+namespace {
+
+using namespace testing_support;
+using Lines = std::vector<std::string>;
+// Damages a file of the installation in `root`: the settings file and the data folder "Data".
+using Damage = std::function<void(const std::string& root)>;
+
+Damage removed(const char* file) {
+  return [=](const std::string& root) { std::filesystem::remove(nativePath(root + file)); };
+}
+Damage rewritten(const char* file, std::function<void(std::string&)> change) {
+  return [=](const std::string& root) {
+    std::string bytes = readFile(root + file);
+    change(bytes);
+    writeFile(root + file, bytes);
+  };
+}
+Damage edited(const char* file, std::function<void(Lines&)> edit) {
+  return [=](const std::string& root) {
+    Lines lines = readScrambledFile(root + file);
+    edit(lines);
+    writeScrambledFile(root + file, lines);
+  };
+}
+
+struct Malformed {
+  const char* name;
+  std::string csv;  // the import file
+  Damage damage;
+  int status;
+  const char* message;  // part of the output
+};
+
+void PrintTo(const Malformed& m, std::ostream* out) { *out << m.name; }
+
+// Every file below `folder` with its bytes.
+std::map<std::filesystem::path, std::string> snapshot(const std::string& folder) {
+  std::map<std::filesystem::path, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(nativePath(folder))) {
+    if (entry.is_regular_file()) files[entry.path()] = readFile(entry.path().string());
+  }
+  return files;
+}
+
+class MalformedInputTest : public ::testing::TestWithParam<Malformed> {};
+
+TEST_P(MalformedInputTest, EndsWithItsStatusAndMessageAndChangesNothing) {
+  const Malformed& m = GetParam();
+  TempFolder root;
+  KeepCurrentFolder keepCurrentFolder;
+  const std::string data = root.file("Data") + platform::kSeparator;
+  std::filesystem::copy(DEMO_DATA_DIR, nativePath(data), std::filesystem::copy_options::recursive);
+  writeScrambledFile(
+      root.file("Zentavo.dat"),
+      {"[Zentavo]", "data_pfad=" + data, "log_pfad=" + data + "Logs" + platform::kSeparator});
+  root.write("import.csv", m.csv);
+  if (m.damage) m.damage(root.path());
+  const auto before = snapshot(root.path());
+
+  TestSystem system;
+  system.variables = {{"USERNAME", "tester"}, {"ProgramFiles", root.path()}};
+  system.ownFolder = root.path().substr(0, root.path().size() - 1);  // holds the settings file
+  std::ostringstream out;
+  EXPECT_EQ(runBatch(system, startup::Language::DE,
+                     {BatchCommand::kImport, "", root.file("import.csv"), true}, out),
+            m.status);
+  EXPECT_NE(out.str().find(m.message), std::string::npos) << out.str();
+  EXPECT_EQ(snapshot(root.path()), before);
+}
+
+const std::string kClean = "Meier;mm\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, MalformedInputTest,
+    ::testing::Values(
+        Malformed{"csv_missing", kClean, removed("import.csv"), 2, "Datei nicht gefunden"},
+        Malformed{"csv_empty", "", {}, 1, "ist leer"},
+        Malformed{"csv_header_only", "Name;Kennung;Von;Bis;R;U1;U2;U3;U4;S\r\n", {}, 1, "ist leer"},
+        Malformed{"csv_no_separator", "Meier\r\n", {}, 1, "Kein Trennzeichen"},
+        Malformed{"csv_eleven_columns", "a;b;c;d;e;f;g;h;i;j;k\r\n", {}, 1, "Anzahl an Spalten"},
+        Malformed{"csv_nul_byte", std::string("\0,", 2), {}, 1, "Steuerzeichen im Feld 'Name'"},
+        Malformed{"zentavo_dat_missing", kClean, removed("Zentavo.dat"), 2, "Kein Datenordner"},
+        Malformed{"zentavo_dat_without_data_folder", kClean,
+                  edited("Zentavo.dat", [](Lines& l) { l[1] = "data_pfad="; }), 2,
+                  "Kein Datenordner"},
+        Malformed{"konfigdaten_missing", kClean, removed("Data/Konfigdaten.dat"), 3,
+                  "Konfigdaten.dat' wurde nicht gefunden"},
+        Malformed{"konfigdaten_header_missing", kClean,
+                  edited("Data/Konfigdaten.dat", [](Lines& l) { l.erase(l.begin()); }), 3,
+                  "Der Dateiheader [Zentavo] in 'Konfigdaten.dat'"},
+        Malformed{"konfigdaten_administrators_missing", kClean,
+                  edited("Data/Konfigdaten.dat", [](Lines& l) { l.resize(9); }), 3,
+                  "Der Dateiheader [Administratoren]"},
+        Malformed{"konfigdaten_not_scrambled", kClean,
+                  rewritten("Data/Konfigdaten.dat", [](std::string& b) { b = "[Zentavo]\r\n"; }), 3,
+                  "Der Dateiheader [Zentavo] in 'Konfigdaten.dat'"},
+        Malformed{"mitarbeiterdaten_missing", kClean, removed("Data/Mitarbeiterdaten.dat"), 3,
+                  "Mitarbeiterdaten.dat' wurde nicht gefunden"},
+        Malformed{"mitarbeiterdaten_header_missing", kClean,
+                  edited("Data/Mitarbeiterdaten.dat", [](Lines& l) { l.erase(l.begin()); }), 3,
+                  "Der Dateiheader in 'Mitarbeiterdaten.dat'"},
+        Malformed{"mitarbeiterdaten_empty_line", kClean,
+                  rewritten("Data/Mitarbeiterdaten.dat",
+                            [](std::string& b) { b.insert(b.find("\r\n") + 2, "\r\n"); }),
+                  3, "LineIn':\n\nFehler Nr. 5"},
+        Malformed{"mitarbeiterdaten_entry_cut_short", kClean,
+                  edited("Data/Mitarbeiterdaten.dat", [](Lines& l) { l[3].resize(20); }), 3,
+                  "Mitarbeiterdaten_lesen':\n\nFehler Nr. 5"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace console
