@@ -4,7 +4,7 @@
 
 #include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
-#include "hostfiles/planner_file_test.h"
+#include "hostfiles/planner_file_fixture.h"
 
 namespace hostfiles {
 namespace {
@@ -19,7 +19,7 @@ struct DamagedCase {
   std::string notice;                // UTF-8; "%" stands for the data folder
 };
 
-class DamagedFileTest : public PlannerFileTest,
+class DamagedFileTest : public PlannerFileFixture,
                         public ::testing::WithParamInterface<DamagedCase> {};
 
 TEST_P(DamagedFileTest, EndsTheProgramWithItsMessage) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "importfile/import_test.h"
+#include "importfile/import_fixture.h"
 
 namespace importfile {
 namespace {
@@ -21,7 +21,8 @@ void PrintTo(const RegionCase& c, std::ostream* out) {
   *out << c.locale << " " << c.from << " " << c.to << " " << c.number;
 }
 
-class RegionalValuesTest : public ImportTest, public ::testing::WithParamInterface<RegionCase> {};
+class RegionalValuesTest : public ImportFixture,
+                           public ::testing::WithParamInterface<RegionCase> {};
 
 TEST_P(RegionalValuesTest, DatesAndNumbersAsTheRegionWritesThem) {
   const RegionCase& c = GetParam();

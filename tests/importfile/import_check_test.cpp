@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "importfile/import_test.h"
+#include "importfile/import_fixture.h"
 #include "support/temp_folder.h"
 
 namespace importfile {
 namespace {
 
 using startup::Language;
-using Lines = std::vector<std::string>;
 
 const std::string kHeader = "Name;Kennung;Von;Bis;Rest;U1;U2;U3;U4;Sonder";
 
@@ -36,7 +35,7 @@ struct CheckTexts {
 
 void PrintTo(const CheckTexts& t, std::ostream* out) { *out << static_cast<int>(t.language); }
 
-class CheckTextsTest : public ImportTest, public ::testing::WithParamInterface<CheckTexts> {
+class CheckTextsTest : public ImportFixture, public ::testing::WithParamInterface<CheckTexts> {
  protected:
   CheckTextsTest() { useLanguage(GetParam().language); }
 };
@@ -129,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
             "N'utilisez pas ce séparateur dans les données à importer ou utilisez un "
             "séparateur différent."}));
 
-class ImportCheckTest : public ImportTest {};
+class ImportCheckTest : public ImportFixture {};
 
 TEST_F(ImportCheckTest, NoEndsTheRunAtOnce) {
   writeImportLines(kEveryFault);
