@@ -67,10 +67,8 @@ constexpr auto kStaff = &Mitarbeiterdaten_lesen;
 INSTANTIATE_TEST_SUITE_P(
     Cases, DamagedFileTest,
     ::testing::Values(
-        DamagedCase{"ConfigMissingDE", kConfig, DE, std::nullopt,
+        DamagedCase{"ConfigMissing", kConfig, DE, std::nullopt,
                     fatal(DE, "Die Datei '%Konfigdaten.dat' wurde nicht gefunden")},
-        DamagedCase{"ConfigMissingEN", kConfig, EN, std::nullopt,
-                    fatal(EN, "File '%Konfigdaten.dat' not found")},
         DamagedCase{
             "Line1DE", kConfig, DE, configuration(0, "[zentavo]"),
             fatal(DE, "Der Dateiheader [Zentavo] in 'Konfigdaten.dat' wurde nicht erkannt")},

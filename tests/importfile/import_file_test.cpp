@@ -111,9 +111,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReadMessages{Language::DE, "Importdatei % ist leer",
                      "Kein Trennzeichen ',', ';', ':' oder 'Tabulator' in erster Zeile der "
                      "Importdatei % gefunden"},
-        ReadMessages{Language::EN, "Import file % is empty",
-                     "No separator ',', ';', ':' or 'Tab' found in the first row of the import "
-                     "file %"},
         ReadMessages{Language::FR, "Le fichier d'import % est vide",
                      "Aucun séparateur « , », « ; », « : » ou « Tab » trouvé dans le fichier "
                      "d'import %"}));

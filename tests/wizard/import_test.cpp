@@ -86,10 +86,10 @@ TEST_F(ImportTest, ImportIntoAnEmptyListWritesBacksUpLogsAndFinishes) {
   EXPECT_TRUE(form.imgIcon(4).picture == Bild::OK && !form.cmdAuswahl(4).Enabled);
 }
 
-TEST_F(ImportTest, DecliningToOverwriteChangesNothing) {
+TEST_F(ImportTest, OverwritingAsksFirstAndNoChangesNothing) {
   prepare(withEntries(), {employee("Neu")});
   const std::string before = folder.read("Mitarbeiterdaten.dat");
-  dialogs.answers = {false};
+  dialogs.answers = {false, true};
   form.cmdAuswahl_Click(4);
   EXPECT_EQ(folder.read("Mitarbeiterdaten.dat"), before);
   EXPECT_FALSE(folder.exists("Backups"));
@@ -99,22 +99,7 @@ TEST_F(ImportTest, DecliningToOverwriteChangesNothing) {
   EXPECT_EQ(dialogs.shown[0].text,
             "Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu importierenden "
             "Mitarbeiterdaten überschrieben.\n\nMöchten Sie fortsetzen?");
-}
-
-TEST_F(ImportTest, OverwriteQuestionInEnglishAndFrench) {
-  prepare(withEntries(), {employee("Neu")});
-  dialogs.answers = {false, true};
-  useLanguage(Language::EN);
   form.cmdAuswahl_Click(4);
-  useLanguage(Language::FR);
-  form.cmdAuswahl_Click(4);
-  EXPECT_EQ(dialogs.shown[0].text,
-            "Employee data already exist. Existing data will be overwritten by the import "
-            "data.\n\nDo you want to continue?");
-  EXPECT_EQ(dialogs.shown[1].text,
-            "Des employés sont déjà déclarés. L'import effacera toutes les données existantes "
-            "avant d'ajouter les nouveaux employés.\n\nVoulez-vous continuer ?");
-  EXPECT_EQ(dialogs.notices(), std::vector<std::string>{"Données importées correctement"});
   EXPECT_EQ(employeeFile().back(),
             "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Neu:ma");
 }
