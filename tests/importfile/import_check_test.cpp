@@ -187,8 +187,6 @@ TEST_F(ImportCheckTest, OnlyTheFaultFreeVerdictOpensStepFour) {
     EXPECT_EQ(boxes(), Lines{"Prüfen der Importdaten fehlerfrei"});
   });
   EXPECT_EQ(opened, 1);
-  writeImport("");
-  EXPECT_FALSE(check());
 }
 
 TEST_F(ImportCheckTest, AnotherLanguageShowsNothingAndAnswersYes) {
