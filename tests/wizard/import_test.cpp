@@ -34,12 +34,6 @@ importfile::ImportRow textRow(const std::string& name) {
   return row;
 }
 
-testing_support::PlannerData withEntries() {
-  testing_support::PlannerData data;
-  data.employees = {kEmployee};
-  return data;
-}
-
 class ImportTest : public testing_support::StateTest {
  protected:
   ImportTest() {
@@ -80,14 +74,13 @@ TEST_F(ImportTest, ImportIntoAnEmptyListWritesBacksUpLogsAndFinishes) {
   const auto log = readScrambledFile(folder.path() + "Logs" + S + "2612 Zentavo.log");
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0], "04.12.26 14:05:09|mueller|ZentaAdmin|Mitarbeiterdaten importiert");
-  const auto backups = system.listFiles(folder.path() + "Backups" + S, "*.dat");
-  ASSERT_TRUE(backups);
-  EXPECT_EQ(*backups, std::vector<std::string>{"261204 140509 A.dat"});
+  EXPECT_EQ(system.listFiles(folder.path() + "Backups" + S, "*.dat"),
+            std::vector<std::string>{"261204 140509 A.dat"});
   EXPECT_TRUE(form.imgIcon(4).picture == Bild::OK && !form.cmdAuswahl(4).Enabled);
 }
 
 TEST_F(ImportTest, OverwritingAsksFirstAndNoChangesNothing) {
-  prepare(withEntries(), {employee("Neu")});
+  prepare({.employees = {kEmployee}}, {employee("Neu")});
   const std::string before = folder.read("Mitarbeiterdaten.dat");
   dialogs.answers = {false, true};
   form.cmdAuswahl_Click(4);
@@ -118,9 +111,7 @@ TEST_F(ImportTest, BackupFailureEndsTheProgramBeforeAnythingIsWritten) {
 // The configuration is rewritten after the employee file: when that cannot
 // be done, the import must not begin, or it would report success and then fail.
 TEST_F(ImportTest, ConfigurationThatCannotBeReplacedStopsTheImportBeforeTheBackup) {
-  testing_support::PlannerData data;
-  data.settings = std::string(40, '0');
-  prepare(data, {employee("Neu", "030,0", "001,5")});
+  prepare({}, {employee("Neu", "030,0", "001,5")});
   const std::string before = folder.read("Mitarbeiterdaten.dat");
   std::filesystem::permissions(testing_support::nativePath(folder.file("Konfigdaten.dat")),
                                std::filesystem::perms::owner_write,
@@ -156,9 +147,7 @@ TEST_P(FractionFlagTest, RaisedByTheTenthsOfTheImportedValues) {
   rows.back().Resturlaub = "002,5";  // residual vacation does not count
   std::string settings(40, '0');
   settings[29] = c.flag;
-  testing_support::PlannerData data;
-  data.settings = settings;
-  prepare(data, rows);
+  prepare({.settings = settings}, rows);
   const std::string before = folder.read("Konfigdaten.dat");
   form.cmdAuswahl_Click(4);
   const auto configuration = readScrambledFile(folder.file("Konfigdaten.dat"));
