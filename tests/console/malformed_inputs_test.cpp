@@ -17,7 +17,6 @@ namespace console {
 namespace {
 
 using namespace testing_support;
-using Lines = std::vector<std::string>;
 // Damages a file of the installation in `root`: the settings file and the data folder "Data".
 using Damage = std::function<void(const std::string& root)>;
 
@@ -40,14 +39,14 @@ Damage edited(const char* file, std::function<void(Lines&)> edit) {
 }
 
 struct Malformed {
-  const char* name;
+  const char* label;
   std::string csv;  // the import file
   Damage damage;
   int status;
   const char* message;  // part of the output
 };
 
-void PrintTo(const Malformed& m, std::ostream* out) { *out << m.name; }
+void PrintTo(const Malformed& m, std::ostream* out) { *out << m.label; }
 
 // Every file below `folder` with its bytes.
 std::map<std::filesystem::path, std::string> snapshot(const std::string& folder) {
@@ -122,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"mitarbeiterdaten_entry_cut_short", kClean,
                   edited("Data/Mitarbeiterdaten.dat", [](Lines& l) { l[3].resize(20); }), 3,
                   "Mitarbeiterdaten_lesen':\n\nFehler Nr. 5"}),
-    [](const auto& row) { return std::string(row.param.name); });
+    byLabel<Malformed>);
 
 }  // namespace
 }  // namespace console

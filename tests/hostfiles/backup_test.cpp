@@ -5,7 +5,7 @@
 #include <map>
 
 #include "hostfiles/line_store.h"
-#include "hostfiles/planner_file_test.h"
+#include "hostfiles/planner_file_fixture.h"
 
 namespace hostfiles {
 namespace {
@@ -14,7 +14,7 @@ using startup::cp;
 
 const std::string S(1, platform::kSeparator);
 
-class BackupTest : public PlannerFileTest {
+class BackupTest : public PlannerFileFixture {
  protected:
   void SetUp() override {
     folder.makeFolder("Logs");
@@ -56,7 +56,7 @@ class BackupTest : public PlannerFileTest {
 
 TEST_F(BackupTest, SavesTheDataFilesThenTheLogFilesLineByLine) {
   EXPECT_TRUE(Backup_erstellen(state, "A"));
-  EXPECT_EQ(writtenTexts(folder.read(backupFile())), expectedBackup());
+  EXPECT_EQ(written(backupFile()), expectedBackup());
   EXPECT_EQ(expectedBackup().size(), 15u);  // four files found
 
   // A second backup in the same second reuses the folder, keeps the first and
@@ -65,7 +65,7 @@ TEST_F(BackupTest, SavesTheDataFilesThenTheLogFilesLineByLine) {
   save("leer.dat", {"neu"});
   EXPECT_TRUE(Backup_erstellen(state, "A"));
   EXPECT_EQ(folder.read(backupFile()), first);
-  EXPECT_EQ(writtenTexts(folder.read("Backups" + S + "261204 140510 A.dat")), expectedBackup());
+  EXPECT_EQ(written("Backups" + S + "261204 140510 A.dat"), expectedBackup());
   EXPECT_FALSE(state.Datei1.isOpen());
   EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -75,11 +75,11 @@ TEST_F(BackupTest, WithoutLogFolderOnlyTheDataFilesAreSaved) {
   std::filesystem::current_path(testing_support::nativePath(state.Logpfad));
   state.Logpfad.clear();
   EXPECT_TRUE(Backup_erstellen(state, "A"));
-  EXPECT_EQ(writtenTexts(folder.read(backupFile())), expectedBackup());
+  EXPECT_EQ(written(backupFile()), expectedBackup());
 
   state.Logpfad = folder.file("Backups") + S;  // a log folder without log files
   EXPECT_TRUE(Backup_erstellen(state, "A"));
-  EXPECT_EQ(writtenTexts(folder.read(backupFile())), expectedBackup());
+  EXPECT_EQ(written(backupFile()), expectedBackup());
 }
 
 TEST_F(BackupTest, ABackupFileThatCannotBeWrittenGivesFalse) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "hostfiles/planner_file_test.h"
+#include "hostfiles/planner_file_fixture.h"
 
 namespace hostfiles {
 namespace {
@@ -18,7 +18,7 @@ Lines configuration(const std::string& settings, const Lines& admins) {
   return lines;
 }
 
-class ConfigurationDataTest : public hostfiles::PlannerFileTest {
+class ConfigurationDataTest : public hostfiles::PlannerFileFixture {
  protected:
   void store(const Lines& lines) { folder.write("Konfigdaten.dat", scrambledFile(lines)); }
 };
@@ -86,9 +86,8 @@ class ConfigurationRewriteTest : public ConfigurationDataTest {
 TEST_F(ConfigurationRewriteTest, ReplacesTheLineAfterEachSettingsHeader) {
   Konfigdaten_schreiben(state);
   const std::string neu = cp("neu ä");
-  EXPECT_EQ(writtenTexts(folder.read("Konfigdaten.dat")),
-            (Lines{"[Zentavo]", "[Settings]", neu, cp("Grüße"), "", "[Settings]", neu, "[Settings]",
-                   neu}));
+  EXPECT_EQ(written("Konfigdaten.dat"), (Lines{"[Zentavo]", "[Settings]", neu, cp("Grüße"), "",
+                                               "[Settings]", neu, "[Settings]", neu}));
   EXPECT_EQ(folder.entries(), Lines{"Konfigdaten.dat"});
   EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -113,9 +112,9 @@ TEST_F(ConfigurationRewriteTest, AFileOfMoreThan32767LinesStaysUnchanged) {
   lines[0] = "[Settings]";
   store(lines);
   Konfigdaten_schreiben(state);
-  const Lines written = writtenTexts(folder.read("Konfigdaten.dat"));
-  ASSERT_EQ(written.size(), 32767u);
-  EXPECT_EQ(written[1], cp("neu ä"));
+  const Lines rewritten = written("Konfigdaten.dat");
+  ASSERT_EQ(rewritten.size(), 32767u);
+  EXPECT_EQ(rewritten[1], cp("neu ä"));
 
   lines.push_back("x");
   store(lines);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "hostfiles/planner_file_test.h"
+#include "hostfiles/planner_file_fixture.h"
 
 namespace hostfiles {
 namespace {
@@ -12,7 +12,7 @@ using startup::cp;
 const std::string kCurrent =
     "170101:999999:025,5:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:Mitarbeiter A:ma";
 
-class EmployeeDataTest : public PlannerFileTest {
+class EmployeeDataTest : public PlannerFileFixture {
  protected:
   void store(const std::string& number, const Lines& entries) {
     Lines lines = {"[Mitarbeiterdaten]", "Kopf", number};
@@ -82,7 +82,7 @@ TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
   Lines expected = {"[Mitarbeiterdaten]",        "99999999",     "-7",
                     values + "Mitarbeiter A:ma", cp("Team Süd"), values + cp("Jörg Weiß:jweiß")};
   writeEmployeeData(state);
-  EXPECT_EQ(writtenTexts(folder.read("Mitarbeiterdaten.dat")), expected);
+  EXPECT_EQ(written("Mitarbeiterdaten.dat"), expected);
   EXPECT_FALSE(state.Datei1.isOpen());
 
   Mitarbeiterdaten_lesen(state);
@@ -92,7 +92,7 @@ TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
   state.Mitarbeiter_Kopf = "12345678";
   writeEmployeeData(state);
   expected[1] = "12345678";
-  EXPECT_EQ(writtenTexts(folder.read("Mitarbeiterdaten.dat")), expected);
+  EXPECT_EQ(written("Mitarbeiterdaten.dat"), expected);
 
   const std::string before = folder.read("Mitarbeiterdaten.dat");
   system.writeFailsAfter = 100;

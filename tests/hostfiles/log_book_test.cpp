@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "hostfiles/planner_file_test.h"
+#include "hostfiles/planner_file_fixture.h"
 
 namespace hostfiles {
 namespace {
 
 using startup::cp;
 
-class LogBookTest : public PlannerFileTest {};
+class LogBookTest : public PlannerFileFixture {};
 
 TEST_F(LogBookTest, FirstEntryOfAMonthCreatesItsFileAndLaterOnesAreAppended) {
   state.Logpfad = folder.path();
@@ -19,7 +19,7 @@ TEST_F(LogBookTest, FirstEntryOfAMonthCreatesItsFileAndLaterOnesAreAppended) {
   system.clock = {2027, 1, 2, 9, 8, 7};
   Logbuch_ergänzen(state, 0, cp("a|b Jörg"));
   EXPECT_EQ(folder.entries(), Lines{"2611 Zentavo.log"});
-  EXPECT_EQ(writtenTexts(folder.read("2611 Zentavo.log")),
+  EXPECT_EQ(written("2611 Zentavo.log"),
             (Lines{"01.12.26 00:00:05|mueller|ZentaAdmin|Mitarbeiterdaten importiert",
                    cp("02.01.27 09:08:07|mueller|a|b Jörg")}));
   EXPECT_FALSE(state.Datei1.isOpen());

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "importfile/import_test.h"
+#include "importfile/import_fixture.h"
 
 namespace importfile {
 namespace {
@@ -21,7 +21,8 @@ void PrintTo(const RegionCase& c, std::ostream* out) {
   *out << c.locale << " " << c.from << " " << c.to << " " << c.number;
 }
 
-class RegionalValuesTest : public ImportTest, public ::testing::WithParamInterface<RegionCase> {};
+class RegionalValuesTest : public ImportFixture,
+                           public ::testing::WithParamInterface<RegionCase> {};
 
 TEST_P(RegionalValuesTest, DatesAndNumbersAsTheRegionWritesThem) {
   const RegionCase& c = GetParam();
@@ -44,8 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
         RegionCase{"de_DE", "1995-01-01", "2005-01-01", "-5", "950101 050101", "-05,0", 1},
         RegionCase{"en_US", "3/1/2024", "Dec 31, 2024", "2.5", "240301 241231", "002,5", 0},
         RegionCase{"en_US", "13/1/2024", "", "2,5", "000000 999999", "000,0", 2},
-        RegionCase{"en_GB", "1/3/2024", "31 Dec 2024", "1,234.5", "240301 241231", "999,5", 0},
-        RegionCase{"fr_FR", "01/03/2024", "31 déc. 2024", "1 234,5", "240301 241231", "999,5", 0},
         RegionCase{"fr_FR", "2024-03-01", "1er mars 2024", "12", "240301 999999", "012,0", 1}));
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "importfile/import_test.h"
+#include "importfile/import_fixture.h"
 #include "platform/codepage.h"
 
 namespace importfile {
@@ -39,7 +39,7 @@ TEST(NamenslisteTest, AnswersAsTheLiteralSearchEvenWithBarsInNames) {
   }
 }
 
-class DuplicatesTest : public ImportTest {};
+class DuplicatesTest : public ImportFixture {};
 
 TEST_F(DuplicatesTest, LaterRowsAreAskedAboutInTheirOwnSpelling) {
   writeImportLines({"Anna;anna", "Bernd;", "x;y", "Anna B;ANNA", "Bernd;", ">Bernd;", "z;Anna"});

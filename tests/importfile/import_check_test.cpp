@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "importfile/import_test.h"
+#include "importfile/import_fixture.h"
 #include "support/temp_folder.h"
 
 namespace importfile {
 namespace {
 
 using startup::Language;
-using Lines = std::vector<std::string>;
 
 const std::string kHeader = "Name;Kennung;Von;Bis;Rest;U1;U2;U3;U4;Sonder";
 
@@ -27,109 +26,70 @@ const std::pair<int, const char*> kAsked[] = {{2, nullptr}, {2, nullptr}, {3, nu
                                               {4, "Kurz"},  {5, "Lang"},  {6, "Zahl"},  {6, "Zahl"},
                                               {6, "Zahl"},  {8, "Doppel"}};
 
-struct CheckTexts {
-  Language language;
-  std::string head, closing;
-  Lines errors;  // one for each of kAsked
-  std::string withErrors, faultFree, notAdministrator, tooManyColumns;
-};
+const Lines kErrors = {"Unzulässiges Zeichen ':' oder '|' enthalten",
+                       "Unzulässiges Steuerzeichen im Feld 'Benutzerkennung' enthalten",
+                       "Feld Name ist leer",
+                       "'Von-Datum' 32.01.2020 ist fehlerhaft",
+                       "'Bis-Datum' 01.13.2020 ist fehlerhaft",
+                       "'Von-Datum' ist größer als 'Bis-Datum'",
+                       "Resturlaub x nicht nummerisch",
+                       "Urlaubsanspruch y nicht nummerisch",
+                       "Sonderurlaub z nicht nummerisch",
+                       "Name/Benutzerkennung MM ist doppelt vorhanden"};  // one for each of kAsked
 
-void PrintTo(const CheckTexts& t, std::ostream* out) { *out << static_cast<int>(t.language); }
+class ImportCheckTest : public ImportFixture {};
 
-class CheckTextsTest : public ImportTest, public ::testing::WithParamInterface<CheckTexts> {
- protected:
-  CheckTextsTest() { useLanguage(GetParam().language); }
-};
-
-TEST_P(CheckTextsTest, EveryQuestionWithItsRowAndTheVerdictWithErrors) {
-  const CheckTexts& t = GetParam();
+TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrors) {
   writeImportLines(kEveryFault);
   dialogs.answers.assign(std::size(kAsked), true);
   EXPECT_FALSE(check());
   Lines expected;
   for (std::size_t i = 0; i < std::size(kAsked); ++i) {
     const auto& [row, name] = kAsked[i];
-    expected.push_back(t.head + std::to_string(row) + (name ? std::string(", ") + name : "") +
-                       "\n\n" + t.errors[i] + "\n\n" + t.closing);
+    expected.push_back("Fehler in Zeile " + std::to_string(row) +
+                       (name ? std::string(", ") + name : "") + "\n\n" + kErrors[i] +
+                       "\n\nMöchten Sie fortsetzen?");
   }
-  expected.push_back(t.withErrors);
+  expected.push_back(
+      "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den "
+      "Importdaten und wiederholen Sie die Prüfung.");
   EXPECT_EQ(boxes(), expected);
   EXPECT_EQ(dialogs.shown.front().kind, testing_support::ShownBox::Kind::kQuestion);
   EXPECT_EQ(dialogs.shown.front().title, "Titel");
 }
 
-TEST_P(CheckTextsTest, TheOtherMessages) {
+TEST_F(ImportCheckTest, TheOtherMessages) {
   writeImportLines({"Meier;mm", "Huber;hh;;;;;;;;;"});
   EXPECT_FALSE(check());
   writeImportLines({"Meier;mm"});
   EXPECT_TRUE(check());
   writeKonfigdaten({"AX:huber"});
   EXPECT_FALSE(check());
-  EXPECT_EQ(boxes(),
-            (Lines{GetParam().tooManyColumns, GetParam().faultFree, GetParam().notAdministrator}));
+  EXPECT_EQ(
+      boxes(),
+      (Lines{"Fehler in Zeile 2, Huber\n\nUngültige Anzahl an Spalten\n\nVermutlicher Fehler: "
+             "Das Trennzeichen der Importdatei ';' ist in den Daten enthalten. Verwenden Sie "
+             "dieses Zeichen nicht in den Importdaten oder verwenden Sie ein anderes "
+             "Trennzeichen in der Importdatei.",
+             "Prüfen der Importdaten fehlerfrei",
+             "Sie sind nicht als Administrator im Zentavo-Kalender eingetragen und nicht zum "
+             "Import der Mitarbeiterdaten berechtigt"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Languages, CheckTextsTest,
-    ::testing::Values(
-        CheckTexts{
-            Language::DE,
-            "Fehler in Zeile ",
-            "Möchten Sie fortsetzen?",
-            {"Unzulässiges Zeichen ':' oder '|' enthalten",
-             "Unzulässiges Steuerzeichen im Feld 'Benutzerkennung' enthalten", "Feld Name ist leer",
-             "'Von-Datum' 32.01.2020 ist fehlerhaft", "'Bis-Datum' 01.13.2020 ist fehlerhaft",
-             "'Von-Datum' ist größer als 'Bis-Datum'", "Resturlaub x nicht nummerisch",
-             "Urlaubsanspruch y nicht nummerisch", "Sonderurlaub z nicht nummerisch",
-             "Name/Benutzerkennung MM ist doppelt vorhanden"},
-            "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den "
-            "Importdaten und wiederholen Sie die Prüfung.",
-            "Prüfen der Importdaten fehlerfrei",
-            "Sie sind nicht als Administrator im Zentavo-Kalender eingetragen und nicht zum "
-            "Import der Mitarbeiterdaten berechtigt",
-            "Fehler in Zeile 2, Huber\n\nUngültige Anzahl an Spalten\n\nVermutlicher Fehler: "
-            "Das Trennzeichen der Importdatei ';' ist in den Daten enthalten. Verwenden Sie "
-            "dieses Zeichen nicht in den Importdaten oder verwenden Sie ein anderes "
-            "Trennzeichen in der Importdatei."},
-        CheckTexts{
-            Language::EN,
-            "Error in row ",
-            "Do you want to continue?",
-            {"Invalid character ':' or '|' found",
-             "Invalid control character in field 'Windows User Name'", "Field Name is empty",
-             "Date 32.01.2020 is invalid", "Date 01.13.2020 is invalid",
-             "First date greater than second date", "Residual vacation x not numeric",
-             "Vacation entitlement y not numeric", "Additional vacation z not numeric",
-             "Name/Windows User Name MM exists twice"},
-            "Testing completed. Errors found. Fix the errors in the import data and repeat "
-            "the test.",
-            "Testing completed. No errors found.",
-            "You are not administrator of the Zentavo Desk and you don't have permission to "
-            "import employee data.",
-            "Error in row 2, Huber\n\nInvalid number of columns\n\nProbably the delimiter in "
-            "the import file ';' is contained in the import data. Do not use this character "
-            "in the import data or use a different delimiter in the import file."},
-        CheckTexts{
-            Language::FR,
-            "Erreur à l'enregistrement numéro ",
-            "Voulez-vous continuer ?",
-            {"Caractère « : » ou « | » non valide",
-             "Caractère de contrôle non valide dans le champ « Nom d'Utilisateur Windows »",
-             "Le champ Nom est vide", "La date 32.01.2020 est invalide",
-             "La date 01.13.2020 est invalide", "Première date postérieure à la deuxième date",
-             "Reliquat CP x n'est pas un nombre", "Droits CP y n'est pas un nombre",
-             "RTT z n'est pas un nombre", "Nom/Nom d'Utilisateur Windows MM est en double"},
-            "Test terminé. Erreurs trouvées. Corrigez les erreurs dans les données à "
-            "importer et faites le test à nouveau.",
-            "Test terminé. Aucune erreur trouvée.",
-            "Vous n'êtes pas administrateur du logiciel. Vous n'avez pas les permissions "
-            "pour importer des employés.",
-            "Erreur à l'enregistrement numéro 2, Huber\n\nNombre de colonnes invalide\n\nLe "
-            "séparateur « ; » du fichier d'import est probablement inclus dans les données. "
-            "N'utilisez pas ce séparateur dans les données à importer ou utilisez un "
-            "séparateur différent."}));
-
-class ImportCheckTest : public ImportTest {};
+// French puts « » around the field and the separator.
+TEST_F(ImportCheckTest, FrenchQuotesTheFieldAndTheSeparator) {
+  useLanguage(Language::FR);
+  writeImportLines({"Huber;h\x01h;;", "Huber;hh;;;;;;;;;"});
+  dialogs.answers = {true};
+  EXPECT_FALSE(check());
+  EXPECT_EQ(boxes(),
+            (Lines{"Erreur à l'enregistrement numéro 1\n\nCaractère de contrôle non valide "
+                   "dans le champ « Nom d'Utilisateur Windows »\n\nVoulez-vous continuer ?",
+                   "Erreur à l'enregistrement numéro 2, Huber\n\nNombre de colonnes invalide\n\nLe "
+                   "séparateur « ; » du fichier d'import est probablement inclus dans les données. "
+                   "N'utilisez pas ce séparateur dans les données à importer ou utilisez un "
+                   "séparateur différent."}));
+}
 
 TEST_F(ImportCheckTest, NoEndsTheRunAtOnce) {
   writeImportLines(kEveryFault);
@@ -227,8 +187,6 @@ TEST_F(ImportCheckTest, OnlyTheFaultFreeVerdictOpensStepFour) {
     EXPECT_EQ(boxes(), Lines{"Prüfen der Importdaten fehlerfrei"});
   });
   EXPECT_EQ(opened, 1);
-  writeImport("");
-  EXPECT_FALSE(check());
 }
 
 TEST_F(ImportCheckTest, AnotherLanguageShowsNothingAndAnswersYes) {

@@ -2,16 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "importfile/import_test.h"
+#include "importfile/import_fixture.h"
 
 namespace importfile {
 namespace {
 
 using startup::Language;
 using testing_support::endingNotice;
-using Lines = std::vector<std::string>;
+using testing_support::errorReport;
 
-class ImportFileTest : public ImportTest {
+class ImportFileTest : public ImportFixture {
  protected:
   Lines rawLines() const {
     Lines lines;
@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"a;b", "", "plain text", ";;;", "\"q\";x"},
                  {"a;b;", ";;;;", "\"q\";x;"}},
         RowsCase{"TabSeparated", Language::EN, {"a\tb\tc"}, {"a\tb\tc\t"}}),
-    [](const auto& test) { return std::string(test.param.label); });
+    testing_support::byLabel<RowsCase>);
 
 struct ReadMessages {
   Language language;
@@ -111,9 +111,6 @@ INSTANTIATE_TEST_SUITE_P(
         ReadMessages{Language::DE, "Importdatei % ist leer",
                      "Kein Trennzeichen ',', ';', ':' oder 'Tabulator' in erster Zeile der "
                      "Importdatei % gefunden"},
-        ReadMessages{Language::EN, "Import file % is empty",
-                     "No separator ',', ';', ':' or 'Tab' found in the first row of the import "
-                     "file %"},
         ReadMessages{Language::FR, "Le fichier d'import % est vide",
                      "Aucun séparateur « , », « ; », « : » ou « Tab » trouvé dans le fichier "
                      "d'import %"}));
@@ -128,11 +125,6 @@ std::string validRows(std::size_t rows) {
   return bytes;
 }
 
-std::string overflowReport(const std::string& procedure) {
-  return "Es ist folgender Fehler aufgetreten in Modul 'frmPersonallader - " + procedure +
-         "':\n\nFehler Nr. 6\nÜberlauf\n\nDas Programm wird beendet.";
-}
-
 TEST_F(ImportFileTest, SixteenBitLimits) {
   writeImport(validRows(32767));
   ASSERT_TRUE(Importdatei_lesen(state));
@@ -142,14 +134,14 @@ TEST_F(ImportFileTest, SixteenBitLimits) {
 
   writeImport(validRows(32768));
   EXPECT_EQ(endingNotice(dialogs, [&] { Importdatei_lesen(state); }),
-            overflowReport("Importdatei_lesen"));
+            errorReport("frmPersonallader - Importdatei_lesen", 6, "Überlauf"));
   EXPECT_FALSE(state.Datei1.isOpen());
 
   writeImport(std::string(32767, ';') + "\r\n");
   EXPECT_TRUE(Importdatei_lesen(state));
   writeImport(std::string(32768, ';') + "\r\n");
   EXPECT_EQ(endingNotice(dialogs, [&] { Importdatei_lesen(state); }),
-            overflowReport("Trennzeichen"));
+            errorReport("frmPersonallader - Trennzeichen", 6, "Überlauf"));
 }
 
 }  // namespace

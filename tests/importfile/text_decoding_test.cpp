@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "importfile/import_file.h"
-#include "importfile/import_test.h"
+#include "importfile/import_fixture.h"
 
 namespace importfile {
 namespace {
@@ -27,7 +27,7 @@ struct EncodingCase {
 
 void PrintTo(const EncodingCase& c, std::ostream* out) { *out << c.label; }
 
-class EncodingTest : public ImportTest, public ::testing::WithParamInterface<EncodingCase> {};
+class EncodingTest : public ImportFixture, public ::testing::WithParamInterface<EncodingCase> {};
 
 TEST_P(EncodingTest, ArrivesInTheCodePage) {
   writeImport(GetParam().bytes);
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         EncodingCase{"Utf16HalfCharacters", utf16(u"a;\xD800z", false) + "x", {"a;?z?;"}},
         EncodingCase{
             "CodePageAsItStands", "a;M\xFCller\r\nb;\xC3\xBC\r\n", {"a;Müller;", "b;Ã¼;"}}),
-    [](const auto& test) { return std::string(test.param.label); });
+    testing_support::byLabel<EncodingCase>);
 
 }  // namespace
 }  // namespace importfile

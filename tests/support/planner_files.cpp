@@ -1,5 +1,7 @@
 #include "support/planner_files.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 
 #include "hostfiles/scrambled_line.h"
@@ -8,33 +10,47 @@
 
 namespace testing_support {
 
-void writeScrambledFile(const std::string& path, const std::vector<std::string>& lines) {
+std::string scrambledFile(const Lines& lines) {
   std::string bytes;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const auto key = static_cast<unsigned char>(32 + i * 37 % 223);
-    bytes += hostfiles::encodeLine(key, lines[i]) + "\r\n";
+  unsigned char key = 0;
+  for (const std::string& line : lines) {
+    key += 53;
+    if (key == '\n' || key == '\r') key += 53;
+    bytes += hostfiles::encodeLine(key, line) + "\r\n";
   }
-  writeFile(path, bytes);
+  return bytes;
 }
 
-std::vector<std::string> readScrambledFile(const std::string& path) {
+void writeScrambledFile(const std::string& path, const Lines& lines) {
+  writeFile(path, scrambledFile(lines));
+}
+
+Lines readScrambledFile(const std::string& path) {
   const std::string bytes = readFile(path);
-  std::vector<std::string> lines;
+  Lines lines;
   for (std::size_t start = 0; start < bytes.size();) {
     const std::size_t end = bytes.find("\r\n", start);
-    lines.push_back(hostfiles::decodeLine(bytes.substr(start, end - start)));
-    start = end == std::string::npos ? bytes.size() : end + 2;
+    if (end == std::string::npos) {
+      ADD_FAILURE() << path << ": line without CR LF at byte " << start;
+      break;
+    }
+    const std::string_view line(bytes.data() + start, end - start);
+    if (hostfiles::isScrambledLine(line)) {
+      lines.push_back(hostfiles::decodeLine(line));
+    } else {
+      ADD_FAILURE() << path << ": no scrambled line at byte " << start;
+    }
+    start = end + 2;
   }
   return lines;
 }
 
 void makePlannerData(const std::string& folder, const PlannerData& data) {
-  std::vector<std::string> configuration = {
-      "[Zentavo]", "Version=5",  "x",           "[Firma]", "Muster GmbH",
-      "y",         "[Settings]", data.settings, "z",       "[Administratoren]"};
+  Lines configuration = {"[Zentavo]", "Version=5",  "x",           "[Firma]", "Muster GmbH",
+                         "y",         "[Settings]", data.settings, "z",       "[Administratoren]"};
   configuration.insert(configuration.end(), data.administrators.begin(), data.administrators.end());
   writeScrambledFile(folder + "Konfigdaten.dat", configuration);
-  std::vector<std::string> employees = {"[Mitarbeiterdaten]", "12345678", "7"};
+  Lines employees = {"[Mitarbeiterdaten]", "12345678", "7"};
   employees.insert(employees.end(), data.employees.begin(), data.employees.end());
   writeScrambledFile(folder + "Mitarbeiterdaten.dat", employees);
   writeScrambledFile(folder + "KalenderData.dat", {"[Kalender]", "2026"});

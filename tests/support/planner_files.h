@@ -7,15 +7,20 @@
 
 namespace testing_support {
 
-// Writes `lines` as scrambled lines with CR LF (keys vary from line to line).
-void writeScrambledFile(const std::string& path, const std::vector<std::string>& lines);
-// The plain lines of a scrambled file written with CR LF.
-std::vector<std::string> readScrambledFile(const std::string& path);
+using Lines = std::vector<std::string>;
+
+// A scrambled file holding `lines`, each ended by CR LF, with keys from the
+// whole range of codes but the line ends.
+std::string scrambledFile(const Lines& lines);
+void writeScrambledFile(const std::string& path, const Lines& lines);
+// The plain lines of a scrambled file. Fails the test unless every line is a
+// scrambled line ended by CR LF.
+Lines readScrambledFile(const std::string& path);
 
 struct PlannerData {
   std::string settings = std::string(40, '0');  // the settings line of Konfigdaten.dat
-  std::vector<std::string> administrators = {"NoAdmins"};
-  std::vector<std::string> employees;  // entry lines of Mitarbeiterdaten.dat
+  Lines administrators = {"NoAdmins"};
+  Lines employees;  // entry lines of Mitarbeiterdaten.dat
 };
 
 // Konfigdaten.dat, Mitarbeiterdaten.dat and KalenderData.dat in `folder` (which

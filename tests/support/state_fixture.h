@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "startup/messages.h"
 #include "startup/program_state.h"
 #include "support/scripted_dialogs.h"
@@ -12,22 +10,6 @@
 #include "support/test_system.h"
 
 namespace testing_support {
-
-class KeepCurrentFolder {
- public:
-  KeepCurrentFolder() {
-    std::error_code gone;  // an earlier test may have left a folder that is gone
-    start_ = std::filesystem::current_path(gone);
-    if (gone) start_ = std::filesystem::temp_directory_path();
-  }
-  ~KeepCurrentFolder() {
-    std::error_code ignored;
-    std::filesystem::current_path(start_, ignored);
-  }
-
- private:
-  std::filesystem::path start_;
-};
 
 class StateTest : public ::testing::Test {
  protected:
@@ -62,6 +44,18 @@ std::string endingNotice(const ScriptedDialogs& dialogs, Body&& body) {
   }
   ADD_FAILURE() << "the program did not end";
   return "";
+}
+
+// The error report of the German build.
+inline std::string errorReport(const std::string& context, int number, const std::string& what) {
+  return "Es ist folgender Fehler aufgetreten in Modul '" + context + "':\n\nFehler Nr. " +
+         std::to_string(number) + "\n" + what + "\n\nDas Programm wird beendet.";
+}
+
+// Names a parameterised test after the label of its case.
+template <typename Case>
+std::string byLabel(const ::testing::TestParamInfo<Case>& info) {
+  return info.param.label;
 }
 
 }  // namespace testing_support

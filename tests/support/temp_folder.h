@@ -30,6 +30,24 @@ class TempFolder {
   std::string path_;
 };
 
+// Returns to the current folder of its start: a test that enters its temporary
+// folder must leave it before the folder goes.
+class KeepCurrentFolder {
+ public:
+  KeepCurrentFolder() {
+    std::error_code gone;  // an earlier test may have left a folder that is gone
+    start_ = std::filesystem::current_path(gone);
+    if (gone) start_ = std::filesystem::temp_directory_path();
+  }
+  ~KeepCurrentFolder() {
+    std::error_code ignored;
+    std::filesystem::current_path(start_, ignored);
+  }
+
+ private:
+  std::filesystem::path start_;
+};
+
 // The file-system path of a code-page path.
 std::filesystem::path nativePath(const std::string& path);
 // The contents of any file.

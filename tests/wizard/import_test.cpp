@@ -34,12 +34,6 @@ importfile::ImportRow textRow(const std::string& name) {
   return row;
 }
 
-testing_support::PlannerData withEntries() {
-  testing_support::PlannerData data;
-  data.employees = {kEmployee};
-  return data;
-}
-
 class ImportTest : public testing_support::StateTest {
  protected:
   ImportTest() {
@@ -80,16 +74,15 @@ TEST_F(ImportTest, ImportIntoAnEmptyListWritesBacksUpLogsAndFinishes) {
   const auto log = readScrambledFile(folder.path() + "Logs" + S + "2612 Zentavo.log");
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0], "04.12.26 14:05:09|mueller|ZentaAdmin|Mitarbeiterdaten importiert");
-  const auto backups = system.listFiles(folder.path() + "Backups" + S, "*.dat");
-  ASSERT_TRUE(backups);
-  EXPECT_EQ(*backups, std::vector<std::string>{"261204 140509 A.dat"});
+  EXPECT_EQ(system.listFiles(folder.path() + "Backups" + S, "*.dat"),
+            std::vector<std::string>{"261204 140509 A.dat"});
   EXPECT_TRUE(form.imgIcon(4).picture == Bild::OK && !form.cmdAuswahl(4).Enabled);
 }
 
-TEST_F(ImportTest, DecliningToOverwriteChangesNothing) {
-  prepare(withEntries(), {employee("Neu")});
+TEST_F(ImportTest, OverwritingAsksFirstAndNoChangesNothing) {
+  prepare({.employees = {kEmployee}}, {employee("Neu")});
   const std::string before = folder.read("Mitarbeiterdaten.dat");
-  dialogs.answers = {false};
+  dialogs.answers = {false, true};
   form.cmdAuswahl_Click(4);
   EXPECT_EQ(folder.read("Mitarbeiterdaten.dat"), before);
   EXPECT_FALSE(folder.exists("Backups"));
@@ -99,22 +92,7 @@ TEST_F(ImportTest, DecliningToOverwriteChangesNothing) {
   EXPECT_EQ(dialogs.shown[0].text,
             "Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu importierenden "
             "Mitarbeiterdaten überschrieben.\n\nMöchten Sie fortsetzen?");
-}
-
-TEST_F(ImportTest, OverwriteQuestionInEnglishAndFrench) {
-  prepare(withEntries(), {employee("Neu")});
-  dialogs.answers = {false, true};
-  useLanguage(Language::EN);
   form.cmdAuswahl_Click(4);
-  useLanguage(Language::FR);
-  form.cmdAuswahl_Click(4);
-  EXPECT_EQ(dialogs.shown[0].text,
-            "Employee data already exist. Existing data will be overwritten by the import "
-            "data.\n\nDo you want to continue?");
-  EXPECT_EQ(dialogs.shown[1].text,
-            "Des employés sont déjà déclarés. L'import effacera toutes les données existantes "
-            "avant d'ajouter les nouveaux employés.\n\nVoulez-vous continuer ?");
-  EXPECT_EQ(dialogs.notices(), std::vector<std::string>{"Données importées correctement"});
   EXPECT_EQ(employeeFile().back(),
             "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Neu:ma");
 }
@@ -133,9 +111,7 @@ TEST_F(ImportTest, BackupFailureEndsTheProgramBeforeAnythingIsWritten) {
 // The configuration is rewritten after the employee file: when that cannot
 // be done, the import must not begin, or it would report success and then fail.
 TEST_F(ImportTest, ConfigurationThatCannotBeReplacedStopsTheImportBeforeTheBackup) {
-  testing_support::PlannerData data;
-  data.settings = std::string(40, '0');
-  prepare(data, {employee("Neu", "030,0", "001,5")});
+  prepare({}, {employee("Neu", "030,0", "001,5")});
   const std::string before = folder.read("Mitarbeiterdaten.dat");
   std::filesystem::permissions(testing_support::nativePath(folder.file("Konfigdaten.dat")),
                                std::filesystem::perms::owner_write,
@@ -171,9 +147,7 @@ TEST_P(FractionFlagTest, RaisedByTheTenthsOfTheImportedValues) {
   rows.back().Resturlaub = "002,5";  // residual vacation does not count
   std::string settings(40, '0');
   settings[29] = c.flag;
-  testing_support::PlannerData data;
-  data.settings = settings;
-  prepare(data, rows);
+  prepare({.settings = settings}, rows);
   const std::string before = folder.read("Konfigdaten.dat");
   form.cmdAuswahl_Click(4);
   const auto configuration = readScrambledFile(folder.file("Konfigdaten.dat"));

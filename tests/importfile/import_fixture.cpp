@@ -1,0 +1,53 @@
+#include "importfile/import_fixture.h"
+
+#include "importfile/import_check.h"
+#include "support/planner_files.h"
+
+namespace importfile {
+
+ImportFixture::ImportFixture() {
+  useLanguage(startup::Language::DE);
+  state.Datenpfad = folder.path();
+  state.Benutzername = "mueller";
+  state.Importdatei = folder.file("import.csv");
+  writeKonfigdaten({"NoAdmins"});
+}
+
+void ImportFixture::writeImport(const std::string& bytes) { folder.write("import.csv", bytes); }
+
+void ImportFixture::writeImportLines(const Lines& utf8) {
+  std::string bytes;
+  for (const std::string& line : utf8) bytes += startup::cp(line) + "\r\n";
+  writeImport(bytes);
+}
+
+void ImportFixture::writeKonfigdaten(const Lines& admins) {
+  testing_support::makePlannerData(folder.path(), {.administrators = admins});
+}
+
+bool ImportFixture::check() {
+  bool opened = false;
+  Importdatei_checken(state, [&] { opened = true; });
+  return opened;
+}
+
+Lines ImportFixture::boxes() const {
+  Lines texts;
+  for (const auto& box : dialogs.shown) texts.push_back(box.text);
+  return texts;
+}
+
+Lines columns(const ImportRow& row) {
+  return {row.Name,
+          row.Benutzerkennung,
+          row.VonDatum,
+          row.BisDatum,
+          row.Resturlaub,
+          row.Urlaubsanspruch1,
+          row.Urlaubsanspruch2,
+          row.Urlaubsanspruch3,
+          row.Urlaubsanspruch4,
+          row.Sonderurlaub};
+}
+
+}  // namespace importfile

@@ -1,0 +1,33 @@
+// What the tests of the import file share: an import file and a data folder in
+// a temporary folder, and the boxes the check showed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/state_fixture.h"
+
+namespace importfile {
+
+using Lines = std::vector<std::string>;
+
+class ImportFixture : public testing_support::StateTest {
+ protected:
+  ImportFixture();
+
+  // Writes `bytes` as the import file.
+  void writeImport(const std::string& bytes);
+  // Writes the lines of `utf8`, each ended by CR LF, in the code page.
+  void writeImportLines(const Lines& utf8);
+  // A data folder whose administrator list is `admins`.
+  void writeKonfigdaten(const Lines& admins);
+  // Runs the check; true when it opened step 4.
+  bool check();
+  // The texts of every box shown so far, questions and notices alike.
+  Lines boxes() const;
+};
+
+// The ten columns of `row`, from Name to Sonderurlaub.
+Lines columns(const ImportRow& row);
+
+}  // namespace importfile
