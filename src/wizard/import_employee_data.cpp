@@ -72,7 +72,8 @@ void frmPersonallader::Mitarbeiterdaten_importieren() {
     if (state_.Mitarbeiter_Name.front() != "NoNames" && !askOverwrite(state_)) return;
     const std::string settings = withRaisedFractionFlag(state_.Settings_Zeile, state_.ImportRows);
     const bool flagChanges = settings != state_.Settings_Zeile;
-    // Checked before the backup: a success must not be followed by a failure.
+    // Checked before the backup, so that a file that cannot be replaced ends
+    // the import before anything is written.
     if (flagChanges) hostfiles::Konfigdaten_ersetzbar(state_);
     if (!hostfiles::Backup_erstellen(state_, "A")) {
       startup::Programm_beenden(state_,
@@ -88,14 +89,15 @@ void frmPersonallader::Mitarbeiterdaten_importieren() {
       state_.Settings_Zeile = settings;
       hostfiles::Konfigdaten_schreiben(state_);
     }
-    if (const auto text = pick(state_.Sprache, "Mitarbeiterdaten erfolgreich importiert",
-                               "Data successfully imported", "Données importées correctement")) {
-      startup::Meldung_anzeigen(state_, *text);
-    }
     hostfiles::Logbuch_ergänzen(state_, 2,
                                 pick(state_.Sprache, "Mitarbeiterdaten importiert",
                                      "Import employee data", "Import des Employés")
                                     .value_or(""));
+    // Last, once nothing of the import can fail any more.
+    if (const auto text = pick(state_.Sprache, "Mitarbeiterdaten erfolgreich importiert",
+                               "Data successfully imported", "Données importées correctement")) {
+      startup::Meldung_anzeigen(state_, *text);
+    }
     completeStep(4);
   });
 }

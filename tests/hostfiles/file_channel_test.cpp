@@ -27,11 +27,6 @@ class FileChannelTest : public testing_support::StateTest {
     Datei_schliessen(state);
     return texts;
   }
-
-  std::string lineErrorReport(const std::string& context, int number, const std::string& what) {
-    return "Es ist folgender Fehler aufgetreten in Modul '" + context + "':\n\nFehler Nr. " +
-           std::to_string(number) + "\n" + what + "\n\nDas Programm wird beendet.";
-  }
 };
 
 TEST_F(FileChannelTest, WrittenLinesReadBackAndEndWithCrLf) {
@@ -99,7 +94,7 @@ TEST_F(FileChannelTest, LinesUpToTheLimitReadBackAndLongerOnesAreErrors) {
   Datei_oeffnen(state, folder.file("limit.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
   EXPECT_EQ(LineIn(state).size(), kMaxLineLength - 1);
   EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
-            lineErrorReport("modPersonallader - LineIn", 6, "Überlauf"));
+            testing_support::errorReport("modPersonallader - LineIn", 6, "Überlauf"));
   EXPECT_FALSE(state.Datei1.isOpen());
 }
 
@@ -108,29 +103,32 @@ TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
   Datei_oeffnen(state, folder.file("gap.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
   EXPECT_EQ(LineIn(state), "abc");
   EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
-            lineErrorReport("modPersonallader - LineIn", 5,
-                            "Unzulässiger Prozeduraufruf oder ungültiges Argument"));
+            testing_support::errorReport("modPersonallader - LineIn", 5,
+                                         "Unzulässiger Prozeduraufruf oder ungültiges Argument"));
 
   folder.write("one.dat", "Aceg");
   Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
   LineIn(state);
-  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
-            lineErrorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende"));
+  EXPECT_EQ(
+      endingNotice(dialogs, [&] { LineIn(state); }),
+      testing_support::errorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende"));
 
   system.fault = {system.operations + 2};  // the opening, then the first read
   Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
   EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
-            lineErrorReport("modPersonallader - LineIn", 57,
-                            "Fehler beim Lesen oder Schreiben auf dem Gerät"));
+            testing_support::errorReport("modPersonallader - LineIn", 57,
+                                         "Fehler beim Lesen oder Schreiben auf dem Gerät"));
 
   EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
-            lineErrorReport("modPersonallader - LineIn", 52, "Dateiname oder -nummer falsch"));
+            testing_support::errorReport("modPersonallader - LineIn", 52,
+                                         "Dateiname oder -nummer falsch"));
   EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, "x"); }),
-            lineErrorReport("modPersonallader - LineOut", 52, "Dateiname oder -nummer falsch"));
+            testing_support::errorReport("modPersonallader - LineOut", 52,
+                                         "Dateiname oder -nummer falsch"));
 
   Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
   EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, "x"); }),
-            lineErrorReport("modPersonallader - LineOut", 54, "Dateimodus falsch"));
+            testing_support::errorReport("modPersonallader - LineOut", 54, "Dateimodus falsch"));
 }
 
 TEST_F(FileChannelTest, AppendAddsLinesAtTheEnd) {
@@ -182,7 +180,7 @@ TEST_F(CrashSafetyTest, TextTooLongForOneLine) {
                 Fehlerbehandlung::ReportErrors);
   LineOut(state, "new");
   EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, std::string(kMaxLineLength, 'x')); }),
-            lineErrorReport("modPersonallader - LineOut", 6, "Überlauf"));
+            testing_support::errorReport("modPersonallader - LineOut", 6, "Überlauf"));
   expectOldFileAlone();
 }
 
@@ -195,7 +193,7 @@ TEST_F(CrashSafetyTest, DiskFullWhileWriting) {
                          [&] {
                            for (int i = 0; i < 20000; ++i) LineOut(state, "new line of text");
                          }),
-            lineErrorReport("modPersonallader - LineOut", 61, "Datenträger voll"));
+            testing_support::errorReport("modPersonallader - LineOut", 61, "Datenträger voll"));
   expectOldFileAlone();
 }
 

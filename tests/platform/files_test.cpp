@@ -4,6 +4,7 @@
 
 #ifndef _WIN32
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -69,7 +70,7 @@ class FilesTest : public ::testing::Test {
   platform::System& system = platform::hostSystem();
 };
 
-TEST_F(FilesTest, ReadsEveryByteButNoFolder) {
+TEST_F(FilesTest, ReadsEveryByteButNoFolderDeviceOrPipe) {
   const std::string bytes = allBytes(100'000);
   folder.write("daten.dat", bytes);
   folder.makeFolder("sub");
@@ -77,6 +78,11 @@ TEST_F(FilesTest, ReadsEveryByteButNoFolder) {
   EXPECT_EQ(system.openRead(folder.file("sub")), nullptr);
   EXPECT_EQ(system.openRead(folder.path()), nullptr);
   EXPECT_EQ(system.openRead(folder.file("fehlt.dat")), nullptr);
+#ifndef _WIN32
+  EXPECT_EQ(system.openRead("/dev/zero"), nullptr);
+  ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0600), 0);
+  EXPECT_EQ(system.openRead(folder.file("pipe")), nullptr);  // without waiting for a writer
+#endif
 }
 
 TEST_F(FilesTest, CommittedReplacementTakesTheTargetsPlace) {

@@ -29,15 +29,6 @@ std::string hiddenFile(const TempFolder& folder, const std::string& name) {
 #endif
 }
 
-// The current folder is shared by all tests of the process.
-class CurrentFolderGuard {
- public:
-  ~CurrentFolderGuard() { std::filesystem::current_path(saved_); }
-
- private:
-  std::filesystem::path saved_ = std::filesystem::current_path();
-};
-
 class ListingTest : public ::testing::Test {
  protected:
   // Sorted, since the system's order is any order.
@@ -77,7 +68,7 @@ TEST_F(ListingTest, RefusesAFolderWithoutSeparatorAndTakesTheCurrentFolder) {
   withoutSeparator.pop_back();
   EXPECT_EQ(list(withoutSeparator, "*.dat"), std::nullopt);
 
-  const CurrentFolderGuard guard;
+  const testing_support::KeepCurrentFolder guard;
   ASSERT_TRUE(system.changeFolder(folder.path()));
   EXPECT_EQ(list("", "*.dat"), Names{"a.dat"});
 }

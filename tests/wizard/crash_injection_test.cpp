@@ -103,6 +103,7 @@ class CrashInjectionTest : public testing_support::StateTest {
   }
 
   // Start and steps 2 to 4, answering Yes to the question before overwriting.
+  // A run that ends the program must not have reported success before.
   void runImport() {
     testing_support::ScriptedDialogs boxes;
     boxes.files = {folder.file("Mitarbeiter.csv")};
@@ -115,6 +116,9 @@ class CrashInjectionTest : public testing_support::StateTest {
       form.Form_Load();
       for (int step = 2; step <= 4; ++step) form.cmdAuswahl_Click(step);
     } catch (const startup::ProgramEnd&) {
+      const auto notices = boxes.notices();
+      EXPECT_EQ(
+          std::count(notices.begin(), notices.end(), "Mitarbeiterdaten erfolgreich importiert"), 0);
     }
   }
 

@@ -208,11 +208,14 @@ bool targetWritable(const std::string& path, mode_t& mode) {
 
 }  // namespace
 
+// Only a regular file: a device or a pipe may never end (and opening a pipe
+// waits for a writer, hence the non-blocking open).
 std::unique_ptr<ReadFile> openPosixRead(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return nullptr;
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
     ::close(fd);
     return nullptr;
   }
