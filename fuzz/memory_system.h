@@ -34,6 +34,8 @@ class MemorySystem : public platform::System {
   std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openReplace(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openAppend(const std::string& path) override;
+  // Nothing is left half written in memory.
+  void removeStaleTemporaries(const std::string&, const std::string&) override {}
   platform::DateTime now() override { return {2026, 12, 4, 14, 5, 9 + pausedSeconds_}; }
   // Lets a second pass, so that a wait for the next second ends.
   void pause(unsigned) override { ++pausedSeconds_; }

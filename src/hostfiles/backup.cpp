@@ -85,6 +85,9 @@ bool Backup_erstellen(ProgramState& state, const std::string& Art) {
     saveFiles(state, state.Datenpfad, "*.dat", content);
     // Without a log folder the listing would look in whatever folder is current.
     if (!state.Logpfad.empty()) saveFiles(state, state.Logpfad, "*.log", content);
+    // What a killed backup left is as big as a backup, and no later backup
+    // has its name: its replacement would never sweep it away.
+    state.system->removeStaleTemporaries(folder, "?????? ?????? ?.dat");
     if (!Datei_oeffnen(state, folder + name, Modus::Output, Fehlerbehandlung::IgnoreErrors)) {
       return false;
     }

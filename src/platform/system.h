@@ -94,6 +94,11 @@ class System {
   // Fails for a target that is write protected or a folder that cannot be written.
   virtual std::unique_ptr<WriteFile> openReplace(const std::string& path) = 0;
   virtual std::unique_ptr<WriteFile> openAppend(const std::string& path) = 0;
+  // Removes the temporary files that ended runs of this program left in
+  // `folder` (ending with the separator) for targets whose names match
+  // `pattern`, as a replacement does for its own target; one that a running
+  // program still writes stays, and nothing else is touched.
+  virtual void removeStaleTemporaries(const std::string& folder, const std::string& pattern) = 0;
 
   virtual DateTime now() = 0;
   // Waits for about `milliseconds`.

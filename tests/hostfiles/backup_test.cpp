@@ -60,12 +60,19 @@ TEST_F(BackupTest, SavesTheDataFilesThenTheLogFilesLineByLine) {
   EXPECT_EQ(expectedBackup().size(), 15u);  // four files found
 
   // A second backup in the same second reuses the folder, keeps the first and
-  // takes the next second.
+  // takes the next second; what a killed backup left goes.
   const std::string first = folder.read(backupFile());
+#ifdef _WIN32
+  const std::string killed = "Backups" + S + "~261203 090000 A.dat.0123abcd.tmp";
+#else
+  const std::string killed = "Backups" + S + ".261203 090000 A.dat.personallader-AbC123";
+#endif
+  folder.write(killed, "halb");
   save("leer.dat", {"neu"});
   EXPECT_TRUE(Backup_erstellen(state, "A"));
   EXPECT_EQ(folder.read(backupFile()), first);
   EXPECT_EQ(written("Backups" + S + "261204 140510 A.dat"), expectedBackup());
+  EXPECT_FALSE(folder.exists(killed));
   EXPECT_FALSE(state.Datei1.isOpen());
   EXPECT_TRUE(dialogs.shown.empty());
 }

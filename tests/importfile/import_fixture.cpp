@@ -22,7 +22,9 @@ void ImportFixture::writeImportLines(const Lines& utf8) {
 }
 
 void ImportFixture::writeKonfigdaten(const Lines& admins) {
-  testing_support::makePlannerData(folder.path(), {.administrators = admins});
+  testing_support::PlannerData data;
+  data.administrators = admins;
+  testing_support::makePlannerData(folder.path(), data);
 }
 
 bool ImportFixture::check() {

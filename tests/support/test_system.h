@@ -53,6 +53,9 @@ class TestSystem : public platform::System {
   std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openReplace(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openAppend(const std::string& path) override;
+  void removeStaleTemporaries(const std::string& folder, const std::string& pattern) override {
+    host_.removeStaleTemporaries(folder, pattern);
+  }
   platform::DateTime now() override { return clock; }
   // The clock moves on by whole seconds as pauses add up to them.
   void pause(unsigned milliseconds) override;

@@ -145,9 +145,9 @@ TEST_P(FractionFlagTest, RaisedByTheTenthsOfTheImportedValues) {
     rows.push_back(employee("M", entitlement, additional));
   }
   rows.back().Resturlaub = "002,5";  // residual vacation does not count
-  std::string settings(40, '0');
-  settings[29] = c.flag;
-  prepare({.settings = settings}, rows);
+  testing_support::PlannerData data;
+  data.settings[29] = c.flag;
+  prepare(data, rows);
   const std::string before = folder.read("Konfigdaten.dat");
   form.cmdAuswahl_Click(4);
   const auto configuration = readScrambledFile(folder.file("Konfigdaten.dat"));

@@ -8,7 +8,12 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 #include <string_view>
+
+#include "platform/codepage.h"
+#include "platform/wildcard.h"
 
 namespace platform {
 
@@ -135,14 +140,20 @@ std::string temporaryPrefix(const std::string& name) {
   return "." + name + std::string(kTemporaryMark);
 }
 
-bool isTemporaryOf(std::string_view entry, const std::string& prefix) {
-  if (entry.size() != prefix.size() + kRandomLength || !entry.starts_with(prefix)) return false;
-  for (const char c : entry.substr(prefix.size())) {
+// The name of the target whose temporary file `entry` is; nothing for any
+// other name.
+std::optional<std::string_view> targetOfTemporary(std::string_view entry) {
+  const std::size_t tail = kTemporaryMark.size() + kRandomLength;
+  if (entry.size() <= 1 + tail || entry.front() != '.' ||
+      entry.substr(entry.size() - tail, kTemporaryMark.size()) != kTemporaryMark) {
+    return std::nullopt;
+  }
+  for (const char c : entry.substr(entry.size() - kRandomLength)) {
     const bool letterOrDigit =
         (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    if (!letterOrDigit) return false;
+    if (!letterOrDigit) return std::nullopt;
   }
-  return true;
+  return entry.substr(1, entry.size() - 1 - tail);
 }
 
 // Removes a temporary file unless a run still holds its lock.
@@ -160,14 +171,15 @@ void removeIfStale(const std::string& path) {
   ::close(fd);
 }
 
-// The temporary files of the target that killed runs left; each can be as big
-// as the file it was to replace.
-void removeStaleTemporaries(const TargetName& target) {
-  DIR* dir = ::opendir(target.folder.empty() ? "." : target.folder.c_str());
+// The temporary files that killed runs left in `folder` for the targets that
+// `ofTarget` names; each can be as big as the file it was to replace.
+void removeStaleTemporaries(const std::string& folder,
+                            const std::function<bool(std::string_view)>& ofTarget) {
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
   if (dir == nullptr) return;
-  const std::string prefix = temporaryPrefix(target.name);
   while (const dirent* entry = ::readdir(dir)) {
-    if (isTemporaryOf(entry->d_name, prefix)) removeIfStale(target.folder + entry->d_name);
+    const auto target = targetOfTemporary(entry->d_name);
+    if (target && ofTarget(*target)) removeIfStale(folder + entry->d_name);
   }
   ::closedir(dir);
 }
@@ -226,13 +238,18 @@ std::unique_ptr<WriteFile> openPosixReplace(const std::string& path) {
   mode_t mode = 0;
   if (path.empty() || path.back() == '/' || !targetWritable(path, mode)) return nullptr;
   const TargetName target = split(path);
-  removeStaleTemporaries(target);
+  removeStaleTemporaries(target.folder, [&](std::string_view name) { return name == target.name; });
   std::string temporary;
   int fd = -1;
   int lock = -1;
   if (!createTemporary(target, temporary, fd, lock)) return nullptr;
   ::fchmod(fd, mode);
   return std::make_unique<ReplacingFile>(fd, lock, std::move(temporary), path);
+}
+
+void removePosixStaleTemporaries(const std::string& folder, const std::string& pattern) {
+  removeStaleTemporaries(
+      folder, [&](std::string_view name) { return matchesPattern(utf8ToCodePage(name), pattern); });
 }
 
 std::unique_ptr<WriteFile> openPosixAppend(const std::string& path) {

@@ -104,6 +104,9 @@ class PosixSystem final : public System {
   std::unique_ptr<WriteFile> openAppend(const std::string& path) override {
     return openPosixAppend(native(path));
   }
+  void removeStaleTemporaries(const std::string& folder, const std::string& pattern) override {
+    removePosixStaleTemporaries(native(folder), pattern);
+  }
 
   DateTime now() override {
     const std::time_t seconds = std::time(nullptr);

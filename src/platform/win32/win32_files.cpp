@@ -4,9 +4,13 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string_view>
+
+#include "platform/codepage.h"
+#include "platform/wildcard.h"
 
 namespace platform {
 
@@ -182,28 +186,32 @@ bool sameIgnoringCase(std::wstring_view a, std::wstring_view b) {
                               static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
-// Letter case counts for nothing in names on Windows.
-bool isTemporaryOf(std::wstring_view entry, const std::wstring& prefix) {
-  if (entry.size() != prefix.size() + kHexDigits + kTemporaryEnd.size()) return false;
-  const std::wstring_view digits = entry.substr(prefix.size(), kHexDigits);
-  return sameIgnoringCase(entry.substr(0, prefix.size()), prefix) &&
-         sameIgnoringCase(entry.substr(prefix.size() + kHexDigits), kTemporaryEnd) &&
-         digits.find_first_not_of(L"0123456789abcdefABCDEF") == std::wstring_view::npos;
+// The name of the target whose temporary file `entry` is; nothing for any
+// other name. Letter case counts for nothing in names on Windows.
+std::optional<std::wstring_view> targetOfTemporary(std::wstring_view entry) {
+  const std::size_t tail = 1 + kHexDigits + kTemporaryEnd.size();  // ".1a2b3c4d.tmp"
+  if (entry.size() <= 1 + tail || entry.front() != L'~' || entry[entry.size() - tail] != L'.' ||
+      !sameIgnoringCase(entry.substr(entry.size() - kTemporaryEnd.size()), kTemporaryEnd) ||
+      entry.substr(entry.size() - tail + 1, kHexDigits)
+              .find_first_not_of(L"0123456789abcdefABCDEF") != std::wstring_view::npos) {
+    return std::nullopt;
+  }
+  return entry.substr(1, entry.size() - 1 - tail);
 }
 
-// The temporary files of the target that ended runs left; each can be as big
-// as the file it was to replace. One that another run still writes is open
-// without sharing, so DeleteFileW leaves it alone.
-void removeStaleTemporaries(const std::wstring& target) {
-  const std::wstring folder = target.substr(0, nameStart(target));
-  const std::wstring prefix = temporaryPrefix(target);
+// The temporary files that ended runs left in `folder` for the targets that
+// `ofTarget` names; each can be as big as the file it was to replace. One
+// that another run still writes is open without sharing, so DeleteFileW
+// leaves it alone.
+void removeStaleTemporaries(const std::wstring& folder,
+                            const std::function<bool(std::wstring_view)>& ofTarget) {
   WIN32_FIND_DATAW entry{};
-  const HANDLE find = FindFirstFileExW((folder + prefix + L"*").c_str(), FindExInfoBasic, &entry,
+  const HANDLE find = FindFirstFileExW((folder + L"~*").c_str(), FindExInfoBasic, &entry,
                                        FindExSearchNameMatch, nullptr, 0);
   if (find == INVALID_HANDLE_VALUE) return;
   do {
-    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
-        isTemporaryOf(entry.cFileName, prefix)) {
+    const auto target = targetOfTemporary(entry.cFileName);
+    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && target && ofTarget(*target)) {
       DeleteFileW((folder + entry.cFileName).c_str());
     }
   } while (FindNextFileW(find, &entry));
@@ -234,11 +242,19 @@ std::unique_ptr<ReadFile> openWin32Read(const std::wstring& path) {
 std::unique_ptr<WriteFile> openWin32Replace(const std::wstring& path) {
   const std::optional<DWORD> attributes = targetAttributes(path);
   if (!attributes) return nullptr;
-  removeStaleTemporaries(path);
+  const std::wstring name = path.substr(nameStart(path));
+  removeStaleTemporaries(path.substr(0, nameStart(path)),
+                         [&](std::wstring_view target) { return sameIgnoringCase(target, name); });
   std::wstring temporary;
   const HANDLE file = createTemporary(path, temporary);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
   return std::make_unique<ReplacingFile>(file, std::move(temporary), path, *attributes);
+}
+
+void removeWin32StaleTemporaries(const std::wstring& folder, const std::string& pattern) {
+  removeStaleTemporaries(folder, [&](std::wstring_view target) {
+    return matchesPattern(utf16ToCodePage(target), pattern);
+  });
 }
 
 std::unique_ptr<WriteFile> openWin32Append(const std::wstring& path) {

@@ -186,6 +186,9 @@ class Win32System final : public System {
   std::unique_ptr<WriteFile> openAppend(const std::string& path) override {
     return openWin32Append(native(path));
   }
+  void removeStaleTemporaries(const std::string& folder, const std::string& pattern) override {
+    removeWin32StaleTemporaries(native(folder), pattern);
+  }
 
   DateTime now() override {
     SYSTEMTIME local{};
