@@ -97,14 +97,6 @@ TEST_F(ConfigurationRewriteTest, AFailedRewriteKeepsTheOldFile) {
   Konfigdaten_schreiben(state);
   expectOldFileAlone();
   EXPECT_TRUE(dialogs.shown.empty());
-
-  store(Lines(20000, "[Urlaub] eine Zeile"));  // more than one write buffer
-  before = folder.read("Konfigdaten.dat");
-  system.writeFailsAfter = 1000;  // while writing: the program ends
-  EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { Konfigdaten_schreiben(state); }),
-            errorReport("modPersonallader - LineOut", 57,
-                        "Fehler beim Lesen oder Schreiben auf dem Gerät"));
-  expectOldFileAlone();
 }
 
 TEST_F(ConfigurationRewriteTest, AFileOfMoreThan32767LinesStaysUnchanged) {
