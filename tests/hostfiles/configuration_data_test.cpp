@@ -93,8 +93,9 @@ TEST_F(ConfigurationRewriteTest, ReplacesTheLineAfterEachSettingsHeader) {
 }
 
 TEST_F(ConfigurationRewriteTest, AFailedRewriteKeepsTheOldFile) {
-  system.writeFailsAfter = 20;  // when the file is completed: no message of its own
-  Konfigdaten_schreiben(state);
+  // Reading takes three operations, the new file's opening one, then its write fails.
+  system.fault = {system.operations + 5};
+  Konfigdaten_schreiben(state);  // no message of its own
   expectOldFileAlone();
   EXPECT_TRUE(dialogs.shown.empty());
 }

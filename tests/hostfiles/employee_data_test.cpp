@@ -95,7 +95,7 @@ TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
   EXPECT_EQ(written("Mitarbeiterdaten.dat"), expected);
 
   const std::string before = folder.read("Mitarbeiterdaten.dat");
-  system.writeFailsAfter = 100;
+  system.fault = {system.operations + 2};                         // the write after the opening
   EXPECT_THROW(writeEmployeeData(state), startup::RunTimeError);  // for the import's handler
   EXPECT_EQ(folder.read("Mitarbeiterdaten.dat"), before);
   EXPECT_EQ(folder.entries(), Lines{"Mitarbeiterdaten.dat"});
