@@ -10,6 +10,7 @@ namespace {
 
 using startup::Language;
 using testing_support::endingNotice;
+using testing_support::errorReport;
 
 class FileChannelTest : public testing_support::StateTest {
  protected:
@@ -65,7 +66,7 @@ TEST_F(FileChannelTest, LinesUpToTheLimitReadBackAndLongerOnesAreErrors) {
   Datei_oeffnen(state, folder.file("limit.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
   EXPECT_EQ(LineIn(state).size(), kMaxLineLength - 1);
   EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
-            testing_support::errorReport("modPersonallader - LineIn", 6, "Überlauf"));
+            errorReport("modPersonallader - LineIn", 6, "Überlauf"));
   EXPECT_FALSE(state.Datei1.isOpen());
 }
 
@@ -74,32 +75,29 @@ TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
   Datei_oeffnen(state, folder.file("gap.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
   EXPECT_EQ(LineIn(state), "abc");
   EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
-            testing_support::errorReport("modPersonallader - LineIn", 5,
-                                         "Unzulässiger Prozeduraufruf oder ungültiges Argument"));
+            errorReport("modPersonallader - LineIn", 5,
+                        "Unzulässiger Prozeduraufruf oder ungültiges Argument"));
 
   folder.write("one.dat", "Aceg");
   Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
   LineIn(state);
-  EXPECT_EQ(
-      endingNotice(dialogs, [&] { LineIn(state); }),
-      testing_support::errorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende"));
+  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
+            errorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende"));
 
   system.fault = {system.operations + 2};  // the opening, then the first read
   Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
   EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
-            testing_support::errorReport("modPersonallader - LineIn", 57,
-                                         "Fehler beim Lesen oder Schreiben auf dem Gerät"));
+            errorReport("modPersonallader - LineIn", 57,
+                        "Fehler beim Lesen oder Schreiben auf dem Gerät"));
 
   EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
-            testing_support::errorReport("modPersonallader - LineIn", 52,
-                                         "Dateiname oder -nummer falsch"));
+            errorReport("modPersonallader - LineIn", 52, "Dateiname oder -nummer falsch"));
   EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, "x"); }),
-            testing_support::errorReport("modPersonallader - LineOut", 52,
-                                         "Dateiname oder -nummer falsch"));
+            errorReport("modPersonallader - LineOut", 52, "Dateiname oder -nummer falsch"));
 
   Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
   EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, "x"); }),
-            testing_support::errorReport("modPersonallader - LineOut", 54, "Dateimodus falsch"));
+            errorReport("modPersonallader - LineOut", 54, "Dateimodus falsch"));
 }
 
 TEST_F(FileChannelTest, AppendAddsLinesAtTheEnd) {
@@ -143,7 +141,7 @@ TEST_F(CrashSafetyTest, TooLongALineOrAFullDiskEndsTheProgram) {
                 Fehlerbehandlung::ReportErrors);
   LineOut(state, "new");
   EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, std::string(kMaxLineLength, 'x')); }),
-            testing_support::errorReport("modPersonallader - LineOut", 6, "Überlauf"));
+            errorReport("modPersonallader - LineOut", 6, "Überlauf"));
   expectOldFileAlone();
 
   // The first write after the opening, once the buffer is full.
@@ -154,7 +152,7 @@ TEST_F(CrashSafetyTest, TooLongALineOrAFullDiskEndsTheProgram) {
                          [&] {
                            for (int i = 0; i < 20000; ++i) LineOut(state, "new line of text");
                          }),
-            testing_support::errorReport("modPersonallader - LineOut", 61, "Datenträger voll"));
+            errorReport("modPersonallader - LineOut", 61, "Datenträger voll"));
   expectOldFileAlone();
 }
 

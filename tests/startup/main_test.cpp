@@ -138,10 +138,9 @@ TEST_F(PfadeLesenTest, MissingOrMalformedPlainSettingsChangeNothing) {
 }
 
 TEST_F(PfadeLesenTest, ShortScrambledSettingsEndTheProgramWithTheReadError) {
-  useLanguage(Language::EN);
+  useLanguage(Language::DE);
   const std::string report =
-      "The following error occurred in module 'modPersonallader - LineIn':\n\nError Nr. "
-      "62\nInput past end of file\n\nProgram will be closed.";
+      testing_support::errorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende");
   testing_support::writeScrambledFile(folder.file("Zentavo.dat"), {"[Zentavo]", "data_pfad=x"});
   EXPECT_EQ(endingNotice(dialogs, [&] { Pfade_lesen(state); }), report);
   folder.write("Zentavo.dat", "");
