@@ -190,7 +190,7 @@ struct OpenFailure {
 };
 
 void PrintTo(const OpenFailure& c, std::ostream* out) {
-  static const char* const kLanguages[] = {"DE", "EN", "FR", "Other"};
+  static const char* const kLanguages[] = {"DE", "EN", "FR"};
   static const char* const kModes[] = {"Input", "Output", "Append"};
   *out << kLanguages[static_cast<int>(c.language)] << " " << kModes[static_cast<int>(c.mode)];
 }
@@ -206,7 +206,7 @@ TEST_P(OpenFailureTest, MessageNamesTheFileAndEndsTheProgram) {
   EXPECT_EQ(
       endingNotice(dialogs,
                    [&] { Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::ReportErrors); }),
-      c.language == Language::Other ? "" : c.before + testing_support::readable(name) + c.after);
+      c.before + testing_support::readable(name) + c.after);
   const std::size_t shown = dialogs.shown.size();
   EXPECT_FALSE(Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::IgnoreErrors));
   EXPECT_EQ(dialogs.shown.size(), shown);
@@ -226,8 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "beendet."},
         OpenFailure{Language::FR, Modus::Input, "Impossible d'ouvrir le fichier « ",
                     " ».\n\nVous n'avez probablement pas de droits d'accès suffisants pour ce "
-                    "dossier ou le fichier n'existe pas.\n\nLe programme va être fermé."},
-        OpenFailure{Language::Other, Modus::Input, "", ""}));
+                    "dossier ou le fichier n'existe pas.\n\nLe programme va être fermé."}));
 
 }  // namespace
 }  // namespace hostfiles
