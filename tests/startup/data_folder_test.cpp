@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "support/state_fixture.h"
@@ -16,17 +17,10 @@ class DatenordnerTest : public testing_support::StateTest {
   DatenordnerTest() { useLanguage(Language::DE); }
 
   // Makes the folders of `path` (relative, "/" between levels) below the test folder.
-  std::string make(const std::string& path) {
-    std::string full = folder.path();
-    std::size_t start = 0;
-    while (start < path.size()) {
-      const std::size_t end = std::min(path.find('/', start), path.size());
-      full += path.substr(start, end - start);
-      std::filesystem::create_directory(testing_support::nativePath(full));
-      full += S;
-      start = end + 1;
-    }
-    return full;
+  std::string make(std::string path) {
+    std::replace(path.begin(), path.end(), '/', platform::kSeparator);
+    std::filesystem::create_directories(testing_support::nativePath(folder.path() + path));
+    return folder.path() + path + S;
   }
 
   // The folder the rules give for picking `picked` in the dialog.

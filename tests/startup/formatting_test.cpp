@@ -29,15 +29,12 @@ TEST_P(ZahlFormatierenTest, FiveCharacters) {
 INSTANTIATE_TEST_SUITE_P(
     Regions, ZahlFormatierenTest,
     ::testing::Values(Formatted{"de_DE", "5", "005,0"}, Formatted{"de_DE", " 12,34 ", "012,3"},
-                      Formatted{"de_DE", "-5", "-05,0"}, Formatted{"de_DE", "-150,5", "-99,5"},
-                      Formatted{"de_DE", "1234,5", "999,5"}, Formatted{"de_DE", "", "000,0"},
-                      Formatted{"de_DE", "   ", "000,0"}, Formatted{"de_DE", "abc", "000,0"},
-                      Formatted{"de_DE", "999,95", "999,0"}, Formatted{"de_DE", "999", "999,0"},
-                      Formatted{"de_DE", "-99", "-99,0"}, Formatted{"de_DE", "-99,96", "-99,0"},
-                      Formatted{"de_DE", "1.500", "999,0"}, Formatted{"de_DE", "-0,04", "000,0"},
+                      Formatted{"de_DE", "-150,5", "-99,5"}, Formatted{"de_DE", "1234,5", "999,5"},
+                      Formatted{"de_DE", "abc", "000,0"}, Formatted{"de_DE", "999,95", "999,0"},
+                      Formatted{"de_DE", "999", "999,0"}, Formatted{"de_DE", "-99", "-99,0"},
+                      Formatted{"de_DE", "-99,96", "-99,0"}, Formatted{"de_DE", "1.500", "999,0"},
                       Formatted{"de_DE", "-0,05", "-00,1"}, Formatted{"de_DE", "1e39", "000,0"},
-                      Formatted{"de_DE", "1e30", "999,0"}, Formatted{"en_US", "2.5", "002.5"},
-                      Formatted{"en_US", "2,5", "000.0"}));
+                      Formatted{"de_DE", "1e30", "999,0"}, Formatted{"en_US", "2.5", "002.5"}));
 
 TEST(TextErsetzenTest, ReplacesEveryOccurrence) {
   EXPECT_EQ(Text_ersetzen("1,5", ",", "."), "1.5");

@@ -54,19 +54,18 @@ TEST_F(MessagesTest, OtherLanguagesEndWithoutAnyMessage) {
 }
 
 TEST_F(MessagesTest, GuardedReportsRunTimeErrorsAndPassesProgramEnds) {
-  useLanguage(Language::EN);
+  useLanguage(Language::DE);
   EXPECT_EQ(endingNotice(dialogs,
                          [&] {
                            guarded(state, "mod - Proc",
                                    []() -> int { throw RunTimeError(kTypeMismatch); });
                          }),
-            "The following error occurred in module 'mod - Proc':\n\nError Nr. 13\nType "
-            "mismatch\n\nProgram will be closed.");
+            testing_support::errorReport("mod - Proc", 13, "Typen unverträglich"));
   // A program end raised inside is not reported a second time.
   EXPECT_EQ(
       endingNotice(dialogs,
                    [&] { guarded(state, "mod - Proc", [&] { Programm_beenden(state, "a"); }); }),
-      "a.\n\nProgram will be closed.");
+      "a.\n\nDas Programm wird beendet.");
   EXPECT_EQ(guarded(state, "mod - Proc", [] { return 7; }), 7);
 }
 

@@ -18,38 +18,36 @@ void ScriptedDialogs::notice(const std::string& title, const std::string& text) 
   shown.push_back({ShownBox::Kind::kNotice, readable(title), readable(text)});
 }
 
+namespace {
+
+// The next answer of `script`; without one, the test fails and gets `none`.
+template <typename T>
+T next(std::deque<T>& script, const std::string& what, T none) {
+  if (script.empty()) {
+    ADD_FAILURE() << "unexpected " << what;
+    return none;
+  }
+  T answer = std::move(script.front());
+  script.pop_front();
+  return answer;
+}
+
+}  // namespace
+
 bool ScriptedDialogs::question(const std::string& title, const std::string& text) {
   shown.push_back({ShownBox::Kind::kQuestion, readable(title), readable(text)});
-  if (answers.empty()) {
-    ADD_FAILURE() << "unexpected question: " << readable(text);
-    return false;
-  }
-  const bool answer = answers.front();
-  answers.pop_front();
-  return answer;
+  return next(answers, "question: " + readable(text), false);
 }
 
 std::string ScriptedDialogs::browseForFolder(std::intptr_t, const std::string& instruction) {
   shown.push_back({ShownBox::Kind::kFolderDialog, "", readable(instruction)});
-  if (folders.empty()) {
-    ADD_FAILURE() << "unexpected folder dialog";
-    return {};
-  }
-  std::string folder = folders.front();
-  folders.pop_front();
-  return folder;
+  return next(folders, "folder dialog", std::string());
 }
 
 std::optional<std::string> ScriptedDialogs::openFile(const startup::OpenFileRequest& request) {
   shown.push_back({ShownBox::Kind::kFileDialog, "", readable(request.title)});
   lastFileRequest = request;
-  if (files.empty()) {
-    ADD_FAILURE() << "unexpected file dialog";
-    return std::nullopt;
-  }
-  auto file = files.front();
-  files.pop_front();
-  return file;
+  return next(files, "file dialog", std::optional<std::string>());
 }
 
 std::vector<std::string> ScriptedDialogs::notices() const {

@@ -26,19 +26,10 @@ class WatchedReadFile : public platform::ReadFile {
 class WatchedWriteFile : public platform::WriteFile {
  public:
   WatchedWriteFile(std::unique_ptr<platform::WriteFile> file, TestSystem& system, bool replacement)
-      : file_(std::move(file)),
-        system_(system),
-        replacement_(replacement),
-        budget_(system.writeFailsAfter) {}
+      : file_(std::move(file)), system_(system), replacement_(replacement) {}
 
   WriteResult write(const char* data, std::size_t size) override {
     if (system_.failsNow()) return system_.fault->result;
-    if (budget_ && size > *budget_) {
-      file_->write(data, *budget_);
-      budget_ = 0;
-      return WriteResult::kFailed;
-    }
-    if (budget_) *budget_ -= size;
     return file_->write(data, size);
   }
 
@@ -52,7 +43,6 @@ class WatchedWriteFile : public platform::WriteFile {
   std::unique_ptr<platform::WriteFile> file_;
   TestSystem& system_;
   bool replacement_;
-  std::optional<std::size_t> budget_;
 };
 
 }  // namespace

@@ -22,8 +22,6 @@ class TestSystem : public platform::System {
   std::string ownFolder;  // code page, without trailing separator
   // Replacements and appends fail to open.
   bool refuseWrites = false;
-  // Each file opened for writing fails once this many bytes have been written to it.
-  std::optional<std::size_t> writeFailsAfter;
   // One file operation that fails, or that ends the process as a kill would,
   // with nothing after it done. Counted are the opening of a file for writing
   // (openReplace, openAppend), each write, the flush and, for a replacement, the

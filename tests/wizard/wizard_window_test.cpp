@@ -101,15 +101,12 @@ TEST_F(WizardTest, TransitionsChangeTheirControlsInOrder) {
   EXPECT_EQ(window(), (WindowState{kDone, kDone, kDone, kDone}));
 }
 
-TEST_F(WizardTest, CaptionsAndTheFrenchWidening) {
+// The captions themselves are the terminal transcripts' to show.
+TEST_F(WizardTest, FrenchWidensTheWindowFramesAndButtons) {
   form.Form_Load();
-  EXPECT_EQ(testing_support::readable(form.fraRahmen(1).Caption),
-            "Schritt 1: Datenordner auswählen");
   useLanguage(Language::FR);
   frmPersonallader french(state);
   french.Form_Load();
-  EXPECT_EQ(testing_support::readable(french.cmdAuswahl(3).Caption),
-            "Vérification des Données d'Import");
   EXPECT_EQ(french.width, form.width + 480);
   EXPECT_EQ(french.fraRahmen(4).rect.width, form.fraRahmen(4).rect.width + 480);
   EXPECT_EQ(french.cmdAuswahl(5).rect.width, form.cmdAuswahl(5).rect.width + 480);
