@@ -11,14 +11,7 @@ set -u
 demo=$1
 program=$2
 spread=${3:-8}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAILED: $*"
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/common.sh"
 
 command -v strace >/dev/null || { echo "kill: strace is missing"; exit 1; }
 inst="$work/inst"

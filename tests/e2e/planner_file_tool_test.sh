@@ -7,14 +7,7 @@ data=$1
 shift
 program=("$@")
 [ "${#program[@]}" -gt 1 ] && program=("${@:2}" "$1")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAILED: $*"
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/common.sh"
 
 run() { "${program[@]}" "$@"; }
 # Wine passes Windows line ends through on the console.

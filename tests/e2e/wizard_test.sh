@@ -5,14 +5,7 @@
 set -u
 demo=$1
 program=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-fail() {
-  echo "FAILED: $*"
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/common.sh"
 
 # A fresh copy of the demo installation in $inst, its settings naming its data folder.
 fresh() {
