@@ -58,9 +58,9 @@ Times timeCheck(const std::string& folder, const std::string& file, int repetiti
     state.Datenpfad = folder;
     state.Benutzername = "bench";
     state.Importdatei = file;
-    bool opened = false;
     const auto start = std::chrono::steady_clock::now();
-    importfile::Importdatei_checken(state, [&] { opened = true; });
+    const bool opened =
+        importfile::Importdatei_checken(state).verdict == importfile::Verdict::kFaultFree;
     times.push_back(
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     if (!opened || dialogs.questions != 0) {

@@ -37,23 +37,29 @@ std::vector<std::string> arguments(int argc, char** argv) {
   return args;
 }
 
-// "check [--data FOLDER] FILE" and "import [--data FOLDER] [--yes] FILE".
+// "check [--data FOLDER] [--report FAULTS] FILE" and
+// "import [--data FOLDER] [--yes | --dry-run] FILE".
 std::optional<console::BatchOptions> batchOptions(const std::vector<std::string>& args) {
   console::BatchOptions options;
-  options.command =
-      args[0] == "check" ? console::BatchCommand::kCheck : console::BatchCommand::kImport;
+  const bool check = args[0] == "check";
+  options.command = check ? console::BatchCommand::kCheck : console::BatchCommand::kImport;
   for (std::size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "--data" && i + 1 < args.size()) {
+    const bool valueFollows = i + 1 < args.size();
+    if (args[i] == "--data" && valueFollows) {
       options.dataFolder = args[++i];
-    } else if (args[i] == "--yes" && options.command == console::BatchCommand::kImport) {
+    } else if (args[i] == "--report" && valueFollows && check) {
+      options.faultsReport = args[++i];
+    } else if (args[i] == "--yes" && !check) {
       options.yes = true;
+    } else if (args[i] == "--dry-run" && !check) {
+      options.dryRun = true;
     } else if (options.importFile.empty() && !args[i].starts_with("--")) {
       options.importFile = args[i];
     } else {
       return std::nullopt;
     }
   }
-  if (options.importFile.empty()) return std::nullopt;
+  if (options.importFile.empty() || (options.yes && options.dryRun)) return std::nullopt;
   return options;
 }
 

@@ -3,6 +3,9 @@
 #include <ostream>
 
 #include "batch_dialogs.h"
+#include "hostfiles/employee_data.h"
+#include "importfile/check_texts.h"
+#include "importfile/faults_report.h"
 #include "startup/main.h"
 #include "startup/messages.h"
 #include "terminal_dialogs.h"
@@ -16,6 +19,7 @@ namespace {
 using startup::Language;
 using wizard::Bild;
 using wizard::frmPersonallader;
+using wizard::WizardState;
 
 const char* say(Language language, const char* de, const char* en, const char* fr) {
   return language == Language::DE ? de : language == Language::FR ? fr : en;
@@ -54,6 +58,21 @@ int run(platform::System& system, Language language, startup::Dialogs& dialogs, 
   }
 }
 
+// The changes that the checked rows would make, one line each, then the count
+// line. Without a readable employee file the import would end at its reading.
+int printChanges(startup::ProgramState& state, const importfile::CheckOutcome& check,
+                 std::ostream& out) {
+  if (!check.preview) {
+    hostfiles::Mitarbeiterdaten_lesen(state);  // ends the program with the import's message
+    return kFaults;
+  }
+  for (const importfile::EmployeeChange& change : check.preview->changes) {
+    out << forTerminal(importfile::texts::changeLine(state.Sprache, change)) << "\n";
+  }
+  out << forTerminal(importfile::texts::previewCounts(state.Sprache, *check.preview)) << "\n";
+  return kDone;
+}
+
 }  // namespace
 
 int runInteractive(platform::System& system, Language language, std::istream& in,
@@ -89,7 +108,7 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
     }
     form.Form_Load();
     if (!options.dataFolder.empty()) form.cmdAuswahl_Click(1);
-    if (!form.cmdAuswahl(2).Enabled) {
+    if (form.wizardState() == WizardState::kChooseDataFolder) {
       if (options.dataFolder.empty()) {
         out << say(language, "Kein Datenordner: Geben Sie ihn mit --data an.",
                    "No data folder: name it with --data.",
@@ -99,12 +118,17 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
       return kUsage;
     }
     form.cmdAuswahl_Click(2);
-    if (!form.cmdAuswahl(3).Enabled) return kUsage;
+    if (form.wizardState() == WizardState::kChooseImportFile) return kUsage;
     form.cmdAuswahl_Click(3);
-    if (!form.cmdAuswahl(4).Enabled) return kFaults;
+    const importfile::CheckOutcome& check = form.lastCheck();
+    if (!options.faultsReport.empty() && check.verdict != importfile::Verdict::kNotChecked) {
+      importfile::writeFaultsReport(state, absolutePath(options.faultsReport), check.faults);
+    }
+    if (form.wizardState() == WizardState::kCheckImportData) return kFaults;
     if (options.command == BatchCommand::kCheck) return kDone;
+    if (options.dryRun) return printChanges(state, check, out);
     form.cmdAuswahl_Click(4);
-    return form.imgIcon(4).picture == Bild::OK ? kDone : kFaults;
+    return form.wizardState() == WizardState::kFinished ? kDone : kFaults;
   });
 }
 

@@ -89,25 +89,6 @@ void keep(ProgramState& state, Entries entries) {
   state.Mitarbeiter_Sonderurlaub = std::move(entries.additional);
 }
 
-EmployeeRecord recordOf(const importfile::ImportRow& row) {
-  EmployeeRecord record;
-  if (row.Benutzerkennung.empty()) {  // a text row: its name after the ">"
-    record.name = row.Name.starts_with('>') ? row.Name.substr(1) : row.Name;
-    return record;
-  }
-  record.kind = EmployeeRecord::Kind::kEmployee;
-  record.name = row.Name;
-  record.userId = row.Benutzerkennung;
-  record.fromDate = row.VonDatum;
-  record.toDate = row.BisDatum;
-  record.residual = row.Resturlaub;
-  record.entitlements = {row.Urlaubsanspruch1, row.Urlaubsanspruch2, row.Urlaubsanspruch3,
-                         row.Urlaubsanspruch4};
-  record.additional = row.Sonderurlaub;
-  record.reserved.fill(std::string(kZeroValue));
-  return record;
-}
-
 }  // namespace
 
 void Mitarbeiterdaten_lesen(ProgramState& state) {
@@ -127,15 +108,37 @@ void Mitarbeiterdaten_lesen(ProgramState& state) {
   });
 }
 
-void writeEmployeeData(ProgramState& state) {
+std::optional<std::vector<EmployeeRecord>> readEmployeeRecords(ProgramState& state) {
+  const std::string path = state.Datenpfad + std::string(kEmployeeDataFile);
+  FileChannel channel;
+  if (state.system->pathKind(path) != platform::PathKind::kNormalFile ||
+      !channel.open(*state.system, path, Modus::Input)) {
+    return std::nullopt;
+  }
+  try {
+    if (unscrambledLine(channel) != kEmployeeDataHeader) return std::nullopt;
+    unscrambledLine(channel);  // the head value
+    wholeNumber(unscrambledLine(channel), state.Region);
+    std::vector<EmployeeRecord> records;
+    while (!channel.atEnd()) {
+      if (records.size() == std::numeric_limits<std::int16_t>::max()) return std::nullopt;
+      records.push_back(entryRecord(unscrambledLine(channel)));
+    }
+    return records;
+  } catch (const RunTimeError&) {
+    return std::nullopt;
+  }
+}
+
+void writeEmployeeData(ProgramState& state, std::size_t count,
+                       const std::function<EmployeeRecord(std::size_t)>& entry) {
   Datei_oeffnen(state, state.Datenpfad + std::string(kEmployeeDataFile), Modus::Output,
                 Fehlerbehandlung::ReportErrors);
   LineOut(state, kEmployeeDataHeader);
   LineOut(state, state.Mitarbeiter_Kopf.empty() ? kDefaultHeadValue
                                                 : std::string_view(state.Mitarbeiter_Kopf));
   LineOut(state, std::to_string(state.Mitarbeiter_Zahl));
-  for (const importfile::ImportRow& row : state.ImportRows)
-    LineOut(state, entryLine(recordOf(row)));
+  for (std::size_t i = 0; i < count; ++i) LineOut(state, entryLine(entry(i)));
   Datei_schliessen(state);
 }
 

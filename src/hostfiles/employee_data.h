@@ -2,6 +2,12 @@
 // its layout, shared by the reader and the writer.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "hostfiles/employee_record.h"
 #include "startup/program_state.h"
 
 namespace hostfiles {
@@ -11,9 +17,14 @@ namespace hostfiles {
 // Ends the program with a message when the file is missing or damaged.
 void Mitarbeiterdaten_lesen(startup::ProgramState& state);
 
-// Writes the file anew from the checked ImportRows: header, head value
-// ("99999999" when it was empty), the whole number, then one entry line per
-// row. Run-time errors go to the caller's handler.
-void writeEmployeeData(startup::ProgramState& state);
+// The entries of the file, read without ending the program: nothing when the
+// file is missing or damaged. The file is only read.
+std::optional<std::vector<EmployeeRecord>> readEmployeeRecords(startup::ProgramState& state);
+
+// Writes the file anew: header, head value ("99999999" when it was empty), the
+// whole number, then the entry lines of `entry`(0) to `entry`(count - 1).
+// Run-time errors go to the caller's handler.
+void writeEmployeeData(startup::ProgramState& state, std::size_t count,
+                       const std::function<EmployeeRecord(std::size_t)>& entry);
 
 }  // namespace hostfiles

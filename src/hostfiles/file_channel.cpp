@@ -186,13 +186,16 @@ bool Datei_oeffnen(startup::ProgramState& state, const std::string& Dateiname, M
 
 void Datei_schliessen(startup::ProgramState& state) { state.Datei1.close(); }
 
+std::string unscrambledLine(FileChannel& channel) {
+  const std::string_view line = channel.readLine();
+  if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
+  if (line.empty()) throw RunTimeError(startup::kInvalidProcedureCall);
+  return decodeLine(line);
+}
+
 std::string LineIn(startup::ProgramState& state) {
-  return startup::guarded(state, "modPersonallader - LineIn", [&] {
-    const std::string_view line = state.Datei1.readLine();
-    if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
-    if (line.empty()) throw RunTimeError(startup::kInvalidProcedureCall);
-    return decodeLine(line);
-  });
+  return startup::guarded(state, "modPersonallader - LineIn",
+                          [&] { return unscrambledLine(state.Datei1); });
 }
 
 void LineOut(startup::ProgramState& state, std::string_view Text) {

@@ -70,7 +70,10 @@ class FileChannel {
 bool Datei_oeffnen(startup::ProgramState& state, const std::string& Dateiname, Modus mode,
                    Fehlerbehandlung errors);
 void Datei_schliessen(startup::ProgramState& state);
-// Reads the next line and unscrambles it.
+// Reads the next line of `channel` and unscrambles it. Raises a run-time
+// error for an empty line or one too long for the planner.
+std::string unscrambledLine(FileChannel& channel);
+// The same on file number 1; a run-time error is reported and ends the program.
 std::string LineIn(startup::ProgramState& state);
 // Scrambles `Text` with a new random key and writes it as one line.
 void LineOut(startup::ProgramState& state, std::string_view Text);

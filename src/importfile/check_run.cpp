@@ -5,14 +5,15 @@
 
 namespace importfile {
 
-bool CheckRun::ask(std::size_t row, const std::string* name, const std::string& error) {
-  if (state.Sprache != startup::Language::Other &&
-      !state.dialogs->question(state.Programmtitel,
-                               texts::question(state.Sprache, row, name, error))) {
-    return false;
-  }
-  Fehler_gefunden = true;
-  return true;
+bool CheckRun::ask(Fault fault) {
+  const std::string* name = fault.name.empty() ? nullptr : &fault.name;
+  const bool yes = state.Sprache == startup::Language::Other ||
+                   state.dialogs->question(state.Programmtitel,
+                                           texts::question(state.Sprache, fault.row, name,
+                                                           fault.text));
+  faults.push_back(std::move(fault));
+  Fehler_gefunden = Fehler_gefunden || yes;
+  return yes;
 }
 
 void notify(startup::ProgramState& state, const std::string& text) {

@@ -2,9 +2,10 @@
 // that the user chose to pass over, and the question protocol.
 #pragma once
 
-#include <cstddef>
 #include <string>
+#include <vector>
 
+#include "importfile/check_outcome.h"
 #include "startup/program_state.h"
 
 namespace importfile {
@@ -12,14 +13,15 @@ namespace importfile {
 struct CheckRun {
   explicit CheckRun(startup::ProgramState& checked) : state(checked) {}
 
-  // Puts the fault `error` of row `row` (counted from 1) to the user, with the
-  // row's `name` in the head when given. Yes sets Fehler_gefunden and gives
-  // true; No gives false, and the run must end at once. Without a language of
-  // its own every question counts as answered Yes.
-  bool ask(std::size_t row, const std::string* name, const std::string& error);
+  // Puts `fault` to the user, with its name in the head unless that is empty,
+  // and keeps it. Yes sets Fehler_gefunden and gives true; No gives false, and
+  // the run must end at once. Without a language of its own every question
+  // counts as answered Yes.
+  bool ask(Fault fault);
 
   startup::ProgramState& state;
   bool Fehler_gefunden = false;
+  std::vector<Fault> faults;  // in the order asked
 };
 
 // Shows `text` as a notice unless the language has no texts.

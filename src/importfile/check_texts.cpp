@@ -16,7 +16,14 @@ std::string rowHead(Language language, std::size_t row) {
          std::to_string(row);
 }
 
-std::string columnName(Language language, std::size_t column) {
+// "Name (id)".
+std::string employee(const std::string& name, const std::string& userId) {
+  return name + " (" + userId + ")";
+}
+
+}  // namespace
+
+std::string columnLabel(Language language, std::size_t column) {
   switch (column) {
     case 0:
       return text(language, "Name", "Name", "Nom");
@@ -36,8 +43,6 @@ std::string columnName(Language language, std::size_t column) {
   }
 }
 
-}  // namespace
-
 std::string question(Language language, std::size_t row, const std::string* name,
                      const std::string& error) {
   return rowHead(language, row) + (name != nullptr ? ", " + *name : "") + paragraph() + error +
@@ -52,7 +57,7 @@ std::string forbiddenCharacter(Language language) {
 }
 
 std::string controlCharacter(Language language, std::size_t column) {
-  const std::string name = columnName(language, column);
+  const std::string name = columnLabel(language, column);
   return text(language, "Unzulässiges Steuerzeichen im Feld '",
               "Invalid control character in field '",
               "Caractère de contrôle non valide dans le champ « ") +
@@ -103,11 +108,9 @@ std::string duplicate(Language language, const std::string& Benutzerkennung) {
          text(language, " ist doppelt vorhanden", " exists twice", " est en double");
 }
 
-std::string tooManyColumns(Language language, std::size_t row, const std::string& name,
-                           char separator) {
+std::string columnCountError(Language language, char separator) {
   const std::string shown(1, separator);
-  return rowHead(language, row) + ", " + name + paragraph() +
-         text(language, "Ungültige Anzahl an Spalten", "Invalid number of columns",
+  return text(language, "Ungültige Anzahl an Spalten", "Invalid number of columns",
               "Nombre de colonnes invalide") +
          paragraph() +
          text(language, "Vermutlicher Fehler: Das Trennzeichen der Importdatei '",
@@ -120,6 +123,11 @@ std::string tooManyColumns(Language language, std::size_t row, const std::string
               "data or use a different delimiter in the import file.",
               " » du fichier d'import est probablement inclus dans les données. N'utilisez pas "
               "ce séparateur dans les données à importer ou utilisez un séparateur différent.");
+}
+
+std::string tooManyColumns(Language language, std::size_t row, const std::string& name,
+                           char separator) {
+  return rowHead(language, row) + ", " + name + paragraph() + columnCountError(language, separator);
 }
 
 std::string notAdministrator(Language language) {
@@ -145,6 +153,61 @@ std::string verdictWithErrors(Language language) {
 std::string verdictFaultFree(Language language) {
   return text(language, "Prüfen der Importdaten fehlerfrei", "Testing completed. No errors found.",
               "Test terminé. Aucune erreur trouvée.");
+}
+
+
+std::array<std::string, 5> reportHeader(Language language) {
+  if (language == Language::Other) language = Language::EN;  // a spreadsheet needs its heads
+  return {text(language, "Zeile", "Row", "Ligne"), text(language, "Name", "Name", "Nom"),
+          text(language, "Spalte", "Column", "Colonne"), text(language, "Wert", "Value", "Valeur"),
+          text(language, "Fehler", "Fault", "Erreur")};
+}
+
+std::string previewCounts(Language language, const ChangePreview& preview) {
+  return text(language, "Beim Import: neu ", "On import: new ", "À l'import : nouveaux ") +
+         std::to_string(preview.added) + text(language, ", entfallen ", ", removed ", ", supprimés ") +
+         std::to_string(preview.removed) +
+         text(language, ", geändert ", ", changed ", ", modifiés ") +
+         std::to_string(preview.changed) +
+         text(language, ", unverändert ", ", unchanged ", ", inchangés ") +
+         std::to_string(preview.unchanged);
+}
+
+std::string previewParagraph(Language language, const ChangePreview& preview) {
+  constexpr std::size_t kNamed = 10;
+  std::string paragraph = previewCounts(language, preview);
+  if (preview.removed == 0) return paragraph;
+  paragraph += startup::CR;
+  paragraph += text(language, "Entfallen: ", "Removed: ", "Supprimés : ");
+  std::size_t named = 0;
+  for (const EmployeeChange& change : preview.changes) {
+    if (change.kind != EmployeeChange::Kind::kRemoved || named == kNamed) continue;
+    if (named++ > 0) paragraph += ", ";
+    paragraph += employee(change.name, change.userId);
+  }
+  if (preview.removed > kNamed) {
+    paragraph += text(language, " und ", " and ", " et ") + std::to_string(preview.removed - kNamed) +
+                 text(language, " weitere", " more", " autres");
+  }
+  return paragraph;
+}
+
+std::string changeLine(Language language, const EmployeeChange& change) {
+  switch (change.kind) {
+    case EmployeeChange::Kind::kNew:
+      return "+ " + employee(change.name, change.userId);
+    case EmployeeChange::Kind::kRemoved:
+      return "- " + employee(change.name, change.userId);
+    case EmployeeChange::Kind::kChanged:
+      break;
+  }
+  std::string line = "~ " + employee(change.name, change.userId) + ":";
+  for (std::size_t i = 0; i < change.fields.size(); ++i) {
+    const FieldChange& field = change.fields[i];
+    line += (i == 0 ? " " : ", ") + columnLabel(language, field.column) + " " + field.before +
+            " -> " + field.after;
+  }
+  return line;
 }
 
 }  // namespace importfile::texts

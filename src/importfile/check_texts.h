@@ -3,9 +3,11 @@
 // text is empty: nothing is shown then.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 
+#include "importfile/change_preview.h"
 #include "startup/language.h"
 
 namespace importfile::texts {
@@ -16,6 +18,9 @@ using startup::Language;
 // `name` is given, the error text and the closing question.
 std::string question(Language language, std::size_t row, const std::string* name,
                      const std::string& error);
+
+// The name of column `column`, counted from 0 (Name) to 9.
+std::string columnLabel(Language language, std::size_t column);
 
 std::string forbiddenCharacter(Language language);
 // A control character in column `column`, counted from 0 (Name) to 9.
@@ -30,12 +35,24 @@ std::string notNumeric(Language language, NumberColumn column, const std::string
 
 std::string duplicate(Language language, const std::string& Benutzerkennung);
 
-// Row `row` has more than ten columns; `name` is its first column.
+// The fault of a row of more than ten columns, and the notice that tells it:
+// `name` is the row's first column.
+std::string columnCountError(Language language, char separator);
 std::string tooManyColumns(Language language, std::size_t row, const std::string& name,
                            char separator);
 
 std::string notAdministrator(Language language);
 std::string verdictWithErrors(Language language);
 std::string verdictFaultFree(Language language);
+
+// The column names of the faults report: row, name, column, value, fault.
+std::array<std::string, 5> reportHeader(Language language);
+
+// What an import would change: the count line and, when employees would be
+// removed, a line that names up to ten of them.
+std::string previewParagraph(Language language, const ChangePreview& preview);
+std::string previewCounts(Language language, const ChangePreview& preview);
+// "+ Name (id)", "- Name (id)" or "~ Name (id): field old -> new, ...".
+std::string changeLine(Language language, const EmployeeChange& change);
 
 }  // namespace importfile::texts

@@ -17,6 +17,9 @@ namespace {
 using texts::NumberColumn;
 
 constexpr std::size_t kNameLength = 40;
+// Where the dates and the numbers begin among the columns.
+constexpr std::size_t kDateColumn = 2;
+constexpr std::size_t kFirstNumberColumn = 4;
 
 constexpr std::array<std::pair<std::string ImportRow::*, NumberColumn>, 6> kNumbers = {{
     {&ImportRow::Resturlaub, NumberColumn::kResturlaub},
@@ -60,7 +63,13 @@ class RowCheck {
 
   bool run() {
     if (row_.Name.empty()) {
-      if (!ask(nullptr, texts::emptyName(language()))) return false;
+      if (!run_.ask({.row = number_,
+                     .name = {},
+                     .column = 0,
+                     .value = {},
+                     .text = texts::emptyName(language())})) {
+        return false;
+      }
       row_.Name = "Name " + std::to_string(number_);
     }
     row_.Name.resize(std::min(row_.Name.size(), kNameLength));
@@ -71,7 +80,7 @@ class RowCheck {
         !checkDate(1, row_.BisDatum, texts::invalidToDate, "999999")) {
       return false;
     }
-    if (row_.VonDatum > row_.BisDatum && !ask(&row_.Name, texts::datesInWrongOrder(language()))) {
+    if (row_.VonDatum > row_.BisDatum && !ask({}, {}, texts::datesInWrongOrder(language()))) {
       return false;
     }
     return checkNumbers();
@@ -80,8 +89,13 @@ class RowCheck {
  private:
   startup::Language language() const { return run_.state.Sprache; }
 
-  bool ask(const std::string* name, const std::string& error) {
-    return run_.ask(number_, name, error);
+  // A fault of the row, whose head shows its name.
+  bool ask(std::optional<std::size_t> column, const std::string& value, std::string error) {
+    return run_.ask({.row = number_,
+                     .name = row_.Name,
+                     .column = column,
+                     .value = value,
+                     .text = std::move(error)});
   }
 
   // An unreadable date is emptied after Yes; an empty one stands for `open`.
@@ -91,7 +105,7 @@ class RowCheck {
       return true;
     }
     const std::optional<std::string>& stamp = values_.stamps.of(column, value);
-    if (!stamp && !ask(&row_.Name, error(language(), value))) return false;
+    if (!stamp && !ask(kDateColumn + column, value, error(language(), value))) return false;
     value = stamp ? *stamp : open;
     return true;
   }
@@ -102,7 +116,8 @@ class RowCheck {
       const auto& [field, column] = kNumbers[i];
       std::string& value = row_.*field;
       const NumberForm& form = values_.numbers.of(i, value);
-      if (!form.numeric && !ask(&row_.Name, texts::notNumeric(language(), column, value))) {
+      if (!form.numeric &&
+          !ask(kFirstNumberColumn + i, value, texts::notNumeric(language(), column, value))) {
         return false;
       }
       value = form.planner;

@@ -27,7 +27,11 @@ bool checkDuplicates(CheckRun& run) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ImportRow& row = rows[i];
     if (row.Benutzerkennung.empty() || !seen.seenBefore(row.Benutzerkennung)) continue;
-    if (!run.ask(i + 1, &row.Name, texts::duplicate(run.state.Sprache, row.Benutzerkennung))) {
+    if (!run.ask({.row = i + 1,
+                  .name = row.Name,
+                  .column = 1,
+                  .value = row.Benutzerkennung,
+                  .text = texts::duplicate(run.state.Sprache, row.Benutzerkennung)})) {
       return false;
     }
   }

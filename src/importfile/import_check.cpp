@@ -1,6 +1,7 @@
 #include "importfile/import_check.h"
 
 #include "hostfiles/configuration_data.h"
+#include "hostfiles/employee_data.h"
 #include "importfile/check_texts.h"
 #include "importfile/column_values.h"
 #include "importfile/duplicates.h"
@@ -12,34 +13,52 @@ namespace importfile {
 
 namespace {
 
-// True when the run ends with the fault-free verdict.
-bool checkRun(startup::ProgramState& state) {
+// The passes over the rows; false when one of them ended the run.
+bool checkRows(CheckRun& run) {
+  removeQuotes(run.state);
+  return checkForbiddenCharacters(run) && splitRows(run) && checkColumnValues(run) &&
+         checkDuplicates(run);
+}
+
+std::optional<ChangePreview> previewOf(startup::ProgramState& state) {
+  const auto planner = hostfiles::readEmployeeRecords(state);
+  if (!planner) return std::nullopt;
+  return compareEmployees(*planner, state.ImportRows);
+}
+
+CheckOutcome checkRun(startup::ProgramState& state) {
+  CheckOutcome outcome;
   hostfiles::Konfigdaten_lesen(state);
   if (state.Adminstatus != 2) {
     notify(state, texts::notAdministrator(state.Sprache));
-    return false;
+    return outcome;
   }
-  if (!Importdatei_lesen(state)) return false;
+  if (!Importdatei_lesen(state)) return outcome;
   CheckRun run(state);
-  removeQuotes(state);
-  if (!checkForbiddenCharacters(run) || !splitRows(run) || !checkColumnValues(run) ||
-      !checkDuplicates(run)) {
-    return false;
-  }
-  if (run.Fehler_gefunden) {
+  const bool ranThrough = checkRows(run);
+  outcome.faults = std::move(run.faults);
+  if (!ranThrough) {
+    outcome.verdict = Verdict::kStopped;
+  } else if (run.Fehler_gefunden) {
+    outcome.verdict = Verdict::kFaultsFound;
     notify(state, texts::verdictWithErrors(state.Sprache));
-    return false;
+  } else {
+    outcome.verdict = Verdict::kFaultFree;
+    outcome.preview = previewOf(state);
+    std::string verdict = texts::verdictFaultFree(state.Sprache);
+    if (outcome.preview) {
+      verdict += std::string(2, startup::CR) + texts::previewParagraph(state.Sprache, *outcome.preview);
+    }
+    notify(state, verdict);
   }
-  notify(state, texts::verdictFaultFree(state.Sprache));
-  return true;
+  return outcome;
 }
 
 }  // namespace
 
-void Importdatei_checken(startup::ProgramState& state, const std::function<void()>& openStep4) {
-  const bool faultFree = startup::guarded(state, "frmPersonallader - Importdatei_checken",
-                                          [&] { return checkRun(state); });
-  if (faultFree) openStep4();
+CheckOutcome Importdatei_checken(startup::ProgramState& state) {
+  return startup::guarded(state, "frmPersonallader - Importdatei_checken",
+                          [&] { return checkRun(state); });
 }
 
 }  // namespace importfile

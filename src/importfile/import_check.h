@@ -2,15 +2,14 @@
 // and the rows are brought into the form that the import writes.
 #pragma once
 
-#include <functional>
-
+#include "importfile/check_outcome.h"
 #include "startup/program_state.h"
 
 namespace importfile {
 
 // Checks the import file for wizard step 3. Only a run that finds no fault at
-// all calls `openStep4`, after its verdict message, so that the wizard can move
-// on to the import.
-void Importdatei_checken(startup::ProgramState& state, const std::function<void()>& openStep4);
+// all ends with the fault-free verdict, and then with what an import would
+// change when the planner's employee file can be read.
+CheckOutcome Importdatei_checken(startup::ProgramState& state);
 
 }  // namespace importfile

@@ -28,7 +28,7 @@ std::optional<std::string_view> nextField(std::string_view& rest, char separator
   return field;
 }
 
-// False when the row has more than ten columns.
+// False when the row has more than ten columns; its line is kept then.
 bool splitRow(ImportRow& row, char separator) {
   std::string_view rest = row.Rohzeile;
   row.Name = nextField(rest, separator).value_or("");
@@ -41,8 +41,9 @@ bool splitRow(ImportRow& row, char separator) {
     }
     tooMany = rest.find(separator) != std::string_view::npos;
   }
+  if (tooMany) return false;
   std::string().swap(row.Rohzeile);  // used up: its memory goes
-  return !tooMany;
+  return true;
 }
 
 // `line` without the quote that opens each column and the one that closes it
@@ -74,20 +75,33 @@ std::string withoutQuotes(std::string_view line, char separator) {
   }
 }
 
-// The column (from 0) of the first control character among the columns that
-// the split uses: a text row uses only its first. The separator, a tab
+struct ColumnValue {
+  std::size_t column;  // from 0
+  std::string_view value;
+};
+
+// The column of the first control character among the columns that the split
+// uses, with its value: a text row uses only its first. The separator, a tab
 // perhaps, is none.
-std::optional<std::size_t> controlCharacterColumn(std::string_view line, char separator) {
+std::optional<ColumnValue> controlCharacterColumn(std::string_view line, char separator) {
   const std::size_t used = line.starts_with('>') ? 1 : kColumns;
   std::size_t column = 0;
-  for (const char c : line) {
-    if (c == separator) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == separator) {
       if (++column == used) break;
-    } else if (static_cast<unsigned char>(c) < 32) {
-      return column;
+      start = i + 1;
+    } else if (static_cast<unsigned char>(line[i]) < 32) {
+      const std::size_t end = line.find(separator, i);
+      return ColumnValue{column, line.substr(start, end - start)};
     }
   }
   return std::nullopt;
+}
+
+// The line as read, without the separator that the reading added.
+std::string asRead(const std::string& Rohzeile) {
+  return Rohzeile.empty() ? Rohzeile : Rohzeile.substr(0, Rohzeile.size() - 1);
 }
 
 }  // namespace
@@ -108,9 +122,19 @@ bool checkForbiddenCharacters(CheckRun& run) {
     const std::string& line = rows[i].Rohzeile;
     const bool forbidden = line.find('|') != std::string::npos ||
                            (separator != ':' && line.find(':') != std::string::npos);
-    if (forbidden && !run.ask(i + 1, nullptr, texts::forbiddenCharacter(language))) return false;
-    const auto column = controlCharacterColumn(line, separator);
-    if (column && !run.ask(i + 1, nullptr, texts::controlCharacter(language, *column))) {
+    if (forbidden && !run.ask({.row = i + 1,
+                               .name = {},
+                               .column = {},
+                               .value = asRead(line),
+                               .text = texts::forbiddenCharacter(language)})) {
+      return false;
+    }
+    const auto control = controlCharacterColumn(line, separator);
+    if (control && !run.ask({.row = i + 1,
+                             .name = {},
+                             .column = control->column,
+                             .value = std::string(control->value),
+                             .text = texts::controlCharacter(language, control->column)})) {
       return false;
     }
   }
@@ -122,6 +146,11 @@ bool splitRows(CheckRun& run) {
   ImportRows& rows = run.state.ImportRows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (splitRow(rows[i], separator)) continue;
+    run.faults.push_back({.row = i + 1,
+                          .name = rows[i].Name,
+                          .column = {},
+                          .value = asRead(rows[i].Rohzeile),
+                          .text = texts::columnCountError(run.state.Sprache, separator)});
     notify(run.state, texts::tooManyColumns(run.state.Sprache, i + 1, rows[i].Name, separator));
     return false;
   }

@@ -5,6 +5,7 @@
 #include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
 #include "hostfiles/log_book.h"
+#include "importfile/planner_record.h"
 #include "startup/messages.h"
 #include "wizard/wizard_window.h"
 
@@ -66,10 +67,12 @@ bool askOverwrite(startup::ProgramState& state) {
 
 }  // namespace
 
-void frmPersonallader::Mitarbeiterdaten_importieren() {
-  startup::guarded(state_, "frmPersonallader - Mitarbeiterdaten_importieren", [&] {
+ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
+  return startup::guarded(state_, "frmPersonallader - Mitarbeiterdaten_importieren", [&] {
     hostfiles::Mitarbeiterdaten_lesen(state_);
-    if (state_.Mitarbeiter_Name.front() != "NoNames" && !askOverwrite(state_)) return;
+    if (state_.Mitarbeiter_Name.front() != "NoNames" && !askOverwrite(state_)) {
+      return ImportOutcome::kDeclined;
+    }
     const std::string settings = withRaisedFractionFlag(state_.Settings_Zeile, state_.ImportRows);
     const bool flagChanges = settings != state_.Settings_Zeile;
     // Checked before the backup, so that a file that cannot be replaced ends
@@ -84,7 +87,9 @@ void frmPersonallader::Mitarbeiterdaten_importieren() {
                                      "La sauvegarde avant l'import a échoué")
                                     .value_or(""));
     }
-    hostfiles::writeEmployeeData(state_);
+    hostfiles::writeEmployeeData(state_, state_.ImportRows.size(), [&](std::size_t i) {
+      return importfile::plannerRecord(state_.ImportRows[i]);
+    });
     if (flagChanges) {
       state_.Settings_Zeile = settings;
       hostfiles::Konfigdaten_schreiben(state_);
@@ -99,6 +104,7 @@ void frmPersonallader::Mitarbeiterdaten_importieren() {
       startup::Meldung_anzeigen(state_, *text);
     }
     completeStep(4);
+    return ImportOutcome::kImported;
   });
 }
 

@@ -81,7 +81,7 @@ void frmPersonallader::cmdAuswahl_Click(int index) {
       Importdatei_auswählen();
       break;
     case 3:
-      importfile::Importdatei_checken(state_, [&] { completeStep(3); });
+      Importdatei_checken();
       break;
     case 4:
       Mitarbeiterdaten_importieren();
@@ -93,6 +93,7 @@ void frmPersonallader::cmdAuswahl_Click(int index) {
 }
 
 void frmPersonallader::completeStep(int finished) {
+  wizardState_ = static_cast<WizardState>(finished + 1);
   setPicture(finished, Bild::OK);
   setButton(finished, false);
   if (finished == 4) return;
@@ -116,6 +117,12 @@ void frmPersonallader::Datenordner_checken() {
     if (!startup::Ordner_vorhanden(state_, state_.Logpfad)) state_.Logpfad.clear();
     completeStep(1);
   });
+}
+
+const importfile::CheckOutcome& frmPersonallader::Importdatei_checken() {
+  lastCheck_ = importfile::Importdatei_checken(state_);
+  if (lastCheck_.verdict == importfile::Verdict::kFaultFree) completeStep(3);
+  return lastCheck_;
 }
 
 bool frmPersonallader::Importdatei_auswählen() {

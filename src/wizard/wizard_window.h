@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "importfile/check_outcome.h"
 #include "startup/program_state.h"
 #include "wizard/window_layout.h"
 
@@ -35,6 +36,18 @@ struct Picture {
   Bild picture = Bild::Inaktiv;
   Rect rect;  // inside its frame
 };
+
+// The wizard's states S1 to S5: the step whose button is current, or the end.
+enum class WizardState {
+  kChooseDataFolder = 1,
+  kChooseImportFile,
+  kCheckImportData,
+  kImport,
+  kFinished,
+};
+
+// How step 4 ended, unless the program ended.
+enum class ImportOutcome { kDeclined, kImported };
 
 // Which control changed; the index counts from 1 as the control arrays do.
 enum class ControlKind { Frame, Button, Picture };
@@ -66,11 +79,16 @@ class frmPersonallader {
   // enabled frame; a click on any other button does nothing.
   bool canPress(int index);
 
+  WizardState wizardState() const { return wizardState_; }
+  // The outcome of the last check of step 3; kNotChecked before the first.
+  const importfile::CheckOutcome& lastCheck() const { return lastCheck_; }
+
   void Form_Load();
   void cmdAuswahl_Click(int index);
   void Datenordner_checken();
   bool Importdatei_auswählen();
-  void Mitarbeiterdaten_importieren();
+  const importfile::CheckOutcome& Importdatei_checken();
+  ImportOutcome Mitarbeiterdaten_importieren();
 
   // The change from step `finished` to the next one (to the end after step 4).
   void completeStep(int finished);
@@ -82,6 +100,8 @@ class frmPersonallader {
   void setFrame(int step, bool enabled);
 
   startup::ProgramState& state_;
+  WizardState wizardState_ = WizardState::kChooseDataFolder;
+  importfile::CheckOutcome lastCheck_;
   std::array<Frame, 4> frames_;
   std::array<Button, 5> buttons_;
   std::array<Picture, 4> pictures_;

@@ -70,7 +70,7 @@ TEST_P(MalformedInputTest, EndsWithItsStatusAndMessageAndChangesNothing) {
   system.ownFolder = root.path().substr(0, root.path().size() - 1);  // holds the settings file
   std::ostringstream out;
   EXPECT_EQ(runBatch(system, startup::Language::DE,
-                     {BatchCommand::kImport, "", root.file("import.csv"), true}, out),
+                     {BatchCommand::kImport, "", root.file("import.csv"), true, false, ""}, out),
             m.status);
   EXPECT_NE(out.str().find(m.message), std::string::npos) << out.str();
   EXPECT_EQ(snapshot(root.path()), before);

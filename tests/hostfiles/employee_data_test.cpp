@@ -68,15 +68,24 @@ TEST_F(EmployeeDataTest, AFileWithoutEntriesGivesNoNames) {
 }
 
 TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
-  const importfile::ImportRow employee{"Mitarbeiter A", "ma",    "170101", "999999",
-                                       "005,0",         "030,0", "030,0",  "-02,5",
-                                       "030,5",         "001,5", ""};
-  importfile::ImportRow other = employee;
-  other.Name = cp("Jörg Weiß");
-  other.Benutzerkennung = cp("jweiß");
-  importfile::ImportRow text;
-  text.Name = cp(">Team Süd");
-  state.ImportRows = {employee, text, other};
+  EmployeeRecord employee{EmployeeRecord::Kind::kEmployee,
+                          "Mitarbeiter A",
+                          "ma",
+                          "170101",
+                          "999999",
+                          "005,0",
+                          {"030,0", "030,0", "-02,5", "030,5"},
+                          "001,5",
+                          {"000,0", "000,0", "000,0"}};
+  EmployeeRecord other = employee;
+  other.name = cp("Jörg Weiß");
+  other.userId = cp("jweiß");
+  EmployeeRecord text;
+  text.name = cp("Team Süd");
+  const std::vector<EmployeeRecord> records = {employee, text, other};
+  const auto writeEmployeeData = [&](startup::ProgramState& written) {
+    hostfiles::writeEmployeeData(written, records.size(), [&](std::size_t i) { return records[i]; });
+  };
   state.Mitarbeiter_Zahl = -7;
   const std::string values = "170101:999999:005,0:030,0:030,0:-02,5:030,5:001,5:000,0:000,0:000,0:";
   Lines expected = {"[Mitarbeiterdaten]",        "99999999",     "-7",

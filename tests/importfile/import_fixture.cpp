@@ -28,9 +28,7 @@ void ImportFixture::writeKonfigdaten(const Lines& admins) {
 }
 
 bool ImportFixture::check() {
-  bool opened = false;
-  Importdatei_checken(state, [&] { opened = true; });
-  return opened;
+  return Importdatei_checken(state).verdict == Verdict::kFaultFree;
 }
 
 Lines ImportFixture::boxes() const {

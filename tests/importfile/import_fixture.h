@@ -21,7 +21,7 @@ class ImportFixture : public testing_support::StateTest {
   void writeImportLines(const Lines& utf8);
   // A data folder whose administrator list is `admins`.
   void writeKonfigdaten(const Lines& admins);
-  // Runs the check; true when it opened step 4.
+  // Runs the check; true for the fault-free verdict.
   bool check();
   // The texts of every box shown so far, questions and notices alike.
   Lines boxes() const;

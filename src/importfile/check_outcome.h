@@ -1,0 +1,37 @@
+// What a run of the import data check found: its verdict, every fault it put
+// to the user, and what an import of the checked rows would change.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "importfile/change_preview.h"
+
+namespace importfile {
+
+// One fault as the user saw it.
+struct Fault {
+  std::size_t row = 0;                // the number of "Fehler in Zeile N"
+  std::string name;                   // the name in the head; empty when the head shows none
+  std::optional<std::size_t> column;  // from 0 (Name) to 9; none for a fault of the whole row
+  std::string value;                  // as read
+  std::string text;                   // the fault's text in the question
+};
+
+enum class Verdict {
+  kNotChecked,   // no administrator, or the file could not be read
+  kStopped,      // a fault answered No, or a row of too many columns
+  kFaultsFound,  // every fault answered Yes: the verdict with errors
+  kFaultFree,    // the verdict without errors; step 4 opens
+};
+
+struct CheckOutcome {
+  Verdict verdict = Verdict::kNotChecked;
+  std::vector<Fault> faults;
+  // Only for a fault-free run whose planner employee file could be read.
+  std::optional<ChangePreview> preview;
+};
+
+}  // namespace importfile

@@ -1,0 +1,24 @@
+#include "importfile/planner_record.h"
+
+namespace importfile {
+
+hostfiles::EmployeeRecord plannerRecord(const ImportRow& row) {
+  hostfiles::EmployeeRecord record;
+  if (row.Benutzerkennung.empty()) {
+    record.name = row.Name.starts_with('>') ? row.Name.substr(1) : row.Name;
+    return record;
+  }
+  record.kind = hostfiles::EmployeeRecord::Kind::kEmployee;
+  record.name = row.Name;
+  record.userId = row.Benutzerkennung;
+  record.fromDate = row.VonDatum;
+  record.toDate = row.BisDatum;
+  record.residual = row.Resturlaub;
+  record.entitlements = {row.Urlaubsanspruch1, row.Urlaubsanspruch2, row.Urlaubsanspruch3,
+                         row.Urlaubsanspruch4};
+  record.additional = row.Sonderurlaub;
+  record.reserved.fill(std::string(hostfiles::kZeroValue));
+  return record;
+}
+
+}  // namespace importfile
