@@ -22,9 +22,18 @@ const Lines kEveryFault = {kHeader,
                            "Zahl;zz;;;x;y;;;;z",
                            ">Abteilung;;;;;;;;;;;;;;",
                            "Doppel;MM"};
-const std::pair<int, const char*> kAsked[] = {{2, nullptr}, {2, nullptr}, {3, nullptr}, {4, "Kurz"},
-                                              {4, "Kurz"},  {5, "Lang"},  {6, "Zahl"},  {6, "Zahl"},
-                                              {6, "Zahl"},  {8, "Doppel"}};
+// Row, name in the head, column (-1: the whole row) and value of each question.
+struct Asked {
+  std::size_t row;
+  std::string name;
+  int column;
+  std::string value;
+};
+const Asked kAsked[] = {{2, "", -1, "Huber|x;h\th"},   {2, "", 1, "h\th"},
+                        {3, "", 0, ""},                 {4, "Kurz", 2, "32.01.2020"},
+                        {4, "Kurz", 3, "01.13.2020"},   {5, "Lang", -1, ""},
+                        {6, "Zahl", 4, "x"},            {6, "Zahl", 5, "y"},
+                        {6, "Zahl", 9, "z"},            {8, "Doppel", 1, "MM"}};
 
 const Lines kErrors = {"Unzulässiges Zeichen ':' oder '|' enthalten",
                        "Unzulässiges Steuerzeichen im Feld 'Benutzerkennung' enthalten",
@@ -42,13 +51,20 @@ class ImportCheckTest : public ImportFixture {};
 TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrors) {
   writeImportLines(kEveryFault);
   dialogs.answers.assign(std::size(kAsked), true);
-  EXPECT_FALSE(check());
+  const CheckOutcome outcome = Importdatei_checken(state);
+  EXPECT_EQ(outcome.verdict, Verdict::kFaultsFound);
+  ASSERT_EQ(outcome.faults.size(), std::size(kAsked));
   Lines expected;
   for (std::size_t i = 0; i < std::size(kAsked); ++i) {
-    const auto& [row, name] = kAsked[i];
-    expected.push_back("Fehler in Zeile " + std::to_string(row) +
-                       (name ? std::string(", ") + name : "") + "\n\n" + kErrors[i] +
+    const Asked& asked = kAsked[i];
+    expected.push_back("Fehler in Zeile " + std::to_string(asked.row) +
+                       (asked.name.empty() ? "" : ", " + asked.name) + "\n\n" + kErrors[i] +
                        "\n\nMöchten Sie fortsetzen?");
+    const Fault& fault = outcome.faults[i];
+    EXPECT_EQ(std::tie(fault.row, fault.name, fault.value),
+              std::tie(asked.row, asked.name, asked.value));
+    EXPECT_EQ(fault.column ? static_cast<int>(*fault.column) : -1, asked.column) << i;
+    EXPECT_EQ(fault.text, startup::cp(kErrors[i]));
   }
   expected.push_back(
       "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den "
@@ -60,7 +76,10 @@ TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrors) {
 
 TEST_F(ImportCheckTest, TheOtherMessages) {
   writeImportLines({"Meier;mm", "Huber;hh;;;;;;;;;"});
-  EXPECT_FALSE(check());
+  const CheckOutcome stopped = Importdatei_checken(state);
+  EXPECT_EQ(stopped.verdict, Verdict::kStopped);
+  ASSERT_EQ(stopped.faults.size(), 1u);  // kept for the faults report, though not asked
+  EXPECT_EQ(stopped.faults[0].value, "Huber;hh;;;;;;;;;");
   writeImportLines({"Meier;mm"});
   EXPECT_TRUE(check());
   writeKonfigdaten({"AX:huber"});
