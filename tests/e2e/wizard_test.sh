@@ -48,6 +48,37 @@ for expected in "Fehler in Zeile 2" "Feld Name ist leer" "'Von-Datum' 31.02.2024
 done
 [ "$(snapshot)" = "$before" ] || fail "check with faults changed files"
 
+# check --report: one line per question after the header, in UTF-8 with BOM.
+out=$(run check --report "$work/faults.csv" "$samples/Mitarbeiter_mit_Fehlern.csv")
+expect_status 1 $? "check with a faults report"
+[ "$(grep -c "^Fehler in Zeile" <<<"$out")" -eq "$(($(wc -l <"$work/faults.csv") - 1))" ] ||
+  fail "a report line for each question"
+[ "$(head -n 1 "$work/faults.csv")" = $'\xEF\xBB\xBFZeile;Name;Spalte;Wert;Fehler\r' ] ||
+  fail "report header: $(head -n 1 "$work/faults.csv")"
+[ "$(snapshot)" = "$before" ] || fail "check --report changed the installation"
+
+# import --dry-run: the changes one by one, then the counts; nothing written.
+sed -e 's/^Berger, Anna;aberger;01.01.2017;;5;/Berger, Anna;ABERGER;01.01.2017;;6;/' \
+  -e '/soeztuerk/d' "$samples/Mitarbeiter.csv" >"$work/changed.csv"
+out=$(run import --dry-run "$work/changed.csv")
+expect_status 0 $? "dry run"
+counts="Beim Import: neu 3, entfallen 1, geändert 1, unverändert 0"
+expected="Prüfen der Importdaten fehlerfrei
+
+$counts
+Entfallen: Öztürk, Selin (soeztuerk)
+
+~ Berger, Anna (ABERGER): Resturlaub 005,0 -> 006,0
++ Weiß, Jürgen (jweiss)
++ Lefèvre, Émile (elefevre)
++ Nowak, Piotr (Nowak, Piotr)
+- Öztürk, Selin (soeztuerk)
+$counts"
+[ "$out" = "$expected" ] || fail "dry run output: $out"
+[ "$(snapshot)" = "$before" ] || fail "a dry run changed files"
+run import --dry-run --yes "$work/changed.csv" >/dev/null 2>&1
+expect_status 2 $? "--dry-run with --yes"
+
 # import: the first fault stops it; existing entries need --yes.
 run import --yes "$samples/Mitarbeiter_mit_Fehlern.csv" >/dev/null
 expect_status 1 $? "import of a file with faults"
