@@ -25,8 +25,8 @@ struct BatchOptions {
   BatchCommand command = BatchCommand::kCheck;
   std::string dataFolder;  // empty: the planner's settings name it
   std::string importFile;
-  bool yes = false;         // overwrite existing employee data
-  bool dryRun = false;      // import: list the changes, write nothing
+  bool yes = false;          // overwrite existing employee data
+  bool dryRun = false;       // import: list the changes, write nothing
   std::string faultsReport;  // check: the file that gets the faults; empty: none
 };
 

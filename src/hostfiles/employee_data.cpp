@@ -130,15 +130,14 @@ std::optional<std::vector<EmployeeRecord>> readEmployeeRecords(ProgramState& sta
   }
 }
 
-void writeEmployeeData(ProgramState& state, std::size_t count,
-                       const std::function<EmployeeRecord(std::size_t)>& entry) {
+void writeEmployeeData(ProgramState& state, const EntrySource& entries) {
   Datei_oeffnen(state, state.Datenpfad + std::string(kEmployeeDataFile), Modus::Output,
                 Fehlerbehandlung::ReportErrors);
   LineOut(state, kEmployeeDataHeader);
   LineOut(state, state.Mitarbeiter_Kopf.empty() ? kDefaultHeadValue
                                                 : std::string_view(state.Mitarbeiter_Kopf));
   LineOut(state, std::to_string(state.Mitarbeiter_Zahl));
-  for (std::size_t i = 0; i < count; ++i) LineOut(state, entryLine(entry(i)));
+  for (std::size_t i = 0; i < entries.count; ++i) LineOut(state, entryLine(entries.entry(i)));
   Datei_schliessen(state);
 }
 

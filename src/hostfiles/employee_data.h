@@ -2,8 +2,6 @@
 // its layout, shared by the reader and the writer.
 #pragma once
 
-#include <cstddef>
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,9 +20,8 @@ void Mitarbeiterdaten_lesen(startup::ProgramState& state);
 std::optional<std::vector<EmployeeRecord>> readEmployeeRecords(startup::ProgramState& state);
 
 // Writes the file anew: header, head value ("99999999" when it was empty), the
-// whole number, then the entry lines of `entry`(0) to `entry`(count - 1).
-// Run-time errors go to the caller's handler.
-void writeEmployeeData(startup::ProgramState& state, std::size_t count,
-                       const std::function<EmployeeRecord(std::size_t)>& entry);
+// whole number, then the lines of `entries`. Run-time errors go to the
+// caller's handler.
+void writeEmployeeData(startup::ProgramState& state, const EntrySource& entries);
 
 }  // namespace hostfiles

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,12 @@ struct EmployeeRecord {
   std::array<std::string, 4> entitlements;
   std::string additional;
   std::array<std::string, 3> reserved;
+};
+
+// Entries given one at a time, so that no list of records need be built.
+struct EntrySource {
+  std::size_t count = 0;
+  std::function<EmployeeRecord(std::size_t)> entry;  // entry(0) to entry(count - 1)
 };
 
 // The `width` characters of `line` from `at` on, fewer or none where the line

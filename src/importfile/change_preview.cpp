@@ -5,7 +5,6 @@
 #include <unordered_map>
 #include <utility>
 
-#include "importfile/planner_record.h"
 #include "platform/codepage.h"
 
 namespace importfile {
@@ -77,11 +76,11 @@ class PlannerIndex {
 }  // namespace
 
 ChangePreview compareEmployees(const std::vector<EmployeeRecord>& planner,
-                               const ImportRows& rows) {
+                               const hostfiles::EntrySource& after) {
   ChangePreview preview;
   PlannerIndex index(planner);
-  for (const ImportRow& row : rows) {
-    const EmployeeRecord record = plannerRecord(row);
+  for (std::size_t i = 0; i < after.count; ++i) {
+    const EmployeeRecord record = after.entry(i);
     if (record.kind != EmployeeRecord::Kind::kEmployee) continue;
     const auto match = index.match(record.userId);
     if (!match) {

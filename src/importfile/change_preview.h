@@ -1,6 +1,6 @@
-// What an import would change in the planner's employee list: the checked
-// rows compared with the entries of the present employee file, matched by
-// user id without regard to case. Text rows and text lines are not counted.
+// What an import would change in the planner's employee list: the entries
+// it writes compared with those of the present employee file, matched by
+// user id without regard to case. Text lines are not counted.
 #pragma once
 
 #include <cstddef>
@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "hostfiles/employee_record.h"
-#include "importfile/import_row.h"
 
 namespace importfile {
 
@@ -37,7 +36,8 @@ struct ChangePreview {
   std::vector<EmployeeChange> changes;
 };
 
-ChangePreview compareEmployees(const std::vector<hostfiles::EmployeeRecord>& planner,
-                               const ImportRows& rows);
+// What replacing the entries `before` by `after` changes.
+ChangePreview compareEmployees(const std::vector<hostfiles::EmployeeRecord>& before,
+                               const hostfiles::EntrySource& after);
 
 }  // namespace importfile

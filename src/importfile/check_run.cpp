@@ -7,10 +7,10 @@ namespace importfile {
 
 bool CheckRun::ask(Fault fault) {
   const std::string* name = fault.name.empty() ? nullptr : &fault.name;
-  const bool yes = state.Sprache == startup::Language::Other ||
-                   state.dialogs->question(state.Programmtitel,
-                                           texts::question(state.Sprache, fault.row, name,
-                                                           fault.text));
+  const bool yes =
+      state.Sprache == startup::Language::Other ||
+      state.dialogs->question(state.Programmtitel,
+                              texts::question(state.Sprache, fault.row, name, fault.text));
   faults.push_back(std::move(fault));
   Fehler_gefunden = Fehler_gefunden || yes;
   return yes;

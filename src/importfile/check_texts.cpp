@@ -155,7 +155,6 @@ std::string verdictFaultFree(Language language) {
               "Test terminé. Aucune erreur trouvée.");
 }
 
-
 std::array<std::string, 5> reportHeader(Language language) {
   if (language == Language::Other) language = Language::EN;  // a spreadsheet needs its heads
   return {text(language, "Zeile", "Row", "Ligne"), text(language, "Name", "Name", "Nom"),
@@ -165,7 +164,8 @@ std::array<std::string, 5> reportHeader(Language language) {
 
 std::string previewCounts(Language language, const ChangePreview& preview) {
   return text(language, "Beim Import: neu ", "On import: new ", "À l'import : nouveaux ") +
-         std::to_string(preview.added) + text(language, ", entfallen ", ", removed ", ", supprimés ") +
+         std::to_string(preview.added) +
+         text(language, ", entfallen ", ", removed ", ", supprimés ") +
          std::to_string(preview.removed) +
          text(language, ", geändert ", ", changed ", ", modifiés ") +
          std::to_string(preview.changed) +
@@ -186,7 +186,8 @@ std::string previewParagraph(Language language, const ChangePreview& preview) {
     paragraph += employee(change.name, change.userId);
   }
   if (preview.removed > kNamed) {
-    paragraph += text(language, " und ", " and ", " et ") + std::to_string(preview.removed - kNamed) +
+    paragraph += text(language, " und ", " and ", " et ") +
+                 std::to_string(preview.removed - kNamed) +
                  text(language, " weitere", " more", " autres");
   }
   return paragraph;

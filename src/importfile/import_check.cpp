@@ -6,6 +6,7 @@
 #include "importfile/column_values.h"
 #include "importfile/duplicates.h"
 #include "importfile/import_file.h"
+#include "importfile/planner_record.h"
 #include "importfile/row_structure.h"
 #include "startup/messages.h"
 
@@ -23,7 +24,7 @@ bool checkRows(CheckRun& run) {
 std::optional<ChangePreview> previewOf(startup::ProgramState& state) {
   const auto planner = hostfiles::readEmployeeRecords(state);
   if (!planner) return std::nullopt;
-  return compareEmployees(*planner, state.ImportRows);
+  return compareEmployees(*planner, plannerRecords(state.ImportRows));
 }
 
 CheckOutcome checkRun(startup::ProgramState& state) {
@@ -47,7 +48,8 @@ CheckOutcome checkRun(startup::ProgramState& state) {
     outcome.preview = previewOf(state);
     std::string verdict = texts::verdictFaultFree(state.Sprache);
     if (outcome.preview) {
-      verdict += std::string(2, startup::CR) + texts::previewParagraph(state.Sprache, *outcome.preview);
+      verdict +=
+          std::string(2, startup::CR) + texts::previewParagraph(state.Sprache, *outcome.preview);
     }
     notify(state, verdict);
   }

@@ -21,4 +21,8 @@ hostfiles::EmployeeRecord plannerRecord(const ImportRow& row) {
   return record;
 }
 
+hostfiles::EntrySource plannerRecords(const ImportRows& rows) {
+  return {rows.size(), [&rows](std::size_t i) { return plannerRecord(rows[i]); }};
+}
+
 }  // namespace importfile

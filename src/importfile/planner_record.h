@@ -9,5 +9,7 @@ namespace importfile {
 // The record that the import writes for `row`: a row without a user id (only
 // text rows, once checked) becomes a text line without its ">".
 hostfiles::EmployeeRecord plannerRecord(const ImportRow& row);
+// The records of `rows`, which must outlive the source.
+hostfiles::EntrySource plannerRecords(const ImportRows& rows);
 
 }  // namespace importfile

@@ -87,9 +87,7 @@ ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
                                      "La sauvegarde avant l'import a échoué")
                                     .value_or(""));
     }
-    hostfiles::writeEmployeeData(state_, state_.ImportRows.size(), [&](std::size_t i) {
-      return importfile::plannerRecord(state_.ImportRows[i]);
-    });
+    hostfiles::writeEmployeeData(state_, importfile::plannerRecords(state_.ImportRows));
     if (flagChanges) {
       state_.Settings_Zeile = settings;
       hostfiles::Konfigdaten_schreiben(state_);

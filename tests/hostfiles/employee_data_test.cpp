@@ -84,7 +84,8 @@ TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
   text.name = cp("Team Süd");
   const std::vector<EmployeeRecord> records = {employee, text, other};
   const auto writeEmployeeData = [&](startup::ProgramState& written) {
-    hostfiles::writeEmployeeData(written, records.size(), [&](std::size_t i) { return records[i]; });
+    hostfiles::writeEmployeeData(written,
+                                 {records.size(), [&](std::size_t i) { return records[i]; }});
   };
   state.Mitarbeiter_Zahl = -7;
   const std::string values = "170101:999999:005,0:030,0:030,0:-02,5:030,5:001,5:000,0:000,0:000,0:";

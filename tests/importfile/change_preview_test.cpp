@@ -35,8 +35,8 @@ class ChangePreviewTest : public ImportFixture {
 TEST_F(ChangePreviewTest, EveryEmployeeIsNewRemovedChangedOrUnchanged) {
   plannerHolds({kValues + "Alt, Otto:oalt", "Team Nord", kValues + "Gleich:gg",
                 kValues + "Anders:aa", kValues + "Doppelt:dd", kValues + "Doppelt 2:DD"});
-  writeImportLines({kHeader, "Gleich;GG" + kRow, ">Team Süd", "Andere;aa;01.01.2017;;5;30;30;30;31;0",
-                    "Neu;nn", "Doppelt;dd" + kRow});
+  writeImportLines({kHeader, "Gleich;GG" + kRow, ">Team Süd",
+                    "Andere;aa;01.01.2017;;5;30;30;30;31;0", "Neu;nn", "Doppelt;dd" + kRow});
   const auto changes = preview();
   ASSERT_TRUE(changes);
   EXPECT_EQ((std::array{changes->added, changes->removed, changes->changed, changes->unchanged}),
@@ -75,13 +75,13 @@ TEST(PreviewParagraphTest, NamesTenRemovedEmployeesInEachLanguage) {
     if (i <= 10) named += (i > 1 ? ", N" : "N") + n + " (i" + n + ")";
   }
   const std::pair<Language, std::string> expected[] = {
-      {Language::DE,
-       "Beim Import: neu 1, entfallen 12, geändert 2, unverändert 3\rEntfallen: " + named +
-           " und 2 weitere"},
+      {Language::DE, "Beim Import: neu 1, entfallen 12, geändert 2, unverändert 3\rEntfallen: " +
+                         named + " und 2 weitere"},
       {Language::EN,
        "On import: new 1, removed 12, changed 2, unchanged 3\rRemoved: " + named + " and 2 more"},
-      {Language::FR, "À l'import : nouveaux 1, supprimés 12, modifiés 2, inchangés 3\rSupprimés : " +
-                         named + " et 2 autres"}};
+      {Language::FR,
+       "À l'import : nouveaux 1, supprimés 12, modifiés 2, inchangés 3\rSupprimés : " + named +
+           " et 2 autres"}};
   for (const auto& [language, text] : expected) {
     EXPECT_EQ(texts::previewParagraph(language, preview), startup::cp(text));
   }

@@ -25,7 +25,8 @@ TEST_F(FaultsReportTest, Utf8WithByteOrderMarkAndCrLfQuotingWhatASpreadsheetWoul
   EXPECT_EQ(folder.entries(), std::vector<std::string>{"faults.csv"});
 
   state.Dezimaltrenner = ".";
-  EXPECT_EQ(faultsReportLines(state, {}), std::vector<std::string>{"Zeile,Name,Spalte,Wert,Fehler"});
+  EXPECT_EQ(faultsReportLines(state, {}),
+            std::vector<std::string>{"Zeile,Name,Spalte,Wert,Fehler"});
 }
 
 }  // namespace

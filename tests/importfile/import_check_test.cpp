@@ -29,11 +29,11 @@ struct Asked {
   int column;
   std::string value;
 };
-const Asked kAsked[] = {{2, "", -1, "Huber|x;h\th"},   {2, "", 1, "h\th"},
-                        {3, "", 0, ""},                 {4, "Kurz", 2, "32.01.2020"},
-                        {4, "Kurz", 3, "01.13.2020"},   {5, "Lang", -1, ""},
-                        {6, "Zahl", 4, "x"},            {6, "Zahl", 5, "y"},
-                        {6, "Zahl", 9, "z"},            {8, "Doppel", 1, "MM"}};
+const Asked kAsked[] = {
+    {2, "", -1, "Huber|x;h\th"},  {2, "", 1, "h\th"},           {3, "", 0, ""},
+    {4, "Kurz", 2, "32.01.2020"}, {4, "Kurz", 3, "01.13.2020"}, {5, "Lang", -1, ""},
+    {6, "Zahl", 4, "x"},          {6, "Zahl", 5, "y"},          {6, "Zahl", 9, "z"},
+    {8, "Doppel", 1, "MM"}};
 
 const Lines kErrors = {"Unzulässiges Zeichen ':' oder '|' enthalten",
                        "Unzulässiges Steuerzeichen im Feld 'Benutzerkennung' enthalten",

@@ -27,9 +27,7 @@ void ImportFixture::writeKonfigdaten(const Lines& admins) {
   testing_support::makePlannerData(folder.path(), data);
 }
 
-bool ImportFixture::check() {
-  return Importdatei_checken(state).verdict == Verdict::kFaultFree;
-}
+bool ImportFixture::check() { return Importdatei_checken(state).verdict == Verdict::kFaultFree; }
 
 Lines ImportFixture::boxes() const {
   Lines texts;
