@@ -1,11 +1,9 @@
 // What the window looks like: the form's captions and layout in pixels in each
-// language, the scaling for the monitor's DPI, and the box of a missing planner.
+// language, and the scaling for the monitor's DPI.
 // The captions and the French widening themselves are the model's tests.
 #include <gtest/gtest.h>
 
 #include "platform/codepage.h"
-#include "startup/main.h"
-#include "startup/messages.h"
 #include "window_fixture.h"
 
 namespace win32_testing {
@@ -88,24 +86,6 @@ TEST_F(LookTest, ScalesItsLayoutFontAndPicturesForTheMonitorsDpi) {
   EXPECT_EQ(picture.bmWidth, 26);
   EXPECT_EQ(shownStep(), 1);
   screenshot("de_s1_150_percent");
-}
-
-// A box of its own, without an owner, before there is a window.
-TEST_F(WindowTest, AMissingPlannerIsSaidInABoxAndEndsTheProgram) {
-  state.Sprache = Language::DE;
-  state.Programmtitel = "Titel";
-  hook.answers = {press(IDOK)};
-  try {
-    startup::reportMissingPlanner(state);
-    ADD_FAILURE() << "the program did not end";
-  } catch (const startup::ProgramEnd& end) {
-    EXPECT_EQ(end.status, startup::kFatalExitStatus);
-  }
-  ASSERT_EQ(hook.seen.size(), 1u);
-  EXPECT_EQ(hook.seen[0], messageBox(L"Titel",
-                                     L"Sie müssen zuerst den Zentavo-Kalender installieren.\r\r"
-                                     L"Das Programm wird beendet.",
-                                     BoxIcon::kExclamation, {IDOK}, IDOK, nullptr));
 }
 
 }  // namespace
