@@ -2,9 +2,14 @@
 // its section headers, the settings line and the list of administrators.
 #pragma once
 
+#include <cstddef>
+
 #include "startup/program_state.h"
 
 namespace hostfiles {
+
+// The fraction flag: character 30 of the settings line, "0" to "2".
+inline constexpr std::size_t kFractionFlag = 29;
 
 // Checks the headers, keeps the settings line in Settings_Zeile and sets
 // Adminstatus (2 when the user counts as an administrator, else 0). Ends the

@@ -108,26 +108,38 @@ void Mitarbeiterdaten_lesen(ProgramState& state) {
   });
 }
 
-std::optional<std::vector<EmployeeRecord>> readEmployeeRecords(ProgramState& state) {
-  const std::string path = state.Datenpfad + std::string(kEmployeeDataFile);
-  FileChannel channel;
-  if (state.system->pathKind(path) != platform::PathKind::kNormalFile ||
-      !channel.open(*state.system, path, Modus::Input)) {
+std::optional<std::vector<EmployeeRecord>> employeeEntries(
+    const std::vector<std::string>& lines, const platform::RegionalSettings& region) {
+  constexpr std::size_t kHeadLines = 3;  // header, head value, number
+  if (lines.size() < kHeadLines || lines[0] != kEmployeeDataHeader ||
+      lines.size() - kHeadLines > std::numeric_limits<std::int16_t>::max()) {
     return std::nullopt;
   }
   try {
-    if (unscrambledLine(channel) != kEmployeeDataHeader) return std::nullopt;
-    unscrambledLine(channel);  // the head value
-    wholeNumber(unscrambledLine(channel), state.Region);
+    wholeNumber(lines[2], region);
     std::vector<EmployeeRecord> records;
-    while (!channel.atEnd()) {
-      if (records.size() == std::numeric_limits<std::int16_t>::max()) return std::nullopt;
-      records.push_back(entryRecord(unscrambledLine(channel)));
+    records.reserve(lines.size() - kHeadLines);
+    for (std::size_t i = kHeadLines; i < lines.size(); ++i) {
+      records.push_back(entryRecord(lines[i]));
     }
     return records;
   } catch (const RunTimeError&) {
     return std::nullopt;
   }
+}
+
+std::optional<std::vector<EmployeeRecord>> readEmployeeRecords(ProgramState& state) {
+  const auto lines =
+      readUnscrambled(*state.system, state.Datenpfad + std::string(kEmployeeDataFile));
+  if (!lines) return std::nullopt;
+  return employeeEntries(*lines, state.Region);
+}
+
+void writeEmployeeFile(ProgramState& state, const std::vector<std::string>& lines) {
+  Datei_oeffnen(state, state.Datenpfad + std::string(kEmployeeDataFile), Modus::Output,
+                Fehlerbehandlung::ReportErrors);
+  for (const std::string& line : lines) LineOut(state, line);
+  Datei_schliessen(state);
 }
 
 void writeEmployeeData(ProgramState& state, const EntrySource& entries) {

@@ -15,9 +15,18 @@ namespace hostfiles {
 // Ends the program with a message when the file is missing or damaged.
 void Mitarbeiterdaten_lesen(startup::ProgramState& state);
 
+// The entries of an employee file given as its plain lines; nothing when the
+// lines are no employee file in one of its forms.
+std::optional<std::vector<EmployeeRecord>> employeeEntries(
+    const std::vector<std::string>& lines, const platform::RegionalSettings& region);
+
 // The entries of the file, read without ending the program: nothing when the
 // file is missing or damaged. The file is only read.
 std::optional<std::vector<EmployeeRecord>> readEmployeeRecords(startup::ProgramState& state);
+
+// Writes the file anew with `lines` as they stand, each with a new key.
+// Run-time errors go to the caller's handler.
+void writeEmployeeFile(startup::ProgramState& state, const std::vector<std::string>& lines);
 
 // Writes the file anew: header, head value ("99999999" when it was empty), the
 // whole number, then the lines of `entries`. Run-time errors go to the

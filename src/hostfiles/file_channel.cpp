@@ -193,6 +193,22 @@ std::string unscrambledLine(FileChannel& channel) {
   return decodeLine(line);
 }
 
+std::optional<std::vector<std::string>> readUnscrambled(platform::System& system,
+                                                        const std::string& path) {
+  FileChannel channel;
+  if (system.pathKind(path) != platform::PathKind::kNormalFile ||
+      !channel.open(system, path, Modus::Input)) {
+    return std::nullopt;
+  }
+  std::vector<std::string> lines;
+  try {
+    while (!channel.atEnd()) lines.push_back(unscrambledLine(channel));
+  } catch (const RunTimeError&) {
+    return std::nullopt;
+  }
+  return lines;
+}
+
 std::string LineIn(startup::ProgramState& state) {
   return startup::guarded(state, "modPersonallader - LineIn",
                           [&] { return unscrambledLine(state.Datei1); });

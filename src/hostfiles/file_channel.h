@@ -3,8 +3,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/system.h"
 
@@ -73,6 +75,11 @@ void Datei_schliessen(startup::ProgramState& state);
 // Reads the next line of `channel` and unscrambles it. Raises a run-time
 // error for an empty line or one too long for the planner.
 std::string unscrambledLine(FileChannel& channel);
+// The plain lines of the scrambled file at `path`, read through a channel of
+// their own without ending the program: nothing when it is no plain file,
+// cannot be read, or holds a line that is no scrambled line.
+std::optional<std::vector<std::string>> readUnscrambled(platform::System& system,
+                                                        const std::string& path);
 // The same on file number 1; a run-time error is reported and ends the program.
 std::string LineIn(startup::ProgramState& state);
 // Scrambles `Text` with a new random key and writes it as one line.

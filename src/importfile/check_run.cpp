@@ -16,8 +16,4 @@ bool CheckRun::ask(Fault fault) {
   return yes;
 }
 
-void notify(startup::ProgramState& state, const std::string& text) {
-  if (state.Sprache != startup::Language::Other) startup::Meldung_anzeigen(state, text);
-}
-
 }  // namespace importfile

@@ -24,9 +24,6 @@ struct CheckRun {
   std::vector<Fault> faults;  // in the order asked
 };
 
-// Shows `text` as a notice unless the language has no texts.
-void notify(startup::ProgramState& state, const std::string& text);
-
 // A row whose name begins with ">" is a line of text for the employee data file.
 inline bool isTextRow(const ImportRow& row) { return !row.Name.empty() && row.Name[0] == '>'; }
 

@@ -31,7 +31,7 @@ CheckOutcome checkRun(startup::ProgramState& state) {
   CheckOutcome outcome;
   hostfiles::Konfigdaten_lesen(state);
   if (state.Adminstatus != 2) {
-    notify(state, texts::notAdministrator(state.Sprache));
+    startup::notify(state, texts::notAdministrator(state.Sprache));
     return outcome;
   }
   if (!Importdatei_lesen(state)) return outcome;
@@ -42,7 +42,7 @@ CheckOutcome checkRun(startup::ProgramState& state) {
     outcome.verdict = Verdict::kStopped;
   } else if (run.Fehler_gefunden) {
     outcome.verdict = Verdict::kFaultsFound;
-    notify(state, texts::verdictWithErrors(state.Sprache));
+    startup::notify(state, texts::verdictWithErrors(state.Sprache));
   } else {
     outcome.verdict = Verdict::kFaultFree;
     outcome.preview = previewOf(state);
@@ -51,7 +51,7 @@ CheckOutcome checkRun(startup::ProgramState& state) {
       verdict +=
           std::string(2, startup::CR) + texts::previewParagraph(state.Sprache, *outcome.preview);
     }
-    notify(state, verdict);
+    startup::notify(state, verdict);
   }
   return outcome;
 }

@@ -5,6 +5,7 @@
 
 #include "importfile/check_texts.h"
 #include "startup/formatting.h"
+#include "startup/messages.h"
 
 namespace importfile {
 
@@ -151,7 +152,7 @@ bool splitRows(CheckRun& run) {
                           .column = {},
                           .value = asRead(rows[i].Rohzeile),
                           .text = texts::columnCountError(run.state.Sprache, separator)});
-    notify(run.state, texts::tooManyColumns(run.state.Sprache, i + 1, rows[i].Name, separator));
+    startup::notify(run.state, texts::tooManyColumns(run.state.Sprache, i + 1, rows[i].Name, separator));
     return false;
   }
   return true;

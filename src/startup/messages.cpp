@@ -50,6 +50,10 @@ void Fehler_melden(ProgramState& state, std::string_view context, const RunTimeE
   endProgram(state, text);
 }
 
+void notify(ProgramState& state, const std::string& text) {
+  if (state.Sprache != Language::Other) Meldung_anzeigen(state, text);
+}
+
 std::string Name_zitieren(const ProgramState& state, std::string_view name) {
   if (!name.empty() && name.back() == platform::kSeparator) name.remove_suffix(1);
   const std::string quoted(name);

@@ -19,6 +19,8 @@ inline constexpr int kFatalExitStatus = 3;
 
 // Beeps and shows `text` with an OK button.
 void Meldung_anzeigen(ProgramState& state, const std::string& text);
+// Shows `text` as Meldung_anzeigen does, unless the language has no texts.
+void notify(ProgramState& state, const std::string& text);
 // Shows `text` + "." and the closing line, then ends the program.
 [[noreturn]] void Programm_beenden(ProgramState& state, const std::string& text);
 // Reports `error` for the procedure named by `context` (a UTF-8 literal such as

@@ -15,9 +15,6 @@ namespace {
 
 using startup::pick;
 
-// The fraction flag: character 30 of the settings line.
-constexpr std::size_t kFractionFlag = 29;
-
 // The last characters of the vacation values that the flag looks at; rows
 // without a first entitlement (text rows) have none.
 std::string lastDigits(const importfile::ImportRow& row) {
@@ -43,8 +40,8 @@ bool anyValueEndsIn(const importfile::ImportRows& rows, std::string_view digits)
 // flag to "1", any other tenth to "2"; it is never lowered. One rewrite
 // raises it, so that no end half way leaves it between the two.
 std::string withRaisedFractionFlag(std::string settings, const importfile::ImportRows& rows) {
-  if (settings.size() <= kFractionFlag) return settings;
-  char& flag = settings[kFractionFlag];
+  if (settings.size() <= hostfiles::kFractionFlag) return settings;
+  char& flag = settings[hostfiles::kFractionFlag];
   if ((flag == '0' || flag == '1') && anyValueEndsIn(rows, "12346789")) {
     flag = '2';
   } else if (flag == '0' && anyValueEndsIn(rows, "5")) {

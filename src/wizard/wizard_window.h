@@ -8,10 +8,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "importfile/check_outcome.h"
 #include "startup/program_state.h"
+#include "wizard/restore_backup.h"
 #include "wizard/window_layout.h"
 
 namespace wizard {
@@ -82,6 +84,12 @@ class frmPersonallader {
   WizardState wizardState() const { return wizardState_; }
   // The outcome of the last check of step 3; kNotChecked before the first.
   const importfile::CheckOutcome& lastCheck() const { return lastCheck_; }
+
+  // Once the data folder is known, a backup can be restored at any step.
+  bool canRestore() const { return wizardState_ != WizardState::kChooseDataFolder; }
+  // Lets the user pick a backup in the backup folder and restores from it;
+  // nothing when the user cancels or no restore is offered yet.
+  std::optional<RestoreOutcome> Sicherung_auswählen();
 
   void Form_Load();
   void cmdAuswahl_Click(int index);

@@ -1,0 +1,49 @@
+// Backup files read back: the folder's backups, and the saved employee and
+// configuration files of one of them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "hostfiles/employee_record.h"
+#include "startup/program_state.h"
+
+namespace hostfiles {
+
+// Why a backup file cannot be used.
+enum class BackupDamage {
+  kNone,
+  kUnreadable,  // it cannot be opened or read
+  kNotABackup,  // its first line is not the backup header
+  kCutShort,    // it ends inside a saved file
+  kBadLine,     // a line is no scrambled line, or not the name or count due
+  kNoEmployeeFile,
+  kBadEmployeeFile,  // the saved employee file is none
+};
+
+// What a restore takes from a backup: only what it holds for the employee
+// list and its fraction flag.
+struct SavedBackup {
+  BackupDamage damage = BackupDamage::kNone;
+  std::vector<std::string> employeeFile;  // its plain lines
+  std::vector<EmployeeRecord> employees;  // its entries
+  std::string settingsLine;               // of the saved configuration; empty without one
+};
+
+// Reads the whole backup file at `path` through a channel of its own; every
+// line must be sound. Nothing is written. A damaged backup gives its damage
+// and nothing else.
+SavedBackup readBackup(startup::ProgramState& state, const std::string& path);
+
+// The folder of the data folder's backups, with its final separator.
+std::string backupFolder(const startup::ProgramState& state);
+
+// The names of the backup files in the backup folder, newest first; none when
+// the folder is missing.
+std::vector<std::string> backupNames(startup::ProgramState& state);
+
+// The employees among `entries`: the text lines left out.
+std::size_t employeeCount(const std::vector<EmployeeRecord>& entries);
+
+}  // namespace hostfiles

@@ -1,0 +1,118 @@
+#include "wizard/restore_backup.h"
+
+#include "hostfiles/backup.h"
+#include "hostfiles/backup_file.h"
+#include "hostfiles/configuration_data.h"
+#include "hostfiles/employee_data.h"
+#include "hostfiles/log_book.h"
+#include "importfile/check_texts.h"
+#include "startup/messages.h"
+#include "wizard/backup_texts.h"
+#include "wizard/wizard_window.h"
+
+namespace wizard {
+
+namespace {
+
+using hostfiles::BackupDamage;
+
+std::string fileName(const std::string& path) {
+  return path.substr(path.rfind(platform::kSeparator) + 1);
+}
+
+// What the restore changes, empty when the present employee file cannot be read.
+std::string changes(startup::ProgramState& state, const hostfiles::SavedBackup& saved) {
+  const auto current = hostfiles::readEmployeeRecords(state);
+  if (!current) return {};
+  const hostfiles::EntrySource restored{saved.employees.size(),
+                                        [&](std::size_t i) { return saved.employees[i]; }};
+  return importfile::texts::previewParagraph(state.Sprache,
+                                             importfile::compareEmployees(*current, restored));
+}
+
+// Without texts of its language the question counts as answered Yes.
+bool confirmed(startup::ProgramState& state, const std::string& question) {
+  return state.Sprache == startup::Language::Other ||
+         state.dialogs->askOverwrite(state.Programmtitel, question);
+}
+
+// The present settings line with the backup's fraction flag.
+std::string withSavedFlag(std::string settings, const std::string& saved) {
+  if (settings.size() > hostfiles::kFractionFlag && saved.size() > hostfiles::kFractionFlag) {
+    settings[hostfiles::kFractionFlag] = saved[hostfiles::kFractionFlag];
+  }
+  return settings;
+}
+
+void restore(startup::ProgramState& state, const hostfiles::SavedBackup& saved,
+             const std::string& name) {
+  const std::string settings = withSavedFlag(state.Settings_Zeile, saved.settingsLine);
+  const bool flagChanges = settings != state.Settings_Zeile;
+  // Checked before the backup, so that nothing is written when it cannot be replaced.
+  if (flagChanges) hostfiles::Konfigdaten_ersetzbar(state);
+  // The restore can itself be undone.
+  if (!hostfiles::Backup_erstellen(state, "A")) {
+    startup::Programm_beenden(state, texts::backupBeforeRestoreFailed(state.Sprache));
+  }
+  hostfiles::writeEmployeeFile(state, saved.employeeFile);
+  if (flagChanges) {
+    state.Settings_Zeile = settings;
+    hostfiles::Konfigdaten_schreiben(state);
+  }
+  hostfiles::Logbuch_ergänzen(state, 2, texts::restoredLogEntry(state.Sprache, name));
+  startup::notify(state, texts::restored(state.Sprache));
+}
+
+}  // namespace
+
+RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const std::string& path) {
+  return startup::guarded(state, "frmPersonallader - Sicherung_wiederherstellen", [&] {
+    hostfiles::Konfigdaten_lesen(state);
+    if (state.Adminstatus != 2) {
+      startup::notify(state, importfile::texts::notAdministrator(state.Sprache));
+      return RestoreOutcome::kNotAdministrator;
+    }
+    const std::string name = fileName(path);
+    const std::string quoted = startup::Name_zitieren(state, name);
+    const hostfiles::SavedBackup saved = hostfiles::readBackup(state, path);
+    if (saved.damage != BackupDamage::kNone) {
+      startup::notify(state, texts::cannotRestore(state.Sprache, quoted, saved.damage));
+      return RestoreOutcome::kRefused;
+    }
+    if (!confirmed(state, texts::restoreQuestion(state.Sprache, quoted, changes(state, saved)))) {
+      return RestoreOutcome::kDeclined;
+    }
+    restore(state, saved, name);
+    return RestoreOutcome::kRestored;
+  });
+}
+
+std::vector<std::string> backupList(startup::ProgramState& state) {
+  return startup::guarded(state, "frmPersonallader - backupList", [&] {
+    std::vector<std::string> lines;
+    const std::string folder = hostfiles::backupFolder(state);
+    for (const std::string& name : hostfiles::backupNames(state)) {
+      const hostfiles::SavedBackup saved = hostfiles::readBackup(state, folder + name);
+      lines.push_back(texts::backupLine(state.Sprache, name, saved.damage,
+                                        hostfiles::employeeCount(saved.employees)));
+    }
+    if (lines.empty()) {
+      lines.push_back(texts::noBackups(state.Sprache, startup::Name_zitieren(state, folder)));
+    }
+    return lines;
+  });
+}
+
+std::optional<RestoreOutcome> frmPersonallader::Sicherung_auswählen() {
+  if (!canRestore()) return std::nullopt;
+  startup::OpenFileRequest request;
+  request.title = state_.Programmtitel + " - " + texts::restoreDialogTitle(state_.Sprache);
+  request.filter = texts::backupFilter(state_.Sprache);
+  request.startFolder = hostfiles::backupFolder(state_);
+  request.fileMustExist = true;
+  const auto chosen = state_.dialogs->openFile(request);
+  if (!chosen) return std::nullopt;
+  return Sicherung_wiederherstellen(state_, *chosen);
+}
+
+}  // namespace wizard
