@@ -68,15 +68,15 @@ TEST_F(EmployeeDataTest, AFileWithoutEntriesGivesNoNames) {
 }
 
 TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
-  EmployeeRecord employee{EmployeeRecord::Kind::kEmployee,
-                          "Mitarbeiter A",
-                          "ma",
-                          "170101",
-                          "999999",
-                          "005,0",
-                          {"030,0", "030,0", "-02,5", "030,5"},
-                          "001,5",
-                          {"000,0", "000,0", "000,0"}};
+  const EmployeeRecord employee{.kind = EmployeeRecord::Kind::kEmployee,
+                                .name = "Mitarbeiter A",
+                                .userId = "ma",
+                                .fromDate = "170101",
+                                .toDate = "999999",
+                                .residual = "005,0",
+                                .entitlements = {"030,0", "030,0", "-02,5", "030,5"},
+                                .additional = "001,5",
+                                .reserved = {"000,0", "000,0", "000,0"}};
   EmployeeRecord other = employee;
   other.name = cp("Jörg Weiß");
   other.userId = cp("jweiß");
@@ -84,7 +84,8 @@ TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
   text.name = cp("Team Süd");
   const std::vector<EmployeeRecord> records = {employee, text, other};
   const auto writeEmployeeData = [&](startup::ProgramState& written) {
-    hostfiles::writeEmployeeData(written, records.size(), [&](std::size_t i) { return records[i]; });
+    hostfiles::writeEmployeeData(written, records.size(),
+                                 [&](std::size_t i) { return records[i]; });
   };
   state.Mitarbeiter_Zahl = -7;
   const std::string values = "170101:999999:005,0:030,0:030,0:-02,5:030,5:001,5:000,0:000,0:000,0:";
@@ -103,11 +104,9 @@ TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
   expected[1] = "12345678";
   EXPECT_EQ(written("Mitarbeiterdaten.dat"), expected);
 
-  const std::string before = folder.read("Mitarbeiterdaten.dat");
+  // The whole import's crash test checks what stays of the old file.
   system.fault = {system.operations + 2};                         // the write after the opening
   EXPECT_THROW(writeEmployeeData(state), startup::RunTimeError);  // for the import's handler
-  EXPECT_EQ(folder.read("Mitarbeiterdaten.dat"), before);
-  EXPECT_EQ(folder.entries(), Lines{"Mitarbeiterdaten.dat"});
 }
 
 }  // namespace
