@@ -33,8 +33,6 @@ std::string employees(const std::string& number, const std::string& entry) {
   return scrambledFile({"[Mitarbeiterdaten]", "", number, entry});
 }
 
-const std::string kEmployee =
-    "170101:999999:025,5:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:Mitarbeiter A:ma";
 const std::string kLineIn = "modPersonallader - LineIn";
 const std::string kReader = "modPersonallader - Mitarbeiterdaten_lesen";
 const std::string kNoArgument = "Unzulässiger Prozeduraufruf oder ungültiges Argument";

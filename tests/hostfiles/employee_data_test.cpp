@@ -9,9 +9,6 @@ namespace {
 
 using startup::cp;
 
-const std::string kCurrent =
-    "170101:999999:025,5:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:Mitarbeiter A:ma";
-
 class EmployeeDataTest : public PlannerFileFixture {
  protected:
   void store(const std::string& number, const Lines& entries) {
@@ -22,7 +19,7 @@ class EmployeeDataTest : public PlannerFileFixture {
 };
 
 TEST_F(EmployeeDataTest, ReadsCurrentOlderAndTextLines) {
-  store("12,7", {kCurrent, cp("Verwaltung Süd, Bäckerei"),
+  store("12,7", {kEmployee, cp("Verwaltung Süd, Bäckerei"),
                  "170101:999999:025:030:030:030:030:Mitarbeiter A:ma",  // the older form
                  "180202:991231:-02,5:030:031:032:033:" + cp("Jörg Weiß:jweiß"),
                  "000000:999999:000:030,0:030,0:030,0:030,0:001,0:000,0:000,0:000,0:B:"});
@@ -44,13 +41,13 @@ TEST_F(EmployeeDataTest, ReadsCurrentOlderAndTextLines) {
 TEST_F(EmployeeDataTest, ValuesTakeTheRegionalSeparatorAndTheNumberIsRoundedDown) {
   state.Region = platform::regionalSettingsFor("en_US");
   state.Dezimaltrenner = ".";
-  const std::string longest = kCurrent + std::string(32765 - kCurrent.size(), 'x');
+  const std::string longest = kEmployee + std::string(32765 - kEmployee.size(), 'x');
   for (const auto& [text, number] : {std::pair{"-3.5", -4}, {"32767", 32767}, {" 7 ", 7}}) {
     store(text, {longest});
     Mitarbeiterdaten_lesen(state);
     EXPECT_EQ(state.Mitarbeiter_Zahl, number) << text;
   }
-  EXPECT_EQ(state.Mitarbeiter_Kennung, Lines{longest.substr(kCurrent.size() - 2)});
+  EXPECT_EQ(state.Mitarbeiter_Kennung, Lines{longest.substr(kEmployee.size() - 2)});
   EXPECT_EQ(state.Mitarbeiter_Urlaub, Lines{"025.5:030.0:030.0:030.0:030.0"});
   EXPECT_EQ(state.Mitarbeiter_Sonderurlaub, Lines{"002.5"});
 }

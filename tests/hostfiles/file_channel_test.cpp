@@ -105,26 +105,21 @@ TEST_F(FileChannelTest, OpeningWhileTheChannelIsInUseFails) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-// A program that ends while a file is open for output keeps the old file.
-class CrashSafetyTest : public FileChannelTest {
- protected:
-  void SetUp() override {
-    writeLines("Konfigdaten.dat", {"[Zentavo]", "old"});
-    before = folder.read("Konfigdaten.dat");
-  }
-
-  void expectOldFileAlone() {
+// A program that ends while a file is open for output keeps the old file; a
+// failure when completing it is an error of the caller.
+TEST_F(FileChannelTest, FailedWritesKeepTheOldFile) {
+  writeLines("Konfigdaten.dat", {"[Zentavo]", "old"});
+  const std::string before = folder.read("Konfigdaten.dat");
+  const auto expectOldFileAlone = [&] {
     EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Konfigdaten.dat"});
     EXPECT_FALSE(state.Datei1.isOpen());
-  }
-
-  std::string before;
-};
-
-TEST_F(CrashSafetyTest, TooLongALineOrAFullDiskEndsTheProgram) {
-  Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
-                Fehlerbehandlung::ReportErrors);
+  };
+  const auto open = [&] {
+    Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
+                  Fehlerbehandlung::ReportErrors);
+  };
+  open();
   LineOut(state, "new");
   EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, std::string(kMaxLineLength, 'x')); }),
             errorReport("modPersonallader - LineOut", 6, "Überlauf"));
@@ -132,17 +127,14 @@ TEST_F(CrashSafetyTest, TooLongALineOrAFullDiskEndsTheProgram) {
 
   // The first write after the opening, once the buffer is full.
   system.fault = {system.operations + 2, false, platform::WriteResult::kDiskFull};
-  Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
-                Fehlerbehandlung::ReportErrors);
+  open();
   EXPECT_EQ(endingNotice(dialogs,
                          [&] {
                            for (int i = 0; i < 20000; ++i) LineOut(state, "new line of text");
                          }),
             errorReport("modPersonallader - LineOut", 61, "Datenträger voll"));
   expectOldFileAlone();
-}
 
-TEST_F(CrashSafetyTest, FailureWhenCompletingTheFileIsAnErrorOfTheCaller) {
   using platform::WriteResult;
   // The operations of a short file: 1 opening, 2 writing, 3 flushing, 4 renaming.
   const struct {
@@ -156,8 +148,7 @@ TEST_F(CrashSafetyTest, FailureWhenCompletingTheFileIsAnErrorOfTheCaller) {
   for (const auto& c : cases) {
     system.operations = 0;
     system.fault = {c.at, false, c.result};
-    Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
-                  Fehlerbehandlung::ReportErrors);
+    open();
     LineOut(state, "new line of text");
     try {
       Datei_schliessen(state);
