@@ -23,48 +23,38 @@ class ConfigurationDataTest : public hostfiles::PlannerFileFixture {
   void store(const Lines& lines) { folder.write("Konfigdaten.dat", scrambledFile(lines)); }
 };
 
-struct AdminCase {
-  const char* label;
-  Lines admins;
-  const char* user;  // UTF-8
-  std::string settings;
-  std::int16_t status;
-};
-
-class AdminStatusTest : public ConfigurationDataTest,
-                        public ::testing::WithParamInterface<AdminCase> {};
-
-TEST_P(AdminStatusTest, FollowsTheListAndTheSettingsLine) {
-  const AdminCase& c = GetParam();
-  Lines admins;
-  for (const std::string& admin : c.admins) admins.push_back(cp(admin));
-  store(configuration(c.settings, admins));
-  state.Benutzername = cp(c.user);
-  state.Adminstatus = 7;
-  Konfigdaten_lesen(state);
-  EXPECT_EQ(state.Adminstatus, c.status);
-  EXPECT_EQ(state.Settings_Zeile, c.settings);
-  EXPECT_FALSE(state.Datei1.isOpen());
+// Named by the list and the user's name in any case, or everyone by position 16
+// of the settings line.
+TEST_F(ConfigurationDataTest, AdminStatusFollowsTheListAndTheSettingsLine) {
+  const Lines meierHuber = {"AX:Meier", "NX:Huber"};
+  const struct {
+    Lines admins;  // UTF-8, like the user
+    const char* user;
+    std::string settings;
+    std::int16_t status;
+  } cases[] = {{{"NoAdmins"}, "huber", kSettings, 2},
+               {meierHuber, "Meier", kSettings, 2},
+               {meierHuber, "Huber", kSettings, 0},
+               {{"NX:Huber", "aX:Meier"}, "Huber", kSettings, 2},  // no entry starts with "A"
+               {meierHuber, "Huber", "0000000000000001", 2},
+               {meierHuber, "Huber", "000000000000000", 0},  // no position 16
+               {{"AB:Mueller"}, "ller", kSettings, 0},
+               {{"AB:Mueller "}, "mueller", kSettings, 0},
+               {{"A"}, "A", kSettings, 0},
+               {{"AX:Jörg Müller", "NoAdmins"}, "JÖRG MÜLLER", kSettings, 2}};
+  for (const auto& c : cases) {
+    Lines admins;
+    for (const std::string& admin : c.admins) admins.push_back(cp(admin));
+    store(configuration(c.settings, admins));
+    state.Benutzername = cp(c.user);
+    state.Adminstatus = 7;
+    Konfigdaten_lesen(state);
+    EXPECT_EQ(state.Adminstatus, c.status) << c.user << " " << c.admins[0];
+    EXPECT_EQ(state.Settings_Zeile, c.settings);
+    EXPECT_FALSE(state.Datei1.isOpen());
+  }
   EXPECT_TRUE(dialogs.shown.empty());
 }
-
-const Lines kMeierHuber = {"AX:Meier", "NX:Huber"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AdminStatusTest,
-    ::testing::Values(
-        AdminCase{"OnlyNoAdmins", {"NoAdmins"}, "huber", kSettings, 2},
-        AdminCase{"Named", kMeierHuber, "Meier", kSettings, 2},
-        AdminCase{"NotAnAdministrator", kMeierHuber, "Huber", kSettings, 0},
-        AdminCase{"NoEntryStartsWithUpperA", {"NX:Huber", "aX:Meier"}, "Huber", kSettings, 2},
-        AdminCase{"EveryoneBySettings", kMeierHuber, "Huber", "0000000000000001", 2},
-        AdminCase{"SettingsWithoutPosition16", kMeierHuber, "Huber", "000000000000000", 0},
-        AdminCase{"PartOfTheName", {"AB:Mueller"}, "ller", kSettings, 0},
-        AdminCase{"TrailingBlank", {"AB:Mueller "}, "mueller", kSettings, 0},
-        AdminCase{"EntryShorterThanTheName", {"A"}, "A", kSettings, 0},
-        AdminCase{
-            "OtherCaseAndUmlauts", {"AX:Jörg Müller", "NoAdmins"}, "JÖRG MÜLLER", kSettings, 2}),
-    byLabel<AdminCase>);
 
 class ConfigurationRewriteTest : public ConfigurationDataTest {
  protected:

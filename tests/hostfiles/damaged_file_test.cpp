@@ -2,6 +2,8 @@
 // exactly its message or error report, and leaves file number 1 closed.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
 #include "hostfiles/planner_file_fixture.h"
@@ -10,30 +12,6 @@ namespace hostfiles {
 namespace {
 
 using startup::Language;
-
-struct DamagedCase {
-  const char* label;
-  void (*reader)(startup::ProgramState&);
-  Language language;
-  std::optional<std::string> bytes;  // nothing: no file
-  std::string notice;                // UTF-8; "%" stands for the data folder
-};
-
-class DamagedFileTest : public PlannerFileFixture,
-                        public ::testing::WithParamInterface<DamagedCase> {};
-
-TEST_P(DamagedFileTest, EndsTheProgramWithItsMessage) {
-  const DamagedCase& c = GetParam();
-  useLanguage(c.language);
-  const bool configuration = c.reader == &Konfigdaten_lesen;
-  if (c.bytes) folder.write(configuration ? "Konfigdaten.dat" : "Mitarbeiterdaten.dat", *c.bytes);
-  std::string expected = c.notice;
-  if (const auto at = expected.find('%'); at != std::string::npos) {
-    expected.replace(at, 1, testing_support::readable(folder.path()));
-  }
-  EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { c.reader(state); }), expected);
-  EXPECT_FALSE(state.Datei1.isOpen());
-}
 
 // `text` as Programm_beenden completes it.
 std::string fatal(Language language, const std::string& text) {
@@ -55,8 +33,6 @@ std::string employees(const std::string& number, const std::string& entry) {
   return scrambledFile({"[Mitarbeiterdaten]", "", number, entry});
 }
 
-const std::string kEmployee =
-    "170101:999999:025,5:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:Mitarbeiter A:ma";
 const std::string kLineIn = "modPersonallader - LineIn";
 const std::string kReader = "modPersonallader - Mitarbeiterdaten_lesen";
 const std::string kNoArgument = "Unzulässiger Prozeduraufruf oder ungültiges Argument";
@@ -64,45 +40,63 @@ constexpr auto DE = Language::DE, EN = Language::EN, FR = Language::FR;
 constexpr auto kConfig = &Konfigdaten_lesen;
 constexpr auto kStaff = &Mitarbeiterdaten_lesen;
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DamagedFileTest,
-    ::testing::Values(
-        DamagedCase{"ConfigMissing", kConfig, DE, std::nullopt,
-                    fatal(DE, "Die Datei '%Konfigdaten.dat' wurde nicht gefunden")},
-        DamagedCase{
-            "Line1DE", kConfig, DE, configuration(0, "[zentavo]"),
-            fatal(DE, "Der Dateiheader [Zentavo] in 'Konfigdaten.dat' wurde nicht erkannt")},
-        DamagedCase{"Line1KeyOnlyEN", kConfig, EN, configuration(0, ""),
-                    fatal(EN, "Header of file 'Konfigdaten.dat' not detected")},
-        DamagedCase{"Line4EN", kConfig, EN, configuration(3, "[Firma] "),
-                    fatal(EN, "Header [Firma] in 'Konfigdaten.dat' not detected")},
-        DamagedCase{"Line7FR", kConfig, FR, configuration(6, "[settings]"),
-                    fatal(FR, "Le header [Settings] dans « Konfigdaten.dat » n'a pas été détecté")},
-        DamagedCase{"AdminHeaderMissingDE", kConfig, DE, configuration(9, "[Admin]"),
-                    fatal(DE,
-                          "Der Dateiheader [Administratoren] in 'Konfigdaten.dat' wurde "
-                          "nicht erkannt")},
-        DamagedCase{"AdminHeaderLastEN", kConfig, EN, configuration(0, "[Zentavo]", 10),
-                    fatal(EN, "Header [Administratoren] in 'Konfigdaten.dat' not detected")},
-        DamagedCase{"ConfigEndsBeforeLine9", kConfig, DE, configuration(0, "[Zentavo]", 8),
-                    errorReport(kLineIn, 62, "Einlesen hinter Dateiende")},
-        DamagedCase{"StaffMissingFR", kStaff, FR, std::nullopt,
-                    fatal(FR, "Fichier « %Mitarbeiterdaten.dat » non trouvé")},
-        DamagedCase{"StaffHeaderDE", kStaff, DE, scrambledFile({"[Mitarbeiter]", "", "0"}),
-                    fatal(DE, "Der Dateiheader in 'Mitarbeiterdaten.dat' wurde nicht erkannt")},
-        DamagedCase{"StaffHeaderKeyOnlyEN", kStaff, EN, scrambledFile({""}),
-                    fatal(EN, "Header of file 'Mitarbeiterdaten.dat' not detected")},
-        DamagedCase{"StaffTwoLines", kStaff, DE, scrambledFile({"[Mitarbeiterdaten]", "1"}),
-                    errorReport(kLineIn, 62, "Einlesen hinter Dateiende")},
-        DamagedCase{"NumberIsNoNumber", kStaff, DE, employees("zwölf", kEmployee),
-                    errorReport(kReader, 13, "Typen unverträglich")},
-        DamagedCase{"NumberAbove16Bits", kStaff, DE, employees("32768", kEmployee),
-                    errorReport(kReader, 6, "Überlauf")},
-        DamagedCase{"NumberBelow16Bits", kStaff, DE, employees("-32768,5", kEmployee),
-                    errorReport(kReader, 6, "Überlauf")},
-        DamagedCase{"EmployeeLineCutBeforeItsUserId", kStaff, DE,
-                    employees("0", kEmployee.substr(0, 80)), errorReport(kReader, 5, kNoArgument)}),
-    byLabel<DamagedCase>);
+class DamagedFileTest : public PlannerFileFixture {};
+
+TEST_F(DamagedFileTest, EndsTheProgramWithItsMessage) {
+  const struct {
+    const char* label;
+    void (*reader)(startup::ProgramState&);
+    Language language;
+    std::optional<std::string> bytes;  // nothing: no file
+    std::string notice;                // UTF-8; "%" stands for the data folder
+  } cases[] = {{"ConfigMissing", kConfig, DE, std::nullopt,
+                fatal(DE, "Die Datei '%Konfigdaten.dat' wurde nicht gefunden")},
+               {"Line1DE", kConfig, DE, configuration(0, "[zentavo]"),
+                fatal(DE, "Der Dateiheader [Zentavo] in 'Konfigdaten.dat' wurde nicht erkannt")},
+               {"Line1KeyOnlyEN", kConfig, EN, configuration(0, ""),
+                fatal(EN, "Header of file 'Konfigdaten.dat' not detected")},
+               {"Line4EN", kConfig, EN, configuration(3, "[Firma] "),
+                fatal(EN, "Header [Firma] in 'Konfigdaten.dat' not detected")},
+               {"Line7FR", kConfig, FR, configuration(6, "[settings]"),
+                fatal(FR, "Le header [Settings] dans « Konfigdaten.dat » n'a pas été détecté")},
+               {"AdminHeaderMissingDE", kConfig, DE, configuration(9, "[Admin]"),
+                fatal(DE,
+                      "Der Dateiheader [Administratoren] in 'Konfigdaten.dat' wurde "
+                      "nicht erkannt")},
+               {"AdminHeaderLastEN", kConfig, EN, configuration(0, "[Zentavo]", 10),
+                fatal(EN, "Header [Administratoren] in 'Konfigdaten.dat' not detected")},
+               {"ConfigEndsBeforeLine9", kConfig, DE, configuration(0, "[Zentavo]", 8),
+                errorReport(kLineIn, 62, "Einlesen hinter Dateiende")},
+               {"StaffMissingFR", kStaff, FR, std::nullopt,
+                fatal(FR, "Fichier « %Mitarbeiterdaten.dat » non trouvé")},
+               {"StaffHeaderDE", kStaff, DE, scrambledFile({"[Mitarbeiter]", "", "0"}),
+                fatal(DE, "Der Dateiheader in 'Mitarbeiterdaten.dat' wurde nicht erkannt")},
+               {"StaffHeaderKeyOnlyEN", kStaff, EN, scrambledFile({""}),
+                fatal(EN, "Header of file 'Mitarbeiterdaten.dat' not detected")},
+               {"StaffTwoLines", kStaff, DE, scrambledFile({"[Mitarbeiterdaten]", "1"}),
+                errorReport(kLineIn, 62, "Einlesen hinter Dateiende")},
+               {"NumberIsNoNumber", kStaff, DE, employees("zwölf", kEmployee),
+                errorReport(kReader, 13, "Typen unverträglich")},
+               {"NumberAbove16Bits", kStaff, DE, employees("32768", kEmployee),
+                errorReport(kReader, 6, "Überlauf")},
+               {"NumberBelow16Bits", kStaff, DE, employees("-32768,5", kEmployee),
+                errorReport(kReader, 6, "Überlauf")},
+               {"EmployeeLineCutBeforeItsUserId", kStaff, DE,
+                employees("0", kEmployee.substr(0, 80)), errorReport(kReader, 5, kNoArgument)}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    useLanguage(c.language);
+    const std::string file = c.reader == kConfig ? "Konfigdaten.dat" : "Mitarbeiterdaten.dat";
+    std::filesystem::remove(testing_support::nativePath(folder.file(file)));
+    if (c.bytes) folder.write(file, *c.bytes);
+    std::string expected = c.notice;
+    if (const auto at = expected.find('%'); at != std::string::npos) {
+      expected.replace(at, 1, testing_support::readable(folder.path()));
+    }
+    EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { c.reader(state); }), expected);
+    EXPECT_FALSE(state.Datei1.isOpen());
+  }
+}
 
 }  // namespace
 }  // namespace hostfiles

@@ -9,9 +9,6 @@ namespace {
 
 using startup::cp;
 
-const std::string kCurrent =
-    "170101:999999:025,5:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:Mitarbeiter A:ma";
-
 class EmployeeDataTest : public PlannerFileFixture {
  protected:
   void store(const std::string& number, const Lines& entries) {
@@ -22,7 +19,7 @@ class EmployeeDataTest : public PlannerFileFixture {
 };
 
 TEST_F(EmployeeDataTest, ReadsCurrentOlderAndTextLines) {
-  store("12,7", {kCurrent, cp("Verwaltung Süd, Bäckerei"),
+  store("12,7", {kEmployee, cp("Verwaltung Süd, Bäckerei"),
                  "170101:999999:025:030:030:030:030:Mitarbeiter A:ma",  // the older form
                  "180202:991231:-02,5:030:031:032:033:" + cp("Jörg Weiß:jweiß"),
                  "000000:999999:000:030,0:030,0:030,0:030,0:001,0:000,0:000,0:000,0:B:"});
@@ -44,13 +41,13 @@ TEST_F(EmployeeDataTest, ReadsCurrentOlderAndTextLines) {
 TEST_F(EmployeeDataTest, ValuesTakeTheRegionalSeparatorAndTheNumberIsRoundedDown) {
   state.Region = platform::regionalSettingsFor("en_US");
   state.Dezimaltrenner = ".";
-  const std::string longest = kCurrent + std::string(32765 - kCurrent.size(), 'x');
+  const std::string longest = kEmployee + std::string(32765 - kEmployee.size(), 'x');
   for (const auto& [text, number] : {std::pair{"-3.5", -4}, {"32767", 32767}, {" 7 ", 7}}) {
     store(text, {longest});
     Mitarbeiterdaten_lesen(state);
     EXPECT_EQ(state.Mitarbeiter_Zahl, number) << text;
   }
-  EXPECT_EQ(state.Mitarbeiter_Kennung, Lines{longest.substr(kCurrent.size() - 2)});
+  EXPECT_EQ(state.Mitarbeiter_Kennung, Lines{longest.substr(kEmployee.size() - 2)});
   EXPECT_EQ(state.Mitarbeiter_Urlaub, Lines{"025.5:030.0:030.0:030.0:030.0"});
   EXPECT_EQ(state.Mitarbeiter_Sonderurlaub, Lines{"002.5"});
 }
@@ -68,15 +65,15 @@ TEST_F(EmployeeDataTest, AFileWithoutEntriesGivesNoNames) {
 }
 
 TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
-  EmployeeRecord employee{EmployeeRecord::Kind::kEmployee,
-                          "Mitarbeiter A",
-                          "ma",
-                          "170101",
-                          "999999",
-                          "005,0",
-                          {"030,0", "030,0", "-02,5", "030,5"},
-                          "001,5",
-                          {"000,0", "000,0", "000,0"}};
+  const EmployeeRecord employee{.kind = EmployeeRecord::Kind::kEmployee,
+                                .name = "Mitarbeiter A",
+                                .userId = "ma",
+                                .fromDate = "170101",
+                                .toDate = "999999",
+                                .residual = "005,0",
+                                .entitlements = {"030,0", "030,0", "-02,5", "030,5"},
+                                .additional = "001,5",
+                                .reserved = {"000,0", "000,0", "000,0"}};
   EmployeeRecord other = employee;
   other.name = cp("Jörg Weiß");
   other.userId = cp("jweiß");
@@ -104,11 +101,9 @@ TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
   expected[1] = "12345678";
   EXPECT_EQ(written("Mitarbeiterdaten.dat"), expected);
 
-  const std::string before = folder.read("Mitarbeiterdaten.dat");
+  // The whole import's crash test checks what stays of the old file.
   system.fault = {system.operations + 2};                         // the write after the opening
   EXPECT_THROW(writeEmployeeData(state), startup::RunTimeError);  // for the import's handler
-  EXPECT_EQ(folder.read("Mitarbeiterdaten.dat"), before);
-  EXPECT_EQ(folder.entries(), Lines{"Mitarbeiterdaten.dat"});
 }
 
 }  // namespace

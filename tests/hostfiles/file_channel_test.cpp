@@ -105,26 +105,21 @@ TEST_F(FileChannelTest, OpeningWhileTheChannelIsInUseFails) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-// A program that ends while a file is open for output keeps the old file.
-class CrashSafetyTest : public FileChannelTest {
- protected:
-  void SetUp() override {
-    writeLines("Konfigdaten.dat", {"[Zentavo]", "old"});
-    before = folder.read("Konfigdaten.dat");
-  }
-
-  void expectOldFileAlone() {
+// A program that ends while a file is open for output keeps the old file; a
+// failure when completing it is an error of the caller.
+TEST_F(FileChannelTest, FailedWritesKeepTheOldFile) {
+  writeLines("Konfigdaten.dat", {"[Zentavo]", "old"});
+  const std::string before = folder.read("Konfigdaten.dat");
+  const auto expectOldFileAlone = [&] {
     EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Konfigdaten.dat"});
     EXPECT_FALSE(state.Datei1.isOpen());
-  }
-
-  std::string before;
-};
-
-TEST_F(CrashSafetyTest, TooLongALineOrAFullDiskEndsTheProgram) {
-  Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
-                Fehlerbehandlung::ReportErrors);
+  };
+  const auto open = [&] {
+    Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
+                  Fehlerbehandlung::ReportErrors);
+  };
+  open();
   LineOut(state, "new");
   EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, std::string(kMaxLineLength, 'x')); }),
             errorReport("modPersonallader - LineOut", 6, "Überlauf"));
@@ -132,17 +127,14 @@ TEST_F(CrashSafetyTest, TooLongALineOrAFullDiskEndsTheProgram) {
 
   // The first write after the opening, once the buffer is full.
   system.fault = {system.operations + 2, false, platform::WriteResult::kDiskFull};
-  Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
-                Fehlerbehandlung::ReportErrors);
+  open();
   EXPECT_EQ(endingNotice(dialogs,
                          [&] {
                            for (int i = 0; i < 20000; ++i) LineOut(state, "new line of text");
                          }),
             errorReport("modPersonallader - LineOut", 61, "Datenträger voll"));
   expectOldFileAlone();
-}
 
-TEST_F(CrashSafetyTest, FailureWhenCompletingTheFileIsAnErrorOfTheCaller) {
   using platform::WriteResult;
   // The operations of a short file: 1 opening, 2 writing, 3 flushing, 4 renaming.
   const struct {
@@ -156,8 +148,7 @@ TEST_F(CrashSafetyTest, FailureWhenCompletingTheFileIsAnErrorOfTheCaller) {
   for (const auto& c : cases) {
     system.operations = 0;
     system.fault = {c.at, false, c.result};
-    Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
-                  Fehlerbehandlung::ReportErrors);
+    open();
     LineOut(state, "new line of text");
     try {
       Datei_schliessen(state);
@@ -169,50 +160,40 @@ TEST_F(CrashSafetyTest, FailureWhenCompletingTheFileIsAnErrorOfTheCaller) {
   }
 }
 
-struct OpenFailure {
-  Language language;
-  Modus mode;
-  std::string before, after;  // around the file name
-};
-
-void PrintTo(const OpenFailure& c, std::ostream* out) {
-  static const char* const kLanguages[] = {"DE", "EN", "FR"};
-  static const char* const kModes[] = {"Input", "Output", "Append"};
-  *out << kLanguages[static_cast<int>(c.language)] << " " << kModes[static_cast<int>(c.mode)];
-}
-
-class OpenFailureTest : public FileChannelTest,
-                        public ::testing::WithParamInterface<OpenFailure> {};
-
-TEST_P(OpenFailureTest, MessageNamesTheFileAndEndsTheProgram) {
-  const OpenFailure& c = GetParam();
-  useLanguage(c.language);
+// French quotes the file name in its own form.
+TEST_F(FileChannelTest, OpenFailureNamesTheFileAndEndsTheProgram) {
   folder.makeFolder("sub");
-  const std::string name = folder.file(c.mode == Modus::Input ? "missing.dat" : "sub");
-  EXPECT_EQ(
-      endingNotice(dialogs,
-                   [&] { Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::ReportErrors); }),
-      c.before + testing_support::readable(name) + c.after);
-  const std::size_t shown = dialogs.shown.size();
-  EXPECT_FALSE(Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::IgnoreErrors));
-  EXPECT_EQ(dialogs.shown.size(), shown);
+  const std::string missing = folder.file("missing.dat"), sub = folder.file("sub");
+  const std::string deniedDE =
+      "' konnte nicht geöffnet werden.\n\nMöglicherweise haben Sie keine ausreichenden "
+      "Zugriffsrechte für diesen Ordner";
+  const struct {
+    Language language;
+    Modus mode;
+    std::string expected;
+  } cases[] = {
+      {Language::DE, Modus::Input,
+       "Die Datei '" + missing + deniedDE +
+           " oder die Datei ist nicht vorhanden.\n\nDas Programm wird beendet."},
+      {Language::DE, Modus::Output,
+       "Die Datei '" + sub + deniedDE +
+           ", ist die Datei schreibgeschützt oder die Datei ist nicht vorhanden.\n\nDas "
+           "Programm wird beendet."},
+      {Language::FR, Modus::Input,
+       "Impossible d'ouvrir le fichier « " + missing +
+           " ».\n\nVous n'avez probablement pas de droits d'accès suffisants pour ce dossier ou "
+           "le fichier n'existe pas.\n\nLe programme va être fermé."}};
+  for (const auto& c : cases) {
+    useLanguage(c.language);
+    const std::string& name = c.mode == Modus::Input ? missing : sub;
+    EXPECT_EQ(
+        endingNotice(dialogs,
+                     [&] { Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::ReportErrors); }),
+        c.expected);
+    EXPECT_FALSE(Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::IgnoreErrors));
+  }
+  EXPECT_EQ(dialogs.shown.size(), std::size(cases));  // ignored errors show nothing
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, OpenFailureTest,
-    ::testing::Values(
-        OpenFailure{Language::DE, Modus::Input, "Die Datei '",
-                    "' konnte nicht geöffnet werden.\n\nMöglicherweise haben Sie keine "
-                    "ausreichenden Zugriffsrechte für diesen Ordner oder die Datei ist nicht "
-                    "vorhanden.\n\nDas Programm wird beendet."},
-        OpenFailure{Language::DE, Modus::Output, "Die Datei '",
-                    "' konnte nicht geöffnet werden.\n\nMöglicherweise haben Sie keine "
-                    "ausreichenden Zugriffsrechte für diesen Ordner, ist die Datei "
-                    "schreibgeschützt oder die Datei ist nicht vorhanden.\n\nDas Programm wird "
-                    "beendet."},
-        OpenFailure{Language::FR, Modus::Input, "Impossible d'ouvrir le fichier « ",
-                    " ».\n\nVous n'avez probablement pas de droits d'accès suffisants pour ce "
-                    "dossier ou le fichier n'existe pas.\n\nLe programme va être fermé."}));
 
 }  // namespace
 }  // namespace hostfiles

@@ -12,6 +12,10 @@ using testing_support::errorReport;
 using testing_support::Lines;
 using testing_support::scrambledFile;
 
+// An employee line of the current form.
+inline const std::string kEmployee =
+    "170101:999999:025,5:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:Mitarbeiter A:ma";
+
 class PlannerFileFixture : public testing_support::StateTest {
  protected:
   PlannerFileFixture() {

@@ -32,88 +32,62 @@ TEST_F(ImportFileTest, OnlyTheFirstLineDecidesAndTiesGoToTheLaterCandidate) {
   EXPECT_EQ(state.Trennzeichen_Import, ",");
 }
 
-struct RowsCase {
-  const char* label;
-  Language language;
-  Lines file;
-  Lines rows;
-};
-
-void PrintTo(const RowsCase& c, std::ostream* out) { *out << c.label; }
-
-class StoredRowsTest : public ImportFileTest, public ::testing::WithParamInterface<RowsCase> {};
-
-TEST_P(StoredRowsTest, KeepDataLinesWithTheSeparatorAppended) {
-  useLanguage(GetParam().language);
-  writeImportLines(GetParam().file);
-  ASSERT_TRUE(Importdatei_lesen(state));
-  EXPECT_EQ(rawLines(), GetParam().rows);
-  EXPECT_FALSE(state.Datei1.isOpen());
+TEST_F(ImportFileTest, StoredRowsKeepDataLinesWithTheSeparatorAppended) {
+  const std::string header9 = "Name;B;C;D;E;F;G;H;I";
+  const struct {
+    const char* label;
+    Language language;
+    Lines file, rows;
+  } cases[] = {
+      {"NoHeader", Language::DE, {"Meier;mm", "Huber;hh"}, {"Meier;mm;", "Huber;hh;"}},
+      {"HeaderOfNineColumns", Language::DE, {header9, "a;b"}, {"a;b;"}},
+      {"HeaderOverTwoLines", Language::DE, {"Name;B;C;D;E;F", ";H;I;J;K", "a;b"}, {"a;b;"}},
+      {"FrenchHeaderNeedsTenColumns", Language::FR, {header9, "a;b", "c;d"}, {"c;d;"}},
+      {"SurnameTakenForHeader", Language::DE, {"Nomura;n;1;2;3", "Huber;h;1;2;3", "c;d"}, {"c;d;"}},
+      {"LinesWithoutSeparatorDropped",
+       Language::DE,
+       {"a;b", "", "plain text", ";;;", "\"q\";x"},
+       {"a;b;", ";;;;", "\"q\";x;"}},
+      {"TabSeparated", Language::EN, {"a\tb\tc"}, {"a\tb\tc\t"}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    useLanguage(c.language);
+    writeImportLines(c.file);
+    ASSERT_TRUE(Importdatei_lesen(state));
+    EXPECT_EQ(rawLines(), c.rows);
+    EXPECT_FALSE(state.Datei1.isOpen());
+  }
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-const std::string kHeader9 = "Name;B;C;D;E;F;G;H;I";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StoredRowsTest,
-    ::testing::Values(
-        RowsCase{"NoHeader", Language::DE, {"Meier;mm", "Huber;hh"}, {"Meier;mm;", "Huber;hh;"}},
-        RowsCase{"HeaderOfNineColumns", Language::DE, {kHeader9, "a;b"}, {"a;b;"}},
-        RowsCase{
-            "HeaderOverTwoLines", Language::DE, {"Name;B;C;D;E;F", ";H;I;J;K", "a;b"}, {"a;b;"}},
-        RowsCase{"FrenchHeaderNeedsTenColumns", Language::FR, {kHeader9, "a;b", "c;d"}, {"c;d;"}},
-        RowsCase{"SurnameTakenForHeader",
-                 Language::DE,
-                 {"Nomura;n;1;2;3", "Huber;h;1;2;3", "c;d"},
-                 {"c;d;"}},
-        RowsCase{"LinesWithoutSeparatorDropped",
-                 Language::DE,
-                 {"a;b", "", "plain text", ";;;", "\"q\";x"},
-                 {"a;b;", ";;;;", "\"q\";x;"}},
-        RowsCase{"TabSeparated", Language::EN, {"a\tb\tc"}, {"a\tb\tc\t"}}),
-    testing_support::byLabel<RowsCase>);
-
-struct ReadMessages {
-  Language language;
-  std::string empty, noSeparator;  // around the quoted file name
-};
-
-class ReadMessageTest : public ImportFileTest, public ::testing::WithParamInterface<ReadMessages> {
- protected:
-  // `pieces` with the quoted file name in place of "%".
-  std::string expected(std::string pieces) {
-    const std::string& name = state.Importdatei;
-    const bool french = GetParam().language == Language::FR;
-    return pieces.replace(pieces.find('%'), 1, french ? "« " + name + " »" : "'" + name + "'");
+// French quotes the file name in its own form.
+TEST_F(ImportFileTest, EmptyFilesAndFirstLinesWithoutSeparatorAreReported) {
+  const std::string& name = state.Importdatei;
+  const struct {
+    Language language;
+    std::string empty, noSeparator;
+  } languages[] = {
+      {Language::DE, "Importdatei '" + name + "' ist leer",
+       "Kein Trennzeichen ',', ';', ':' oder 'Tabulator' in erster Zeile der Importdatei '" + name +
+           "' gefunden"},
+      {Language::FR, "Le fichier d'import « " + name + " » est vide",
+       "Aucun séparateur « , », « ; », « : » ou « Tab » trouvé dans le fichier d'import « " + name +
+           " »"}};
+  for (const auto& l : languages) {
+    useLanguage(l.language);
+    for (const auto& [bytes, message] : {std::pair{"", l.empty},
+                                         {"Name;B;C;D;E;F;G;H;I;J\r\n", l.empty},
+                                         {"\xEF\xBB\xBF", l.empty},
+                                         {"Meier\r\nHuber;h\r\n", l.noSeparator},
+                                         {"\r\nHuber;h\r\n", l.noSeparator}}) {
+      writeImport(bytes);
+      dialogs.shown.clear();
+      EXPECT_FALSE(Importdatei_lesen(state)) << bytes;
+      EXPECT_EQ(boxes(), Lines{message});
+      EXPECT_EQ(rawLines(), Lines{""});
+    }
   }
-  void expectFailure(const std::string& bytes, const std::string& message) {
-    writeImport(bytes);
-    dialogs.shown.clear();
-    EXPECT_FALSE(Importdatei_lesen(state));
-    EXPECT_EQ(boxes(), Lines{expected(message)});
-    EXPECT_EQ(state.ImportRows.size(), 1u);
-    EXPECT_EQ(state.ImportRows[0].Rohzeile, "");
-  }
-};
-
-TEST_P(ReadMessageTest, EmptyFilesAndFirstLinesWithoutSeparator) {
-  useLanguage(GetParam().language);
-  expectFailure("", GetParam().empty);
-  expectFailure("Name;B;C;D;E;F;G;H;I;J\r\n", GetParam().empty);
-  expectFailure("\xEF\xBB\xBF", GetParam().empty);
-  expectFailure("Meier\r\nHuber;h\r\n", GetParam().noSeparator);
-  expectFailure("\r\nHuber;h\r\n", GetParam().noSeparator);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Languages, ReadMessageTest,
-    ::testing::Values(
-        ReadMessages{Language::DE, "Importdatei % ist leer",
-                     "Kein Trennzeichen ',', ';', ':' oder 'Tabulator' in erster Zeile der "
-                     "Importdatei % gefunden"},
-        ReadMessages{Language::FR, "Le fichier d'import % est vide",
-                     "Aucun séparateur « , », « ; », « : » ou « Tab » trouvé dans le fichier "
-                     "d'import %"}));
 
 // A header and `rows` valid ten-column data lines.
 std::string validRows(std::size_t rows) {

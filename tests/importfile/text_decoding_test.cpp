@@ -19,45 +19,31 @@ std::string utf16(std::u16string_view text, bool bigEndian) {
   return bytes;
 }
 
-struct EncodingCase {
-  const char* label;
-  std::string bytes;
-  std::vector<std::string> rows;  // UTF-8, as they arrive in the code page
-};
+class EncodingTest : public ImportFixture {};
 
-void PrintTo(const EncodingCase& c, std::ostream* out) { *out << c.label; }
-
-class EncodingTest : public ImportFixture, public ::testing::WithParamInterface<EncodingCase> {};
-
-TEST_P(EncodingTest, ArrivesInTheCodePage) {
-  writeImport(GetParam().bytes);
-  ASSERT_TRUE(Importdatei_lesen(state));
-  std::vector<std::string> rows;
-  for (const ImportRow& row : state.ImportRows) rows.push_back(row.Rohzeile);
-  std::vector<std::string> expected;
-  for (const std::string& row : GetParam().rows) expected.push_back(startup::cp(row));
-  EXPECT_EQ(rows, expected);
+TEST_F(EncodingTest, ArrivesInTheCodePage) {
+  const std::u16string unicode =
+      u"Name;Kennung;Von;Bis;R;U1;U2;U3;U4;S\r\nMüller;č\r\nŁukasz Dvořák;中\nZoë\u0308;€\r";
+  const Lines unicodeRows = {"Müller;c;", "Lukasz Dvorák;?;", "Zoë;€;"};
+  const struct {
+    const char* label;
+    std::string bytes;
+    Lines rows;  // UTF-8, as they arrive in the code page
+  } cases[] = {{"Utf8WithMark", std::string("\xEF\xBB\xBF") + "a;M\xC3\xBCller\r\n", {"a;Müller;"}},
+               {"Utf8WithoutMark", "a;b\r\nc;M\xC3\xBCller \xC5\x81\r\n", {"a;b;", "c;Müller L;"}},
+               {"Utf16LittleEndian", utf16(unicode, false), unicodeRows},
+               {"Utf16BigEndian", utf16(unicode, true), unicodeRows},
+               {"Utf16HalfCharacters", utf16(u"a;\xD800z", false) + "x", {"a;?z?;"}},
+               {"CodePageAsItStands", "a;M\xFCller\r\nb;\xC3\xBC\r\n", {"a;Müller;", "b;Ã¼;"}}};
+  for (const auto& c : cases) {
+    writeImport(c.bytes);
+    ASSERT_TRUE(Importdatei_lesen(state)) << c.label;
+    Lines rows, expected;
+    for (const ImportRow& row : state.ImportRows) rows.push_back(row.Rohzeile);
+    for (const std::string& row : c.rows) expected.push_back(startup::cp(row));
+    EXPECT_EQ(rows, expected) << c.label;
+  }
 }
-
-const std::u16string kUnicodeText =
-    u"Name;Kennung;Von;Bis;R;U1;U2;U3;U4;S\r\nMüller;č\r\nŁukasz Dvořák;中\nZoë\u0308;€\r";
-const std::vector<std::string> kUnicodeRows = {"Müller;c;", "Lukasz Dvorák;?;", "Zoë;€;"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, EncodingTest,
-    ::testing::Values(
-        EncodingCase{"Utf8WithMark",
-                     "\xEF\xBB\xBF"
-                     "a;M\xC3\xBCller\r\n",
-                     {"a;Müller;"}},
-        EncodingCase{
-            "Utf8WithoutMark", "a;b\r\nc;M\xC3\xBCller \xC5\x81\r\n", {"a;b;", "c;Müller L;"}},
-        EncodingCase{"Utf16LittleEndian", utf16(kUnicodeText, false), kUnicodeRows},
-        EncodingCase{"Utf16BigEndian", utf16(kUnicodeText, true), kUnicodeRows},
-        EncodingCase{"Utf16HalfCharacters", utf16(u"a;\xD800z", false) + "x", {"a;?z?;"}},
-        EncodingCase{
-            "CodePageAsItStands", "a;M\xFCller\r\nb;\xC3\xBC\r\n", {"a;Müller;", "b;Ã¼;"}}),
-    testing_support::byLabel<EncodingCase>);
 
 }  // namespace
 }  // namespace importfile

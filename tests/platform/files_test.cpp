@@ -16,6 +16,10 @@
 #include "platform/wildcard.h"
 #include "support/temp_folder.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -46,6 +50,19 @@ std::string allBytes(std::size_t size) {
   return bytes;
 }
 
+// Creates a hidden file and returns its name: on Windows by its attribute, on
+// POSIX by a leading dot.
+std::string hiddenFile(const testing_support::TempFolder& folder, const std::string& name) {
+#ifdef _WIN32
+  folder.write(name, "x");
+  SetFileAttributesW(testing_support::nativePath(folder.file(name)).c_str(), FILE_ATTRIBUTE_HIDDEN);
+  return name;
+#else
+  folder.write("." + name, "x");
+  return "." + name;
+#endif
+}
+
 class FilesTest : public ::testing::Test {
  protected:
   std::optional<std::string> readAll(const std::string& path) {
@@ -64,6 +81,13 @@ class FilesTest : public ::testing::Test {
   static bool complete(std::unique_ptr<platform::WriteFile> file, const std::string& bytes) {
     return file && file->write(bytes.data(), bytes.size()) == WriteResult::kDone &&
            file->commit() == WriteResult::kDone;
+  }
+
+  // Sorted, since the system's order is any order.
+  std::optional<Names> list(const std::string& where, const std::string& pattern) {
+    auto names = system.listFiles(where, pattern);
+    if (names) std::sort(names->begin(), names->end());
+    return names;
   }
 
   testing_support::TempFolder folder;
@@ -184,5 +208,52 @@ TEST_F(FilesTest, AnAppendThatFailsPartWayTakesBackWhatItWrote) {
   EXPECT_EQ(folder.read("buch.log"), "eins\r\n");
 }
 #endif
+
+TEST_F(FilesTest, FindsOnlyPlainFilesWhoseWholeNameMatchesInAnyCase) {
+  folder.write("kundenDATA.DAT", "x");
+  folder.write("Data.dat.bak", "x");
+  folder.write("kunden.data", "x");  // Windows would match its short name KUNDEN~1.DAT
+  folder.makeFolder("xData.dat");
+  hiddenFile(folder, "geheimData.dat");
+  EXPECT_EQ(list(folder.path(), "*Data.dat"), Names{"kundenDATA.DAT"});
+  EXPECT_EQ(list(folder.path(), "*.dat"), Names{"kundenDATA.DAT"});
+}
+
+TEST_F(FilesTest, GivesNamesInTheCodePage) {
+  const std::string mueller = platform::utf8ToCodePage("Müller.dat");
+  folder.write(mueller, "x");
+  folder.write("b.DAT", "x");
+  EXPECT_EQ(list(folder.path(), "*.dat"), (Names{mueller, "b.DAT"}));
+  EXPECT_EQ(list(folder.path(), platform::utf8ToCodePage("MÜLLER.*")), Names{mueller});
+}
+
+// A name appended to a folder path without its separator would not lie in
+// that folder, so listing refuses it as opening would miss the files.
+TEST_F(FilesTest, RefusesAFolderWithoutSeparatorAndTakesTheCurrentFolder) {
+  folder.write("a.dat", "x");
+  std::string withoutSeparator = folder.path();
+  withoutSeparator.pop_back();
+  EXPECT_EQ(list(withoutSeparator, "*.dat"), std::nullopt);
+
+  const testing_support::KeepCurrentFolder guard;
+  ASSERT_TRUE(system.changeFolder(folder.path()));
+  EXPECT_EQ(list("", "*.dat"), Names{"a.dat"});
+}
+
+TEST_F(FilesTest, MissingFolderHasNoFiles) {
+  EXPECT_EQ(list(folder.file("fehlt") + platform::kSeparator, "*"), Names{});
+}
+
+TEST_F(FilesTest, PathKindsTellFoldersPlainAndHiddenFilesApart) {
+  folder.write("plain.dat", "x");
+  const std::string hidden = hiddenFile(folder, "hidden.dat");
+  folder.makeFolder("sub");
+  EXPECT_EQ(system.pathKind(folder.file("plain.dat")), PathKind::kNormalFile);
+  EXPECT_EQ(system.pathKind(folder.file(hidden)), PathKind::kHiddenFile);
+  EXPECT_EQ(system.pathKind(folder.file("sub")), PathKind::kFolder);
+  EXPECT_EQ(system.pathKind(folder.path()), PathKind::kFolder);
+  EXPECT_EQ(system.pathKind(folder.file("fehlt.dat")), PathKind::kMissing);
+  EXPECT_EQ(system.pathKind(""), PathKind::kMissing);
+}
 
 }  // namespace

@@ -11,16 +11,6 @@ using testing_support::endingNotice;
 
 class MessagesTest : public testing_support::StateTest {};
 
-TEST_F(MessagesTest, FatalMessageAddsFullStopEmptyLineAndClosingLine) {
-  const std::string folderMessage =
-      cp("Der Ordner 'C:\\A' konnte nicht angelegt werden.\r\rMöglicherweise haben Sie keine "
-         "ausreichenden Zugriffsberechtigungen");
-  useLanguage(Language::DE);
-  EXPECT_EQ(endingNotice(dialogs, [&] { Programm_beenden(state, folderMessage); }),
-            "Der Ordner 'C:\\A' konnte nicht angelegt werden.\n\nMöglicherweise haben Sie keine "
-            "ausreichenden Zugriffsberechtigungen.\n\nDas Programm wird beendet.");
-}
-
 TEST_F(MessagesTest, FatalMessageClosesTheFileChannel) {
   folder.write("a.txt", "x");
   state.Datei1.open(system, folder.file("a.txt"), hostfiles::Modus::Input);
@@ -28,19 +18,15 @@ TEST_F(MessagesTest, FatalMessageClosesTheFileChannel) {
   EXPECT_FALSE(state.Datei1.isOpen());
 }
 
-// Six lines, the context with its umlauts; French quotes the context in its own form.
-TEST_F(MessagesTest, ErrorReportHasSixLines) {
-  const auto report = [&](Language language) {
-    useLanguage(language);
-    return endingNotice(dialogs, [&] {
-      Fehler_melden(state, "modOrdner - Datenordner_auswählen", RunTimeError(kFileNotFound));
-    });
-  };
-  EXPECT_EQ(report(Language::DE),
-            "Es ist folgender Fehler aufgetreten in Modul 'modOrdner - "
-            "Datenordner_auswählen':\n\nFehler Nr. 53\nDatei nicht gefunden\n\nDas Programm wird "
-            "beendet.");
-  EXPECT_EQ(report(Language::FR),
+// The German report is every other test's errorReport; French quotes the context
+// in its own form.
+TEST_F(MessagesTest, ErrorReportInFrench) {
+  useLanguage(Language::FR);
+  EXPECT_EQ(endingNotice(dialogs,
+                         [&] {
+                           Fehler_melden(state, "modOrdner - Datenordner_auswählen",
+                                         RunTimeError(kFileNotFound));
+                         }),
             "L'erreur suivante est survenue au module « modOrdner - Datenordner_auswählen » "
             ":\n\nErreur N° 53\nFichier introuvable\n\nLe programme va être fermé.");
 }
@@ -61,7 +47,8 @@ TEST_F(MessagesTest, GuardedReportsRunTimeErrorsAndPassesProgramEnds) {
                                    []() -> int { throw RunTimeError(kTypeMismatch); });
                          }),
             testing_support::errorReport("mod - Proc", 13, "Typen unverträglich"));
-  // A program end raised inside is not reported a second time.
+  // A program end raised inside is not reported a second time; the message gets its full
+  // stop, an empty line and the closing line.
   EXPECT_EQ(
       endingNotice(dialogs,
                    [&] { guarded(state, "mod - Proc", [&] { Programm_beenden(state, "a"); }); }),

@@ -33,22 +33,19 @@ TEST(ReadNumberTest, ThousandsSeparatorsOnlyBetweenGroupsOfThree) {
 
 TEST(ReadNumberTest, FrenchGroupsWithBlanks) {
   EXPECT_EQ(readNumber("1 234,5", kFrench), 1234.5);
-  EXPECT_EQ(readNumber("1\xA0"
-                       "234",
-                       kFrench),
-            1234);
+  EXPECT_EQ(readNumber(std::string("1\xA0") + "234", kFrench), 1234);
   EXPECT_FALSE(readNumber("1 23", kFrench));
 }
 
 TEST(ReadNumberTest, NotNumbers) {
   for (const char* text : {"", "   ", "abc", "-", "+", ",", "1e", "1e+", "--1", "1-", "1,2,3",
-                           "12a", "0x10", "inf", "nan", "1 2"}) {
+                           "12a", "0x10", "inf", "nan", "1 2", "1e999"}) {
     EXPECT_FALSE(readNumber(text, kGerman)) << text;
   }
-  EXPECT_FALSE(readNumber("1e999", kGerman));
 }
 
-TEST(FormatTenthsTest, RoundsHalfAwayFromZeroOnTheShortestDecimalForm) {
+// Half away from zero on the shortest decimal form; zero carries no sign.
+TEST(FormatTenthsTest, RoundsAndPads) {
   EXPECT_EQ(formatTenths(1.15f, 3, kGerman), "001,2");
   EXPECT_EQ(formatTenths(2.25f, 3, kGerman), "002,3");
   EXPECT_EQ(formatTenths(-2.25f, 2, kGerman), "-02,3");
@@ -58,9 +55,6 @@ TEST(FormatTenthsTest, RoundsHalfAwayFromZeroOnTheShortestDecimalForm) {
   EXPECT_EQ(formatTenths(123456.0f, 3, kGerman), "123456,0");
   EXPECT_EQ(formatTenths(1e30f, 3, kGerman), "1000000000000000000000000000000,0");
   EXPECT_EQ(formatTenths(1e-30f, 3, kGerman), "000,0");
-}
-
-TEST(FormatTenthsTest, ZeroCarriesNoSign) {
   EXPECT_EQ(formatTenths(-0.04f, 3, kGerman), "000,0");
   EXPECT_EQ(formatTenths(-0.0f, 3, kGerman), "000,0");
 }
