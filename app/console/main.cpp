@@ -12,6 +12,7 @@
 #include <shellapi.h>
 #endif
 
+#include "command_line.h"
 #include "planner_file_tool.h"
 #include "platform/codepage.h"
 #include "platform/system.h"
@@ -37,32 +38,6 @@ std::vector<std::string> arguments(int argc, char** argv) {
   return args;
 }
 
-// "check [--data FOLDER] [--report FAULTS] FILE" and
-// "import [--data FOLDER] [--yes | --dry-run] FILE".
-std::optional<console::BatchOptions> batchOptions(const std::vector<std::string>& args) {
-  console::BatchOptions options;
-  const bool check = args[0] == "check";
-  options.command = check ? console::BatchCommand::kCheck : console::BatchCommand::kImport;
-  for (std::size_t i = 1; i < args.size(); ++i) {
-    const bool valueFollows = i + 1 < args.size();
-    if (args[i] == "--data" && valueFollows) {
-      options.dataFolder = args[++i];
-    } else if (args[i] == "--report" && valueFollows && check) {
-      options.faultsReport = args[++i];
-    } else if (args[i] == "--yes" && !check) {
-      options.yes = true;
-    } else if (args[i] == "--dry-run" && !check) {
-      options.dryRun = true;
-    } else if (options.importFile.empty() && !args[i].starts_with("--")) {
-      options.importFile = args[i];
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (options.importFile.empty() || (options.yes && options.dryRun)) return std::nullopt;
-  return options;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -80,14 +55,14 @@ int main(int argc, char** argv) {
     std::cout << console::usage(language);
     return console::kDone;
   }
-  if (args[0] == "check" || args[0] == "import") {
-    if (const auto options = batchOptions(args)) {
-      return console::runBatch(system, language, *options, std::cout);
-    }
-  } else if (args.size() >= 2 && args[0] == "decode") {
+  if (const auto options = console::batchOptions(args)) {
+    return console::runBatch(system, language, *options, std::cout);
+  }
+  if (args.size() >= 2 && args[0] == "decode") {
     return console::decodeFiles(system, language, {args.begin() + 1, args.end()}, std::cout,
                                 std::cerr);
-  } else if (args.size() == 1 && args[0] == "encode") {
+  }
+  if (args.size() == 1 && args[0] == "encode") {
     return console::encodeLines(system, language, std::cin, std::cout, std::cerr);
   }
   std::cerr << console::usage(language);

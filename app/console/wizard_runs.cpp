@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "batch_dialogs.h"
+#include "hostfiles/backup_file.h"
 #include "hostfiles/employee_data.h"
 #include "importfile/check_texts.h"
 #include "importfile/faults_report.h"
@@ -10,6 +11,8 @@
 #include "startup/messages.h"
 #include "terminal_dialogs.h"
 #include "terminal_text.h"
+#include "wizard/restore_backup.h"
+#include "wizard/backup_texts.h"
 #include "wizard/wizard_window.h"
 
 namespace console {
@@ -25,6 +28,9 @@ const char* say(Language language, const char* de, const char* en, const char* f
   return language == Language::DE ? de : language == Language::FR ? fr : en;
 }
 
+// The choice after the five buttons: restoring a backup.
+constexpr int kRestoreChoice = 6;
+
 void draw(frmPersonallader& form, Language language, std::ostream& out) {
   out << "\n" << forTerminal(form.Caption) << "\n";
   for (int step = 1; step <= 4; ++step) {
@@ -39,6 +45,10 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
         form.cmdAuswahl(index).Enabled && (index == 5 || form.fraRahmen(index).Enabled);
     if (usable)
       out << "  " << index << " = " << forTerminal(form.cmdAuswahl(index).Caption) << "\n";
+  }
+  if (form.canRestore()) {
+    out << "  " << kRestoreChoice << " = " << forTerminal(wizard::texts::restoreCommand(language))
+        << "\n";
   }
   out << say(language, "Auswahl: ", "Choice: ", "Choix : ") << std::flush;
 }
@@ -73,6 +83,52 @@ int printChanges(startup::ProgramState& state, const importfile::CheckOutcome& c
   return kDone;
 }
 
+// Step 1 as the command line asks for it: the folder of the command line
+// replaces the one of the planner's settings, and its log folder is found
+// from it as in step 1, since the log folder of the settings belongs to
+// another installation.
+bool dataFolderKnown(startup::ProgramState& state, frmPersonallader& form,
+                     const std::string& dataFolder, std::ostream& out) {
+  if (!dataFolder.empty()) {
+    state.Datenpfad.clear();
+    state.Logpfad.clear();
+  }
+  form.Form_Load();
+  if (!dataFolder.empty()) form.cmdAuswahl_Click(1);
+  if (form.wizardState() != WizardState::kChooseDataFolder) return true;
+  if (dataFolder.empty()) {
+    out << say(state.Sprache, "Kein Datenordner: Geben Sie ihn mit --data an.",
+               "No data folder: name it with --data.",
+               "Aucun dossier de données : indiquez-le avec --data.")
+        << "\n";
+  }
+  return false;
+}
+
+// A backup named as in the list lies in the backup folder; any other is a path.
+int restore(startup::ProgramState& state, const std::string& backup, std::ostream& out) {
+  const std::string path = backup.find(platform::kSeparator) == std::string::npos
+                               ? hostfiles::backupFolder(state) + backup
+                               : absolutePath(backup);
+  if (state.system->pathKind(path) == platform::PathKind::kMissing) {
+    out << forTerminal(path) << "\n"
+        << say(state.Sprache, "Keine solche Sicherung.", "No such backup.",
+               "Sauvegarde introuvable.")
+        << "\n";
+    return kUsage;
+  }
+  switch (wizard::Sicherung_wiederherstellen(state, path)) {
+    case wizard::RestoreOutcome::kRestored:
+      return kDone;
+    case wizard::RestoreOutcome::kRefused:
+      return kUsage;
+    case wizard::RestoreOutcome::kNotAdministrator:
+    case wizard::RestoreOutcome::kDeclined:
+      break;
+  }
+  return kFaults;
+}
+
 }  // namespace
 
 int runInteractive(platform::System& system, Language language, std::istream& in,
@@ -85,7 +141,11 @@ int runInteractive(platform::System& system, Language language, std::istream& in
       const auto choice = dialogs.readLine();
       if (!choice) break;  // the end of the input closes the window
       const int index = choice->size() == 1 ? (*choice)[0] - '0' : 0;
-      form.cmdAuswahl_Click(index);
+      if (index == kRestoreChoice) {
+        form.Sicherung_auswählen();
+      } else {
+        form.cmdAuswahl_Click(index);
+      }
     }
     out << "\n";
     return kDone;
@@ -94,39 +154,33 @@ int runInteractive(platform::System& system, Language language, std::istream& in
 
 int runBatch(platform::System& system, Language language, const BatchOptions& options,
              std::ostream& out) {
+  const bool check = options.command == BatchCommand::kCheck;
   BatchDialogs dialogs(system, language,
-                       {options.command == BatchCommand::kCheck, options.yes, options.dataFolder,
-                        options.importFile},
+                       {check, options.yes, options.dataFolder,
+                        options.command == BatchCommand::kRestore ? "" : options.importFile},
                        out);
   return run(system, language, dialogs, [&](startup::ProgramState& state, frmPersonallader& form) {
-    // The folder of the command line replaces the one of the planner's
-    // settings, and its log folder is found from it as in step 1: the log
-    // folder of the settings belongs to another installation.
-    if (!options.dataFolder.empty()) {
-      state.Datenpfad.clear();
-      state.Logpfad.clear();
-    }
-    form.Form_Load();
-    if (!options.dataFolder.empty()) form.cmdAuswahl_Click(1);
-    if (form.wizardState() == WizardState::kChooseDataFolder) {
-      if (options.dataFolder.empty()) {
-        out << say(language, "Kein Datenordner: Geben Sie ihn mit --data an.",
-                   "No data folder: name it with --data.",
-                   "Aucun dossier de données : indiquez-le avec --data.")
-            << "\n";
-      }
-      return kUsage;
+    if (!dataFolderKnown(state, form, options.dataFolder, out)) return kUsage;
+    switch (options.command) {
+      case BatchCommand::kBackups:
+        for (const std::string& line : wizard::backupList(state)) out << forTerminal(line) << "\n";
+        return kDone;
+      case BatchCommand::kRestore:
+        return restore(state, options.importFile, out);
+      case BatchCommand::kCheck:
+      case BatchCommand::kImport:
+        break;
     }
     form.cmdAuswahl_Click(2);
     if (form.wizardState() == WizardState::kChooseImportFile) return kUsage;
     form.cmdAuswahl_Click(3);
-    const importfile::CheckOutcome& check = form.lastCheck();
-    if (!options.faultsReport.empty() && check.verdict != importfile::Verdict::kNotChecked) {
-      importfile::writeFaultsReport(state, absolutePath(options.faultsReport), check.faults);
+    const importfile::CheckOutcome& outcome = form.lastCheck();
+    if (!options.faultsReport.empty() && outcome.verdict != importfile::Verdict::kNotChecked) {
+      importfile::writeFaultsReport(state, absolutePath(options.faultsReport), outcome.faults);
     }
     if (form.wizardState() == WizardState::kCheckImportData) return kFaults;
-    if (options.command == BatchCommand::kCheck) return kDone;
-    if (options.dryRun) return printChanges(state, check, out);
+    if (check) return kDone;
+    if (options.dryRun) return printChanges(state, outcome, out);
     form.cmdAuswahl_Click(4);
     return form.wizardState() == WizardState::kFinished ? kDone : kFaults;
   });

@@ -20,12 +20,12 @@ inline constexpr int kUsage = 2;   // a wrong command line
 int runInteractive(platform::System& system, startup::Language language, std::istream& in,
                    std::ostream& out);
 
-enum class BatchCommand { kCheck, kImport };
+enum class BatchCommand { kCheck, kImport, kBackups, kRestore };
 struct BatchOptions {
   BatchCommand command = BatchCommand::kCheck;
   std::string dataFolder;  // empty: the planner's settings name it
-  std::string importFile;
-  bool yes = false;          // overwrite existing employee data
+  std::string importFile;  // check, import; restore: the backup's name or path
+  bool yes = false;          // overwrite existing employee data (restore: the list)
   bool dryRun = false;       // import: list the changes, write nothing
   std::string faultsReport;  // check: the file that gets the faults; empty: none
 };

@@ -1,0 +1,17 @@
+// The batch commands' command lines.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "wizard_runs.h"
+
+namespace console {
+
+// "check [--data FOLDER] [--report FAULTS] FILE",
+// "import [--data FOLDER] [--yes | --dry-run] FILE", "backups [--data FOLDER]" and
+// "restore [--data FOLDER] [--yes] BACKUP"; nothing for any other command line.
+std::optional<BatchOptions> batchOptions(const std::vector<std::string>& args);
+
+}  // namespace console
