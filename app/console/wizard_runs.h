@@ -23,8 +23,8 @@ int runInteractive(platform::System& system, startup::Language language, std::is
 enum class BatchCommand { kCheck, kImport, kBackups, kRestore };
 struct BatchOptions {
   BatchCommand command = BatchCommand::kCheck;
-  std::string dataFolder;  // empty: the planner's settings name it
-  std::string importFile;  // check, import; restore: the backup's name or path
+  std::string dataFolder;    // empty: the planner's settings name it
+  std::string importFile;    // check, import; restore: the backup's name or path
   bool yes = false;          // overwrite existing employee data (restore: the list)
   bool dryRun = false;       // import: list the changes, write nothing
   std::string faultsReport;  // check: the file that gets the faults; empty: none

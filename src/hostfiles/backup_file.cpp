@@ -44,10 +44,10 @@ BackupDamage readSavedFiles(FileChannel& channel, Kept& kept) {
     if (channel.atEnd()) return BackupDamage::kCutShort;
     const auto count = lineCount(unscrambledLine(channel));
     if (!count) return BackupDamage::kBadLine;
-    std::optional<std::vector<std::string>>* lines =
-        name == kEmployeeDataFile    ? &kept.employeeFile
-        : name == kConfigurationFile ? &kept.configurationFile
-                                     : nullptr;
+    std::optional<std::vector<std::string>>* lines = name == kEmployeeDataFile ? &kept.employeeFile
+                                                     : name == kConfigurationFile
+                                                         ? &kept.configurationFile
+                                                         : nullptr;
     if (lines != nullptr) lines->emplace();
     for (std::size_t i = 0; i < *count; ++i) {
       if (channel.atEnd()) return BackupDamage::kCutShort;
@@ -111,10 +111,9 @@ std::vector<std::string> backupNames(startup::ProgramState& state) {
 }
 
 std::size_t employeeCount(const std::vector<EmployeeRecord>& entries) {
-  return static_cast<std::size_t>(
-      std::count_if(entries.begin(), entries.end(), [](const EmployeeRecord& entry) {
-        return entry.kind == EmployeeRecord::Kind::kEmployee;
-      }));
+  return static_cast<std::size_t>(std::count_if(
+      entries.begin(), entries.end(),
+      [](const EmployeeRecord& entry) { return entry.kind == EmployeeRecord::Kind::kEmployee; }));
 }
 
 }  // namespace hostfiles

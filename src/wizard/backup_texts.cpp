@@ -48,8 +48,7 @@ std::string restoreCommand(Language language) {
 }
 
 std::string restoreDialogTitle(Language language) {
-  return text(language, "Sicherung wiederherstellen", "Restore Backup",
-              "Restaurer une Sauvegarde");
+  return text(language, "Sicherung wiederherstellen", "Restore Backup", "Restaurer une Sauvegarde");
 }
 
 std::string backupFilter(Language language) {
@@ -68,7 +67,8 @@ std::string backupLine(Language language, const std::string& name, BackupDamage 
 }
 
 std::string noBackups(Language language, const std::string& quotedFolder) {
-  return text(language, "Im Ordner ", "No backups in folder ", "Aucune sauvegarde dans le dossier ") +
+  return text(language, "Im Ordner ", "No backups in folder ",
+              "Aucune sauvegarde dans le dossier ") +
          quotedFolder + text(language, " gibt es keine Sicherungen.", ".", ".");
 }
 

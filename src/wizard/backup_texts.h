@@ -20,8 +20,8 @@ std::string restoreDialogTitle(Language language);
 std::string backupFilter(Language language);
 
 // "dd.mm.yyyy hh:mm:ss  A  N employees  NAME", or the damage in place of the count.
-std::string backupLine(Language language, const std::string& name,
-                       hostfiles::BackupDamage damage, std::size_t employees);
+std::string backupLine(Language language, const std::string& name, hostfiles::BackupDamage damage,
+                       std::size_t employees);
 std::string noBackups(Language language, const std::string& quotedFolder);
 
 // `name` is the backup file's name in the language's quotation marks.
