@@ -114,6 +114,21 @@ log="$data/Logs/$(date +%y%m) Zentavo.log"
 decode "$log" | grep -qE '^[0-9]{2}\.[0-9]{2}\.[0-9]{2} [0-9:]{8}\|tester\|ZentaAdmin\|Mitarbeiterdaten importiert$' ||
   fail "log book entry"
 
+# backups and restore: the import's backup brings the old list back.
+name=$(basename "${backups[0]}")
+out=$(run backups)
+expect_status 0 $? "backups"
+grep -qE "^[0-9.]{10} [0-9:]{8}  A  2 Mitarbeiter  $name\$" <<<"$out" || fail "backup listed: $out"
+before=$(snapshot)
+run restore "$name" >/dev/null
+expect_status 1 $? "restore without --yes"
+run restore --yes "missing.dat" >/dev/null
+expect_status 2 $? "restore of no backup"
+[ "$(snapshot)" = "$before" ] || fail "a refused restore changed files"
+run restore --yes "$name" >/dev/null
+expect_status 0 $? "restore --yes"
+[ "$(decode "$data/Mitarbeiterdaten.dat")" = "$old_employees" ] || fail "restored employee data"
+
 # Interactive: choose the file, check, import (answer Yes), close.
 fresh
 printf '2\n%s\n3\n\n4\nj\n\n5\n' "$samples/Mitarbeiter.csv" | run >"$work/session.txt"
