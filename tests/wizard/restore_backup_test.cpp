@@ -56,8 +56,10 @@ class RestoreTest : public testing_support::StateTest {
   // Every file below the folder with its bytes.
   std::map<std::filesystem::path, std::string> snapshot() {
     std::map<std::filesystem::path, std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path())) {
-      if (entry.is_regular_file()) files[entry.path()] = testing_support::readFile(entry.path());
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(
+             testing_support::nativePath(folder.path()))) {
+      if (entry.is_regular_file())
+        files[entry.path()] = testing_support::readFile(entry.path().string());
     }
     return files;
   }
