@@ -1,6 +1,6 @@
 // The steps of the wizard through the real window and its real dialogs: one
-// full flow, the keyboard, and the fatal end. The rules of the steps are the
-// model's tests.
+// full flow with its undo from the system menu, the keyboard, and the fatal
+// end. The rules of the steps and of the restore are the model's tests.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,20 +19,33 @@ std::wstring dialogFolder(std::string folder) {
   return platform::codePageToUtf16(folder);
 }
 
+// The restore entry of the window's system menu: its text while it is offered.
+std::wstring restoreEntry(HWND window) {
+  const HMENU menu = GetSystemMenu(window, FALSE);
+  wchar_t text[64] = {};
+  GetMenuStringW(menu, win32ui::kRestoreBackupCommand, text, 64, MF_BYCOMMAND);
+  const UINT state = GetMenuState(menu, win32ui::kRestoreBackupCommand, MF_BYCOMMAND);
+  return state == MF_GRAYED ? L"greyed" : state == MF_ENABLED ? text : L"missing";
+}
+
 const std::string kGoodRows =
     "Berger, Anna;aberger;01.01.2017;;5;30;30;30;30;0\r\n"
     ">Verwaltung;;;;;;;;;\r\n"
     "Weiß, Jürgen;jweiss;15.03.2021;31.12.2027;2,5;30;30;30;30;2\r\n";
 
-TEST_F(WindowTest, ImportsFromStepOneToTheEndWithScreenshotsOfEveryState) {
+TEST_F(WindowTest, ImportsFromStepOneToTheEndAndUndoesItWithScreenshotsOfEveryState) {
   const std::string data = plannerFolder();
+  const std::string employees = data + "Mitarbeiterdaten.dat";
+  const auto before = testing_support::readScrambledFile(employees);
   const std::string csv = csvFile("Mitarbeiter.csv", kGoodRows);
   open();
   EXPECT_EQ(shownStep(), 1);
+  EXPECT_EQ(restoreEntry(handle()), L"greyed");
   screenshot("de_s1");
   hook.answers = {chooseFolder(dialogFolder(data))};
   click(1);
   EXPECT_EQ(shownStep(), 2);
+  EXPECT_EQ(restoreEntry(handle()), L"Sicherung wiederherstellen …");
   EXPECT_EQ(GetFocus(), button(2));  // the next step's
   screenshot("de_s2");
   hook.answers = {chooseFile(platform::codePageToUtf16(csv))};
@@ -63,7 +76,23 @@ TEST_F(WindowTest, ImportsFromStepOneToTheEndWithScreenshotsOfEveryState) {
             question("Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu "
                      "importierenden Mitarbeiterdaten überschrieben.\r\rMöchten Sie fortsetzen?"));
   EXPECT_EQ(hook.seen[4], notice("Mitarbeiterdaten erfolgreich importiert"));
-  EXPECT_EQ(testing_support::readScrambledFile(data + "Mitarbeiterdaten.dat").size(), 6u);
+  EXPECT_EQ(testing_support::readScrambledFile(employees).size(), 6u);
+
+  // The import's backup, chosen in the dialog of the system menu's entry, undoes it.
+  SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    saveScreenshot("de_restore_menu", GetActiveWindow());
+    EndMenu();
+  });
+  SendMessageW(handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');  // Alt+Space: the menu to look at
+  const auto backups = testing_support::nativePath(data + "Backups");
+  hook.answers = {chooseFile(std::filesystem::directory_iterator(backups)->path().filename()),
+                  press(IDYES), press(IDOK)};
+  SendMessageW(handle(), WM_SYSCOMMAND, win32ui::kRestoreBackupCommand, 0);
+  ASSERT_EQ(hook.seen.size(), 8u);
+  EXPECT_EQ(hook.seen[5].folder, backups.wstring());
+  EXPECT_EQ(hook.seen[5].fileType, L"Sicherungen (*.dat)");
+  EXPECT_EQ(testing_support::readScrambledFile(employees), before);
 
   const HWND shownWindow = handle();
   click(5);
