@@ -85,7 +85,6 @@ void WizardWindow::addRestoreCommand(const std::string& caption) {
   const HMENU menu = GetSystemMenu(hwnd_, FALSE);
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(menu, MF_STRING, kRestoreBackupCommand, platform::codePageToUtf16(caption).c_str());
-  enableRestoreCommand();
 }
 
 // Offered as long as the model offers it: once the data folder is known.

@@ -36,7 +36,7 @@ class WizardWindow {
   HWND handle() const { return hwnd_; }
   HWND control(const ControlChange& control) const;
   // Adds the restore entry with `caption` (in the code page) to the system
-  // menu, after a separator; nothing for an empty caption.
+  // menu, after a separator; nothing for an empty caption. showForm enables it.
   void addRestoreCommand(const std::string& caption);
   // Draws the whole model (title, size, places, states and pictures) and puts
   // the window in the middle of its monitor.
