@@ -4,6 +4,7 @@
 
 #include "startup/main.h"
 #include "startup/messages.h"
+#include "wizard/backup_texts.h"
 
 namespace win32ui {
 
@@ -34,6 +35,7 @@ std::unique_ptr<WizardWindow> openWizard(startup::ProgramState& state,
     window.redraw(change);
   };
   dialogs.setOwner(window->handle());
+  window->addRestoreCommand(wizard::texts::restoreCommand(state.Sprache));
   form.Form_Load();
   window->showForm();
   return window;

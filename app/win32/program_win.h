@@ -12,10 +12,10 @@
 
 namespace win32ui {
 
-// Creates the window over `form`, connects it with the form and the dialogs,
-// runs Form_Load and draws the outcome; the window stays hidden. When Windows
-// cannot create it, ends the program with the message that the planner must be
-// installed first.
+// Creates the window over `form` with the restore entry in its system menu,
+// connects it with the form and the dialogs, runs Form_Load and draws the
+// outcome; the window stays hidden. When Windows cannot create it, ends the
+// program with the message that the planner must be installed first.
 std::unique_ptr<WizardWindow> openWizard(startup::ProgramState& state,
                                          wizard::frmPersonallader& form, Win32Dialogs& dialogs,
                                          HINSTANCE instance);

@@ -80,6 +80,19 @@ HWND WizardWindow::control(const ControlChange& control) const {
   return GetDlgItem(hwnd_, controlId(control));
 }
 
+void WizardWindow::addRestoreCommand(const std::string& caption) {
+  if (caption.empty()) return;
+  const HMENU menu = GetSystemMenu(hwnd_, FALSE);
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, kRestoreBackupCommand, platform::codePageToUtf16(caption).c_str());
+}
+
+// Offered as long as the model offers it: once the data folder is known.
+void WizardWindow::enableRestoreCommand() {
+  EnableMenuItem(GetSystemMenu(hwnd_, FALSE), kRestoreBackupCommand,
+                 MF_BYCOMMAND | (form_.canRestore() ? MF_ENABLED : MF_GRAYED));
+}
+
 bool WizardWindow::createControls() {
   for (const ControlChange& control : kControls) {
     const ControlClass type = classOf(control.kind);
@@ -96,6 +109,7 @@ void WizardWindow::showForm() {
   SetWindowTextW(hwnd_, platform::codePageToUtf16(form_.Caption).c_str());
   layout(GetDpiForWindow(hwnd_));
   for (const ControlChange& control : kControls) redraw(control);
+  enableRestoreCommand();
   centerOnMonitor();
 }
 
@@ -203,6 +217,10 @@ LRESULT WizardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         click(buttonIndex(LOWORD(wParam)));
       }
       return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) != kRestoreBackupCommand) break;
+      restoreBackup();
+      return 0;
     case WM_SETFOCUS:
       focusFirstUsable();
       return 0;
@@ -221,8 +239,9 @@ LRESULT WizardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       hwnd_ = nullptr;
       return 0;
     default:
-      return DefWindowProcW(hwnd_, message, wParam, lParam);
+      break;
   }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 void WizardWindow::click(int index) {
@@ -234,7 +253,19 @@ void WizardWindow::click(int index) {
     end(ending.status);
     return;
   }
-  if (form_.unloaded) end(0);
+  if (form_.unloaded) {
+    end(0);
+  } else {
+    enableRestoreCommand();
+  }
+}
+
+void WizardWindow::restoreBackup() {
+  try {
+    form_.Sicherung_auswählen();
+  } catch (const startup::ProgramEnd& ending) {
+    end(ending.status);
+  }
 }
 
 void WizardWindow::pressFocusedButton() {

@@ -1,18 +1,24 @@
 // The wizard window frmPersonallader on the screen. It draws the model, hands
-// the clicks of its five buttons to it and follows the DPI of its monitor;
-// everything the steps do happens in the model.
+// the clicks of its five buttons and of its system menu's restore entry to it
+// and follows the DPI of its monitor; everything the steps do happens in the
+// model.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "window_controls.h"
 #include "window_look_win.h"
 #include "wizard/wizard_window.h"
 
 namespace win32ui {
+
+// The command of the system menu's restore entry: below the system's own
+// commands, and its low four bits clear, as Windows uses them itself.
+inline constexpr UINT kRestoreBackupCommand = 0x0100;
 
 class WizardWindow {
  public:
@@ -29,6 +35,9 @@ class WizardWindow {
 
   HWND handle() const { return hwnd_; }
   HWND control(const ControlChange& control) const;
+  // Adds the restore entry with `caption` (in the code page) to the system
+  // menu, after a separator; nothing for an empty caption. showForm enables it.
+  void addRestoreCommand(const std::string& caption);
   // Draws the whole model (title, size, places, states and pictures) and puts
   // the window in the middle of its monitor.
   void showForm();
@@ -48,6 +57,8 @@ class WizardWindow {
   void resizeWindow(UINT dpi);
   void centerOnMonitor();
   void click(int index);
+  void restoreBackup();
+  void enableRestoreCommand();
   void pressFocusedButton();
   void focusFirstUsable();
   void end(int status);

@@ -107,18 +107,6 @@ void PrintTo(const SeenDialog& dialog, std::ostream* out) {
        << testing::PrintToString(dialog.fileType) << "}";
 }
 
-SeenDialog messageBox(std::wstring title, std::wstring text, BoxIcon icon, std::vector<int> buttons,
-                      int defaultButton, HWND owner) {
-  SeenDialog box;
-  box.title = std::move(title);
-  box.text = std::move(text);
-  box.icon = icon;
-  box.buttons = std::move(buttons);
-  box.defaultButton = defaultButton;
-  box.owner = owner;
-  return box;
-}
-
 Answer press(int button) {
   return [button](HWND dialog) { click(dialog, button); };
 }

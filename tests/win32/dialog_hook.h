@@ -35,10 +35,6 @@ struct SeenDialog {
 // For the test's failure messages.
 void PrintTo(const SeenDialog& dialog, std::ostream* out);
 
-// A message box as the hook records it.
-SeenDialog messageBox(std::wstring title, std::wstring text, BoxIcon icon, std::vector<int> buttons,
-                      int defaultButton, HWND owner);
-
 using Answer = std::function<void(HWND dialog)>;
 
 // Clicks the button with this id (IDOK, IDCANCEL, IDYES, IDNO).

@@ -73,13 +73,13 @@ std::string WindowTest::csvFile(const std::string& name, const std::string& rows
 }
 
 SeenDialog WindowTest::notice(const std::string& utf8) const {
-  return messageBox(platform::codePageToUtf16(state.Programmtitel), wide(utf8),
-                    BoxIcon::kExclamation, {IDOK}, IDOK, handle());
+  const std::wstring title = platform::codePageToUtf16(state.Programmtitel);
+  return {title, wide(utf8), BoxIcon::kExclamation, {IDOK}, IDOK, handle(), {}, {}};
 }
 
 SeenDialog WindowTest::question(const std::string& utf8) const {
-  return messageBox(platform::codePageToUtf16(state.Programmtitel), wide(utf8), BoxIcon::kQuestion,
-                    {IDYES, IDNO}, IDNO, handle());
+  const std::wstring title = platform::codePageToUtf16(state.Programmtitel);
+  return {title, wide(utf8), BoxIcon::kQuestion, {IDYES, IDNO}, IDNO, handle(), {}, {}};
 }
 
 }  // namespace win32_testing

@@ -1,6 +1,6 @@
 // The steps of the wizard through the real window and its real dialogs: one
-// full flow, the keyboard, and the fatal end. The rules of the steps are the
-// model's tests.
+// full flow with its undo from the system menu, the keyboard, and the fatal
+// end. The rules of the steps and of the restore are the model's tests.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,20 +19,33 @@ std::wstring dialogFolder(std::string folder) {
   return platform::codePageToUtf16(folder);
 }
 
+// The restore entry of the window's system menu: its text while it is offered.
+std::wstring restoreEntry(HWND window) {
+  const HMENU menu = GetSystemMenu(window, FALSE);
+  wchar_t text[64] = {};
+  GetMenuStringW(menu, win32ui::kRestoreBackupCommand, text, 64, MF_BYCOMMAND);
+  const UINT state = GetMenuState(menu, win32ui::kRestoreBackupCommand, MF_BYCOMMAND);
+  return state == MF_GRAYED ? L"greyed" : state == MF_ENABLED ? text : L"missing";
+}
+
 const std::string kGoodRows =
     "Berger, Anna;aberger;01.01.2017;;5;30;30;30;30;0\r\n"
     ">Verwaltung;;;;;;;;;\r\n"
     "Weiß, Jürgen;jweiss;15.03.2021;31.12.2027;2,5;30;30;30;30;2\r\n";
 
-TEST_F(WindowTest, ImportsFromStepOneToTheEndWithScreenshotsOfEveryState) {
+TEST_F(WindowTest, ImportsFromStepOneToTheEndAndUndoesItWithScreenshotsOfEveryState) {
   const std::string data = plannerFolder();
+  const std::string employees = data + "Mitarbeiterdaten.dat";
+  const auto before = testing_support::readScrambledFile(employees);
   const std::string csv = csvFile("Mitarbeiter.csv", kGoodRows);
   open();
   EXPECT_EQ(shownStep(), 1);
+  EXPECT_EQ(restoreEntry(handle()), L"greyed");
   screenshot("de_s1");
   hook.answers = {chooseFolder(dialogFolder(data))};
   click(1);
   EXPECT_EQ(shownStep(), 2);
+  EXPECT_EQ(restoreEntry(handle()), L"Sicherung wiederherstellen …");
   EXPECT_EQ(GetFocus(), button(2));  // the next step's
   screenshot("de_s2");
   hook.answers = {chooseFile(platform::codePageToUtf16(csv))};
@@ -48,12 +61,24 @@ TEST_F(WindowTest, ImportsFromStepOneToTheEndWithScreenshotsOfEveryState) {
   EXPECT_EQ(shownStep(), 5);
   EXPECT_EQ(GetFocus(), button(5));
   screenshot("de_s5");
+  EXPECT_EQ(testing_support::readScrambledFile(employees).size(), 6u);
 
-  ASSERT_EQ(hook.seen.size(), 5u);
+  // The import's backup, chosen in the dialog of the system menu's entry, undoes it.
+  SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    saveScreenshot("de_restore_menu", GetActiveWindow());
+    EndMenu();
+  });
+  SendMessageW(handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');  // Alt+Space: the menu to look at
+  const auto backups = testing_support::nativePath(data + "Backups");
+  hook.answers = {chooseFile(std::filesystem::directory_iterator(backups)->path().filename()),
+                  press(IDYES), press(IDOK)};
+  SendMessageW(handle(), WM_SYSCOMMAND, win32ui::kRestoreBackupCommand, 0);
+  EXPECT_EQ(testing_support::readScrambledFile(employees), before);
+
+  ASSERT_EQ(hook.seen.size(), 8u);
   EXPECT_EQ(hook.seen[0].text, L"Ordner mit Zentavo-Daten auswählen:");
   EXPECT_EQ(hook.seen[0].owner, handle());
-  EXPECT_EQ(hook.seen[1].folder,
-            platform::codePageToUtf16(system.ownFolder));  // the program's own folder
   EXPECT_EQ(hook.seen[1].owner, handle());
   // The box gives back its text as given; it breaks a line at each lone CR.
   EXPECT_EQ(hook.seen[2],
@@ -62,8 +87,8 @@ TEST_F(WindowTest, ImportsFromStepOneToTheEndWithScreenshotsOfEveryState) {
   EXPECT_EQ(hook.seen[3],
             question("Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu "
                      "importierenden Mitarbeiterdaten überschrieben.\r\rMöchten Sie fortsetzen?"));
-  EXPECT_EQ(hook.seen[4], notice("Mitarbeiterdaten erfolgreich importiert"));
-  EXPECT_EQ(testing_support::readScrambledFile(data + "Mitarbeiterdaten.dat").size(), 6u);
+  EXPECT_EQ(hook.seen[5].folder, backups.wstring());
+  EXPECT_EQ(hook.seen[5].fileType, L"Sicherungen (*.dat)");
 
   const HWND shownWindow = handle();
   click(5);
@@ -71,19 +96,7 @@ TEST_F(WindowTest, ImportsFromStepOneToTheEndWithScreenshotsOfEveryState) {
   EXPECT_FALSE(IsWindow(shownWindow));
 }
 
-TEST_F(WindowTest, EnterPressesTheFocusedStepAndTabPassesTheDisabledButtons) {
-  const std::string data = plannerFolder();
-  open();
-  hook.answers = {chooseFolder(dialogFolder(data)), press(IDCANCEL)};
-  click(1);
-  pressKey(VK_RETURN);  // step 2's button has the focus: its file dialog opens
-  EXPECT_EQ(hook.seen.size(), 2u);
-  EXPECT_EQ(shownStep(), 2);
-  pressKey(VK_TAB);
-  EXPECT_EQ(GetFocus(), button(5));
-}
-
-TEST_F(WindowTest, AFatalMessageInAStepClosesTheWindowWithItsStatus) {
+TEST_F(WindowTest, TheKeysPressAndPassTheStepsAndAFatalMessageClosesTheWindowWithItsStatus) {
   const std::string data = plannerFolder();
   std::filesystem::remove(testing_support::nativePath(data + "Konfigdaten.dat"));
   const std::string csv = csvFile("Mitarbeiter.csv", kGoodRows);
@@ -92,8 +105,11 @@ TEST_F(WindowTest, AFatalMessageInAStepClosesTheWindowWithItsStatus) {
   hook.answers = {chooseFolder(dialogFolder(data)), chooseFile(platform::codePageToUtf16(csv)),
                   press(IDOK)};
   click(1);
-  click(2);
-  click(3);
+  pressKey(VK_RETURN);  // step 2's button has the focus
+  EXPECT_EQ(shownStep(), 3);
+  pressKey(VK_TAB);
+  EXPECT_EQ(GetFocus(), button(5));
+  click(3);  // the settings are missing
   ASSERT_EQ(hook.seen.size(), 3u);
   EXPECT_EQ(hook.seen[2].icon, BoxIcon::kExclamation);
   EXPECT_EQ(hook.seen[2].buttons, std::vector{IDOK});
