@@ -29,9 +29,7 @@ std::optional<std::string> BatchDialogs::openFile(const startup::OpenFileRequest
   // Whether it can be the import file is the wizard's to say.
   if (system_.pathKind(path) != platform::PathKind::kMissing) return path;
   out_ << forTerminal(path) << "\n"
-       << (language_ == startup::Language::DE   ? "Datei nicht gefunden."
-           : language_ == startup::Language::FR ? "Fichier introuvable."
-                                                : "File not found.")
+       << say(language_, {"Datei nicht gefunden.", "File not found.", "Fichier introuvable."})
        << "\n";
   return std::nullopt;
 }

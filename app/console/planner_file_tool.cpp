@@ -7,23 +7,13 @@
 #include "hostfiles/scrambled_line.h"
 #include "platform/codepage.h"
 #include "startup/run_time_error.h"
+#include "terminal_text.h"
 
 namespace console {
 
 namespace {
 
 using startup::Language;
-
-struct Texts {
-  const char* de;
-  const char* en;
-  const char* fr;
-};
-
-// The tool speaks the build's language, and English for any other code.
-std::string say(Language language, const Texts& texts) {
-  return language == Language::DE ? texts.de : language == Language::FR ? texts.fr : texts.en;
-}
 
 constexpr Texts kCannotOpen{"kann nicht geöffnet werden", "cannot be opened",
                             "ne peut pas être ouvert"};

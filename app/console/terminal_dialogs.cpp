@@ -12,10 +12,6 @@ namespace {
 
 using startup::Language;
 
-const char* say(Language language, const char* de, const char* en, const char* fr) {
-  return language == Language::DE ? de : language == Language::FR ? fr : en;
-}
-
 bool isYes(const std::string& answer) {
   for (const char* yes : {"y", "yes", "j", "ja", "o", "oui"}) {
     if (answer == yes) return true;
@@ -38,13 +34,13 @@ void TerminalDialogs::showBox(const std::string& title, const std::string& text)
 void TerminalDialogs::notice(const std::string& title, const std::string& text) {
   out_ << '\a';
   showBox(title, text);
-  out_ << say(language_, "[Eingabetaste] ", "[Enter] ", "[Entrée] ") << std::flush;
+  out_ << say(language_, {"[Eingabetaste] ", "[Enter] ", "[Entrée] "}) << std::flush;
   readLine();
 }
 
 bool TerminalDialogs::question(const std::string& title, const std::string& text) {
   showBox(title, text);
-  out_ << say(language_, "[j/N] ", "[y/N] ", "[o/N] ") << std::flush;
+  out_ << say(language_, {"[j/N] ", "[y/N] ", "[o/N] "}) << std::flush;
   const auto answer = readLine();
   return answer && isYes(platform::lowerCase(*answer));
 }
@@ -68,9 +64,9 @@ std::optional<std::string> TerminalDialogs::openFile(const startup::OpenFileRequ
       return path;
     }
     out_ << forTerminal(path) << "\n"
-         << say(language_, "Datei nicht gefunden. Prüfen Sie den Dateinamen.",
-                "File not found. Check the file name.",
-                "Fichier introuvable. Vérifiez le nom du fichier.")
+         << say(language_, {"Datei nicht gefunden. Prüfen Sie den Dateinamen.",
+                            "File not found. Check the file name.",
+                            "Fichier introuvable. Vérifiez le nom du fichier."})
          << "\n";
   }
 }

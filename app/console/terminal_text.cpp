@@ -6,6 +6,11 @@
 
 namespace console {
 
+const char* say(startup::Language language, const Texts& texts) {
+  using startup::Language;
+  return language == Language::DE ? texts.de : language == Language::FR ? texts.fr : texts.en;
+}
+
 std::string forTerminal(const std::string& text) {
   std::string out = platform::codePageToUtf8(text);
   for (char& c : out) {

@@ -3,7 +3,18 @@
 
 #include <string>
 
+#include "startup/language.h"
+
 namespace console {
+
+// A text of the terminal program's own, in UTF-8, in each language.
+struct Texts {
+  const char* de;
+  const char* en;
+  const char* fr;
+};
+// The build's language, and English for any other code.
+const char* say(startup::Language language, const Texts& texts);
 
 // Code page text for the terminal: UTF-8, each carriage return a line break.
 std::string forTerminal(const std::string& text);

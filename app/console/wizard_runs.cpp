@@ -24,10 +24,6 @@ using wizard::Bild;
 using wizard::frmPersonallader;
 using wizard::WizardState;
 
-const char* say(Language language, const char* de, const char* en, const char* fr) {
-  return language == Language::DE ? de : language == Language::FR ? fr : en;
-}
-
 // The choice after the five buttons: restoring a backup.
 constexpr int kRestoreChoice = 6;
 
@@ -50,7 +46,7 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
     out << "  " << kRestoreChoice << " = " << forTerminal(wizard::texts::restoreCommand(language))
         << "\n";
   }
-  out << say(language, "Auswahl: ", "Choice: ", "Choix : ") << std::flush;
+  out << say(language, {"Auswahl: ", "Choice: ", "Choix : "}) << std::flush;
 }
 
 // Runs the program's start and the wizard's procedures; a fatal message or an
@@ -97,9 +93,9 @@ bool dataFolderKnown(startup::ProgramState& state, frmPersonallader& form,
   if (!dataFolder.empty()) form.cmdAuswahl_Click(1);
   if (form.wizardState() != WizardState::kChooseDataFolder) return true;
   if (dataFolder.empty()) {
-    out << say(state.Sprache, "Kein Datenordner: Geben Sie ihn mit --data an.",
-               "No data folder: name it with --data.",
-               "Aucun dossier de données : indiquez-le avec --data.")
+    out << say(state.Sprache, {"Kein Datenordner: Geben Sie ihn mit --data an.",
+                               "No data folder: name it with --data.",
+                               "Aucun dossier de données : indiquez-le avec --data."})
         << "\n";
   }
   return false;
@@ -112,8 +108,8 @@ int restore(startup::ProgramState& state, const std::string& backup, std::ostrea
                                : absolutePath(backup);
   if (state.system->pathKind(path) == platform::PathKind::kMissing) {
     out << forTerminal(path) << "\n"
-        << say(state.Sprache, "Keine solche Sicherung.", "No such backup.",
-               "Sauvegarde introuvable.")
+        << say(state.Sprache,
+               {"Keine solche Sicherung.", "No such backup.", "Sauvegarde introuvable."})
         << "\n";
     return kUsage;
   }
