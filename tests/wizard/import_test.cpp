@@ -16,16 +16,8 @@ const std::string kEmployee =
 
 importfile::ImportRow employee(const std::string& name, const std::string& entitlement = "030,0",
                                const std::string& additional = "000,0") {
-  importfile::ImportRow row;
-  row.Name = name;
-  row.Benutzerkennung = "ma";
-  row.VonDatum = "170101";
-  row.BisDatum = "999999";
-  row.Resturlaub = "005,0";
-  row.Urlaubsanspruch1 = row.Urlaubsanspruch2 = row.Urlaubsanspruch3 = entitlement;
-  row.Urlaubsanspruch4 = "030,0";
-  row.Sonderurlaub = additional;
-  return row;
+  return {name,        "ma",        "170101", "999999",   "005,0", entitlement,
+          entitlement, entitlement, "030,0",  additional, ""};
 }
 
 importfile::ImportRow textRow(const std::string& name) {
@@ -126,45 +118,37 @@ TEST_F(ImportTest, ConfigurationThatCannotBeReplacedStopsTheImportBeforeTheBacku
   EXPECT_EQ(dialogs.notices().size(), 1u);  // no success before the end
 }
 
-struct FlagCase {
-  char flag;
-  std::vector<std::pair<std::string, std::string>> values;  // entitlement, additional vacation
-  char expected;
-};
-
-void PrintTo(const FlagCase& c, std::ostream* out) {
-  *out << "flag " << c.flag << " to " << c.expected;
-}
-
-class FractionFlagTest : public ImportTest, public ::testing::WithParamInterface<FlagCase> {};
-
-TEST_P(FractionFlagTest, RaisedByTheTenthsOfTheImportedValues) {
-  const FlagCase& c = GetParam();
-  importfile::ImportRows rows = {textRow(">Text")};
-  for (const auto& [entitlement, additional] : c.values) {
-    rows.push_back(employee("M", entitlement, additional));
+// Raised, never lowered, by the tenths of entitlements and additional vacation.
+TEST_F(ImportTest, TheTenthsOfTheImportedValuesRaiseTheFractionFlag) {
+  const struct {
+    char flag;
+    std::vector<std::pair<std::string, std::string>> values;  // entitlement, additional vacation
+    char expected;
+  } cases[] = {{'0', {{"030,0", "000,0"}}, '0'},
+               {'0', {{"030,0", "001,5"}}, '1'},
+               {'0', {{"012,5", "000,0"}, {"030,0", "000,0"}, {"003,3", "000,0"}}, '2'},
+               {'1', {{"003,3", "000,0"}}, '2'},
+               {'2', {{"030,0", "000,5"}}, '2'},
+               {'1', {{"-02,5", "000,0"}}, '1'}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("flag ") + c.flag + " to " + c.expected);
+    importfile::ImportRows rows = {textRow(">Text")};
+    for (const auto& [entitlement, additional] : c.values) {
+      rows.push_back(employee("M", entitlement, additional));
+    }
+    rows.back().Resturlaub = "002,5";  // residual vacation does not count
+    testing_support::PlannerData data;
+    data.settings[29] = c.flag;
+    prepare(data, rows);
+    const std::string before = folder.read("Konfigdaten.dat");
+    form.cmdAuswahl_Click(4);
+    EXPECT_EQ(readScrambledFile(folder.file("Konfigdaten.dat"))[7][29], c.expected);
+    EXPECT_EQ(state.Settings_Zeile[29], c.expected);
+    if (c.expected == c.flag) {
+      EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
+    }
   }
-  rows.back().Resturlaub = "002,5";  // residual vacation does not count
-  testing_support::PlannerData data;
-  data.settings[29] = c.flag;
-  prepare(data, rows);
-  const std::string before = folder.read("Konfigdaten.dat");
-  form.cmdAuswahl_Click(4);
-  const auto configuration = readScrambledFile(folder.file("Konfigdaten.dat"));
-  EXPECT_EQ(configuration[7][29], c.expected);
-  EXPECT_EQ(state.Settings_Zeile[29], c.expected);
-  if (c.expected == c.flag) {
-    EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
-  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FractionFlagTest,
-    ::testing::Values(
-        FlagCase{'0', {{"030,0", "000,0"}}, '0'}, FlagCase{'0', {{"030,0", "001,5"}}, '1'},
-        FlagCase{'0', {{"012,5", "000,0"}, {"030,0", "000,0"}, {"003,3", "000,0"}}, '2'},
-        FlagCase{'1', {{"003,3", "000,0"}}, '2'}, FlagCase{'2', {{"030,0", "000,5"}}, '2'},
-        FlagCase{'1', {{"-02,5", "000,0"}}, '1'}));
 
 }  // namespace
 }  // namespace wizard
