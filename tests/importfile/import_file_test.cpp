@@ -11,14 +11,7 @@ using startup::Language;
 using testing_support::endingNotice;
 using testing_support::errorReport;
 
-class ImportFileTest : public ImportFixture {
- protected:
-  Lines rawLines() const {
-    Lines lines;
-    for (const ImportRow& row : state.ImportRows) lines.push_back(row.Rohzeile);
-    return lines;
-  }
-};
+class ImportFileTest : public ImportFixture {};
 
 TEST_F(ImportFileTest, OnlyTheFirstLineDecidesAndTiesGoToTheLaterCandidate) {
   const std::pair<const char*, const char*> cases[] = {

@@ -35,6 +35,12 @@ Lines ImportFixture::boxes() const {
   return texts;
 }
 
+Lines ImportFixture::rawLines() const {
+  Lines lines;
+  for (const ImportRow& row : state.ImportRows) lines.push_back(row.Rohzeile);
+  return lines;
+}
+
 Lines columns(const ImportRow& row) {
   return {row.Name,
           row.Benutzerkennung,

@@ -30,13 +30,6 @@ using Names = std::vector<std::string>;
 constexpr fs::perms kWrite =
     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 
-// Every byte value, line ends and the old end-of-file mark included.
-std::string allBytes(std::size_t size) {
-  std::string bytes(size, '\0');
-  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7);
-  return bytes;
-}
-
 // Creates a hidden file and returns its name: on Windows by its attribute, on
 // POSIX by a leading dot.
 std::string hiddenFile(const testing_support::TempFolder& folder, const std::string& name) {
@@ -82,7 +75,8 @@ class FilesTest : public ::testing::Test {
 };
 
 TEST_F(FilesTest, ReadsEveryByteButNoFolderDeviceOrPipe) {
-  const std::string bytes = allBytes(100'000);
+  std::string bytes(100'000, '\0');  // every byte value, line ends and end-of-file mark included
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
   folder.write("daten.dat", bytes);
   folder.makeFolder("sub");
   EXPECT_EQ(readAll(folder.file("daten.dat")), bytes);

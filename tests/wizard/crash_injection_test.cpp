@@ -73,7 +73,6 @@ class CrashInjectionTest : public testing_support::StateTest {
     reset();
     old = plannerFiles();
     for (const auto& name : kDataFiles) oldBytes[name] = readFile(data() + name);
-    oldBytes[kLogBook] = readFile(logs() + kLogBook);
   }
 
   std::string data() const { return folder.path() + "Data" + S; }
