@@ -22,29 +22,22 @@ const Lines kEveryFault = {kHeader,
                            "Zahl;zz;;;x;y;;;;z",
                            ">Abteilung;;;;;;;;;;;;;;",
                            "Doppel;MM"};
-// Row, name in the head, column (-1: the whole row) and value of each question.
-struct Asked {
+// Row, name in the head, column (-1: the whole row), value and error of each question.
+const struct Asked {
   std::size_t row;
   std::string name;
   int column;
-  std::string value;
-};
-const Asked kAsked[] = {
-    {2, "", -1, "Huber|x;h\th"},  {2, "", 1, "h\th"},           {3, "", 0, ""},
-    {4, "Kurz", 2, "32.01.2020"}, {4, "Kurz", 3, "01.13.2020"}, {5, "Lang", -1, ""},
-    {6, "Zahl", 4, "x"},          {6, "Zahl", 5, "y"},          {6, "Zahl", 9, "z"},
-    {8, "Doppel", 1, "MM"}};
-
-const Lines kErrors = {"Unzulässiges Zeichen ':' oder '|' enthalten",
-                       "Unzulässiges Steuerzeichen im Feld 'Benutzerkennung' enthalten",
-                       "Feld Name ist leer",
-                       "'Von-Datum' 32.01.2020 ist fehlerhaft",
-                       "'Bis-Datum' 01.13.2020 ist fehlerhaft",
-                       "'Von-Datum' ist größer als 'Bis-Datum'",
-                       "Resturlaub x nicht nummerisch",
-                       "Urlaubsanspruch y nicht nummerisch",
-                       "Sonderurlaub z nicht nummerisch",
-                       "Name/Benutzerkennung MM ist doppelt vorhanden"};  // one for each of kAsked
+  std::string value, error;
+} kAsked[] = {{2, "", -1, "Huber|x;h\th", "Unzulässiges Zeichen ':' oder '|' enthalten"},
+              {2, "", 1, "h\th", "Unzulässiges Steuerzeichen im Feld 'Benutzerkennung' enthalten"},
+              {3, "", 0, "", "Feld Name ist leer"},
+              {4, "Kurz", 2, "32.01.2020", "'Von-Datum' 32.01.2020 ist fehlerhaft"},
+              {4, "Kurz", 3, "01.13.2020", "'Bis-Datum' 01.13.2020 ist fehlerhaft"},
+              {5, "Lang", -1, "", "'Von-Datum' ist größer als 'Bis-Datum'"},
+              {6, "Zahl", 4, "x", "Resturlaub x nicht nummerisch"},
+              {6, "Zahl", 5, "y", "Urlaubsanspruch y nicht nummerisch"},
+              {6, "Zahl", 9, "z", "Sonderurlaub z nicht nummerisch"},
+              {8, "Doppel", 1, "MM", "Name/Benutzerkennung MM ist doppelt vorhanden"}};
 
 class ImportCheckTest : public ImportFixture {};
 
@@ -58,13 +51,13 @@ TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrors) {
   for (std::size_t i = 0; i < std::size(kAsked); ++i) {
     const Asked& asked = kAsked[i];
     expected.push_back("Fehler in Zeile " + std::to_string(asked.row) +
-                       (asked.name.empty() ? "" : ", " + asked.name) + "\n\n" + kErrors[i] +
+                       (asked.name.empty() ? "" : ", " + asked.name) + "\n\n" + asked.error +
                        "\n\nMöchten Sie fortsetzen?");
     const Fault& fault = outcome.faults[i];
     EXPECT_EQ(std::tie(fault.row, fault.name, fault.value),
               std::tie(asked.row, asked.name, asked.value));
     EXPECT_EQ(fault.column ? static_cast<int>(*fault.column) : -1, asked.column) << i;
-    EXPECT_EQ(fault.text, startup::cp(kErrors[i]));
+    EXPECT_EQ(fault.text, startup::cp(asked.error));
   }
   expected.push_back(
       "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den "

@@ -126,15 +126,13 @@ TEST_F(DatenordnerTest, DescendsIntoDataOrTheDefaultFolder) {
   EXPECT_EQ(choose(zweite), zweite + "ZentavoBureau" + S);
 }
 
-TEST_F(DatenordnerTest, CancellingEmptiesTheDataFolder) {
+TEST_F(DatenordnerTest, CancellingOrAFolderThatCannotBeReadEmptiesTheDataFolder) {
   state.Datenpfad = folder.path();
   dialogs.folders.push_back("");
   EXPECT_FALSE(Datenordner_auswählen(state, 0));
   EXPECT_EQ(state.Datenpfad, "");
   EXPECT_TRUE(dialogs.notices().empty());
-}
-
-TEST_F(DatenordnerTest, AFolderThatCannotBeReadIsReportedAndEmptied) {
+  state.Datenpfad = folder.path();
   const std::string locked = make("Gesperrt");
   system.unreadableFolder = locked;
   const std::string quoted = testing_support::readable(locked.substr(0, locked.size() - 1));

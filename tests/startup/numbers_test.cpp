@@ -32,9 +32,6 @@ TEST(ReadNumberTest, ThousandsSeparatorsOnlyBetweenGroupsOfThree) {
   EXPECT_FALSE(readNumber("2,5", kEnglish));
   EXPECT_EQ(readNumber("2.5", kEnglish), 2.5);
   EXPECT_EQ(readNumber("1,234.5", kEnglish), 1234.5);
-}
-
-TEST(ReadNumberTest, FrenchGroupsWithBlanks) {
   EXPECT_EQ(readNumber("1 234,5", kFrench), 1234.5);
   EXPECT_EQ(readNumber(std::string("1\xA0") + "234", kFrench), 1234);
   EXPECT_FALSE(readNumber("1 23", kFrench));

@@ -49,11 +49,6 @@ class WizardTest : public testing_support::StateTest {
     return steps;
   }
 
-  std::string dataFolder() {
-    testing_support::makePlannerData(folder.path(), {});
-    return folder.path();
-  }
-
   frmPersonallader form{state};
   std::vector<ControlChange> changes;
 };
@@ -131,7 +126,8 @@ TEST_F(WizardTest, StepOneWithoutPlannerDataStaysAndSaysSo) {
 TEST_F(WizardTest, StepOneSettlesTheLogFolder) {
   form.Form_Load();
   state.Logpfad = folder.path() + "missing" + S;
-  dialogs.folders.push_back(dataFolder());
+  testing_support::makePlannerData(folder.path(), {});
+  dialogs.folders.push_back(folder.path());
   form.cmdAuswahl_Click(1);
   EXPECT_EQ(window(), S2);
   EXPECT_EQ(state.Logpfad, "");  // a log folder that does not exist is dropped
