@@ -41,17 +41,10 @@ Lines ImportFixture::rawLines() const {
   return lines;
 }
 
-Lines columns(const ImportRow& row) {
-  return {row.Name,
-          row.Benutzerkennung,
-          row.VonDatum,
-          row.BisDatum,
-          row.Resturlaub,
-          row.Urlaubsanspruch1,
-          row.Urlaubsanspruch2,
-          row.Urlaubsanspruch3,
-          row.Urlaubsanspruch4,
-          row.Sonderurlaub};
+std::string columns(const ImportRow& row) {
+  return row.Name + "|" + row.Benutzerkennung + "|" + row.VonDatum + "|" + row.BisDatum + "|" +
+         row.Resturlaub + "|" + row.Urlaubsanspruch1 + "|" + row.Urlaubsanspruch2 + "|" +
+         row.Urlaubsanspruch3 + "|" + row.Urlaubsanspruch4 + "|" + row.Sonderurlaub;
 }
 
 }  // namespace importfile

@@ -29,7 +29,7 @@ class ImportFixture : public testing_support::StateTest {
   Lines rawLines() const;
 };
 
-// The ten columns of `row`, from Name to Sonderurlaub.
-Lines columns(const ImportRow& row);
+// The ten columns of `row`, from Name to Sonderurlaub, joined by "|".
+std::string columns(const ImportRow& row);
 
 }  // namespace importfile
