@@ -41,7 +41,7 @@ const struct Asked {
 
 class ImportCheckTest : public ImportFixture {};
 
-TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrors) {
+TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrorsOrNoAtOnce) {
   writeImportLines(kEveryFault);
   dialogs.answers.assign(std::size(kAsked), true);
   const CheckOutcome outcome = Importdatei_checken(state);
@@ -65,6 +65,12 @@ TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrors) {
   EXPECT_EQ(boxes(), expected);
   EXPECT_EQ(dialogs.shown.front().kind, testing_support::ShownBox::Kind::kQuestion);
   EXPECT_EQ(dialogs.shown.front().title, "Titel");
+
+  dialogs.shown.clear();  // No ends the run at once
+  dialogs.answers = {true, true, true, false};
+  EXPECT_FALSE(check());
+  EXPECT_EQ(dialogs.shown.size(), 4u);
+  EXPECT_EQ(state.ImportRows[2].Name, "Name 3");  // the repairs made so far stay
 }
 
 TEST_F(ImportCheckTest, TheOtherMessages) {
@@ -104,14 +110,6 @@ TEST_F(ImportCheckTest, FrenchQuotesTheFieldAndTheSeparator) {
                    "séparateur différent."}));
 }
 
-TEST_F(ImportCheckTest, NoEndsTheRunAtOnce) {
-  writeImportLines(kEveryFault);
-  dialogs.answers = {true, true, true, false};
-  EXPECT_FALSE(check());
-  EXPECT_EQ(dialogs.shown.size(), 4u);
-  EXPECT_EQ(state.ImportRows[2].Name, "Name 3");  // the repairs made so far stay
-}
-
 TEST_F(ImportCheckTest, YesRepairsAndNormalises) {
   writeImportLines({";;x;01.02.2024;viel;12;-5;1500;2,5;", "Meier;;1.2.2024;;;;;;;",
                     ">" + std::string(45, 't') + ";"});
@@ -125,7 +123,7 @@ TEST_F(ImportCheckTest, YesRepairsAndNormalises) {
   EXPECT_EQ(rows[2].Benutzerkennung, "");
 }
 
-TEST_F(ImportCheckTest, ASpreadsheetsQuotesGoAndItsDoubledQuotesBecomeOne) {
+TEST_F(ImportCheckTest, QuotedColumnsLoseTheirQuotesAndUnquotedOnesKeepThem) {
   writeImport(testing_support::readFile(TEST_DATA_DIR "quoted_by_spreadsheet.csv"));
   EXPECT_TRUE(check());
   const ImportRows& rows = state.ImportRows;
@@ -133,9 +131,8 @@ TEST_F(ImportCheckTest, ASpreadsheetsQuotesGoAndItsDoubledQuotesBecomeOne) {
                                   "|sobrien|240101|999999|002,5|030,0|030,0|000,0|000,0|000,0");
   EXPECT_EQ(rows[1].Name, ">Team \"Nord\"");
   EXPECT_EQ(rows[2].Name + "|" + rows[2].Benutzerkennung, "\"Kiki\" Ng|\"Kiki\" Ng");
-}
 
-TEST_F(ImportCheckTest, QuotesInsideUnquotedColumnsStayAndSeparatorsInsideQuotesSplit) {
+  // Quotes inside unquoted columns stay, and separators inside quotes split.
   writeImportLines({"c;d\"\"e\"f"});
   EXPECT_TRUE(check());
   EXPECT_EQ(state.ImportRows[0].Benutzerkennung, "d\"\"e\"f");
