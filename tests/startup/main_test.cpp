@@ -38,16 +38,15 @@ TEST_F(MainTest, FillsTitleSeparatorDateAndUser) {
   EXPECT_EQ(state.Programmtitel, "");
 }
 
-TEST_F(MainTest, InstallationFolderBelowPublicVirtualStore) {
+TEST_F(MainTest, InstallationFolderBelowPublicVirtualStoreOrProgramFiles) {
   system.variables["PUBLIC"] = folder.withoutSeparator();
   system.variables["ProgramFiles"] = "ignored";
   Main(state);
   const std::string base =
       folder.path() + "AppData" + S + "Local" + S + "VirtualStore" + S + "Program Files" + S;
   EXPECT_EQ(state.Installationspfad, base + "ZentavoKalender" + S);
-}
 
-TEST_F(MainTest, InstallationFolderBelowProgramFilesPrefersTheEnglishEdition) {
+  // Without PUBLIC, below ProgramFiles, preferring the English edition.
   system.variables["PUBLIC"] = "";
   system.variables["ProgramFiles"] = folder.withoutSeparator();
   folder.makeFolder("Zentavo Bureau");
