@@ -112,7 +112,7 @@ TEST_F(WizardTest, FrenchWidensTheWindowFramesAndButtons) {
 }
 
 // Quoting in each language is Name_zitieren's.
-TEST_F(WizardTest, StepOneWithoutPlannerDataStaysAndSaysSo) {
+TEST_F(WizardTest, StepOneStaysWithoutPlannerDataAndSaysSo) {
   folder.makeFolder("leer");
   form.Form_Load();
   dialogs.folders.push_back(folder.file("leer"));
@@ -121,27 +121,14 @@ TEST_F(WizardTest, StepOneWithoutPlannerDataStaysAndSaysSo) {
                                                         "' wurden keine Zentavo-Daten gefunden."});
   EXPECT_EQ(state.Datenpfad, folder.file("leer") + S);
   EXPECT_EQ(window(), S1);
-}
 
-TEST_F(WizardTest, StepOneSettlesTheLogFolder) {
-  form.Form_Load();
+  // A folder with planner data completes the step and settles the log folder.
   state.Logpfad = folder.path() + "missing" + S;
   testing_support::makePlannerData(folder.path(), {});
   dialogs.folders.push_back(folder.path());
   form.cmdAuswahl_Click(1);
   EXPECT_EQ(window(), S2);
   EXPECT_EQ(state.Logpfad, "");  // a log folder that does not exist is dropped
-}
-
-// A cancelled folder dialog is Datenordner_auswählen's.
-TEST_F(WizardTest, ACancelledFileDialogLeavesTheStateAlone) {
-  form.Form_Load();
-  form.completeStep(1);
-  dialogs.files.push_back(std::nullopt);
-  form.cmdAuswahl_Click(2);
-  EXPECT_EQ(window(), S2);
-  EXPECT_TRUE(dialogs.notices().empty());
-  EXPECT_EQ(state.Importdatei, "");
 }
 
 TEST_F(WizardTest, TheFileDialogStartsInTheProgramsFolderThenInTheFilesFolder) {
@@ -164,10 +151,14 @@ TEST_F(WizardTest, TheFileDialogStartsInTheProgramsFolderThenInTheFilesFolder) {
 }
 
 // A pipe or a device may never end, and a name that the code page could not
-// hold names no file: step 2 says so and stays.
-TEST_F(WizardTest, StepTwoRefusesWhatIsNoFileItCanRead) {
+// hold names no file: step 2 says so and stays. A cancelled file dialog stays
+// silently; a cancelled folder dialog is Datenordner_auswählen's.
+TEST_F(WizardTest, StepTwoStaysWhenCancelledOrGivenWhatIsNoFileItCanRead) {
   form.Form_Load();
   form.completeStep(1);
+  dialogs.files.push_back(std::nullopt);
+  form.cmdAuswahl_Click(2);
+  EXPECT_TRUE(dialogs.notices().empty());
   folder.makeFolder("ordner.csv");
   std::vector<std::string> refused = {folder.file("ordner.csv"),
                                       folder.file(startup::cp("?ód?.csv"))};
