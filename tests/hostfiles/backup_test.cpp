@@ -89,15 +89,13 @@ TEST_F(BackupTest, WithoutLogFolderOnlyTheDataFilesAreSaved) {
   EXPECT_EQ(written(backupFile()), expectedBackup());
 }
 
-TEST_F(BackupTest, ABackupFileThatCannotBeWrittenGivesFalse) {
+TEST_F(BackupTest, AFileThatCannotBeWrittenGivesFalseAndADamagedSourceEndsTheProgram) {
   system.refuseWrites = true;
   EXPECT_FALSE(Backup_erstellen(state, "A"));
   EXPECT_FALSE(folder.exists(backupFile()));
   EXPECT_FALSE(state.Datei1.isOpen());
   EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(BackupTest, ADamagedSourceEndsTheProgramBeforeAnythingIsWritten) {
+  system.refuseWrites = false;
   folder.write("kaputt.dat", scrambledFile({"a"}) + "\r\n" + scrambledFile({"b"}));
   EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { Backup_erstellen(state, "A"); }),
             errorReport("modPersonallader - LineIn", 5,

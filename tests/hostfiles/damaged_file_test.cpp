@@ -21,9 +21,8 @@ std::string fatal(Language language, const std::string& text) {
 }
 
 // The first `count` lines of a configuration, line `at` replaced by `text`.
-std::string configuration(std::size_t at, const std::string& text, std::size_t count = 11) {
-  Lines lines = {"[Zentavo]",  "2", "3", "[Firma]",           "5",       "6",
-                 "[Settings]", "8", "9", "[Administratoren]", "NoAdmins"};
+std::string configuration(std::size_t at, const std::string& text, std::size_t count = 13) {
+  Lines lines = testing_support::configurationLines("8", {"NoAdmins"});
   lines[at] = text;
   lines.resize(count);
   return scrambledFile(lines);
@@ -59,11 +58,11 @@ TEST_F(DamagedFileTest, EndsTheProgramWithItsMessage) {
                 fatal(EN, "Header [Firma] in 'Konfigdaten.dat' not detected")},
                {"Line7FR", kConfig, FR, configuration(6, "[settings]"),
                 fatal(FR, "Le header [Settings] dans « Konfigdaten.dat » n'a pas été détecté")},
-               {"AdminHeaderMissingDE", kConfig, DE, configuration(9, "[Admin]"),
+               {"AdminHeaderMissingDE", kConfig, DE, configuration(11, "[Admin]"),
                 fatal(DE,
                       "Der Dateiheader [Administratoren] in 'Konfigdaten.dat' wurde "
                       "nicht erkannt")},
-               {"AdminHeaderLastEN", kConfig, EN, configuration(0, "[Zentavo]", 10),
+               {"AdminHeaderLastEN", kConfig, EN, configuration(0, "[Zentavo]", 12),
                 fatal(EN, "Header [Administratoren] in 'Konfigdaten.dat' not detected")},
                {"ConfigEndsBeforeLine9", kConfig, DE, configuration(0, "[Zentavo]", 8),
                 errorReport(kLineIn, 62, "Einlesen hinter Dateiende")},

@@ -18,7 +18,7 @@ class EmployeeDataTest : public PlannerFileFixture {
   }
 };
 
-TEST_F(EmployeeDataTest, ReadsCurrentOlderAndTextLines) {
+TEST_F(EmployeeDataTest, ReadsCurrentOlderAndTextLinesOrNone) {
   store("12,7", {kEmployee, cp("Verwaltung Süd, Bäckerei"),
                  "170101:999999:025:030:030:030:030:Mitarbeiter A:ma",  // the older form
                  "180202:991231:-02,5:030:031:032:033:" + cp("Jörg Weiß:jweiß"),
@@ -36,6 +36,16 @@ TEST_F(EmployeeDataTest, ReadsCurrentOlderAndTextLines) {
                    "-02,5:030,0:031,0:032,0:033,0", "000,0:030,0:030,0:030,0:030,0"}));
   EXPECT_EQ(state.Mitarbeiter_Sonderurlaub, (Lines{"002,5", "", "000,0", "000,0", "001,0"}));
   EXPECT_FALSE(state.Datei1.isOpen());
+
+  // A file without entries gives no names.
+  store("0", {});
+  Mitarbeiterdaten_lesen(state);
+  EXPECT_EQ(state.Mitarbeiter_Name, Lines{"NoNames"});
+  for (const Lines* field :
+       {&state.Mitarbeiter_Kennung, &state.Mitarbeiter_Von, &state.Mitarbeiter_Bis,
+        &state.Mitarbeiter_Urlaub, &state.Mitarbeiter_Sonderurlaub}) {
+    EXPECT_EQ(*field, Lines{""});
+  }
 }
 
 TEST_F(EmployeeDataTest, ValuesTakeTheRegionalSeparatorAndTheNumberIsRoundedDown) {
@@ -50,18 +60,6 @@ TEST_F(EmployeeDataTest, ValuesTakeTheRegionalSeparatorAndTheNumberIsRoundedDown
   EXPECT_EQ(state.Mitarbeiter_Kennung, Lines{longest.substr(kEmployee.size() - 2)});
   EXPECT_EQ(state.Mitarbeiter_Urlaub, Lines{"025.5:030.0:030.0:030.0:030.0"});
   EXPECT_EQ(state.Mitarbeiter_Sonderurlaub, Lines{"002.5"});
-}
-
-TEST_F(EmployeeDataTest, AFileWithoutEntriesGivesNoNames) {
-  store("0", {});
-  state.Mitarbeiter_Name = {"alt", "alt"};
-  Mitarbeiterdaten_lesen(state);
-  EXPECT_EQ(state.Mitarbeiter_Name, Lines{"NoNames"});
-  for (const Lines* field :
-       {&state.Mitarbeiter_Kennung, &state.Mitarbeiter_Von, &state.Mitarbeiter_Bis,
-        &state.Mitarbeiter_Urlaub, &state.Mitarbeiter_Sonderurlaub}) {
-    EXPECT_EQ(*field, Lines{""});
-  }
 }
 
 TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {

@@ -33,7 +33,7 @@ class FileChannelTest : public testing_support::StateTest {
   }
 };
 
-TEST_F(FileChannelTest, LinesReadBackWrittenOrWithEveryKindOfLineEnd) {
+TEST_F(FileChannelTest, LinesReadBackWrittenOrWithEveryKindOfLineEndAndAnyLength) {
   const std::vector<std::string> texts = {"[Zentavo]", "", startup::cp("Müller, Ærøskøbing ß é"),
                                           std::string(kMaxLineLength - 1, 'x')};
   writeLines("a.dat", texts);
@@ -45,9 +45,7 @@ TEST_F(FileChannelTest, LinesReadBackWrittenOrWithEveryKindOfLineEnd) {
   folder.write("ends.txt", "crlf\r\nlf\ncr\rlast\r\n\n\r");
   EXPECT_EQ(readLines("ends.txt", false),
             (std::vector<std::string>{"crlf", "lf", "cr", "last", "", ""}));
-}
 
-TEST_F(FileChannelTest, LinesAcrossAndBeyondTheReadBufferComeWhole) {
   // A CR LF pair straddles the 64 KiB read buffer; later lines are longer than it.
   const std::string first(65535, 'a'), longLine(200000, 'x');
   folder.write("long.txt", first + "\r\nb\r\n" + longLine + "\r" + longLine);
@@ -55,7 +53,8 @@ TEST_F(FileChannelTest, LinesAcrossAndBeyondTheReadBufferComeWhole) {
             (std::vector<std::string>{first, "b", longLine, longLine}));
 }
 
-TEST_F(FileChannelTest, LinesUpToTheLimitReadBackAndLongerOnesAreErrors) {
+TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
+  // Lines up to the limit read back; longer ones are errors.
   folder.write("limit.dat", std::string(kMaxLineLength, 'A') + "\r\n" +
                                 std::string(kMaxLineLength + 1, 'A') + "\r\n");
   Datei_oeffnen(state, folder.file("limit.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
@@ -63,9 +62,7 @@ TEST_F(FileChannelTest, LinesUpToTheLimitReadBackAndLongerOnesAreErrors) {
   EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
             errorReport("modPersonallader - LineIn", 6, "Überlauf"));
   EXPECT_FALSE(state.Datei1.isOpen());
-}
 
-TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
   folder.write("gap.dat", "Aceg\r\n\r\nAceg\r\n");
   Datei_oeffnen(state, folder.file("gap.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
   EXPECT_EQ(LineIn(state), "abc");

@@ -7,7 +7,6 @@
 
 namespace hostfiles {
 
-using testing_support::byLabel;
 using testing_support::errorReport;
 using testing_support::Lines;
 using testing_support::scrambledFile;

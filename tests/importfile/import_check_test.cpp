@@ -22,33 +22,26 @@ const Lines kEveryFault = {kHeader,
                            "Zahl;zz;;;x;y;;;;z",
                            ">Abteilung;;;;;;;;;;;;;;",
                            "Doppel;MM"};
-// Row, name in the head, column (-1: the whole row) and value of each question.
-struct Asked {
+// Row, name in the head, column (-1: the whole row), value and error of each question.
+const struct Asked {
   std::size_t row;
   std::string name;
   int column;
-  std::string value;
-};
-const Asked kAsked[] = {
-    {2, "", -1, "Huber|x;h\th"},  {2, "", 1, "h\th"},           {3, "", 0, ""},
-    {4, "Kurz", 2, "32.01.2020"}, {4, "Kurz", 3, "01.13.2020"}, {5, "Lang", -1, ""},
-    {6, "Zahl", 4, "x"},          {6, "Zahl", 5, "y"},          {6, "Zahl", 9, "z"},
-    {8, "Doppel", 1, "MM"}};
-
-const Lines kErrors = {"Unzulässiges Zeichen ':' oder '|' enthalten",
-                       "Unzulässiges Steuerzeichen im Feld 'Benutzerkennung' enthalten",
-                       "Feld Name ist leer",
-                       "'Von-Datum' 32.01.2020 ist fehlerhaft",
-                       "'Bis-Datum' 01.13.2020 ist fehlerhaft",
-                       "'Von-Datum' ist größer als 'Bis-Datum'",
-                       "Resturlaub x nicht nummerisch",
-                       "Urlaubsanspruch y nicht nummerisch",
-                       "Sonderurlaub z nicht nummerisch",
-                       "Name/Benutzerkennung MM ist doppelt vorhanden"};  // one for each of kAsked
+  std::string value, error;
+} kAsked[] = {{2, "", -1, "Huber|x;h\th", "Unzulässiges Zeichen ':' oder '|' enthalten"},
+              {2, "", 1, "h\th", "Unzulässiges Steuerzeichen im Feld 'Benutzerkennung' enthalten"},
+              {3, "", 0, "", "Feld Name ist leer"},
+              {4, "Kurz", 2, "32.01.2020", "'Von-Datum' 32.01.2020 ist fehlerhaft"},
+              {4, "Kurz", 3, "01.13.2020", "'Bis-Datum' 01.13.2020 ist fehlerhaft"},
+              {5, "Lang", -1, "", "'Von-Datum' ist größer als 'Bis-Datum'"},
+              {6, "Zahl", 4, "x", "Resturlaub x nicht nummerisch"},
+              {6, "Zahl", 5, "y", "Urlaubsanspruch y nicht nummerisch"},
+              {6, "Zahl", 9, "z", "Sonderurlaub z nicht nummerisch"},
+              {8, "Doppel", 1, "MM", "Name/Benutzerkennung MM ist doppelt vorhanden"}};
 
 class ImportCheckTest : public ImportFixture {};
 
-TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrors) {
+TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrorsOrNoAtOnce) {
   writeImportLines(kEveryFault);
   dialogs.answers.assign(std::size(kAsked), true);
   const CheckOutcome outcome = Importdatei_checken(state);
@@ -58,13 +51,13 @@ TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrors) {
   for (std::size_t i = 0; i < std::size(kAsked); ++i) {
     const Asked& asked = kAsked[i];
     expected.push_back("Fehler in Zeile " + std::to_string(asked.row) +
-                       (asked.name.empty() ? "" : ", " + asked.name) + "\n\n" + kErrors[i] +
+                       (asked.name.empty() ? "" : ", " + asked.name) + "\n\n" + asked.error +
                        "\n\nMöchten Sie fortsetzen?");
     const Fault& fault = outcome.faults[i];
     EXPECT_EQ(std::tie(fault.row, fault.name, fault.value),
               std::tie(asked.row, asked.name, asked.value));
     EXPECT_EQ(fault.column ? static_cast<int>(*fault.column) : -1, asked.column) << i;
-    EXPECT_EQ(fault.text, startup::cp(kErrors[i]));
+    EXPECT_EQ(fault.text, startup::cp(asked.error));
   }
   expected.push_back(
       "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den "
@@ -72,6 +65,12 @@ TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrors) {
   EXPECT_EQ(boxes(), expected);
   EXPECT_EQ(dialogs.shown.front().kind, testing_support::ShownBox::Kind::kQuestion);
   EXPECT_EQ(dialogs.shown.front().title, "Titel");
+
+  dialogs.shown.clear();  // No ends the run at once
+  dialogs.answers = {true, true, true, false};
+  EXPECT_FALSE(check());
+  EXPECT_EQ(dialogs.shown.size(), 4u);
+  EXPECT_EQ(state.ImportRows[2].Name, "Name 3");  // the repairs made so far stay
 }
 
 TEST_F(ImportCheckTest, TheOtherMessages) {
@@ -111,40 +110,29 @@ TEST_F(ImportCheckTest, FrenchQuotesTheFieldAndTheSeparator) {
                    "séparateur différent."}));
 }
 
-TEST_F(ImportCheckTest, NoEndsTheRunAtOnce) {
-  writeImportLines(kEveryFault);
-  dialogs.answers = {true, true, true, false};
-  EXPECT_FALSE(check());
-  EXPECT_EQ(dialogs.shown.size(), 4u);
-  EXPECT_EQ(state.ImportRows[2].Name, "Name 3");  // the repairs made so far stay
-}
-
 TEST_F(ImportCheckTest, YesRepairsAndNormalises) {
   writeImportLines({";;x;01.02.2024;viel;12;-5;1500;2,5;", "Meier;;1.2.2024;;;;;;;",
                     ">" + std::string(45, 't') + ";"});
   dialogs.answers.assign(3, true);
   EXPECT_FALSE(check());
   const ImportRows& rows = state.ImportRows;
-  EXPECT_EQ(columns(rows[0]), (Lines{"Name 1", "Name 1", "000000", "240201", "000,0", "012,0",
-                                     "-05,0", "999,0", "002,5", "000,0"}));
+  EXPECT_EQ(columns(rows[0]), "Name 1|Name 1|000000|240201|000,0|012,0|-05,0|999,0|002,5|000,0");
   EXPECT_EQ(rows[1].Benutzerkennung, "Meier");
   EXPECT_EQ(rows[1].VonDatum + rows[1].BisDatum, "240201999999");
   EXPECT_EQ(rows[2].Name, ">" + std::string(39, 't'));
   EXPECT_EQ(rows[2].Benutzerkennung, "");
 }
 
-TEST_F(ImportCheckTest, ASpreadsheetsQuotesGoAndItsDoubledQuotesBecomeOne) {
+TEST_F(ImportCheckTest, QuotedColumnsLoseTheirQuotesAndUnquotedOnesKeepThem) {
   writeImport(testing_support::readFile(TEST_DATA_DIR "quoted_by_spreadsheet.csv"));
   EXPECT_TRUE(check());
   const ImportRows& rows = state.ImportRows;
-  EXPECT_EQ(columns(rows[0]),
-            (Lines{startup::cp("O'Brien, Seán \"Sean\""), "sobrien", "240101", "999999", "002,5",
-                   "030,0", "030,0", "000,0", "000,0", "000,0"}));
+  EXPECT_EQ(columns(rows[0]), startup::cp("O'Brien, Seán \"Sean\"") +
+                                  "|sobrien|240101|999999|002,5|030,0|030,0|000,0|000,0|000,0");
   EXPECT_EQ(rows[1].Name, ">Team \"Nord\"");
   EXPECT_EQ(rows[2].Name + "|" + rows[2].Benutzerkennung, "\"Kiki\" Ng|\"Kiki\" Ng");
-}
 
-TEST_F(ImportCheckTest, QuotesInsideUnquotedColumnsStayAndSeparatorsInsideQuotesSplit) {
+  // Quotes inside unquoted columns stay, and separators inside quotes split.
   writeImportLines({"c;d\"\"e\"f"});
   EXPECT_TRUE(check());
   EXPECT_EQ(state.ImportRows[0].Benutzerkennung, "d\"\"e\"f");

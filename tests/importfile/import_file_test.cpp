@@ -11,14 +11,7 @@ using startup::Language;
 using testing_support::endingNotice;
 using testing_support::errorReport;
 
-class ImportFileTest : public ImportFixture {
- protected:
-  Lines rawLines() const {
-    Lines lines;
-    for (const ImportRow& row : state.ImportRows) lines.push_back(row.Rohzeile);
-    return lines;
-  }
-};
+class ImportFileTest : public ImportFixture {};
 
 TEST_F(ImportFileTest, OnlyTheFirstLineDecidesAndTiesGoToTheLaterCandidate) {
   const std::pair<const char*, const char*> cases[] = {
@@ -60,32 +53,22 @@ TEST_F(ImportFileTest, StoredRowsKeepDataLinesWithTheSeparatorAppended) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-// French quotes the file name in its own form.
+// Quoting the file name in each language is Name_zitieren's.
 TEST_F(ImportFileTest, EmptyFilesAndFirstLinesWithoutSeparatorAreReported) {
-  const std::string& name = state.Importdatei;
-  const struct {
-    Language language;
-    std::string empty, noSeparator;
-  } languages[] = {
-      {Language::DE, "Importdatei '" + name + "' ist leer",
-       "Kein Trennzeichen ',', ';', ':' oder 'Tabulator' in erster Zeile der Importdatei '" + name +
-           "' gefunden"},
-      {Language::FR, "Le fichier d'import « " + name + " » est vide",
-       "Aucun séparateur « , », « ; », « : » ou « Tab » trouvé dans le fichier d'import « " + name +
-           " »"}};
-  for (const auto& l : languages) {
-    useLanguage(l.language);
-    for (const auto& [bytes, message] : {std::pair{"", l.empty},
-                                         {"Name;B;C;D;E;F;G;H;I;J\r\n", l.empty},
-                                         {"\xEF\xBB\xBF", l.empty},
-                                         {"Meier\r\nHuber;h\r\n", l.noSeparator},
-                                         {"\r\nHuber;h\r\n", l.noSeparator}}) {
-      writeImport(bytes);
-      dialogs.shown.clear();
-      EXPECT_FALSE(Importdatei_lesen(state)) << bytes;
-      EXPECT_EQ(boxes(), Lines{message});
-      EXPECT_EQ(rawLines(), Lines{""});
-    }
+  const std::string empty = "Importdatei '" + state.Importdatei + "' ist leer";
+  const std::string noSeparator =
+      "Kein Trennzeichen ',', ';', ':' oder 'Tabulator' in erster Zeile der Importdatei '" +
+      state.Importdatei + "' gefunden";
+  for (const auto& [bytes, message] : {std::pair{"", empty},
+                                       {"Name;B;C;D;E;F;G;H;I;J\r\n", empty},
+                                       {"\xEF\xBB\xBF", empty},
+                                       {"Meier\r\nHuber;h\r\n", noSeparator},
+                                       {"\r\nHuber;h\r\n", noSeparator}}) {
+    writeImport(bytes);
+    dialogs.shown.clear();
+    EXPECT_FALSE(Importdatei_lesen(state)) << bytes;
+    EXPECT_EQ(boxes(), Lines{message});
+    EXPECT_EQ(rawLines(), Lines{""});
   }
 }
 

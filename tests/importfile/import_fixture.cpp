@@ -35,17 +35,16 @@ Lines ImportFixture::boxes() const {
   return texts;
 }
 
-Lines columns(const ImportRow& row) {
-  return {row.Name,
-          row.Benutzerkennung,
-          row.VonDatum,
-          row.BisDatum,
-          row.Resturlaub,
-          row.Urlaubsanspruch1,
-          row.Urlaubsanspruch2,
-          row.Urlaubsanspruch3,
-          row.Urlaubsanspruch4,
-          row.Sonderurlaub};
+Lines ImportFixture::rawLines() const {
+  Lines lines;
+  for (const ImportRow& row : state.ImportRows) lines.push_back(row.Rohzeile);
+  return lines;
+}
+
+std::string columns(const ImportRow& row) {
+  return row.Name + "|" + row.Benutzerkennung + "|" + row.VonDatum + "|" + row.BisDatum + "|" +
+         row.Resturlaub + "|" + row.Urlaubsanspruch1 + "|" + row.Urlaubsanspruch2 + "|" +
+         row.Urlaubsanspruch3 + "|" + row.Urlaubsanspruch4 + "|" + row.Sonderurlaub;
 }
 
 }  // namespace importfile

@@ -25,9 +25,11 @@ class ImportFixture : public testing_support::StateTest {
   bool check();
   // The texts of every box shown so far, questions and notices alike.
   Lines boxes() const;
+  // The lines of the rows read, each as read with the separator appended.
+  Lines rawLines() const;
 };
 
-// The ten columns of `row`, from Name to Sonderurlaub.
-Lines columns(const ImportRow& row);
+// The ten columns of `row`, from Name to Sonderurlaub, joined by "|".
+std::string columns(const ImportRow& row);
 
 }  // namespace importfile

@@ -46,12 +46,10 @@ TEST(CodepageTest, WindowsWithoutASingleByteCodePageGetsWindows1252) {
 }
 #endif
 
-TEST(CodepageTest, WesternCharactersHaveTheirWindows1252Bytes) {
+TEST(CodepageTest, WesternCharactersHaveTheirWindows1252BytesAndOthersAQuestionMark) {
   EXPECT_EQ(utf8ToCodePage("Müller € Šťa"), "M\xFCller \x80 \x8A?a");
   EXPECT_EQ(codePageToUtf8("Gr\xF6\xDFte \x84\x93"), "Größte „“");
-}
-
-TEST(CodepageTest, EachCharacterTheCodePageLacksBecomesOneQuestionMark) {
+  // Each character the code page lacks becomes one question mark.
   EXPECT_EQ(utf8ToCodePage("a\u0416b"), "a?b");      // Cyrillic
   EXPECT_EQ(utf8ToCodePage("a\U0001F600b"), "a?b");  // beyond 16 bits
   EXPECT_EQ(utf8ToCodePage("a\xC3z"), "a?z");        // ill-formed UTF-8

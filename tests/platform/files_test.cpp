@@ -30,26 +30,6 @@ using Names = std::vector<std::string>;
 constexpr fs::perms kWrite =
     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 
-// A read-only file on Windows, a file without write permission on POSIX, for
-// as long as the test runs: Windows would not remove the temporary folder.
-class WriteProtection {
- public:
-  explicit WriteProtection(const std::string& path) : path_(testing_support::nativePath(path)) {
-    fs::permissions(path_, kWrite, fs::perm_options::remove);
-  }
-  ~WriteProtection() { fs::permissions(path_, kWrite, fs::perm_options::add); }
-
- private:
-  fs::path path_;
-};
-
-// Every byte value, line ends and the old end-of-file mark included.
-std::string allBytes(std::size_t size) {
-  std::string bytes(size, '\0');
-  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7);
-  return bytes;
-}
-
 // Creates a hidden file and returns its name: on Windows by its attribute, on
 // POSIX by a leading dot.
 std::string hiddenFile(const testing_support::TempFolder& folder, const std::string& name) {
@@ -65,18 +45,6 @@ std::string hiddenFile(const testing_support::TempFolder& folder, const std::str
 
 class FilesTest : public ::testing::Test {
  protected:
-  std::optional<std::string> readAll(const std::string& path) {
-    const auto file = system.openRead(path);
-    if (!file) return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    while (const auto got = file->read(buffer, sizeof buffer)) {
-      if (*got == 0) return bytes;
-      bytes.append(buffer, *got);
-    }
-    return std::nullopt;
-  }
-
   // Writes `bytes` through `file` and commits them.
   static bool complete(std::unique_ptr<platform::WriteFile> file, const std::string& bytes) {
     return file && file->write(bytes.data(), bytes.size()) == WriteResult::kDone &&
@@ -95,10 +63,19 @@ class FilesTest : public ::testing::Test {
 };
 
 TEST_F(FilesTest, ReadsEveryByteButNoFolderDeviceOrPipe) {
-  const std::string bytes = allBytes(100'000);
+  std::string bytes(100'000, '\0');  // every byte value, line ends and end-of-file mark included
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
   folder.write("daten.dat", bytes);
   folder.makeFolder("sub");
-  EXPECT_EQ(readAll(folder.file("daten.dat")), bytes);
+  const auto file = system.openRead(folder.file("daten.dat"));
+  ASSERT_NE(file, nullptr);
+  std::string read;
+  char buffer[4096];
+  for (auto got = file->read(buffer, sizeof buffer); got && *got > 0;) {
+    read.append(buffer, *got);
+    got = file->read(buffer, sizeof buffer);
+  }
+  EXPECT_EQ(read, bytes);  // a failed read ends it short
   EXPECT_EQ(system.openRead(folder.file("sub")), nullptr);
   EXPECT_EQ(system.openRead(folder.path()), nullptr);
   EXPECT_EQ(system.openRead(folder.file("fehlt.dat")), nullptr);
@@ -109,7 +86,7 @@ TEST_F(FilesTest, ReadsEveryByteButNoFolderDeviceOrPipe) {
 #endif
 }
 
-TEST_F(FilesTest, CommittedReplacementTakesTheTargetsPlace) {
+TEST_F(FilesTest, CommittedReplacementTakesTheTargetsPlaceAndAppendsExtend) {
   const std::string target = platform::utf8ToCodePage("Bestände.dat");
   folder.write(target, "alt\r\n");
   auto file = system.openReplace(folder.file(target));
@@ -133,6 +110,11 @@ TEST_F(FilesTest, CommittedReplacementTakesTheTargetsPlace) {
   EXPECT_EQ(folder.read("neu.dat"), "eins");
   EXPECT_EQ(system.pathKind(folder.file("neu.dat")), PathKind::kNormalFile);
   EXPECT_EQ(folder.entries(), (Names{target, "neu.dat"}));
+
+  // Appending creates, then extends.
+  EXPECT_TRUE(complete(system.openAppend(folder.file("buch.log")), "eins\r\n"));
+  EXPECT_TRUE(complete(system.openAppend(folder.file("buch.log")), "zwei\r\n"));
+  EXPECT_EQ(folder.read("buch.log"), "eins\r\nzwei\r\n");
 }
 
 TEST_F(FilesTest, ReplacingRemovesOnlyTheTemporaryFilesOfTheTargetThatEndedRunsLeft) {
@@ -166,12 +148,14 @@ TEST_F(FilesTest, ReplacingRemovesOnlyTheTemporaryFilesOfTheTargetThatEndedRunsL
 }
 
 TEST_F(FilesTest, RefusesToWriteProtectedTargetsFoldersAndMissingFolders) {
+  // Read-only on Windows, without write permission on POSIX; writable again
+  // afterwards, or Windows would not remove the temporary folder.
   folder.write("schutz.dat", "alt");
-  {
-    const WriteProtection protection(folder.file("schutz.dat"));
-    EXPECT_EQ(system.openReplace(folder.file("schutz.dat")), nullptr);
-    EXPECT_EQ(system.openAppend(folder.file("schutz.dat")), nullptr);
-  }
+  const fs::path writeProtected = testing_support::nativePath(folder.file("schutz.dat"));
+  fs::permissions(writeProtected, kWrite, fs::perm_options::remove);
+  EXPECT_EQ(system.openReplace(folder.file("schutz.dat")), nullptr);
+  EXPECT_EQ(system.openAppend(folder.file("schutz.dat")), nullptr);
+  fs::permissions(writeProtected, kWrite, fs::perm_options::add);
   EXPECT_EQ(folder.read("schutz.dat"), "alt");
 
   folder.makeFolder("sub");
@@ -181,13 +165,6 @@ TEST_F(FilesTest, RefusesToWriteProtectedTargetsFoldersAndMissingFolders) {
   EXPECT_EQ(system.openReplace(inMissingFolder), nullptr);
   EXPECT_EQ(system.openAppend(inMissingFolder), nullptr);
   EXPECT_EQ(folder.entries(), (Names{"schutz.dat", "sub"}));
-}
-
-TEST_F(FilesTest, AppendingCreatesThenExtends) {
-  EXPECT_TRUE(complete(system.openAppend(folder.file("buch.log")), "eins\r\n"));
-  EXPECT_TRUE(complete(system.openAppend(folder.file("buch.log")), "zwei\r\n"));
-  EXPECT_EQ(folder.read("buch.log"), "eins\r\nzwei\r\n");
-  EXPECT_EQ(system.pathKind(folder.file("buch.log")), PathKind::kNormalFile);
 }
 
 #ifndef _WIN32
@@ -209,21 +186,16 @@ TEST_F(FilesTest, AnAppendThatFailsPartWayTakesBackWhatItWrote) {
 }
 #endif
 
-TEST_F(FilesTest, FindsOnlyPlainFilesWhoseWholeNameMatchesInAnyCase) {
+TEST_F(FilesTest, FindsOnlyPlainFilesWhoseWholeNameMatchesInAnyCaseByCodePageNames) {
   folder.write("kundenDATA.DAT", "x");
   folder.write("Data.dat.bak", "x");
   folder.write("kunden.data", "x");  // Windows would match its short name KUNDEN~1.DAT
   folder.makeFolder("xData.dat");
   hiddenFile(folder, "geheimData.dat");
   EXPECT_EQ(list(folder.path(), "*Data.dat"), Names{"kundenDATA.DAT"});
-  EXPECT_EQ(list(folder.path(), "*.dat"), Names{"kundenDATA.DAT"});
-}
-
-TEST_F(FilesTest, GivesNamesInTheCodePage) {
-  const std::string mueller = platform::utf8ToCodePage("Müller.dat");
+  const std::string mueller = platform::utf8ToCodePage("Müller.dat");  // in the code page
   folder.write(mueller, "x");
-  folder.write("b.DAT", "x");
-  EXPECT_EQ(list(folder.path(), "*.dat"), (Names{mueller, "b.DAT"}));
+  EXPECT_EQ(list(folder.path(), "*.dat"), (Names{mueller, "kundenDATA.DAT"}));
   EXPECT_EQ(list(folder.path(), platform::utf8ToCodePage("MÜLLER.*")), Names{mueller});
 }
 
@@ -231,17 +203,12 @@ TEST_F(FilesTest, GivesNamesInTheCodePage) {
 // that folder, so listing refuses it as opening would miss the files.
 TEST_F(FilesTest, RefusesAFolderWithoutSeparatorAndTakesTheCurrentFolder) {
   folder.write("a.dat", "x");
-  std::string withoutSeparator = folder.path();
-  withoutSeparator.pop_back();
-  EXPECT_EQ(list(withoutSeparator, "*.dat"), std::nullopt);
+  EXPECT_EQ(list(folder.withoutSeparator(), "*.dat"), std::nullopt);
+  EXPECT_EQ(list(folder.file("fehlt") + platform::kSeparator, "*"), Names{});  // a missing folder
 
   const testing_support::KeepCurrentFolder guard;
   ASSERT_TRUE(system.changeFolder(folder.path()));
   EXPECT_EQ(list("", "*.dat"), Names{"a.dat"});
-}
-
-TEST_F(FilesTest, MissingFolderHasNoFiles) {
-  EXPECT_EQ(list(folder.file("fehlt") + platform::kSeparator, "*"), Names{});
 }
 
 TEST_F(FilesTest, PathKindsTellFoldersPlainAndHiddenFilesApart) {

@@ -26,11 +26,7 @@ void setVariable(const char* name, const char* utf8Value) {
   SetEnvironmentVariableW(platform::codePageToUtf16(name).c_str(),
                           utf8Value ? value.c_str() : nullptr);
 #else
-  if (utf8Value) {
-    setenv(name, utf8Value, 1);
-  } else {
-    unsetenv(name);
-  }
+  utf8Value ? setenv(name, utf8Value, 1) : unsetenv(name);
 #endif
 }
 

@@ -13,21 +13,15 @@ namespace {
 
 using testing_support::endingNotice;
 
-// Paths written with "\" as in the planner's documents, turned into this platform's.
-std::string native(std::string path) {
-  for (char& c : path) {
-    if (c == '\\') c = platform::kSeparator;
-  }
-  return path;
-}
+const std::string S(1, platform::kSeparator);
 
 // The ordinary cases are the data folder's climbing below.
 TEST(ParentDirTest, CutsTheLastComponent) {
-  EXPECT_EQ(ParentDir(native("C:\\")), "");
+  EXPECT_EQ(ParentDir("C:" + S), "");
   EXPECT_EQ(ParentDir("Daten"), "");
   EXPECT_EQ(ParentDir(""), "");
-  EXPECT_EQ(ParentDir(native("\\")), "");
-  EXPECT_EQ(ParentDir(native("\\x")), native("\\"));
+  EXPECT_EQ(ParentDir(S), "");
+  EXPECT_EQ(ParentDir(S + "x"), S);
 }
 
 class FoldersTest : public testing_support::StateTest {};
@@ -67,14 +61,12 @@ TEST_F(FoldersTest, OtherLanguagesReturnWithoutMessage) {
 }
 
 TEST_F(FoldersTest, BrowseForFolderShowsTheInstruction) {
-  dialogs.folders = {"", native("C:\\Firma")};
+  dialogs.folders = {"", "C:" + S + "Firma"};
   useLanguage(Language::DE);
   EXPECT_EQ(BrowseForFolder(state, 0), "");
-  EXPECT_EQ(BrowseForFolder(state, 0), native("C:\\Firma"));
+  EXPECT_EQ(BrowseForFolder(state, 0), "C:" + S + "Firma");
   EXPECT_EQ(dialogs.shown.at(1).text, "Ordner mit Zentavo-Daten auswählen:");
 }
-
-const std::string S(1, platform::kSeparator);
 
 class DatenordnerTest : public testing_support::StateTest {
  protected:
@@ -134,15 +126,13 @@ TEST_F(DatenordnerTest, DescendsIntoDataOrTheDefaultFolder) {
   EXPECT_EQ(choose(zweite), zweite + "ZentavoBureau" + S);
 }
 
-TEST_F(DatenordnerTest, CancellingEmptiesTheDataFolder) {
+TEST_F(DatenordnerTest, CancellingOrAFolderThatCannotBeReadEmptiesTheDataFolder) {
   state.Datenpfad = folder.path();
   dialogs.folders.push_back("");
   EXPECT_FALSE(Datenordner_auswählen(state, 0));
   EXPECT_EQ(state.Datenpfad, "");
   EXPECT_TRUE(dialogs.notices().empty());
-}
-
-TEST_F(DatenordnerTest, AFolderThatCannotBeReadIsReportedAndEmptied) {
+  state.Datenpfad = folder.path();
   const std::string locked = make("Gesperrt");
   system.unreadableFolder = locked;
   const std::string quoted = testing_support::readable(locked.substr(0, locked.size() - 1));

@@ -13,15 +13,14 @@ using testing_support::TempFolder;
 
 const std::string S(1, platform::kSeparator);
 
-class MainTest : public testing_support::StateTest {
- protected:
-  std::string withoutSeparator(std::string path) {
-    path.pop_back();
-    return path;
-  }
-};
+class MainTest : public testing_support::StateTest {};
 
 TEST_F(MainTest, FillsTitleSeparatorDateAndUser) {
+  Main(state);
+  EXPECT_EQ(state.Benutzername, "NoName");  // without the variable
+  system.variables["USERNAME"] = "";
+  Main(state);
+  EXPECT_EQ(state.Benutzername, "NoName");
   system.variables["USERNAME"] = "mueller";
   system.clock = {2005, 2, 1, 23, 59, 59};
   useLanguage(Language::DE);
@@ -39,26 +38,17 @@ TEST_F(MainTest, FillsTitleSeparatorDateAndUser) {
   EXPECT_EQ(state.Programmtitel, "");
 }
 
-TEST_F(MainTest, EmptyOrMissingUserNameGivesNoName) {
-  Main(state);
-  EXPECT_EQ(state.Benutzername, "NoName");
-  system.variables["USERNAME"] = "";
-  Main(state);
-  EXPECT_EQ(state.Benutzername, "NoName");
-}
-
-TEST_F(MainTest, InstallationFolderBelowPublicVirtualStore) {
-  system.variables["PUBLIC"] = withoutSeparator(folder.path());
+TEST_F(MainTest, InstallationFolderBelowPublicVirtualStoreOrProgramFiles) {
+  system.variables["PUBLIC"] = folder.withoutSeparator();
   system.variables["ProgramFiles"] = "ignored";
   Main(state);
   const std::string base =
       folder.path() + "AppData" + S + "Local" + S + "VirtualStore" + S + "Program Files" + S;
   EXPECT_EQ(state.Installationspfad, base + "ZentavoKalender" + S);
-}
 
-TEST_F(MainTest, InstallationFolderBelowProgramFilesPrefersTheEnglishEdition) {
+  // Without PUBLIC, below ProgramFiles, preferring the English edition.
   system.variables["PUBLIC"] = "";
-  system.variables["ProgramFiles"] = withoutSeparator(folder.path());
+  system.variables["ProgramFiles"] = folder.withoutSeparator();
   folder.makeFolder("Zentavo Bureau");
   Main(state);
   EXPECT_EQ(state.Installationspfad, folder.path() + "Zentavo Bureau" + S);
@@ -89,7 +79,7 @@ class PfadeLesenTest : public testing_support::StateTest {
  protected:
   PfadeLesenTest() {
     state.Installationspfad = folder.path();
-    system.ownFolder = ownFolder.path().substr(0, ownFolder.path().size() - 1);
+    system.ownFolder = ownFolder.withoutSeparator();
   }
 
   void expectPaths(const std::string& data, const std::string& log) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "startup/formatting.h"
+#include "support/state_fixture.h"
+
 namespace startup {
 namespace {
 
@@ -29,9 +32,6 @@ TEST(ReadNumberTest, ThousandsSeparatorsOnlyBetweenGroupsOfThree) {
   EXPECT_FALSE(readNumber("2,5", kEnglish));
   EXPECT_EQ(readNumber("2.5", kEnglish), 2.5);
   EXPECT_EQ(readNumber("1,234.5", kEnglish), 1234.5);
-}
-
-TEST(ReadNumberTest, FrenchGroupsWithBlanks) {
   EXPECT_EQ(readNumber("1 234,5", kFrench), 1234.5);
   EXPECT_EQ(readNumber(std::string("1\xA0") + "234", kFrench), 1234);
   EXPECT_FALSE(readNumber("1 23", kFrench));
@@ -46,17 +46,44 @@ TEST(ReadNumberTest, NotNumbers) {
 
 // Half away from zero on the shortest decimal form; zero carries no sign.
 TEST(FormatTenthsTest, RoundsAndPads) {
-  EXPECT_EQ(formatTenths(1.15f, 3, kGerman), "001,2");
-  EXPECT_EQ(formatTenths(2.25f, 3, kGerman), "002,3");
-  EXPECT_EQ(formatTenths(-2.25f, 2, kGerman), "-02,3");
-  EXPECT_EQ(formatTenths(999.95f, 3, kGerman), "1000,0");
+  const std::tuple<float, int, const char*> cases[] = {
+      {1.15f, 3, "001,2"},    {2.25f, 3, "002,3"},  {-2.25f, 2, "-02,3"},
+      {999.95f, 3, "1000,0"}, {1e-30f, 3, "000,0"}, {123456.0f, 3, "123456,0"},
+      {-0.04f, 3, "000,0"},   {-0.0f, 3, "000,0"}};
+  for (const auto& [value, digits, text] : cases) {
+    EXPECT_EQ(formatTenths(value, digits, kGerman), text) << value;
+  }
+  EXPECT_EQ(formatTenths(1e30f, 3, kGerman), "1000000000000000000000000000000,0");
   EXPECT_EQ(formatTenths(0.05f, 3, kEnglish), "000.1");
   EXPECT_EQ(formatTenths(1.1f, 1, kEnglish), "1.1");
-  EXPECT_EQ(formatTenths(123456.0f, 3, kGerman), "123456,0");
-  EXPECT_EQ(formatTenths(1e30f, 3, kGerman), "1000000000000000000000000000000,0");
-  EXPECT_EQ(formatTenths(1e-30f, 3, kGerman), "000,0");
-  EXPECT_EQ(formatTenths(-0.04f, 3, kGerman), "000,0");
-  EXPECT_EQ(formatTenths(-0.0f, 3, kGerman), "000,0");
+}
+
+class ZahlFormatierenTest : public testing_support::StateTest {};
+
+TEST_F(ZahlFormatierenTest, FiveCharacters) {
+  const std::pair<const char*, const char*> german[] = {
+      {"5", "005,0"},      {" 12,34 ", "012,3"}, {"-150,5", "-99,5"}, {"1234,5", "999,5"},
+      {"abc", "000,0"},    {"999,95", "999,0"},  {"999", "999,0"},    {"-99", "-99,0"},
+      {"-99,96", "-99,0"}, {"1.500", "999,0"},   {"-0,05", "-00,1"},  {"1e39", "000,0"},
+      {"1e30", "999,0"}};
+  for (const auto& [input, expected] : german) {
+    EXPECT_EQ(Zahl_formatieren(state, input), expected) << input;
+  }
+  state.Region = platform::regionalSettingsFor("en_US");
+  EXPECT_EQ(Zahl_formatieren(state, "2.5"), "002.5");
+}
+
+TEST(TextErsetzenTest, ReplacesEveryOccurrence) {
+  EXPECT_EQ(Text_ersetzen("1,5", ",", "."), "1.5");
+  EXPECT_EQ(Text_ersetzen("abc", ",", "."), "abc");
+  EXPECT_EQ(Text_ersetzen("a,b,,c", ",", ",,"), "a,,b,,,,c");
+  EXPECT_EQ(Text_ersetzen(";\"a\";\"b\";", ";\"", ";"), ";a\";b\";");
+  EXPECT_EQ(Text_ersetzen("a\";b\";", "\";", ";"), "a;b;");
+  EXPECT_EQ(Text_ersetzen("Abc", "a", "x"), "Abc");
+  // The search goes on right behind the start of the replacement, so a quote
+  // pair after the separator loses one quote per pass.
+  EXPECT_EQ(Text_ersetzen(";\"\"x", ";\"", ";"), ";\"x");
+  EXPECT_EQ(Text_ersetzen("aaaa", "aa", "a"), "aa");
 }
 
 }  // namespace

@@ -45,11 +45,16 @@ Lines readScrambledFile(const std::string& path) {
   return lines;
 }
 
+Lines configurationLines(const std::string& settings, const Lines& admins) {
+  Lines lines = {"[Zentavo]",  "2",      "3", "[Firma]",  "Muster GmbH", "6",
+                 "[Settings]", settings, "9", "[Urlaub]", "x",           "[Administratoren]"};
+  lines.insert(lines.end(), admins.begin(), admins.end());
+  return lines;
+}
+
 void makePlannerData(const std::string& folder, const PlannerData& data) {
-  Lines configuration = {"[Zentavo]", "Version=5",  "x",           "[Firma]", "Muster GmbH",
-                         "y",         "[Settings]", data.settings, "z",       "[Administratoren]"};
-  configuration.insert(configuration.end(), data.administrators.begin(), data.administrators.end());
-  writeScrambledFile(folder + "Konfigdaten.dat", configuration);
+  writeScrambledFile(folder + "Konfigdaten.dat",
+                     configurationLines(data.settings, data.administrators));
   Lines employees = {"[Mitarbeiterdaten]", "12345678", "7"};
   employees.insert(employees.end(), data.employees.begin(), data.employees.end());
   writeScrambledFile(folder + "Mitarbeiterdaten.dat", employees);

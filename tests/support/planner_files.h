@@ -17,6 +17,10 @@ void writeScrambledFile(const std::string& path, const Lines& lines);
 // scrambled line ended by CR LF.
 Lines readScrambledFile(const std::string& path);
 
+// The lines of a Konfigdaten.dat: `settings` as line 8, an extra section, and
+// the administrator header followed by `admins`.
+Lines configurationLines(const std::string& settings, const Lines& admins);
+
 struct PlannerData {
   std::string settings = std::string(40, '0');  // the settings line of Konfigdaten.dat
   Lines administrators = {"NoAdmins"};

@@ -56,20 +56,6 @@ TempFolder::~TempFolder() {
   fs::remove_all(nativePath(path_), ignored);
 }
 
-void TempFolder::write(const std::string& name, const std::string& bytes) const {
-  writeFile(file(name), bytes);
-}
-
-std::string TempFolder::read(const std::string& name) const { return readFile(file(name)); }
-
-bool TempFolder::exists(const std::string& name) const {
-  return fs::exists(nativePath(file(name)));
-}
-
-void TempFolder::makeFolder(const std::string& name) const {
-  fs::create_directory(nativePath(file(name)));
-}
-
 std::vector<std::string> TempFolder::entries() const {
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(nativePath(path_))) {

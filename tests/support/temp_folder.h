@@ -8,6 +8,12 @@
 
 namespace testing_support {
 
+// The file-system path of a code-page path.
+std::filesystem::path nativePath(const std::string& path);
+// The contents of any file.
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
+
 class TempFolder {
  public:
   TempFolder();
@@ -18,11 +24,18 @@ class TempFolder {
   // The folder with its trailing separator, as the program writes folder paths.
   const std::string& path() const { return path_; }
   std::string file(const std::string& name) const { return path_ + name; }
+  std::string withoutSeparator() const { return path_.substr(0, path_.size() - 1); }
 
-  void write(const std::string& name, const std::string& bytes) const;
-  std::string read(const std::string& name) const;
-  bool exists(const std::string& name) const;
-  void makeFolder(const std::string& name) const;
+  void write(const std::string& name, const std::string& bytes) const {
+    writeFile(file(name), bytes);
+  }
+  std::string read(const std::string& name) const { return readFile(file(name)); }
+  bool exists(const std::string& name) const {
+    return std::filesystem::exists(nativePath(file(name)));
+  }
+  void makeFolder(const std::string& name) const {
+    std::filesystem::create_directory(nativePath(file(name)));
+  }
   // Every entry of the folder, sorted.
   std::vector<std::string> entries() const;
 
@@ -47,11 +60,5 @@ class KeepCurrentFolder {
  private:
   std::filesystem::path start_;
 };
-
-// The file-system path of a code-page path.
-std::filesystem::path nativePath(const std::string& path);
-// The contents of any file.
-std::string readFile(const std::string& path);
-void writeFile(const std::string& path, const std::string& bytes);
 
 }  // namespace testing_support

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -44,21 +44,16 @@ const char kImportFile[] =
 
 // The files of a backup; nothing when it is not complete.
 std::optional<Files> backupContents(const Lines& lines) {
-  if (lines.empty() || lines[0] != "[ZentavoBackup]") return std::nullopt;
   Files files;
-  for (std::size_t i = 1; i < lines.size();) {
-    if (i + 1 >= lines.size() || lines[i].size() < 3 || lines[i + 1].size() < 3 ||
-        !std::isdigit(static_cast<unsigned char>(lines[i + 1][1]))) {
-      return std::nullopt;
-    }
-    const std::size_t count = std::stoul(lines[i + 1].substr(1));
-    if (lines[i + 1] != "[" + std::to_string(count) + "]" || i + 2 + count > lines.size())
-      return {};
+  std::size_t i = 1;
+  while (i + 1 < lines.size() && lines[i].size() > 2 && lines[i + 1].size() > 2) {
+    const std::size_t count = std::strtoul(lines[i + 1].c_str() + 1, nullptr, 10);
+    if (lines[i + 1] != "[" + std::to_string(count) + "]" || i + 2 + count > lines.size()) break;
     const auto first = lines.begin() + static_cast<std::ptrdiff_t>(i + 2);
-    files[lines[i].substr(1, lines[i].size() - 2)] =
-        Lines(first, first + static_cast<std::ptrdiff_t>(count));
+    files[lines[i].substr(1, lines[i].size() - 2)] = Lines(first, first + count);
     i += 2 + count;
   }
+  if (lines.empty() || lines[0] != "[ZentavoBackup]" || i != lines.size()) return std::nullopt;
   return files;
 }
 
@@ -72,15 +67,12 @@ class CrashInjectionTest : public testing_support::StateTest {
     folder.write("Zentavo Desk" + S + "Zentavo.dat",
                  "[Zentavo]\r\ndata_pfad=" + data() + "\r\nlog_pfad=" + logs() + "\r\n");
     folder.write("Mitarbeiter.csv", kImportFile);
-    std::string installations = folder.path();
-    installations.pop_back();
-    system.variables["ProgramFiles"] = installations;
+    system.variables["ProgramFiles"] = folder.withoutSeparator();
     system.variables["USERNAME"] = "admin";
     system.clock = {2026, 11, 20, 10, 0, 0};
     reset();
     old = plannerFiles();
     for (const auto& name : kDataFiles) oldBytes[name] = readFile(data() + name);
-    oldBytes[kLogBook] = readFile(logs() + kLogBook);
   }
 
   std::string data() const { return folder.path() + "Data" + S; }
@@ -145,30 +137,24 @@ class CrashInjectionTest : public testing_support::StateTest {
     }
   }
 
-  void expectUndamaged(bool intact, const std::string& name) {
-    if (!intact) ++damaged;
-    EXPECT_TRUE(intact) << name;
-  }
-
   // `finished`: the run must have completed the import.
   void expectIntact(const std::vector<Files>& before, bool finished) {
     const Files now = plannerFiles();
     for (const auto& name : kDataFiles) {
       const bool unchanged = readFile(data() + name) == oldBytes[name];
       const bool renewed = now.at(name) == fresh.at(name);
-      expectUndamaged(name == "KalenderData.dat" ? unchanged : renewed || (unchanged && !finished),
-                      name);
+      EXPECT_TRUE(name == "KalenderData.dat" ? unchanged : renewed || (unchanged && !finished))
+          << name;
     }
     const Lines& log = now.at(kLogBook);
     const std::size_t added = log.size() - std::min(log.size(), old.at(kLogBook).size());
-    expectUndamaged(Lines(log.begin(), log.end() - added) == old.at(kLogBook) &&
-                        added <= before.size() && (added > 0 || !finished) &&
-                        std::all_of(log.end() - added, log.end(),
-                                    [&](const std::string& line) {
-                                      return withoutTime(line) ==
-                                             withoutTime(fresh.at(kLogBook).back());
-                                    }),
-                    kLogBook);
+    EXPECT_TRUE(Lines(log.begin(), log.end() - added) == old.at(kLogBook) &&
+                added <= before.size() && (added > 0 || !finished) &&
+                std::all_of(log.end() - added, log.end(),
+                            [&](const std::string& line) {
+                              return withoutTime(line) == withoutTime(fresh.at(kLogBook).back());
+                            }))
+        << kLogBook;
     expectOnlyRealFilesListed(data(), kDataFiles);
     expectOnlyRealFilesListed(logs(), {kLogBook});
     expectCompleteBackups(before, finished);
@@ -196,8 +182,8 @@ class CrashInjectionTest : public testing_support::StateTest {
       const std::string name = entry.path().filename().string();
       if (!platform::matchesPattern(name, "*.dat")) continue;
       const auto contents = backupContents(readScrambledFile(data() + "Backups" + S + name));
-      expectUndamaged(
-          contents && std::find(before.begin(), before.end(), *contents) != before.end(), name);
+      EXPECT_TRUE(contents && std::find(before.begin(), before.end(), *contents) != before.end())
+          << name;
       ofLastRun = ofLastRun || (contents && *contents == before.back());
     }
     EXPECT_TRUE(ofLastRun || !finished);
@@ -206,7 +192,6 @@ class CrashInjectionTest : public testing_support::StateTest {
   Files old;
   std::map<std::string, std::string> oldBytes;
   Files fresh;  // what a clean run leaves
-  int damaged = 0;
 };
 
 TEST_F(CrashInjectionTest, NoFileIsDamagedWhereverTheImportFailsOrIsKilled) {
@@ -231,8 +216,7 @@ TEST_F(CrashInjectionTest, NoFileIsDamagedWhereverTheImportFailsOrIsKilled) {
       expectIntact({old, between}, true);
     }
   }
-  std::cout << "[ injected ] " << total * kills.size() << " failure points, " << damaged
-            << " files damaged\n";
+  std::cout << "[ injected ] " << total * kills.size() << " failure points\n";
 }
 
 }  // namespace

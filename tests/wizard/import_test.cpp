@@ -11,21 +11,13 @@ using startup::Language;
 using testing_support::readScrambledFile;
 
 const std::string S(1, platform::kSeparator);
-const std::string kEmployee =
-    "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Alt:alt";
+// The values of an employee line as employee() gives them, before the name and user id.
+const std::string kValues = "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:";
 
 importfile::ImportRow employee(const std::string& name, const std::string& entitlement = "030,0",
                                const std::string& additional = "000,0") {
-  importfile::ImportRow row;
-  row.Name = name;
-  row.Benutzerkennung = "ma";
-  row.VonDatum = "170101";
-  row.BisDatum = "999999";
-  row.Resturlaub = "005,0";
-  row.Urlaubsanspruch1 = row.Urlaubsanspruch2 = row.Urlaubsanspruch3 = entitlement;
-  row.Urlaubsanspruch4 = "030,0";
-  row.Sonderurlaub = additional;
-  return row;
+  return {name,        "ma",        "170101", "999999",   "005,0", entitlement,
+          entitlement, entitlement, "030,0",  additional, ""};
 }
 
 importfile::ImportRow textRow(const std::string& name) {
@@ -63,24 +55,20 @@ class ImportTest : public testing_support::StateTest {
 TEST_F(ImportTest, ImportIntoAnEmptyListWritesBacksUpLogsAndFinishes) {
   prepare({}, {employee("Mitarbeiter A"), textRow(">Team Nord"), employee("Zoë")});
   form.cmdAuswahl_Click(4);
-  EXPECT_EQ(employeeFile(),
-            (std::vector<std::string>{
-                "[Mitarbeiterdaten]", "12345678", "7",
-                "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:"
-                "Mitarbeiter A:ma",
-                "Team Nord",
-                "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Zoë:ma"}));
+  EXPECT_EQ(employeeFile(), (std::vector<std::string>{"[Mitarbeiterdaten]", "12345678", "7",
+                                                      kValues + "Mitarbeiter A:ma", "Team Nord",
+                                                      kValues + "Zoë:ma"}));
   EXPECT_EQ(dialogs.notices(), std::vector<std::string>{"Mitarbeiterdaten erfolgreich importiert"});
-  const auto log = readScrambledFile(folder.path() + "Logs" + S + "2612 Zentavo.log");
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_EQ(log[0], "04.12.26 14:05:09|mueller|ZentaAdmin|Mitarbeiterdaten importiert");
+  EXPECT_EQ(
+      readScrambledFile(folder.path() + "Logs" + S + "2612 Zentavo.log"),
+      std::vector<std::string>{"04.12.26 14:05:09|mueller|ZentaAdmin|Mitarbeiterdaten importiert"});
   EXPECT_EQ(system.listFiles(folder.path() + "Backups" + S, "*.dat"),
             std::vector<std::string>{"261204 140509 A.dat"});
   EXPECT_EQ(form.wizardState(), WizardState::kFinished);
 }
 
 TEST_F(ImportTest, OverwritingAsksFirstAndNoChangesNothing) {
-  prepare({.employees = {kEmployee}}, {employee("Neu")});
+  prepare({.employees = {kValues + "Alt:alt"}}, {employee("Neu")});
   const std::string before = folder.read("Mitarbeiterdaten.dat");
   dialogs.answers = {false, true};
   form.cmdAuswahl_Click(4);
@@ -93,8 +81,7 @@ TEST_F(ImportTest, OverwritingAsksFirstAndNoChangesNothing) {
             "Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu importierenden "
             "Mitarbeiterdaten überschrieben.\n\nMöchten Sie fortsetzen?");
   form.cmdAuswahl_Click(4);
-  EXPECT_EQ(employeeFile().back(),
-            "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Neu:ma");
+  EXPECT_EQ(employeeFile().back(), kValues + "Neu:ma");
 }
 
 TEST_F(ImportTest, BackupFailureEndsTheProgramBeforeAnythingIsWritten) {
@@ -126,45 +113,37 @@ TEST_F(ImportTest, ConfigurationThatCannotBeReplacedStopsTheImportBeforeTheBacku
   EXPECT_EQ(dialogs.notices().size(), 1u);  // no success before the end
 }
 
-struct FlagCase {
-  char flag;
-  std::vector<std::pair<std::string, std::string>> values;  // entitlement, additional vacation
-  char expected;
-};
-
-void PrintTo(const FlagCase& c, std::ostream* out) {
-  *out << "flag " << c.flag << " to " << c.expected;
-}
-
-class FractionFlagTest : public ImportTest, public ::testing::WithParamInterface<FlagCase> {};
-
-TEST_P(FractionFlagTest, RaisedByTheTenthsOfTheImportedValues) {
-  const FlagCase& c = GetParam();
-  importfile::ImportRows rows = {textRow(">Text")};
-  for (const auto& [entitlement, additional] : c.values) {
-    rows.push_back(employee("M", entitlement, additional));
+// Raised, never lowered, by the tenths of entitlements and additional vacation.
+TEST_F(ImportTest, TheTenthsOfTheImportedValuesRaiseTheFractionFlag) {
+  const struct {
+    char flag;
+    std::vector<std::pair<std::string, std::string>> values;  // entitlement, additional vacation
+    char expected;
+  } cases[] = {{'0', {{"030,0", "000,0"}}, '0'},
+               {'0', {{"030,0", "001,5"}}, '1'},
+               {'0', {{"012,5", "000,0"}, {"030,0", "000,0"}, {"003,3", "000,0"}}, '2'},
+               {'1', {{"003,3", "000,0"}}, '2'},
+               {'2', {{"030,0", "000,5"}}, '2'},
+               {'1', {{"-02,5", "000,0"}}, '1'}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("flag ") + c.flag + " to " + c.expected);
+    importfile::ImportRows rows = {textRow(">Text")};
+    for (const auto& [entitlement, additional] : c.values) {
+      rows.push_back(employee("M", entitlement, additional));
+    }
+    rows.back().Resturlaub = "002,5";  // residual vacation does not count
+    testing_support::PlannerData data;
+    data.settings[29] = c.flag;
+    prepare(data, rows);
+    const std::string before = folder.read("Konfigdaten.dat");
+    form.cmdAuswahl_Click(4);
+    EXPECT_EQ(readScrambledFile(folder.file("Konfigdaten.dat"))[7][29], c.expected);
+    EXPECT_EQ(state.Settings_Zeile[29], c.expected);
+    if (c.expected == c.flag) {
+      EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
+    }
   }
-  rows.back().Resturlaub = "002,5";  // residual vacation does not count
-  testing_support::PlannerData data;
-  data.settings[29] = c.flag;
-  prepare(data, rows);
-  const std::string before = folder.read("Konfigdaten.dat");
-  form.cmdAuswahl_Click(4);
-  const auto configuration = readScrambledFile(folder.file("Konfigdaten.dat"));
-  EXPECT_EQ(configuration[7][29], c.expected);
-  EXPECT_EQ(state.Settings_Zeile[29], c.expected);
-  if (c.expected == c.flag) {
-    EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
-  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FractionFlagTest,
-    ::testing::Values(
-        FlagCase{'0', {{"030,0", "000,0"}}, '0'}, FlagCase{'0', {{"030,0", "001,5"}}, '1'},
-        FlagCase{'0', {{"012,5", "000,0"}, {"030,0", "000,0"}, {"003,3", "000,0"}}, '2'},
-        FlagCase{'1', {{"003,3", "000,0"}}, '2'}, FlagCase{'2', {{"030,0", "000,5"}}, '2'},
-        FlagCase{'1', {{"-02,5", "000,0"}}, '1'}));
 
 }  // namespace
 }  // namespace wizard

@@ -13,7 +13,6 @@ namespace wizard {
 namespace {
 
 using startup::Language;
-using testing_support::ShownBox;
 
 const std::string S(1, platform::kSeparator);
 
@@ -25,9 +24,8 @@ struct StepState {
 };
 using WindowState = std::array<StepState, 4>;
 
-constexpr StepState kDone{true, false, Bild::OK};
-constexpr StepState kCurrent{true, true, Bild::Pfeil};
-constexpr StepState kInactive{false, false, Bild::Inaktiv};
+constexpr StepState kDone{true, false, Bild::OK}, kCurrent{true, true, Bild::Pfeil},
+    kInactive{false, false, Bild::Inaktiv};
 const WindowState S1{kCurrent, kInactive, kInactive, kInactive};
 const WindowState S2{kDone, kCurrent, kInactive, kInactive};
 const WindowState S3{kDone, kDone, kCurrent, kInactive};
@@ -51,20 +49,20 @@ class WizardTest : public testing_support::StateTest {
     return steps;
   }
 
-  std::string dataFolder() {
-    testing_support::makePlannerData(folder.path(), {});
-    return folder.path();
-  }
-
   frmPersonallader form{state};
   std::vector<ControlChange> changes;
 };
 
-TEST_F(WizardTest, OpensAtStepOneWithoutDataFolder) {
+TEST_F(WizardTest, OpensAtStepOneWithoutDataFolderWhereOnlyItsButtonAndCloseWork) {
   form.Form_Load();
-  EXPECT_EQ(window(), S1);
   EXPECT_EQ(form.Caption, "Mitarbeiterdaten importieren");
+  form.cmdAuswahl_Click(7);
+  form.cmdAuswahl_Click(3);  // no file dialog, no check
   EXPECT_TRUE(dialogs.shown.empty());
+  EXPECT_EQ(window(), S1);
+  EXPECT_FALSE(form.unloaded);
+  form.cmdAuswahl_Click(5);
+  EXPECT_TRUE(form.unloaded);
   state.Datenpfad = folder.path();  // a folder without data files
   frmPersonallader again(state);
   again.Form_Load();
@@ -113,44 +111,24 @@ TEST_F(WizardTest, FrenchWidensTheWindowFramesAndButtons) {
   EXPECT_EQ(french.imgIcon(1).rect.width, form.imgIcon(1).rect.width);
 }
 
-TEST_F(WizardTest, StepOneWithoutPlannerDataStaysAndSaysSo) {
-  const std::string empty = folder.path() + "leer";
+// Quoting in each language is Name_zitieren's.
+TEST_F(WizardTest, StepOneStaysWithoutPlannerDataAndSaysSo) {
   folder.makeFolder("leer");
   form.Form_Load();
-  const auto quoted = testing_support::readable(empty);
-  const std::vector<std::pair<Language, std::string>> messages = {
-      {Language::DE, "Im Ordner '" + quoted + "' wurden keine Zentavo-Daten gefunden."},
-      {Language::FR, "Aucune donnée trouvée dans le dossier « " + quoted + " »."}};
-  for (const auto& [language, message] : messages) {
-    useLanguage(language);
-    dialogs.folders.push_back(empty);
-    form.cmdAuswahl_Click(1);
-    EXPECT_EQ(dialogs.notices().back(), message);
-    EXPECT_EQ(state.Datenpfad, empty + S);
-    EXPECT_EQ(window(), S1);
-  }
-}
+  dialogs.folders.push_back(folder.file("leer"));
+  form.cmdAuswahl_Click(1);
+  EXPECT_EQ(dialogs.notices(), std::vector<std::string>{"Im Ordner '" + folder.file("leer") +
+                                                        "' wurden keine Zentavo-Daten gefunden."});
+  EXPECT_EQ(state.Datenpfad, folder.file("leer") + S);
+  EXPECT_EQ(window(), S1);
 
-TEST_F(WizardTest, StepOneSettlesTheLogFolder) {
-  form.Form_Load();
+  // A folder with planner data completes the step and settles the log folder.
   state.Logpfad = folder.path() + "missing" + S;
-  dialogs.folders.push_back(dataFolder());
+  testing_support::makePlannerData(folder.path(), {});
+  dialogs.folders.push_back(folder.path());
   form.cmdAuswahl_Click(1);
   EXPECT_EQ(window(), S2);
   EXPECT_EQ(state.Logpfad, "");  // a log folder that does not exist is dropped
-}
-
-TEST_F(WizardTest, CancelledDialogsLeaveTheStateAlone) {
-  form.Form_Load();
-  dialogs.folders.push_back("");
-  form.cmdAuswahl_Click(1);
-  EXPECT_EQ(window(), S1);
-  form.completeStep(1);
-  dialogs.files.push_back(std::nullopt);
-  form.cmdAuswahl_Click(2);
-  EXPECT_EQ(window(), S2);
-  EXPECT_TRUE(dialogs.notices().empty());
-  EXPECT_EQ(state.Importdatei, "");
 }
 
 TEST_F(WizardTest, TheFileDialogStartsInTheProgramsFolderThenInTheFilesFolder) {
@@ -173,10 +151,14 @@ TEST_F(WizardTest, TheFileDialogStartsInTheProgramsFolderThenInTheFilesFolder) {
 }
 
 // A pipe or a device may never end, and a name that the code page could not
-// hold names no file: step 2 says so and stays.
-TEST_F(WizardTest, StepTwoRefusesWhatIsNoFileItCanRead) {
+// hold names no file: step 2 says so and stays. A cancelled file dialog stays
+// silently; a cancelled folder dialog is Datenordner_auswählen's.
+TEST_F(WizardTest, StepTwoStaysWhenCancelledOrGivenWhatIsNoFileItCanRead) {
   form.Form_Load();
   form.completeStep(1);
+  dialogs.files.push_back(std::nullopt);
+  form.cmdAuswahl_Click(2);
+  EXPECT_TRUE(dialogs.notices().empty());
   folder.makeFolder("ordner.csv");
   std::vector<std::string> refused = {folder.file("ordner.csv"),
                                       folder.file(startup::cp("?ód?.csv"))};
@@ -198,17 +180,6 @@ TEST_F(WizardTest, StepTwoRefusesWhatIsNoFileItCanRead) {
             "Die Datei '" + folder.file("?ód?.csv") +
                 "' kann nicht geöffnet werden. Enthält ihr Name Zeichen, die hier als '?' "
                 "erscheinen, benennen Sie die Datei um und wählen Sie sie erneut.");
-}
-
-TEST_F(WizardTest, DisabledButtonsDoNothingAndCloseUnloadsTheWindow) {
-  form.Form_Load();
-  form.cmdAuswahl_Click(7);
-  form.cmdAuswahl_Click(3);  // no file dialog, no check
-  EXPECT_TRUE(dialogs.shown.empty());
-  EXPECT_EQ(window(), S1);
-  EXPECT_FALSE(form.unloaded);
-  form.cmdAuswahl_Click(5);
-  EXPECT_TRUE(form.unloaded);
 }
 
 }  // namespace
