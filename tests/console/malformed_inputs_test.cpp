@@ -41,15 +41,6 @@ struct Malformed {
 
 void PrintTo(const Malformed& m, std::ostream* out) { *out << m.label; }
 
-// Every file below `folder` with its bytes.
-std::map<std::filesystem::path, std::string> snapshot(const std::string& folder) {
-  std::map<std::filesystem::path, std::string> files;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(nativePath(folder))) {
-    if (entry.is_regular_file()) files[entry.path()] = readFile(entry.path().string());
-  }
-  return files;
-}
-
 class MalformedInputTest : public ::testing::TestWithParam<Malformed> {};
 
 TEST_P(MalformedInputTest, EndsWithItsStatusAndMessageAndChangesNothing) {

@@ -47,7 +47,7 @@ TEST_F(ChangePreviewTest, EveryEmployeeIsNewRemovedChangedOrUnchanged) {
   }
   EXPECT_EQ(lines, (Lines{"~ Andere (aa): Name Anders -> Andere, Urlaubsanspruch 4 030,0 -> 031,0",
                           "+ Neu (nn)", "- Alt, Otto (oalt)", "- Doppelt 2 (DD)"}));
-  EXPECT_EQ(boxes().back(),
+  EXPECT_EQ(dialogs.texts().back(),
             "Prüfen der Importdaten fehlerfrei\n\nBeim Import: neu 1, entfallen 2, geändert 1, "
             "unverändert 2\nEntfallen: Alt, Otto (oalt), Doppelt 2 (DD)");
 }
@@ -63,7 +63,7 @@ TEST_F(ChangePreviewTest, AnEmptyListMakesAllNewAndAnUnreadableOneLeavesThePrevi
   std::filesystem::remove(testing_support::nativePath(folder.file("Mitarbeiterdaten.dat")));
   dialogs.shown.clear();
   EXPECT_FALSE(preview());
-  EXPECT_EQ(boxes(), Lines{"Prüfen der Importdaten fehlerfrei"});
+  EXPECT_EQ(dialogs.texts(), Lines{"Prüfen der Importdaten fehlerfrei"});
 }
 
 TEST(PreviewParagraphTest, NamesTenRemovedEmployeesInEachLanguage) {

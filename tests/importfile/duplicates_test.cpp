@@ -45,7 +45,7 @@ TEST_F(DuplicatesTest, LaterRowsAreAskedAboutInTheirOwnSpelling) {
   writeImportLines({"Anna;anna", "Bernd;", "x;y", "Anna B;ANNA", "Bernd;", ">Bernd;", "z;Anna"});
   dialogs.answers.assign(3, true);
   EXPECT_FALSE(check());
-  std::vector<std::string> shown = boxes();
+  std::vector<std::string> shown = dialogs.texts();
   ASSERT_EQ(shown.size(), 4u);
   shown.pop_back();
   for (std::string& text : shown) text.erase(text.rfind("\n\n"));  // the closing question

@@ -62,7 +62,7 @@ TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrorsOrNoAtOnce
   expected.push_back(
       "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den "
       "Importdaten und wiederholen Sie die Prüfung.");
-  EXPECT_EQ(boxes(), expected);
+  EXPECT_EQ(dialogs.texts(), expected);
   EXPECT_EQ(dialogs.shown.front().kind, testing_support::ShownBox::Kind::kQuestion);
   EXPECT_EQ(dialogs.shown.front().title, "Titel");
 
@@ -84,7 +84,7 @@ TEST_F(ImportCheckTest, TheOtherMessages) {
   writeKonfigdaten({"AX:huber"});
   EXPECT_FALSE(check());
   EXPECT_EQ(
-      boxes(),
+      dialogs.texts(),
       (Lines{"Fehler in Zeile 2, Huber\n\nUngültige Anzahl an Spalten\n\nVermutlicher Fehler: "
              "Das Trennzeichen der Importdatei ';' ist in den Daten enthalten. Verwenden Sie "
              "dieses Zeichen nicht in den Importdaten oder verwenden Sie ein anderes "
@@ -101,7 +101,7 @@ TEST_F(ImportCheckTest, FrenchQuotesTheFieldAndTheSeparator) {
   writeImportLines({"Huber;h\x01h;;", "Huber;hh;;;;;;;;;"});
   dialogs.answers = {true};
   EXPECT_FALSE(check());
-  EXPECT_EQ(boxes(),
+  EXPECT_EQ(dialogs.texts(),
             (Lines{"Erreur à l'enregistrement numéro 1\n\nCaractère de contrôle non valide "
                    "dans le champ « Nom d'Utilisateur Windows »\n\nVoulez-vous continuer ?",
                    "Erreur à l'enregistrement numéro 2, Huber\n\nNombre de colonnes invalide\n\nLe "
@@ -139,7 +139,7 @@ TEST_F(ImportCheckTest, QuotedColumnsLoseTheirQuotesAndUnquotedOnesKeepThem) {
 
   writeImportLines({"\"Huber, Hans\",\"hh\",,,,,,,,", "c,d"});
   EXPECT_FALSE(check());
-  EXPECT_EQ(boxes().back().rfind("Fehler in Zeile 1, Huber\n\nUngültige Anzahl", 0), 0u);
+  EXPECT_EQ(dialogs.texts().back().rfind("Fehler in Zeile 1, Huber\n\nUngültige Anzahl", 0), 0u);
 }
 
 TEST_F(ImportCheckTest, ColonsAreForbiddenUnlessTheyAreTheSeparator) {
@@ -159,14 +159,14 @@ TEST_F(ImportCheckTest, AControlCharacterIsAFaultOfTheColumnItIsIn) {
   writeImport(std::string("\0,", 2));
   dialogs.answers = {true};
   EXPECT_FALSE(check());
-  EXPECT_EQ(boxes().size(), 2u);  // the question and the verdict with errors
-  EXPECT_EQ(boxes().front(), asked(1, "Name"));
+  EXPECT_EQ(dialogs.texts().size(), 2u);  // the question and the verdict with errors
+  EXPECT_EQ(dialogs.texts().front(), asked(1, "Name"));
 
   dialogs.shown.clear();
   dialogs.answers = {true, true, false};
   writeImportLines({"Anna;ab", "Bert;a\tb", ">Text\x01;", ">Text;\x01", "Carl;cc;;;;;\x1f"});
   EXPECT_FALSE(check());
-  EXPECT_EQ(boxes(),
+  EXPECT_EQ(dialogs.texts(),
             (Lines{asked(2, "Benutzerkennung"), asked(3, "Name"), asked(5, "Urlaubsanspruch 2")}));
 
   writeImportLines({"Dora\tdd\t01.01.2024"});  // the tab as separator

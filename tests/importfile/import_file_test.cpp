@@ -67,7 +67,7 @@ TEST_F(ImportFileTest, EmptyFilesAndFirstLinesWithoutSeparatorAreReported) {
     writeImport(bytes);
     dialogs.shown.clear();
     EXPECT_FALSE(Importdatei_lesen(state)) << bytes;
-    EXPECT_EQ(boxes(), Lines{message});
+    EXPECT_EQ(dialogs.texts(), Lines{message});
     EXPECT_EQ(rawLines(), Lines{""});
   }
 }

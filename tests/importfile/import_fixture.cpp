@@ -29,12 +29,6 @@ void ImportFixture::writeKonfigdaten(const Lines& admins) {
 
 bool ImportFixture::check() { return Importdatei_checken(state).verdict == Verdict::kFaultFree; }
 
-Lines ImportFixture::boxes() const {
-  Lines texts;
-  for (const auto& box : dialogs.shown) texts.push_back(box.text);
-  return texts;
-}
-
 Lines ImportFixture::rawLines() const {
   Lines lines;
   for (const ImportRow& row : state.ImportRows) lines.push_back(row.Rohzeile);

@@ -23,8 +23,6 @@ class ImportFixture : public testing_support::StateTest {
   void writeKonfigdaten(const Lines& admins);
   // Runs the check; true for the fault-free verdict.
   bool check();
-  // The texts of every box shown so far, questions and notices alike.
-  Lines boxes() const;
   // The lines of the rows read, each as read with the separator appended.
   Lines rawLines() const;
 };

@@ -50,6 +50,12 @@ std::optional<std::string> ScriptedDialogs::openFile(const startup::OpenFileRequ
   return next(files, "file dialog", std::optional<std::string>());
 }
 
+std::vector<std::string> ScriptedDialogs::texts() const {
+  std::vector<std::string> texts;
+  for (const ShownBox& box : shown) texts.push_back(box.text);
+  return texts;
+}
+
 std::vector<std::string> ScriptedDialogs::notices() const {
   std::vector<std::string> texts;
   for (const ShownBox& box : shown) {

@@ -31,7 +31,9 @@ class ScriptedDialogs : public startup::Dialogs {
   std::string browseForFolder(std::intptr_t ownerWindow, const std::string& instruction) override;
   std::optional<std::string> openFile(const startup::OpenFileRequest& request) override;
 
-  // The texts of all notices, in UTF-8 with "\n" for each carriage return.
+  // The texts of all boxes, or of the notices only, in UTF-8 with "\n" for
+  // each carriage return.
+  std::vector<std::string> texts() const;
   std::vector<std::string> notices() const;
 };
 

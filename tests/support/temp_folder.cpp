@@ -32,6 +32,14 @@ std::string codePagePath(const fs::path& path) {
 
 }  // namespace
 
+std::map<std::filesystem::path, std::string> snapshot(const std::string& folder) {
+  std::map<std::filesystem::path, std::string> files;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(nativePath(folder))) {
+    if (entry.is_regular_file()) files[entry.path()] = readFile(entry.path().string());
+  }
+  return files;
+}
+
 std::string readFile(const std::string& path) {
   std::ifstream in(nativePath(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});

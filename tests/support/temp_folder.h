@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@ namespace testing_support {
 
 // The file-system path of a code-page path.
 std::filesystem::path nativePath(const std::string& path);
+// Every file below `folder` with its bytes.
+std::map<std::filesystem::path, std::string> snapshot(const std::string& folder);
 // The contents of any file.
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);

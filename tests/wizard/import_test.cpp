@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "hostfiles/backup_file.h"
 #include "support/planner_files.h"
 #include "support/state_fixture.h"
 #include "wizard/wizard_window.h"
@@ -47,6 +48,12 @@ class ImportTest : public testing_support::StateTest {
 
   std::vector<std::string> employeeFile() {
     return readScrambledFile(folder.file("Mitarbeiterdaten.dat"));
+  }
+  std::vector<std::string> configuration() {
+    return readScrambledFile(folder.file("Konfigdaten.dat"));
+  }
+  RestoreOutcome restoreFrom(const std::string& backup) {
+    return Sicherung_wiederherstellen(state, folder.path() + "Backups" + S + backup);
   }
 
   frmPersonallader form{state};
@@ -143,6 +150,75 @@ TEST_F(ImportTest, TheTenthsOfTheImportedValuesRaiseTheFractionFlag) {
       EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
     }
   }
+}
+
+// The restore's own backup undoes the restore in turn.
+TEST_F(ImportTest, ARestoreUndoesTheImportWithItsFlagAndCanItselfBeUndone) {
+  prepare({.employees = {kValues + "Alt:alt", "Team"}}, {employee("Neu", "030,5")});
+  const auto before = std::pair(employeeFile(), configuration());
+  dialogs.answers = {true, true};
+  form.cmdAuswahl_Click(4);
+  const auto imported = std::pair(employeeFile(), configuration());
+  ASSERT_NE(imported.second, before.second);  // the flag was raised
+
+  dialogs.shown.clear();
+  EXPECT_EQ(restoreFrom("261204 140509 A.dat"), RestoreOutcome::kRestored);
+  EXPECT_EQ(std::pair(employeeFile(), configuration()), before);
+  EXPECT_EQ(readScrambledFile(folder.path() + "Logs" + S + "2612 Zentavo.log").back(),
+            "04.12.26 14:05:10|mueller|ZentaAdmin|Mitarbeiterdaten aus Sicherung '261204 "
+            "140509 A.dat' wiederhergestellt");
+  EXPECT_EQ(dialogs.texts(),
+            (std::vector<std::string>{
+                "Die Mitarbeiterdaten werden durch die der Sicherung '261204 140509 A.dat' "
+                "ersetzt.\n\nBeim Import: neu 1, entfallen 1, geändert 0, unverändert 0\n"
+                "Entfallen: Neu (ma)\n\nMöchten Sie fortsetzen?",
+                "Mitarbeiterdaten erfolgreich wiederhergestellt"}));
+
+  dialogs.answers = {true};
+  EXPECT_EQ(restoreFrom(hostfiles::backupNames(state).front()), RestoreOutcome::kRestored);
+  EXPECT_EQ(std::pair(employeeFile(), configuration()), imported);
+}
+
+TEST_F(ImportTest, ADamagedOrForeignBackupTheAnswerNoOrANonAdministratorChangeNothing) {
+  prepare({}, {employee("Neu")});
+  form.cmdAuswahl_Click(4);
+  const std::string backups = folder.path() + "Backups" + S;
+  testing_support::writeScrambledFile(backups + "cut.dat",
+                                      {"[ZentavoBackup]", "[Mitarbeiterdaten.dat]", "[5]", "x"});
+  testing_support::writeScrambledFile(backups + "other.dat",
+                                      {"[ZentavoBackup]", "[Konfigdaten.dat]", "[0]"});
+  folder.write("Backups" + S + "foreign.dat", "a plain text\r\n");
+  const auto before = testing_support::snapshot(folder.path());
+  dialogs.shown.clear();
+  dialogs.answers = {false};
+  for (const char* backup : {"cut.dat", "other.dat", "foreign.dat"}) {
+    EXPECT_EQ(restoreFrom(backup), RestoreOutcome::kRefused) << backup;
+  }
+  EXPECT_EQ(restoreFrom("261204 140509 A.dat"), RestoreOutcome::kDeclined);
+  EXPECT_EQ(testing_support::snapshot(folder.path()), before);
+  EXPECT_EQ(dialogs.texts().front(),
+            "Die Sicherung 'cut.dat' kann nicht wiederhergestellt werden (unvollständig).");
+
+  testing_support::PlannerData notAdministrators;
+  notAdministrators.administrators = {"AX:huber"};
+  testing_support::makePlannerData(folder.path(), notAdministrators);
+  const auto notAdministrator = testing_support::snapshot(folder.path());
+  EXPECT_EQ(restoreFrom("261204 140509 A.dat"), RestoreOutcome::kNotAdministrator);
+  EXPECT_EQ(testing_support::snapshot(folder.path()), notAdministrator);
+}
+
+TEST_F(ImportTest, TheBackupListShowsEachNewestFirstWithItsEmployeesOrItsDamage) {
+  prepare({.employees = {kValues + "Alt:alt", "Team"}}, {employee("Neu")});
+  EXPECT_EQ(backupList(state), std::vector<std::string>{"Im Ordner '" + folder.path() +
+                                                        "Backups' gibt es keine Sicherungen."});
+  dialogs.answers = {true};
+  form.cmdAuswahl_Click(4);
+  folder.write("Backups" + S + "261203 080000 A.dat", "damaged\r\n");
+  EXPECT_EQ(backupList(state),
+            (std::vector<std::string>{
+                "04.12.2026 14:05:09  A  1 Mitarbeiter  261204 140509 A.dat",
+                startup::cp("03.12.2026 08:00:00  A  beschädigt (keine Sicherung)  261203 "
+                            "080000 A.dat")}));
 }
 
 }  // namespace
