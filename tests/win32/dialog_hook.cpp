@@ -55,7 +55,6 @@ void CALLBACK onTimer(HWND dialog, UINT, UINT_PTR timer, DWORD) {
   current->seen.push_back(describe(dialog));
   if (current->answers.empty()) {
     ADD_FAILURE() << "a dialog without an answer: "
-                  << testing::PrintToString(current->seen.back().title) << " "
                   << testing::PrintToString(current->seen.back().text);
     return click(dialog, IDCANCEL);
   }
