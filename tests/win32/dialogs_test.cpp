@@ -17,14 +17,13 @@ class DialogsTest : public ::testing::Test {
 };
 
 TEST_F(DialogsTest, FolderDialogGivesADriveRootWithItsBackslashAndOtherFoldersWithout) {
-  std::string chosen = folder.path();
-  chosen.pop_back();
-  hook.answers = {chooseFolder(L"C:\\"), chooseFolder(platform::codePageToUtf16(chosen)),
+  hook.answers = {chooseFolder(L"C:\\"), chooseFolder(platform::codePageToUtf16(folder.path())),
                   press(IDCANCEL)};
   EXPECT_EQ(dialogs.browseForFolder(0, "Ordner:"), "C:\\");
-  EXPECT_EQ(dialogs.browseForFolder(0, "Ordner:"), chosen);
+  EXPECT_EQ(dialogs.browseForFolder(0, "Ordner:"), folder.withoutSeparator());
   EXPECT_EQ(dialogs.browseForFolder(0, "Ordner:"), "");
-  EXPECT_EQ(hook.seen.size(), 3u);
+  ASSERT_EQ(hook.seen.size(), 3u);
+  EXPECT_EQ(hook.seen[0].text, L"Ordner:");
 }
 
 TEST_F(DialogsTest, FileDialogRefusesAMissingFileAndGivesNothingWhenCancelled) {
@@ -35,6 +34,7 @@ TEST_F(DialogsTest, FileDialogRefusesAMissingFileAndGivesNothingWhenCancelled) {
   EXPECT_EQ(dialogs.openFile(request), folder.file("Liste.csv"));
   ASSERT_EQ(hook.seen.size(), 1u);
   EXPECT_EQ(hook.seen[0].title, L"Titel");
+  EXPECT_EQ(hook.seen[0].fileType, L"CSV (*.csv)");
 
   // The dialog answers a missing file with a box of its own and stays open.
   hook.answers = {chooseFile(platform::codePageToUtf16(folder.file("Fehlt.csv"))), press(IDOK),

@@ -12,10 +12,8 @@ namespace win32_testing {
 // drawn and on the screen.
 void settle(int milliseconds = 300);
 
-// What the screen shows in `area`, as `name`.bmp.
-void saveScreenshot(const std::string& name, const RECT& area);
-
-// The screen over the window, with whatever lies on top of it.
-void saveScreenshot(const std::string& name, HWND window);
+// The screen over `window` and `dialog` (if any), with whatever lies on top of
+// them, as `name`.bmp.
+void saveScreenshot(const std::string& name, HWND window, HWND dialog = nullptr);
 
 }  // namespace win32_testing

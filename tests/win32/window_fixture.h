@@ -20,8 +20,6 @@ namespace win32_testing {
 
 class WindowTest : public ::testing::Test {
  protected:
-  WindowTest();
-
   // Runs the program's start in `language` and shows the window.
   void open(startup::Language language = startup::Language::DE);
   // Clicks button `index` and waits until its step has run.
@@ -36,15 +34,6 @@ class WindowTest : public ::testing::Test {
   int shownStep();
   HWND handle() const { return window->handle(); }
   void screenshot(const std::string& name) { saveScreenshot(name, handle()); }
-
-  // A planner data folder "Daten" with one employee, with its trailing separator.
-  std::string plannerFolder();
-  // A CSV file in the code page with a header line and `rows`.
-  std::string csvFile(const std::string& name, const std::string& rows);
-
-  // What the boxes of the window in its build's language look like.
-  SeenDialog notice(const std::string& utf8) const;
-  SeenDialog question(const std::string& utf8) const;
 
   testing_support::TestSystem system;
   win32ui::Win32Dialogs dialogs;
