@@ -19,12 +19,6 @@ const std::string kRow = ";01.01.2017;;5;30;30;30;30;0";  // the same values as 
 
 class ChangePreviewTest : public ImportFixture {
  protected:
-  void plannerHolds(const Lines& entries) {
-    testing_support::PlannerData data;
-    data.employees = entries;
-    testing_support::makePlannerData(folder.path(), data);
-  }
-
   std::optional<ChangePreview> preview() {
     const CheckOutcome outcome = Importdatei_checken(state);
     EXPECT_EQ(outcome.verdict, Verdict::kFaultFree);
@@ -33,14 +27,14 @@ class ChangePreviewTest : public ImportFixture {
 };
 
 TEST_F(ChangePreviewTest, EveryEmployeeIsNewRemovedChangedOrUnchanged) {
-  plannerHolds({kValues + "Alt, Otto:oalt", "Team Nord", kValues + "Gleich:gg",
-                kValues + "Anders:aa", kValues + "Doppelt:dd", kValues + "Doppelt 2:DD"});
+  testing_support::makePlannerData(
+      folder.path(),
+      {.employees = {kValues + "Alt, Otto:oalt", "Team Nord", kValues + "Gleich:gg",
+                     kValues + "Anders:aa", kValues + "Doppelt:dd", kValues + "Doppelt 2:DD"}});
   writeImportLines({kHeader, "Gleich;GG" + kRow, ">Team Süd",
                     "Andere;aa;01.01.2017;;5;30;30;30;31;0", "Neu;nn", "Doppelt;dd" + kRow});
   const auto changes = preview();
   ASSERT_TRUE(changes);
-  EXPECT_EQ((std::array{changes->added, changes->removed, changes->changed, changes->unchanged}),
-            (std::array<std::size_t, 4>{1, 2, 1, 2}));
   Lines lines;
   for (const EmployeeChange& change : changes->changes) {
     lines.push_back(texts::changeLine(Language::DE, change));
@@ -52,16 +46,9 @@ TEST_F(ChangePreviewTest, EveryEmployeeIsNewRemovedChangedOrUnchanged) {
             "unverändert 2\nEntfallen: Alt, Otto (oalt), Doppelt 2 (DD)");
 }
 
-TEST_F(ChangePreviewTest, AnEmptyListMakesAllNewAndAnUnreadableOneLeavesThePreviewOut) {
-  plannerHolds({});
+TEST_F(ChangePreviewTest, AnUnreadableEmployeeFileLeavesThePreviewOut) {
   writeImportLines({kHeader, "Neu;nn"});
-  const auto changes = preview();
-  ASSERT_TRUE(changes);
-  EXPECT_EQ(changes->added, 1u);
-  EXPECT_EQ(changes->changes.size(), 1u);
-
   std::filesystem::remove(testing_support::nativePath(folder.file("Mitarbeiterdaten.dat")));
-  dialogs.shown.clear();
   EXPECT_FALSE(preview());
   EXPECT_EQ(dialogs.texts(), Lines{"Prüfen der Importdaten fehlerfrei"});
 }
