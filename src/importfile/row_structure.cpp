@@ -152,7 +152,8 @@ bool splitRows(CheckRun& run) {
                           .column = {},
                           .value = asRead(rows[i].Rohzeile),
                           .text = texts::columnCountError(run.state.Sprache, separator)});
-    startup::notify(run.state, texts::tooManyColumns(run.state.Sprache, i + 1, rows[i].Name, separator));
+    startup::notify(run.state,
+                    texts::tooManyColumns(run.state.Sprache, i + 1, rows[i].Name, separator));
     return false;
   }
   return true;
