@@ -37,10 +37,9 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
         << forTerminal(form.fraRahmen(step).Caption) << "\n";
   }
   for (int index = 1; index <= 5; ++index) {
-    const bool usable =
-        form.cmdAuswahl(index).Enabled && (index == 5 || form.fraRahmen(index).Enabled);
-    if (usable)
+    if (form.canPress(index)) {
       out << "  " << index << " = " << forTerminal(form.cmdAuswahl(index).Caption) << "\n";
+    }
   }
   if (form.canRestore()) {
     out << "  " << kRestoreChoice << " = " << forTerminal(wizard::texts::restoreCommand(language))
