@@ -32,7 +32,6 @@ class FileChannel {
   // False when the channel is in use or the file cannot be opened.
   bool open(platform::System& system, const std::string& path, Modus mode);
   bool isOpen() const { return input_ != nullptr || output_ != nullptr; }
-  bool isOpenFor(Modus mode) const { return isOpen() && mode_ == mode; }
 
   // True when no line is left to read. Raises a run-time error unless open for input.
   bool atEnd();

@@ -8,12 +8,16 @@
 
 namespace startup {
 
+namespace {
+
 Language languageFromCode(std::string_view code) {
   if (code == "DE") return Language::DE;
   if (code == "EN") return Language::EN;
   if (code == "FR") return Language::FR;
   return Language::Other;
 }
+
+}  // namespace
 
 Language buildLanguage() { return languageFromCode(PERSONALLADER_LANGUAGE); }
 

@@ -10,7 +10,6 @@ namespace startup {
 // "DE", "EN" or "FR"; any other code shows no texts at all.
 enum class Language { DE, EN, FR, Other };
 
-Language languageFromCode(std::string_view code);
 // The language the program was built for (CMake option PERSONALLADER_LANGUAGE).
 Language buildLanguage();
 
