@@ -1,14 +1,10 @@
 #include "hostfiles/clock_texts.h"
 
+#include "startup/formatting.h"
+
 namespace hostfiles {
 
-namespace {
-
-std::string twoDigits(int value) {
-  return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
-}
-
-}  // namespace
+using startup::twoDigits;
 
 std::string timeStamp(const platform::DateTime& time) {
   return twoDigits(time.hour) + twoDigits(time.minute) + twoDigits(time.second);

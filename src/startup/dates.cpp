@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/codepage.h"
+#include "startup/characters.h"
 
 namespace startup {
 
@@ -15,8 +16,6 @@ constexpr std::array<std::string_view, 12> kEnglishMonths = {
 constexpr std::array<std::string_view, 12> kEnglishAbbreviations = {
     "jan", "feb", "mar", "apr", "may", "jun", "jul", "aug", "sep", "oct", "nov", "dec"};
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDelimiter(char c) { return c == ' ' || c == '.' || c == '/' || c == '-' || c == ','; }
 
 // Letters of the code page: ASCII and the accented letters from 0xC0 on.
@@ -121,12 +120,6 @@ std::optional<CalendarDate> numericDate(const Tokens& t, const platform::Regiona
       break;
   }
   return validDate(yearOf(t[0]), smallNumber(t[1]), smallNumber(t[2]));
-}
-
-std::string_view trimBlanks(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
 }
 
 }  // namespace

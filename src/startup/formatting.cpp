@@ -7,14 +7,9 @@
 
 namespace startup {
 
-namespace {
-
 std::string twoDigits(int value) {
-  return std::string(1, static_cast<char>('0' + value / 10 % 10)) +
-         static_cast<char>('0' + value % 10);
+  return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
 }
-
-}  // namespace
 
 std::string FormatDatumDS(int year, int month, int day) {
   return twoDigits(year % 100) + twoDigits(month) + twoDigits(day);

@@ -10,6 +10,8 @@ namespace startup {
 
 // yymmdd: 4 December 2026 gives 261204.
 std::string FormatDatumDS(int year, int month, int day);
+// The last two digits of `value` (0 or more), with a leading zero.
+std::string twoDigits(int value);
 
 // A number typed by the user (regional settings of `state`) in the planner's
 // five-character form: 005,0, 012,3, -05,0; the integer part held between -99

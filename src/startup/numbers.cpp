@@ -4,12 +4,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "startup/characters.h"
+
 namespace startup {
 
 namespace {
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 class NumberScanner {
  public:
@@ -75,12 +74,6 @@ class NumberScanner {
   const platform::RegionalSettings& region_;
   std::size_t pos_ = 0;
 };
-
-std::string_view trimBlanks(std::string_view text) {
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 // Adds one to a string of decimal digits.
 void incrementDigits(std::string& digits) {
