@@ -22,7 +22,6 @@ TEST_F(FaultsReportTest, Utf8WithByteOrderMarkAndCrLfQuotingWhatASpreadsheetWoul
             "\xEF\xBB\xBFZeile;Name;Spalte;Wert;Fehler\r\n"
             "7;;;\"a;\"\"b\"\"\";Unzulässiges Zeichen\r\n"
             "3;Öztürk;Von-Datum;31.02.2024;\"x\r\ry\"\r\n");
-  EXPECT_EQ(folder.entries(), std::vector<std::string>{"faults.csv"});
 
   state.Dezimaltrenner = ".";
   EXPECT_EQ(faultsReportLines(state, {}),
