@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "platform/terminal.h"
 #include "terminal_text.h"
 
 namespace console {
@@ -21,11 +22,11 @@ bool BatchDialogs::askOverwrite(const std::string&, const std::string& text) {
 }
 
 std::string BatchDialogs::browseForFolder(std::intptr_t, const std::string&) {
-  return absolutePath(answers_.dataFolder);
+  return platform::absolutePath(answers_.dataFolder);
 }
 
 std::optional<std::string> BatchDialogs::openFile(const startup::OpenFileRequest&) {
-  const std::string path = absolutePath(answers_.importFile);
+  const std::string path = platform::absolutePath(answers_.importFile);
   // Whether it can be the import file is the wizard's to say.
   if (system_.pathKind(path) != platform::PathKind::kMissing) return path;
   out_ << forTerminal(path) << "\n"

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "platform/codepage.h"
+#include "platform/terminal.h"
 #include "terminal_text.h"
 
 namespace console {
@@ -24,6 +25,7 @@ bool isYes(const std::string& answer) {
 std::optional<std::string> TerminalDialogs::readLine() {
   std::string line;
   if (!std::getline(in_, line)) return std::nullopt;
+  if (echo_) out_ << line << "\n";
   return fromTerminal(line);
 }
 
@@ -58,7 +60,7 @@ std::optional<std::string> TerminalDialogs::openFile(const startup::OpenFileRequ
     const auto name = readLine();
     if (!name || name->empty()) return std::nullopt;
     // A name alone is taken in the start folder, as the dialog takes it.
-    const std::string path = absolutePath(pathIn(request.startFolder, *name));
+    const std::string path = platform::absolutePath(platform::pathIn(request.startFolder, *name));
     // Whether it can be the import file is the wizard's to say.
     if (!request.fileMustExist || system_.pathKind(path) != platform::PathKind::kMissing) {
       return path;

@@ -12,9 +12,10 @@ namespace console {
 
 class TerminalDialogs : public startup::Dialogs {
  public:
+  // With `echo`, every line read is written out, as a terminal would show it.
   TerminalDialogs(platform::System& system, startup::Language language, std::istream& in,
-                  std::ostream& out)
-      : system_(system), language_(language), in_(in), out_(out) {}
+                  std::ostream& out, bool echo)
+      : system_(system), language_(language), in_(in), out_(out), echo_(echo) {}
 
   void notice(const std::string& title, const std::string& text) override;
   bool question(const std::string& title, const std::string& text) override;
@@ -31,6 +32,7 @@ class TerminalDialogs : public startup::Dialogs {
   startup::Language language_;
   std::istream& in_;
   std::ostream& out_;
+  bool echo_;
 };
 
 }  // namespace console

@@ -1,7 +1,5 @@
 #include "terminal_text.h"
 
-#include <filesystem>
-
 #include "platform/codepage.h"
 
 namespace console {
@@ -23,29 +21,6 @@ std::string fromTerminal(const std::string& line) {
   std::string text = line;
   if (!text.empty() && text.back() == '\r') text.pop_back();
   return platform::isValidUtf8(text) ? platform::utf8ToCodePage(text) : text;
-}
-
-std::string absolutePath(const std::string& path) {
-  namespace fs = std::filesystem;
-  std::error_code ignored;
-#ifdef _WIN32
-  return platform::utf16ToCodePage(
-      fs::absolute(platform::codePageToUtf16(path), ignored).wstring());
-#else
-  return platform::utf8ToCodePage(fs::absolute(platform::codePageToUtf8(path), ignored).string());
-#endif
-}
-
-std::string pathIn(const std::string& folder, const std::string& name) {
-  namespace fs = std::filesystem;
-#ifdef _WIN32
-  const fs::path path =
-      fs::path(platform::codePageToUtf16(folder)) / platform::codePageToUtf16(name);
-  return platform::utf16ToCodePage(path.wstring());
-#else
-  const fs::path path = fs::path(platform::codePageToUtf8(folder)) / platform::codePageToUtf8(name);
-  return platform::utf8ToCodePage(path.string());
-#endif
 }
 
 }  // namespace console

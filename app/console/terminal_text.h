@@ -20,9 +20,5 @@ const char* say(startup::Language language, const Texts& texts);
 std::string forTerminal(const std::string& text);
 // A line typed at the terminal (UTF-8, or the code page as it stands) in the code page.
 std::string fromTerminal(const std::string& line);
-// `path` made absolute against the current folder (code page both ways).
-std::string absolutePath(const std::string& path);
-// `name` inside `folder`, unless `name` is an absolute path itself.
-std::string pathIn(const std::string& folder, const std::string& name);
 
 }  // namespace console

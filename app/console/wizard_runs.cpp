@@ -7,6 +7,7 @@
 #include "hostfiles/employee_data.h"
 #include "importfile/check_texts.h"
 #include "importfile/faults_report.h"
+#include "platform/terminal.h"
 #include "startup/main.h"
 #include "startup/messages.h"
 #include "terminal_dialogs.h"
@@ -104,7 +105,7 @@ bool dataFolderKnown(startup::ProgramState& state, frmPersonallader& form,
 int restore(startup::ProgramState& state, const std::string& backup, std::ostream& out) {
   const std::string path = backup.find(platform::kSeparator) == std::string::npos
                                ? hostfiles::backupFolder(state) + backup
-                               : absolutePath(backup);
+                               : platform::absolutePath(backup);
   if (state.system->pathKind(path) == platform::PathKind::kMissing) {
     out << forTerminal(path) << "\n"
         << say(state.Sprache,
@@ -126,9 +127,9 @@ int restore(startup::ProgramState& state, const std::string& backup, std::ostrea
 
 }  // namespace
 
-int runInteractive(platform::System& system, Language language, std::istream& in,
-                   std::ostream& out) {
-  TerminalDialogs dialogs(system, language, in, out);
+int runInteractive(platform::System& system, Language language, std::istream& in, std::ostream& out,
+                   bool echo) {
+  TerminalDialogs dialogs(system, language, in, out, echo);
   return run(system, language, dialogs, [&](startup::ProgramState&, frmPersonallader& form) {
     form.Form_Load();
     while (!form.unloaded) {
@@ -171,7 +172,8 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
     form.cmdAuswahl_Click(3);
     const importfile::CheckOutcome& outcome = form.lastCheck();
     if (!options.faultsReport.empty() && outcome.verdict != importfile::Verdict::kNotChecked) {
-      importfile::writeFaultsReport(state, absolutePath(options.faultsReport), outcome.faults);
+      importfile::writeFaultsReport(state, platform::absolutePath(options.faultsReport),
+                                    outcome.faults);
     }
     if (form.wizardState() == WizardState::kCheckImportData) return kFaults;
     if (check) return kDone;

@@ -16,9 +16,10 @@ inline constexpr int kUsage = 2;   // a wrong command line
 // A fatal message or error report ends with startup::kFatalExitStatus (3).
 
 // The four steps with their state marks and the buttons that can be pressed,
-// read from `in` until the user closes the window or the input ends.
+// read from `in` until the user closes the window or the input ends. With
+// `echo`, every line read is written out after its prompt.
 int runInteractive(platform::System& system, startup::Language language, std::istream& in,
-                   std::ostream& out);
+                   std::ostream& out, bool echo);
 
 enum class BatchCommand { kCheck, kImport, kBackups, kRestore };
 struct BatchOptions {
