@@ -38,4 +38,9 @@ std::optional<std::string> pick(Language language, std::string_view de, std::str
   return std::nullopt;
 }
 
+std::string textOrEmpty(Language language, std::string_view de, std::string_view en,
+                        std::string_view fr) {
+  return pick(language, de, en, fr).value_or("");
+}
+
 }  // namespace startup

@@ -22,5 +22,8 @@ std::string cp(std::string_view utf8);
 // The text of `language`, in the code page; nothing for a code other than the three.
 std::optional<std::string> pick(Language language, std::string_view de, std::string_view en,
                                 std::string_view fr);
+// The same, empty for another code: for texts that are put together from pieces.
+std::string textOrEmpty(Language language, std::string_view de, std::string_view en,
+                        std::string_view fr);
 
 }  // namespace startup

@@ -4,29 +4,28 @@ namespace wizard::texts {
 
 namespace {
 
-using hostfiles::BackupDamage;
+using startup::textOrEmpty;
 
-std::string text(Language language, std::string_view de, std::string_view en, std::string_view fr) {
-  return startup::pick(language, de, en, fr).value_or("");
-}
+using hostfiles::BackupDamage;
 
 std::string paragraph() { return std::string(2, startup::CR); }
 
 std::string damageText(Language language, BackupDamage damage) {
   switch (damage) {
     case BackupDamage::kUnreadable:
-      return text(language, "nicht lesbar", "cannot be read", "illisible");
+      return textOrEmpty(language, "nicht lesbar", "cannot be read", "illisible");
     case BackupDamage::kNotABackup:
-      return text(language, "keine Sicherung", "not a backup", "pas une sauvegarde");
+      return textOrEmpty(language, "keine Sicherung", "not a backup", "pas une sauvegarde");
     case BackupDamage::kCutShort:
-      return text(language, "unvollständig", "incomplete", "incomplète");
+      return textOrEmpty(language, "unvollständig", "incomplete", "incomplète");
     case BackupDamage::kBadLine:
-      return text(language, "beschädigte Zeile", "damaged line", "ligne endommagée");
+      return textOrEmpty(language, "beschädigte Zeile", "damaged line", "ligne endommagée");
     case BackupDamage::kNoEmployeeFile:
-      return text(language, "ohne Mitarbeiterdaten", "without employee data", "sans employés");
+      return textOrEmpty(language, "ohne Mitarbeiterdaten", "without employee data",
+                         "sans employés");
     case BackupDamage::kBadEmployeeFile:
-      return text(language, "Mitarbeiterdaten beschädigt", "employee data damaged",
-                  "employés endommagés");
+      return textOrEmpty(language, "Mitarbeiterdaten beschädigt", "employee data damaged",
+                         "employés endommagés");
     case BackupDamage::kNone:
       break;
   }
@@ -43,69 +42,72 @@ std::string whenAndKind(const std::string& name) {
 }  // namespace
 
 std::string restoreCommand(Language language) {
-  return text(language, "Sicherung wiederherstellen …", "Restore backup …",
-              "Restaurer une sauvegarde …");
+  return textOrEmpty(language, "Sicherung wiederherstellen …", "Restore backup …",
+                     "Restaurer une sauvegarde …");
 }
 
 std::string restoreDialogTitle(Language language) {
-  return text(language, "Sicherung wiederherstellen", "Restore Backup", "Restaurer une Sauvegarde");
+  return textOrEmpty(language, "Sicherung wiederherstellen", "Restore Backup",
+                     "Restaurer une Sauvegarde");
 }
 
 std::string backupFilter(Language language) {
-  return text(language, "Sicherungen (*.dat)|*.dat", "Backups (*.dat)|*.dat",
-              "Sauvegardes (*.dat)|*.dat");
+  return textOrEmpty(language, "Sicherungen (*.dat)|*.dat", "Backups (*.dat)|*.dat",
+                     "Sauvegardes (*.dat)|*.dat");
 }
 
 std::string backupLine(Language language, const std::string& name, BackupDamage damage,
                        std::size_t employees) {
   const std::string content =
       damage == BackupDamage::kNone
-          ? std::to_string(employees) + text(language, " Mitarbeiter", " employees", " employés")
-          : text(language, "beschädigt (", "damaged (", "endommagée (") +
+          ? std::to_string(employees) +
+                textOrEmpty(language, " Mitarbeiter", " employees", " employés")
+          : textOrEmpty(language, "beschädigt (", "damaged (", "endommagée (") +
                 damageText(language, damage) + ")";
   return whenAndKind(name) + "  " + content + "  " + name;
 }
 
 std::string noBackups(Language language, const std::string& quotedFolder) {
-  return text(language, "Im Ordner ", "No backups in folder ",
-              "Aucune sauvegarde dans le dossier ") +
-         quotedFolder + text(language, " gibt es keine Sicherungen.", ".", ".");
+  return textOrEmpty(language, "Im Ordner ", "No backups in folder ",
+                     "Aucune sauvegarde dans le dossier ") +
+         quotedFolder + textOrEmpty(language, " gibt es keine Sicherungen.", ".", ".");
 }
 
 std::string cannotRestore(Language language, const std::string& quotedName, BackupDamage damage) {
-  return text(language, "Die Sicherung ", "Backup ", "La sauvegarde ") + quotedName +
-         text(language, " kann nicht wiederhergestellt werden (", " cannot be restored (",
-              " ne peut pas être restaurée (") +
+  return textOrEmpty(language, "Die Sicherung ", "Backup ", "La sauvegarde ") + quotedName +
+         textOrEmpty(language, " kann nicht wiederhergestellt werden (", " cannot be restored (",
+                     " ne peut pas être restaurée (") +
          damageText(language, damage) + ").";
 }
 
 std::string restoreQuestion(Language language, const std::string& quotedName,
                             const std::string& preview) {
-  return text(language, "Die Mitarbeiterdaten werden durch die der Sicherung ",
-              "Employee data will be replaced by those of backup ",
-              "Les employés seront remplacés par ceux de la sauvegarde ") +
-         quotedName + text(language, " ersetzt.", ".", ".") +
+  return textOrEmpty(language, "Die Mitarbeiterdaten werden durch die der Sicherung ",
+                     "Employee data will be replaced by those of backup ",
+                     "Les employés seront remplacés par ceux de la sauvegarde ") +
+         quotedName + textOrEmpty(language, " ersetzt.", ".", ".") +
          (preview.empty() ? "" : paragraph() + preview) + paragraph() +
-         text(language, "Möchten Sie fortsetzen?", "Do you want to continue?",
-              "Voulez-vous continuer ?");
+         textOrEmpty(language, "Möchten Sie fortsetzen?", "Do you want to continue?",
+                     "Voulez-vous continuer ?");
 }
 
 std::string backupBeforeRestoreFailed(Language language) {
-  return text(language,
-              "Backup vor dem Wiederherstellen der Mitarbeiterdaten konnte nicht erstellt werden",
-              "Backup before restoring employee data failed",
-              "La sauvegarde avant la restauration a échoué");
+  return textOrEmpty(
+      language, "Backup vor dem Wiederherstellen der Mitarbeiterdaten konnte nicht erstellt werden",
+      "Backup before restoring employee data failed",
+      "La sauvegarde avant la restauration a échoué");
 }
 
 std::string restoredLogEntry(Language language, const std::string& name) {
-  return text(language, "Mitarbeiterdaten aus Sicherung '", "Employee data restored from backup '",
-              "Employés restaurés depuis la sauvegarde « ") +
-         name + text(language, "' wiederhergestellt", "'", " »");
+  return textOrEmpty(language, "Mitarbeiterdaten aus Sicherung '",
+                     "Employee data restored from backup '",
+                     "Employés restaurés depuis la sauvegarde « ") +
+         name + textOrEmpty(language, "' wiederhergestellt", "'", " »");
 }
 
 std::string restored(Language language) {
-  return text(language, "Mitarbeiterdaten erfolgreich wiederhergestellt",
-              "Employee data successfully restored", "Employés restaurés correctement");
+  return textOrEmpty(language, "Mitarbeiterdaten erfolgreich wiederhergestellt",
+                     "Employee data successfully restored", "Employés restaurés correctement");
 }
 
 }  // namespace wizard::texts
