@@ -6,7 +6,8 @@
 
 #include "hostfiles/employee_record.h"
 #include "hostfiles/file_channel.h"
-#include "hostfiles/not_found_message.h"
+#include "hostfiles/open_planner_file.h"
+#include "hostfiles/planner_texts.h"
 #include "startup/formatting.h"
 #include "startup/messages.h"
 #include "startup/numbers.h"
@@ -28,13 +29,6 @@ struct Entries {
     for (auto* field : {&userId, &from, &to, &vacation, &additional}) field->emplace_back();
   }
 };
-
-std::string headerNotDetectedText(startup::Language language) {
-  return startup::pick(language, "Der Dateiheader in 'Mitarbeiterdaten.dat' wurde nicht erkannt",
-                       "Header of file 'Mitarbeiterdaten.dat' not detected",
-                       "Le header du fichier « Mitarbeiterdaten.dat » n'a pas été détecté")
-      .value_or("");
-}
 
 // The number rounded down, as a 16-bit integer.
 std::int16_t wholeNumber(const std::string& text, const platform::RegionalSettings& region) {
@@ -96,7 +90,7 @@ void Mitarbeiterdaten_lesen(ProgramState& state) {
     const std::string file = state.Datenpfad + std::string(kEmployeeDataFile);
     openPlannerFile(state, file);
     if (LineIn(state) != kEmployeeDataHeader) {
-      startup::Programm_beenden(state, headerNotDetectedText(state.Sprache));
+      startup::Programm_beenden(state, texts::employeeHeaderNotDetected(state.Sprache));
     }
     std::string head = LineIn(state);
     const std::int16_t number = wholeNumber(LineIn(state), state.Region);

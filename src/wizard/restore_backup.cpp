@@ -7,7 +7,7 @@
 #include "hostfiles/log_book.h"
 #include "importfile/check_texts.h"
 #include "startup/messages.h"
-#include "wizard/backup_texts.h"
+#include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
 
 namespace wizard {
