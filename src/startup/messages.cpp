@@ -34,6 +34,11 @@ void notify(ProgramState& state, const std::string& text) {
   if (state.Sprache != Language::Other) Meldung_anzeigen(state, text);
 }
 
+bool overwriteConfirmed(ProgramState& state, const std::string& question) {
+  return state.Sprache == Language::Other ||
+         state.dialogs->askOverwrite(state.Programmtitel, question);
+}
+
 std::string Name_zitieren(const ProgramState& state, std::string_view name) {
   if (!name.empty() && name.back() == platform::kSeparator) name.remove_suffix(1);
   if (state.Sprache == Language::Other) return {};

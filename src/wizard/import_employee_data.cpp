@@ -49,18 +49,13 @@ std::string withRaisedFractionFlag(std::string settings, const importfile::Impor
   return settings;
 }
 
-// Without texts of its language the question counts as answered Yes.
-bool askOverwrite(startup::ProgramState& state) {
-  return state.Sprache == startup::Language::Other ||
-         state.dialogs->askOverwrite(state.Programmtitel, texts::overwriteQuestion(state.Sprache));
-}
-
 }  // namespace
 
 ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
   return startup::guarded(state_, "frmPersonallader - Mitarbeiterdaten_importieren", [&] {
     hostfiles::Mitarbeiterdaten_lesen(state_);
-    if (state_.Mitarbeiter_Name.front() != "NoNames" && !askOverwrite(state_)) {
+    if (state_.Mitarbeiter_Name.front() != "NoNames" &&
+        !startup::overwriteConfirmed(state_, texts::overwriteQuestion(state_.Sprache))) {
       return ImportOutcome::kDeclined;
     }
     const std::string settings = withRaisedFractionFlag(state_.Settings_Zeile, state_.ImportRows);
