@@ -12,8 +12,8 @@
 #include "startup/messages.h"
 #include "terminal_dialogs.h"
 #include "terminal_text.h"
-#include "wizard/backup_texts.h"
 #include "wizard/restore_backup.h"
+#include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
 
 namespace console {

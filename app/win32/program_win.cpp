@@ -4,7 +4,7 @@
 
 #include "startup/main.h"
 #include "startup/messages.h"
-#include "wizard/backup_texts.h"
+#include "wizard/wizard_texts.h"
 
 namespace win32ui {
 

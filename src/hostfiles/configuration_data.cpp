@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "hostfiles/file_channel.h"
-#include "hostfiles/not_found_message.h"
+#include "hostfiles/open_planner_file.h"
+#include "hostfiles/planner_texts.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
 
@@ -25,28 +26,9 @@ constexpr std::size_t kEveryoneIsAdmin = 15;
 // The planner counts lines and administrators in 16 bits.
 constexpr std::size_t kMostLines = std::numeric_limits<std::int16_t>::max();
 
-std::string headerNotDetectedText(startup::Language language, std::string_view header) {
-  using startup::cp;
-  const std::string name(header);
-  const bool first = header == "[Zentavo]";
-  switch (language) {
-    case startup::Language::DE:
-      return cp("Der Dateiheader ") + name + cp(" in 'Konfigdaten.dat' wurde nicht erkannt");
-    case startup::Language::EN:
-      return first ? "Header of file 'Konfigdaten.dat' not detected"
-                   : "Header " + name + " in 'Konfigdaten.dat' not detected";
-    case startup::Language::FR:
-      return first ? cp("Le header du fichier « Konfigdaten.dat » n'a pas été détecté")
-                   : cp("Le header ") + name + cp(" dans « Konfigdaten.dat » n'a pas été détecté");
-    case startup::Language::Other:
-      break;
-  }
-  return {};
-}
-
 void expectHeader(ProgramState& state, std::string_view header) {
   if (LineIn(state) != header) {
-    startup::Programm_beenden(state, headerNotDetectedText(state.Sprache, header));
+    startup::Programm_beenden(state, texts::configurationHeaderNotDetected(state.Sprache, header));
   }
 }
 
@@ -59,7 +41,8 @@ void findAdminList(ProgramState& state) {
   bool found = false;
   while (!found && !state.Datei1.atEnd()) found = LineIn(state) == kAdminHeader;
   if (state.Datei1.atEnd()) {
-    startup::Programm_beenden(state, headerNotDetectedText(state.Sprache, kAdminHeader));
+    startup::Programm_beenden(state,
+                              texts::configurationHeaderNotDetected(state.Sprache, kAdminHeader));
   }
 }
 

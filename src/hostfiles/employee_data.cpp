@@ -6,7 +6,8 @@
 
 #include "hostfiles/employee_record.h"
 #include "hostfiles/file_channel.h"
-#include "hostfiles/not_found_message.h"
+#include "hostfiles/open_planner_file.h"
+#include "hostfiles/planner_texts.h"
 #include "startup/formatting.h"
 #include "startup/messages.h"
 #include "startup/numbers.h"
@@ -29,13 +30,6 @@ struct Entries {
   }
 };
 
-std::string headerNotDetectedText(startup::Language language) {
-  return startup::pick(language, "Der Dateiheader in 'Mitarbeiterdaten.dat' wurde nicht erkannt",
-                       "Header of file 'Mitarbeiterdaten.dat' not detected",
-                       "Le header du fichier « Mitarbeiterdaten.dat » n'a pas été détecté")
-      .value_or("");
-}
-
 // The number rounded down, as a 16-bit integer.
 std::int16_t wholeNumber(const std::string& text, const platform::RegionalSettings& region) {
   const auto number = startup::readNumber(text, region);
@@ -48,36 +42,53 @@ std::int16_t wholeNumber(const std::string& text, const platform::RegionalSettin
   return static_cast<std::int16_t>(whole);
 }
 
-void addEntry(Entries& entries, std::string line, const std::string& decimalSeparator) {
-  if (isTextLine(line)) {
-    entries.add(std::move(line));
-    return;
+// The head of the file: the value after the header and the whole number.
+struct Head {
+  std::string value;
+  std::int16_t number = 0;
+};
+
+// The one reading of the file's layout: the header, the head value, the whole
+// number, then each entry line to the end, handed to `entry` in its current
+// form with its record. Nothing when the header is not the file's. `nextLine`
+// raises a run-time error past the end; every error goes to the caller.
+template <typename AtEnd, typename NextLine, typename Entry>
+std::optional<Head> readLayout(AtEnd atEnd, NextLine nextLine,
+                               const platform::RegionalSettings& region, Entry entry) {
+  if (nextLine() != kEmployeeDataHeader) return std::nullopt;
+  Head head{nextLine()};
+  head.number = wholeNumber(nextLine(), region);
+  // The planner counts the entry lines in 16 bits.
+  for (std::size_t count = 0; !atEnd(); ++count) {
+    if (count == std::numeric_limits<std::int16_t>::max()) throw RunTimeError(startup::kOverflow);
+    std::string line = nextLine();
+    EmployeeRecord record;
+    if (isTextLine(line)) {
+      record.name = line;
+    } else {
+      line = currentEmployeeLine(std::move(line));
+      record = readEmployeeLine(line);
+    }
+    entry(line, std::move(record));
   }
-  line = currentEmployeeLine(std::move(line));
-  EmployeeRecord record = readEmployeeLine(line);
+  return head;
+}
+
+// Fills the arrays with an entry; the vacation values are the line's own, in
+// the regional form.
+void addEntry(Entries& entries, const std::string& line, EmployeeRecord record,
+              const std::string& decimalSeparator) {
+  entries.add(std::move(record.name));
+  if (record.kind == EmployeeRecord::Kind::kText) return;
   const auto regional = [&](std::string_view value) {
     return startup::Text_ersetzen(std::string(value), ",", decimalSeparator);
   };
-  entries.add(std::move(record.name));
   entries.userId.back() = std::move(record.userId);
   entries.from.back() = std::move(record.fromDate);
   entries.to.back() = std::move(record.toDate);
   entries.vacation.back() =
       regional(column(line, columns::kResidual, columns::kVacationBlockWidth));
   entries.additional.back() = regional(record.additional);
-}
-
-// The entry lines up to the end of the file; the planner counts them in 16 bits.
-Entries readEntries(ProgramState& state) {
-  Entries entries;
-  while (!state.Datei1.atEnd()) {
-    if (entries.size() == std::numeric_limits<std::int16_t>::max()) {
-      throw RunTimeError(startup::kOverflow);
-    }
-    addEntry(entries, LineIn(state), state.Dezimaltrenner);
-  }
-  if (entries.size() == 0) entries.add("NoNames");
-  return entries;
 }
 
 void keep(ProgramState& state, Entries entries) {
@@ -93,39 +104,41 @@ void keep(ProgramState& state, Entries entries) {
 
 void Mitarbeiterdaten_lesen(ProgramState& state) {
   startup::guarded(state, "modPersonallader - Mitarbeiterdaten_lesen", [&] {
-    const std::string file = state.Datenpfad + std::string(kEmployeeDataFile);
-    openPlannerFile(state, file);
-    if (LineIn(state) != kEmployeeDataHeader) {
-      startup::Programm_beenden(state, headerNotDetectedText(state.Sprache));
-    }
-    std::string head = LineIn(state);
-    const std::int16_t number = wholeNumber(LineIn(state), state.Region);
-    Entries entries = readEntries(state);
+    openPlannerFile(state, state.Datenpfad + std::string(kEmployeeDataFile));
+    Entries entries;
+    const auto head = readLayout([&] { return state.Datei1.atEnd(); },
+                                 [&] { return LineIn(state); }, state.Region,
+                                 [&](const std::string& line, EmployeeRecord record) {
+                                   addEntry(entries, line, std::move(record), state.Dezimaltrenner);
+                                 });
+    if (!head) startup::Programm_beenden(state, texts::employeeHeaderNotDetected(state.Sprache));
     Datei_schliessen(state);
-    state.Mitarbeiter_Kopf = std::move(head);
-    state.Mitarbeiter_Zahl = number;
+    if (entries.size() == 0) entries.add("NoNames");
+    state.Mitarbeiter_Kopf = head->value;
+    state.Mitarbeiter_Zahl = head->number;
     keep(state, std::move(entries));
   });
 }
 
 std::optional<std::vector<EmployeeRecord>> employeeEntries(
     const std::vector<std::string>& lines, const platform::RegionalSettings& region) {
-  constexpr std::size_t kHeadLines = 3;  // header, head value, number
-  if (lines.size() < kHeadLines || lines[0] != kEmployeeDataHeader ||
-      lines.size() - kHeadLines > std::numeric_limits<std::int16_t>::max()) {
-    return std::nullopt;
-  }
+  std::size_t next = 0;
+  std::vector<EmployeeRecord> records;
+  records.reserve(lines.size());
   try {
-    wholeNumber(lines[2], region);
-    std::vector<EmployeeRecord> records;
-    records.reserve(lines.size() - kHeadLines);
-    for (std::size_t i = kHeadLines; i < lines.size(); ++i) {
-      records.push_back(entryRecord(lines[i]));
-    }
-    return records;
+    const auto head = readLayout(
+        [&] { return next == lines.size(); },
+        [&] {
+          if (next == lines.size()) throw RunTimeError(startup::kInputPastEndOfFile);
+          return lines[next++];
+        },
+        region,
+        [&](const std::string&, EmployeeRecord record) { records.push_back(std::move(record)); });
+    if (!head) return std::nullopt;
   } catch (const RunTimeError&) {
     return std::nullopt;
   }
+  return records;
 }
 
 std::optional<std::vector<EmployeeRecord>> readEmployeeRecords(ProgramState& state) {

@@ -78,13 +78,6 @@ EmployeeRecord readEmployeeLine(std::string_view line) {
   return record;
 }
 
-EmployeeRecord entryRecord(std::string line) {
-  if (!isTextLine(line)) return readEmployeeLine(currentEmployeeLine(std::move(line)));
-  EmployeeRecord record;
-  record.name = std::move(line);
-  return record;
-}
-
 std::string entryLine(const EmployeeRecord& record) {
   if (record.kind == EmployeeRecord::Kind::kText) return record.name;
   std::string line = record.fromDate + kFieldSeparator + record.toDate;

@@ -70,8 +70,6 @@ std::string currentEmployeeLine(std::string line);
 // The record of an employee line in the current form. Raises a run-time error
 // when no separator follows the name's column.
 EmployeeRecord readEmployeeLine(std::string_view line);
-// The record of an entry line of any form: a text line or an employee line.
-EmployeeRecord entryRecord(std::string line);
 // The line that holds `record`.
 std::string entryLine(const EmployeeRecord& record);
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "hostfiles/planner_texts.h"
 #include "hostfiles/scrambled_line.h"
 #include "startup/messages.h"
 #include "startup/program_state.h"
@@ -146,42 +147,13 @@ void FileChannel::abandon() noexcept {
   exhausted_ = false;
 }
 
-namespace {
-
-std::string openFailureText(startup::Language language, const std::string& name, Modus mode) {
-  using startup::cp;
-  using startup::CR;
-  const bool input = mode == Modus::Input;
-  switch (language) {
-    case startup::Language::DE:
-      return cp("Die Datei '") + name + cp("' konnte nicht geöffnet werden.") + CR + CR +
-             cp("Möglicherweise haben Sie keine ausreichenden Zugriffsrechte für diesen Ordner") +
-             cp(input ? " oder die Datei ist nicht vorhanden"
-                      : ", ist die Datei schreibgeschützt oder die Datei ist nicht vorhanden");
-    case startup::Language::EN:
-      return cp("Couldn't open file '") + name + cp("'.") + CR + CR +
-             cp("You probably don't have sufficient access rights to this folder") +
-             cp(input ? " or the file doesn't exist"
-                      : ", the file is write protected or the file doesn't exist");
-    case startup::Language::FR:
-      return cp("Impossible d'ouvrir le fichier « ") + name + cp(" ».") + CR + CR +
-             cp("Vous n'avez probablement pas de droits d'accès suffisants pour ce dossier") +
-             cp(input ? " ou le fichier n'existe pas"
-                      : ", le fichier est protégé en écriture ou le fichier n'existe pas");
-    case startup::Language::Other:
-      break;
-  }
-  return {};
-}
-
-}  // namespace
-
 bool Datei_oeffnen(startup::ProgramState& state, const std::string& Dateiname, Modus mode,
                    Fehlerbehandlung errors) {
   if (state.Datei1.open(*state.system, Dateiname, mode)) return true;
   state.Datei1.abandon();
   if (errors == Fehlerbehandlung::IgnoreErrors) return false;
-  startup::Programm_beenden(state, openFailureText(state.Sprache, Dateiname, mode));
+  startup::Programm_beenden(state,
+                            texts::openFailure(state.Sprache, Dateiname, mode == Modus::Input));
 }
 
 void Datei_schliessen(startup::ProgramState& state) { state.Datei1.close(); }

@@ -3,6 +3,7 @@
 #include "platform/codepage.h"
 #include "startup/folders.h"
 #include "startup/messages.h"
+#include "startup/startup_texts.h"
 
 namespace startup {
 
@@ -29,28 +30,13 @@ void descendToData(ProgramState& state) {
     state.Datenpfad += "Data" + kSeparator;
     return;
   }
-  const auto defaultFolder = pick(state.Sprache, "ZentavoDaten", "ZentavoData", "ZentavoBureau");
-  if (!defaultFolder || !Ordner_vorhanden(state, state.Datenpfad + *defaultFolder)) return;
-  state.Datenpfad += *defaultFolder + kSeparator;
+  const std::string defaultFolder = texts::defaultDataFolder(state.Sprache);
+  if (defaultFolder.empty() || !Ordner_vorhanden(state, state.Datenpfad + defaultFolder)) return;
+  state.Datenpfad += defaultFolder + kSeparator;
   if (!holdsPlannerData(state, state.Datenpfad) &&
       Ordner_vorhanden(state, state.Datenpfad + "Data")) {
     state.Datenpfad += "Data" + kSeparator;
   }
-}
-
-std::optional<std::string> noAccessText(Language language, const std::string& q) {
-  switch (language) {
-    case Language::DE:
-      return "Auf " + q +
-             cp(" kann nicht zugegriffen werden. Bitte wählen Sie einen anderen Ordner.");
-    case Language::EN:
-      return "No access to " + q + ". Choose another folder.";
-    case Language::FR:
-      return cp("Accès impossible à ") + q + ". Choisissez un autre dossier.";
-    case Language::Other:
-      break;
-  }
-  return std::nullopt;
 }
 
 }  // namespace
@@ -74,8 +60,7 @@ bool Datenordner_auswählen(ProgramState& state, std::intptr_t ownerWindow) {
       }
     } catch (const RunTimeError& error) {
       if (error.number() != kBadFileNameOrNumber) throw;
-      const auto text = noAccessText(state.Sprache, Name_zitieren(state, state.Datenpfad));
-      if (text) Meldung_anzeigen(state, *text);
+      notify(state, texts::noAccess(state.Sprache, Name_zitieren(state, state.Datenpfad)));
       state.Datenpfad.clear();
       return false;
     }

@@ -1,6 +1,7 @@
 #include "startup/folders.h"
 
 #include "startup/messages.h"
+#include "startup/startup_texts.h"
 
 namespace startup {
 
@@ -8,49 +9,18 @@ bool Ordner_vorhanden(ProgramState& state, const std::string& path) {
   return state.system->pathKind(path) == platform::PathKind::kFolder;
 }
 
+// Without texts of its language a folder that cannot be made or entered ends nothing.
 void Ordner_anlegen(ProgramState& state, const std::string& path) {
   if (!state.system->createFolder(path)) {
-    const std::string q = Name_zitieren(state, path);
-    switch (state.Sprache) {
-      case Language::DE:
-        Programm_beenden(state, cp("Der Ordner ") + q + cp(" konnte nicht angelegt werden.") + CR +
-                                    CR +
-                                    cp("Möglicherweise haben Sie keine ausreichenden "
-                                       "Zugriffsberechtigungen"));
-      case Language::EN:
-        Programm_beenden(state, "Folder " + q + " couldn't be created." + CR + CR +
-                                    "You probably don't have sufficient access rights");
-      case Language::FR:
-        Programm_beenden(state, cp("Le dossier ") + q + cp(" n'a pas pu être créé.") + CR + CR +
-                                    cp("Vous n'avez probablement pas les droits suffisants"));
-      case Language::Other:
-        return;
-    }
+    if (state.Sprache == Language::Other) return;
+    Programm_beenden(state, texts::folderNotCreated(state.Sprache, Name_zitieren(state, path)));
   }
   Ordner_pruefen(state, path);
 }
 
 void Ordner_pruefen(ProgramState& state, const std::string& path) {
-  if (state.system->changeFolder(path)) return;
-  const std::string q = Name_zitieren(state, path);
-  switch (state.Sprache) {
-    case Language::DE:
-      Programm_beenden(state, cp("Auf den Ordner ") + q + cp(" konnte nicht zugegriffen werden.") +
-                                  CR + CR +
-                                  cp("Möglicherweise ist der Ordner nicht vorhanden oder Sie "
-                                     "haben keine ausreichenden Zugriffsberechtigungen in diesem "
-                                     "Ordner"));
-    case Language::EN:
-      Programm_beenden(state, "No access to folder " + q + "." + CR + CR +
-                                  "The folder probably doesn't exist or you don't have "
-                                  "sufficient access rights to this folder");
-    case Language::FR:
-      Programm_beenden(state, cp("Le dossier ") + q + cp(" n'est pas accessible.") + CR + CR +
-                                  cp("Le dossier n'existe probablement pas ou vous n'avez pas "
-                                     "les droits suffisants"));
-    case Language::Other:
-      return;
-  }
+  if (state.system->changeFolder(path) || state.Sprache == Language::Other) return;
+  Programm_beenden(state, texts::folderNotAccessible(state.Sprache, Name_zitieren(state, path)));
 }
 
 std::string withSeparator(std::string folder) {
@@ -67,11 +37,7 @@ std::string ParentDir(std::string_view path) {
 
 std::string BrowseForFolder(ProgramState& state, std::intptr_t ownerWindow) {
   return guarded(state, "modOrdner - BrowseForFolder", [&] {
-    const std::string instruction =
-        pick(state.Sprache, "Ordner mit Zentavo-Daten auswählen:", "Browse for data folder:",
-             "Sélectionnez le Dossier de Données :")
-            .value_or("");
-    return state.dialogs->browseForFolder(ownerWindow, instruction);
+    return state.dialogs->browseForFolder(ownerWindow, texts::browseForDataFolder(state.Sprache));
   });
 }
 

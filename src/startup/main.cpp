@@ -5,6 +5,7 @@
 #include "startup/formatting.h"
 #include "startup/messages.h"
 #include "startup/numbers.h"
+#include "startup/startup_texts.h"
 
 namespace startup {
 
@@ -71,9 +72,7 @@ std::optional<SettingsLines> readSettingsLines(ProgramState& state, const std::s
 
 void Main(ProgramState& state) {
   guarded(state, "modPersonallader - Main", [&] {
-    state.Programmtitel = pick(state.Sprache, "Mitarbeiterdaten importieren",
-                               "Import Employee Data", "Import des Employés")
-                              .value_or("");
+    state.Programmtitel = texts::programTitle(state.Sprache);
     state.Region = state.system->regionalSettings();
     state.Dezimaltrenner = formatTenths(1.1f, 1, state.Region).substr(1, 1);
     const platform::DateTime today = state.system->now();
@@ -87,10 +86,7 @@ void Main(ProgramState& state) {
 
 void reportMissingPlanner(ProgramState& state) {
   // The closing full stop and the closing line come from Programm_beenden.
-  const auto text = pick(state.Sprache, "Sie müssen zuerst den Zentavo-Kalender installieren",
-                         "You have to install the Zentavo Desk first",
-                         "Le logiciel Zentavo Bureau n'est pas installé");
-  Programm_beenden(state, text.value_or(""));
+  Programm_beenden(state, texts::plannerMissing(state.Sprache));
 }
 
 void Pfade_lesen(ProgramState& state) {

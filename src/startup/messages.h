@@ -21,6 +21,9 @@ inline constexpr int kFatalExitStatus = 3;
 void Meldung_anzeigen(ProgramState& state, const std::string& text);
 // Shows `text` as Meldung_anzeigen does, unless the language has no texts.
 void notify(ProgramState& state, const std::string& text);
+// Asks `question` before existing data are overwritten; without texts of its
+// language it counts as answered Yes.
+bool overwriteConfirmed(ProgramState& state, const std::string& question);
 // Shows `text` + "." and the closing line, then ends the program.
 [[noreturn]] void Programm_beenden(ProgramState& state, const std::string& text);
 // Reports `error` for the procedure named by `context` (a UTF-8 literal such as

@@ -3,10 +3,6 @@
 // into the uniform error report.
 #pragma once
 
-#include <string>
-
-#include "startup/language.h"
-
 namespace startup {
 
 // The numbers of the classic run-time errors that the program raises.
@@ -35,8 +31,5 @@ class RunTimeError {
  private:
   int number_;
 };
-
-// The error's description in `language` (code page); empty for another code.
-std::string errorDescription(Language language, int number);
 
 }  // namespace startup

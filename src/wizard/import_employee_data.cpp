@@ -7,13 +7,12 @@
 #include "hostfiles/log_book.h"
 #include "importfile/planner_record.h"
 #include "startup/messages.h"
+#include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
 
 namespace wizard {
 
 namespace {
-
-using startup::pick;
 
 // The last characters of the vacation values that the flag looks at; rows
 // without a first entitlement (text rows) have none.
@@ -50,24 +49,13 @@ std::string withRaisedFractionFlag(std::string settings, const importfile::Impor
   return settings;
 }
 
-bool askOverwrite(startup::ProgramState& state) {
-  const auto text =
-      pick(state.Sprache,
-           "Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu importierenden "
-           "Mitarbeiterdaten überschrieben.\r\rMöchten Sie fortsetzen?",
-           "Employee data already exist. Existing data will be overwritten by the import "
-           "data.\r\rDo you want to continue?",
-           "Des employés sont déjà déclarés. L'import effacera toutes les données existantes avant "
-           "d'ajouter les nouveaux employés.\r\rVoulez-vous continuer ?");
-  return !text || state.dialogs->askOverwrite(state.Programmtitel, *text);
-}
-
 }  // namespace
 
 ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
   return startup::guarded(state_, "frmPersonallader - Mitarbeiterdaten_importieren", [&] {
     hostfiles::Mitarbeiterdaten_lesen(state_);
-    if (state_.Mitarbeiter_Name.front() != "NoNames" && !askOverwrite(state_)) {
+    if (state_.Mitarbeiter_Name.front() != "NoNames" &&
+        !startup::overwriteConfirmed(state_, texts::overwriteQuestion(state_.Sprache))) {
       return ImportOutcome::kDeclined;
     }
     const std::string settings = withRaisedFractionFlag(state_.Settings_Zeile, state_.ImportRows);
@@ -76,28 +64,16 @@ ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
     // the import before anything is written.
     if (flagChanges) hostfiles::Konfigdaten_ersetzbar(state_);
     if (!hostfiles::Backup_erstellen(state_, "A")) {
-      startup::Programm_beenden(state_,
-                                pick(state_.Sprache,
-                                     "Backup vor Importieren der Mitarbeiterdaten konnte nicht "
-                                     "erstellt werden",
-                                     "Backup before importing employee data failed",
-                                     "La sauvegarde avant l'import a échoué")
-                                    .value_or(""));
+      startup::Programm_beenden(state_, texts::backupBeforeImportFailed(state_.Sprache));
     }
     hostfiles::writeEmployeeData(state_, importfile::plannerRecords(state_.ImportRows));
     if (flagChanges) {
       state_.Settings_Zeile = settings;
       hostfiles::Konfigdaten_schreiben(state_);
     }
-    hostfiles::Logbuch_ergänzen(state_, 2,
-                                pick(state_.Sprache, "Mitarbeiterdaten importiert",
-                                     "Import employee data", "Import des Employés")
-                                    .value_or(""));
+    hostfiles::Logbuch_ergänzen(state_, 2, texts::importedLogEntry(state_.Sprache));
     // Last, once nothing of the import can fail any more.
-    if (const auto text = pick(state_.Sprache, "Mitarbeiterdaten erfolgreich importiert",
-                               "Data successfully imported", "Données importées correctement")) {
-      startup::Meldung_anzeigen(state_, *text);
-    }
+    startup::notify(state_, texts::imported(state_.Sprache));
     completeStep(4);
     return ImportOutcome::kImported;
   });

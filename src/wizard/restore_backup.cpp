@@ -7,7 +7,7 @@
 #include "hostfiles/log_book.h"
 #include "importfile/check_texts.h"
 #include "startup/messages.h"
-#include "wizard/backup_texts.h"
+#include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
 
 namespace wizard {
@@ -28,12 +28,6 @@ std::string changes(startup::ProgramState& state, const hostfiles::SavedBackup& 
                                         [&](std::size_t i) { return saved.employees[i]; }};
   return importfile::texts::previewParagraph(state.Sprache,
                                              importfile::compareEmployees(*current, restored));
-}
-
-// Without texts of its language the question counts as answered Yes.
-bool confirmed(startup::ProgramState& state, const std::string& question) {
-  return state.Sprache == startup::Language::Other ||
-         state.dialogs->askOverwrite(state.Programmtitel, question);
 }
 
 // The present settings line with the backup's fraction flag.
@@ -79,7 +73,8 @@ RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const st
       startup::notify(state, texts::cannotRestore(state.Sprache, quoted, saved.damage));
       return RestoreOutcome::kRefused;
     }
-    if (!confirmed(state, texts::restoreQuestion(state.Sprache, quoted, changes(state, saved)))) {
+    if (!startup::overwriteConfirmed(
+            state, texts::restoreQuestion(state.Sprache, quoted, changes(state, saved)))) {
       return RestoreOutcome::kDeclined;
     }
     restore(state, saved, name);

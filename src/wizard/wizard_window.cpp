@@ -4,8 +4,8 @@
 #include "startup/data_folder.h"
 #include "startup/folders.h"
 #include "startup/messages.h"
-#include "wizard/captions.h"
 #include "wizard/import_file_refusal.h"
+#include "wizard/wizard_texts.h"
 
 namespace wizard {
 
@@ -21,10 +21,11 @@ frmPersonallader::frmPersonallader(startup::ProgramState& state) : state_(state)
   setCaptions();
 }
 
+// The window's built-in captions are German; any other code keeps them.
 void frmPersonallader::setCaptions() {
-  const Captions captions = captionsFor(state_.Sprache);
-  for (int n = 1; n <= 4; ++n) fraRahmen(n).Caption = captions.frames[n - 1];
-  for (int i = 1; i <= 5; ++i) cmdAuswahl(i).Caption = captions.buttons[i - 1];
+  const Language language = state_.Sprache == Language::Other ? Language::DE : state_.Sprache;
+  for (int n = 1; n <= 4; ++n) fraRahmen(n).Caption = texts::frameCaption(language, n);
+  for (int i = 1; i <= 5; ++i) cmdAuswahl(i).Caption = texts::buttonCaption(language, i);
 }
 
 void frmPersonallader::setPicture(int step, Bild picture) {
@@ -105,12 +106,8 @@ void frmPersonallader::completeStep(int finished) {
 void frmPersonallader::Datenordner_checken() {
   startup::guarded(state_, "frmPersonallader - Datenordner_checken", [&] {
     if (!startup::holdsPlannerData(state_, state_.Datenpfad)) {
-      const std::string q = startup::Name_zitieren(state_, state_.Datenpfad);
-      const auto text = startup::pick(state_.Sprache, "Im Ordner ", "No data found in folder ",
-                                      "Aucune donnée trouvée dans le dossier ");
-      const auto tail =
-          startup::pick(state_.Sprache, " wurden keine Zentavo-Daten gefunden.", ".", ".");
-      if (text) startup::Meldung_anzeigen(state_, *text + q + *tail);
+      startup::notify(state_, texts::noDataFound(state_.Sprache,
+                                                 startup::Name_zitieren(state_, state_.Datenpfad)));
       return;
     }
     if (state_.Logpfad.empty()) state_.Logpfad = state_.Datenpfad + "Logs" + platform::kSeparator;
@@ -129,14 +126,8 @@ bool frmPersonallader::Importdatei_auswählen() {
   return startup::guarded(state_, "frmPersonallader - Importdatei_auswählen", [&] {
     if (state_.Importordner.empty()) state_.Importordner = state_.system->executableFolder();
     startup::OpenFileRequest request;
-    request.title = state_.Programmtitel + " - " +
-                    startup::pick(state_.Sprache, "Importdatei auswählen", "Select Import File",
-                                  "Sélection du Fichier d'Import")
-                        .value_or("");
-    request.filter = startup::pick(state_.Sprache, "CSV (Trennzeichen-getrennt) (*.csv)|*.csv",
-                                   "CSV (Comma delimited) (*.csv)|*.csv",
-                                   "CSV (Séparé par des virgules) (*.csv)|*.csv")
-                         .value_or("");
+    request.title = state_.Programmtitel + " - " + texts::importFileDialogTitle(state_.Sprache);
+    request.filter = texts::importFileFilter(state_.Sprache);
     request.startFolder = state_.Importordner;
     request.fileMustExist = true;
     const auto chosen = state_.dialogs->openFile(request);

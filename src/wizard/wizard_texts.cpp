@@ -1,4 +1,4 @@
-#include "wizard/backup_texts.h"
+#include "wizard/wizard_texts.h"
 
 namespace wizard::texts {
 
@@ -9,6 +9,11 @@ using startup::textOrEmpty;
 using hostfiles::BackupDamage;
 
 std::string paragraph() { return std::string(2, startup::CR); }
+
+std::string continueQuestion(Language language) {
+  return textOrEmpty(language, "Möchten Sie fortsetzen?", "Do you want to continue?",
+                     "Voulez-vous continuer ?");
+}
 
 std::string damageText(Language language, BackupDamage damage) {
   switch (damage) {
@@ -39,7 +44,95 @@ std::string whenAndKind(const std::string& name) {
          name.substr(14, 1);
 }
 
+// What step 1 to 4 does.
+std::string stepAction(Language language, int step) {
+  switch (step) {
+    case 1:
+      return textOrEmpty(language, "Datenordner auswählen", "Select Data Folder",
+                         "Sélection du Dossier de Données");
+    case 2:
+      return textOrEmpty(language, "Importdatei auswählen", "Select Import File",
+                         "Sélection du Fichier d'Import");
+    case 3:
+      return textOrEmpty(language, "Importdaten prüfen", "Check Import Data",
+                         "Vérification des Données d'Import");
+    default:
+      return textOrEmpty(language, "Mitarbeiterdaten importieren", "Import Employee Data",
+                         "Import des Employés");
+  }
+}
+
 }  // namespace
+
+std::string frameCaption(Language language, int step) {
+  return textOrEmpty(language, "Schritt ", "Step ", "Etape ") + std::to_string(step) +
+         textOrEmpty(language, ": ", ": ", " : ") + stepAction(language, step);
+}
+
+std::string buttonCaption(Language language, int index) {
+  if (index == 5) return textOrEmpty(language, "Beenden", "Close", "Fermer");
+  // The first two open a dialog.
+  return stepAction(language, index) + (index <= 2 ? " ..." : "");
+}
+
+std::string noDataFound(Language language, const std::string& quotedFolder) {
+  return textOrEmpty(language, "Im Ordner ", "No data found in folder ",
+                     "Aucune donnée trouvée dans le dossier ") +
+         quotedFolder + textOrEmpty(language, " wurden keine Zentavo-Daten gefunden.", ".", ".");
+}
+
+std::string importFileDialogTitle(Language language) { return stepAction(language, 2); }
+
+std::string importFileFilter(Language language) {
+  return textOrEmpty(language, "CSV (Trennzeichen-getrennt) (*.csv)|*.csv",
+                     "CSV (Comma delimited) (*.csv)|*.csv",
+                     "CSV (Séparé par des virgules) (*.csv)|*.csv");
+}
+
+std::string importFileMissing(Language language, const std::string& quotedName) {
+  return textOrEmpty(language, "Die Datei ", "The file ", "Le fichier ") + quotedName +
+         textOrEmpty(language,
+                     " kann nicht geöffnet werden. Enthält ihr Name Zeichen, die hier als '?' "
+                     "erscheinen, benennen Sie die Datei um und wählen Sie sie erneut.",
+                     " can't be opened. If its name holds characters shown here as '?', rename "
+                     "the file and choose it again.",
+                     " ne peut pas être ouvert. Si son nom contient des caractères affichés ici "
+                     "comme « ? », renommez le fichier et choisissez-le à nouveau.");
+}
+
+std::string notAPlainFile(Language language, const std::string& quotedName) {
+  return quotedName + textOrEmpty(language,
+                                  " ist keine gewöhnliche Datei. Wählen Sie eine CSV-Datei.",
+                                  " is not a plain file. Choose a CSV file.",
+                                  " n'est pas un fichier ordinaire. Choisissez un fichier CSV.");
+}
+
+std::string overwriteQuestion(Language language) {
+  return textOrEmpty(language,
+                     "Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu "
+                     "importierenden Mitarbeiterdaten überschrieben.",
+                     "Employee data already exist. Existing data will be overwritten by the "
+                     "import data.",
+                     "Des employés sont déjà déclarés. L'import effacera toutes les données "
+                     "existantes avant d'ajouter les nouveaux employés.") +
+         paragraph() + continueQuestion(language);
+}
+
+std::string backupBeforeImportFailed(Language language) {
+  return textOrEmpty(
+      language, "Backup vor Importieren der Mitarbeiterdaten konnte nicht erstellt werden",
+      "Backup before importing employee data failed", "La sauvegarde avant l'import a échoué");
+}
+
+std::string importedLogEntry(Language language) {
+  return textOrEmpty(language, "Mitarbeiterdaten importiert", "Import employee data",
+                     "Import des Employés");
+}
+
+std::string imported(Language language) {
+  return textOrEmpty(language, "Mitarbeiterdaten erfolgreich importiert",
+                     "Data successfully imported", "Données importées correctement");
+}
 
 std::string restoreCommand(Language language) {
   return textOrEmpty(language, "Sicherung wiederherstellen …", "Restore backup …",
@@ -86,9 +179,7 @@ std::string restoreQuestion(Language language, const std::string& quotedName,
                      "Employee data will be replaced by those of backup ",
                      "Les employés seront remplacés par ceux de la sauvegarde ") +
          quotedName + textOrEmpty(language, " ersetzt.", ".", ".") +
-         (preview.empty() ? "" : paragraph() + preview) + paragraph() +
-         textOrEmpty(language, "Möchten Sie fortsetzen?", "Do you want to continue?",
-                     "Voulez-vous continuer ?");
+         (preview.empty() ? "" : paragraph() + preview) + paragraph() + continueQuestion(language);
 }
 
 std::string backupBeforeRestoreFailed(Language language) {

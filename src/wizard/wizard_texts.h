@@ -1,17 +1,34 @@
-// The texts of listing and restoring backups, in the code page; empty for a
-// language other than the three.
+// The texts of the wizard's steps and of listing and restoring backups, in the
+// code page. Values are inserted as they stand. For a language other than the
+// three the fixed parts are empty; the callers show nothing then.
 #pragma once
 
 #include <cstddef>
 #include <string>
 
 #include "hostfiles/backup_file.h"
-#include "importfile/change_preview.h"
 #include "startup/language.h"
 
 namespace wizard::texts {
 
 using startup::Language;
+
+// The captions of the frames of steps 1 to 4 and of buttons 1 to 5 (5 closes).
+std::string frameCaption(Language language, int step);
+std::string buttonCaption(Language language, int index);
+
+std::string noDataFound(Language language, const std::string& quotedFolder);
+// The title of step 2's file dialog after the program title, and its filter.
+std::string importFileDialogTitle(Language language);
+std::string importFileFilter(Language language);
+// The chosen import file is missing (its name may have lost characters) or not a plain file.
+std::string importFileMissing(Language language, const std::string& quotedName);
+std::string notAPlainFile(Language language, const std::string& quotedName);
+
+std::string overwriteQuestion(Language language);
+std::string backupBeforeImportFailed(Language language);
+std::string importedLogEntry(Language language);
+std::string imported(Language language);
 
 // The entry of the window's system menu and of the terminal wizard.
 std::string restoreCommand(Language language);

@@ -1,0 +1,24 @@
+// The texts about the planner's files, in the code page. Values are inserted
+// as they stand. For a language other than the three the fixed parts are
+// empty; the program then ends without a word.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "startup/language.h"
+
+namespace hostfiles::texts {
+
+using startup::Language;
+
+// `path` is the file's full path.
+std::string fileNotFound(Language language, const std::string& path);
+// `forReading` tells an input file from one opened for writing or appending.
+std::string openFailure(Language language, const std::string& name, bool forReading);
+
+std::string employeeHeaderNotDetected(Language language);
+// A header line of the configuration file, "[Zentavo]" being its first.
+std::string configurationHeaderNotDetected(Language language, std::string_view header);
+
+}  // namespace hostfiles::texts

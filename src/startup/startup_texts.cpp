@@ -1,0 +1,122 @@
+#include "startup/startup_texts.h"
+
+#include <array>
+#include <string_view>
+
+#include "startup/run_time_error.h"
+
+namespace startup::texts {
+
+namespace {
+
+std::string paragraph() { return std::string(2, CR); }
+
+struct Description {
+  int number;
+  std::string_view de, en, fr;
+};
+
+constexpr std::array<Description, 14> kDescriptions = {{
+    {kInvalidProcedureCall, "Unzulässiger Prozeduraufruf oder ungültiges Argument",
+     "Invalid procedure call or argument", "Appel de procédure ou argument incorrect"},
+    {kOverflow, "Überlauf", "Overflow", "Dépassement de capacité"},
+    {kOutOfMemory, "Nicht genügend Speicher", "Out of memory", "Mémoire insuffisante"},
+    {kSubscriptOutOfRange, "Index außerhalb des gültigen Bereichs", "Subscript out of range",
+     "L'indice n'appartient pas à la sélection"},
+    {kTypeMismatch, "Typen unverträglich", "Type mismatch", "Type incompatible"},
+    {kBadFileNameOrNumber, "Dateiname oder -nummer falsch", "Bad file name or number",
+     "Nom ou numéro de fichier incorrect"},
+    {kFileNotFound, "Datei nicht gefunden", "File not found", "Fichier introuvable"},
+    {kBadFileMode, "Dateimodus falsch", "Bad file mode", "Mode d'accès au fichier incorrect"},
+    {kFileAlreadyOpen, "Datei bereits geöffnet", "File already open", "Fichier déjà ouvert"},
+    {kDeviceIoError, "Fehler beim Lesen oder Schreiben auf dem Gerät", "Device I/O error",
+     "Erreur d'entrée/sortie sur le périphérique"},
+    {kDiskFull, "Datenträger voll", "Disk full", "Disque plein"},
+    {kInputPastEndOfFile, "Einlesen hinter Dateiende", "Input past end of file",
+     "Lecture au-delà de la fin du fichier"},
+    {kPermissionDenied, "Zugriff verweigert", "Permission denied", "Permission refusée"},
+    {kPathFileAccessError, "Fehler beim Zugriff auf Pfad/Datei", "Path/File access error",
+     "Erreur d'accès au chemin/fichier"},
+}};
+
+}  // namespace
+
+std::string programTitle(Language language) {
+  return textOrEmpty(language, "Mitarbeiterdaten importieren", "Import Employee Data",
+                     "Import des Employés");
+}
+
+std::string plannerMissing(Language language) {
+  return textOrEmpty(language, "Sie müssen zuerst den Zentavo-Kalender installieren",
+                     "You have to install the Zentavo Desk first",
+                     "Le logiciel Zentavo Bureau n'est pas installé");
+}
+
+std::string defaultDataFolder(Language language) {
+  return textOrEmpty(language, "ZentavoDaten", "ZentavoData", "ZentavoBureau");
+}
+
+std::string browseForDataFolder(Language language) {
+  return textOrEmpty(language, "Ordner mit Zentavo-Daten auswählen:", "Browse for data folder:",
+                     "Sélectionnez le Dossier de Données :");
+}
+
+std::string noAccess(Language language, const std::string& quoted) {
+  return textOrEmpty(language, "Auf ", "No access to ", "Accès impossible à ") + quoted +
+         textOrEmpty(language,
+                     " kann nicht zugegriffen werden. Bitte wählen Sie einen anderen Ordner.",
+                     ". Choose another folder.", ". Choisissez un autre dossier.");
+}
+
+std::string folderNotCreated(Language language, const std::string& quoted) {
+  return textOrEmpty(language, "Der Ordner ", "Folder ", "Le dossier ") + quoted +
+         textOrEmpty(language, " konnte nicht angelegt werden.", " couldn't be created.",
+                     " n'a pas pu être créé.") +
+         paragraph() +
+         textOrEmpty(language,
+                     "Möglicherweise haben Sie keine ausreichenden Zugriffsberechtigungen",
+                     "You probably don't have sufficient access rights",
+                     "Vous n'avez probablement pas les droits suffisants");
+}
+
+std::string folderNotAccessible(Language language, const std::string& quoted) {
+  return textOrEmpty(language, "Auf den Ordner ", "No access to folder ", "Le dossier ") + quoted +
+         textOrEmpty(language, " konnte nicht zugegriffen werden.", ".", " n'est pas accessible.") +
+         paragraph() +
+         textOrEmpty(language,
+                     "Möglicherweise ist der Ordner nicht vorhanden oder Sie haben keine "
+                     "ausreichenden Zugriffsberechtigungen in diesem Ordner",
+                     "The folder probably doesn't exist or you don't have sufficient access "
+                     "rights to this folder",
+                     "Le dossier n'existe probablement pas ou vous n'avez pas les droits "
+                     "suffisants");
+}
+
+std::string quoted(Language language, const std::string& name) {
+  return textOrEmpty(language, "'", "'", "« ") + name + textOrEmpty(language, "'", "'", " »");
+}
+
+std::string closing(Language language) {
+  return textOrEmpty(language, "Das Programm wird beendet.", "Program will be closed.",
+                     "Le programme va être fermé.");
+}
+
+std::string errorReport(Language language, const std::string& where, int number) {
+  return textOrEmpty(language, "Es ist folgender Fehler aufgetreten in Modul '",
+                     "The following error occurred in module '",
+                     "L'erreur suivante est survenue au module « ") +
+         where + textOrEmpty(language, "':", "':", " » :") + paragraph() +
+         textOrEmpty(language, "Fehler Nr. ", "Error Nr. ", "Erreur N° ") + std::to_string(number) +
+         CR + errorDescription(language, number) + paragraph() + closing(language);
+}
+
+std::string errorDescription(Language language, int number) {
+  for (const Description& d : kDescriptions) {
+    if (d.number == number) return textOrEmpty(language, d.de, d.en, d.fr);
+  }
+  return textOrEmpty(language, "Anwendungs- oder objektdefinierter Fehler",
+                     "Application-defined or object-defined error",
+                     "Erreur définie par l'application ou par l'objet");
+}
+
+}  // namespace startup::texts
