@@ -56,10 +56,11 @@ std::string currentEmployeeLine(std::string line) {
   return line;
 }
 
-EmployeeRecord readEmployeeLine(std::string_view line) {
+namespace {
+
+void readEmployeeLine(std::string_view line, EmployeeRecord& record) {
   const std::size_t end = line.find(kFieldSeparator, columns::kName);
   if (end == std::string_view::npos) throw startup::RunTimeError(startup::kInvalidProcedureCall);
-  EmployeeRecord record;
   record.kind = EmployeeRecord::Kind::kEmployee;
   record.fromDate = column(line, columns::kFromDate, columns::kDateWidth);
   record.toDate = column(line, columns::kToDate, columns::kDateWidth);
@@ -75,14 +76,30 @@ EmployeeRecord readEmployeeLine(std::string_view line) {
   }
   record.name = line.substr(columns::kName, end - columns::kName);
   record.userId = line.substr(end + 1);
+}
+
+}  // namespace
+
+EmployeeRecord readEmployeeLine(std::string_view line) {
+  EmployeeRecord record;
+  readEmployeeLine(line, record);
   return record;
 }
 
 EmployeeRecord entryRecord(std::string line) {
-  if (!isTextLine(line)) return readEmployeeLine(currentEmployeeLine(std::move(line)));
   EmployeeRecord record;
-  record.name = std::move(line);
+  readEntry(line, record);
   return record;
+}
+
+void readEntry(std::string& line, EmployeeRecord& record) {
+  if (!isTextLine(line)) {
+    line = currentEmployeeLine(std::move(line));
+    readEmployeeLine(line, record);
+    return;
+  }
+  record = EmployeeRecord{};
+  record.name = line;
 }
 
 std::string entryLine(const EmployeeRecord& record) {

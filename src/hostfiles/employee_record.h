@@ -72,6 +72,9 @@ std::string currentEmployeeLine(std::string line);
 EmployeeRecord readEmployeeLine(std::string_view line);
 // The record of an entry line of any form: a text line or an employee line.
 EmployeeRecord entryRecord(std::string line);
+// The same into `record`, whose memory is used again; `line` may be brought
+// into the current form on the way.
+void readEntry(std::string& line, EmployeeRecord& record);
 // The line that holds `record`.
 std::string entryLine(const EmployeeRecord& record);
 

@@ -25,4 +25,16 @@ hostfiles::EntrySource plannerRecords(const ImportRows& rows) {
   return {rows.size(), [&rows](std::size_t i) { return plannerRecord(rows[i]); }};
 }
 
+WrittenEntries writtenEntries(const ImportRows& rows) {
+  return {rows.size(), [&rows](std::size_t i) -> std::optional<ComparedFields> {
+            const ImportRow& row = rows[i];
+            if (row.Benutzerkennung.empty()) return std::nullopt;
+            return ComparedFields{row.Name,
+                                  row.Benutzerkennung,
+                                  {row.VonDatum, row.BisDatum, row.Resturlaub, row.Urlaubsanspruch1,
+                                   row.Urlaubsanspruch2, row.Urlaubsanspruch3, row.Urlaubsanspruch4,
+                                   row.Sonderurlaub}};
+          }};
+}
+
 }  // namespace importfile
