@@ -28,10 +28,10 @@ bool checkDuplicates(CheckRun& run) {
     const ImportRow& row = rows[i];
     if (row.Benutzerkennung.empty() || !seen.seenBefore(row.Benutzerkennung)) continue;
     if (!run.ask({.row = i + 1,
-                  .name = row.Name,
+                  .name = std::string(row.Name),
                   .column = 1,
-                  .value = row.Benutzerkennung,
-                  .text = texts::duplicate(run.state.Sprache, row.Benutzerkennung)})) {
+                  .value = std::string(row.Benutzerkennung),
+                  .text = texts::duplicate(run.state.Sprache, std::string(row.Benutzerkennung))})) {
       return false;
     }
   }
