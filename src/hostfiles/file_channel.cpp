@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "hostfiles/scrambled_line.h"
 #include "startup/messages.h"
@@ -110,17 +113,29 @@ std::string_view FileChannel::readLine() {
   return nextLine(bytes, position_);
 }
 
+// The file is read in pieces that are joined once at the end: a buffer that
+// grew as it filled would copy what it holds each time. A piece's memory is
+// only touched where the file's bytes go.
 std::string FileChannel::readRest() {
   requireMode(Modus::Input);
-  std::string rest(unread());
-  position_ = filled_ = 0;
-  buffer_.resize(std::max(buffer_.size(), kBufferSize));
+  constexpr std::size_t kPieceSize = std::size_t{1} << 20;
+  std::vector<std::pair<std::unique_ptr<char[]>, std::size_t>> pieces;
+  std::size_t size = filled_ - position_;
   while (!exhausted_) {
-    const auto got = input_->read(buffer_.data(), buffer_.size());
-    if (!got) throw RunTimeError(startup::kDeviceIoError);
-    rest.append(buffer_.data(), *got);
-    exhausted_ = *got == 0;
+    auto& [bytes, length] = pieces.emplace_back(new char[kPieceSize], 0);
+    while (length < kPieceSize && !exhausted_) {
+      const auto got = input_->read(bytes.get() + length, kPieceSize - length);
+      if (!got) throw RunTimeError(startup::kDeviceIoError);
+      length += *got;
+      exhausted_ = *got == 0;
+    }
+    size += length;
   }
+  std::string rest;
+  rest.reserve(size);
+  rest.append(unread());
+  for (const auto& [bytes, length] : pieces) rest.append(bytes.get(), length);
+  position_ = filled_ = 0;
   return rest;
 }
 

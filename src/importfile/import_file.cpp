@@ -77,9 +77,9 @@ std::size_t afterHeader(const ProgramState& state, const Lines& lines) {
 }
 
 // Stores every line from `first` on that holds the separator as a data row;
-// gives the number of rows. The lines lie in `text`, where the byte after
-// each line (its line end, or the spare byte after the last) becomes the
-// separator that closes its last column.
+// gives the number of rows. The lines lie in `text`, where the line end after
+// a line becomes the separator that closes its last column; only a last line
+// without a line end is copied for it.
 std::size_t storeRows(ProgramState& state, std::span<char> text, const Lines& lines,
                       std::size_t first) {
   const char separator = state.Trennzeichen_Import[0];
@@ -92,8 +92,12 @@ std::size_t storeRows(ProgramState& state, std::span<char> text, const Lines& li
     if (count == kMaxCount) throw RunTimeError(startup::kOverflow);
     if (count > 0) rows.emplace_back();
     const std::size_t end = static_cast<std::size_t>(line.data() - text.data()) + line.size();
-    text[end] = separator;
-    rows.back().Rohzeile = std::string_view(line.data(), line.size() + 1);
+    if (end < text.size()) {
+      text[end] = separator;
+      rows.back().Rohzeile = std::string_view(line.data(), line.size() + 1);
+    } else {
+      rows.back().Rohzeile = rows.keep(std::string(line) + separator);
+    }
     ++count;
   }
   return count;
@@ -123,7 +127,7 @@ bool Importdatei_lesen(ProgramState& state) {
   return startup::guarded(state, "frmPersonallader - Importdatei_lesen", [&] {
     state.ImportRows = ImportRows(1);
     const std::span<char> text = state.ImportRows.holdText(readImportText(state));
-    const Lines lines = importLines(std::string_view(text.data(), text.size() - 1));
+    const Lines lines = importLines(std::string_view(text.data(), text.size()));
     if (lines.empty()) return emptyFile(state);
     if (!Trennzeichen(state, std::string(lines.front()))) return noSeparator(state);
     const std::size_t first = isHeader(lines.front()) ? afterHeader(state, lines) : 0;

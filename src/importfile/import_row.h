@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -37,19 +38,17 @@ class ImportRows : public std::vector<ImportRow> {
   ImportRows(ImportRows&&) = default;
   ImportRows& operator=(ImportRows&&) = default;
 
-  // Holds the file's text, followed by one spare byte, and gives it for the
-  // rows to view and to change in place.
-  std::span<char> holdText(std::string_view text) {
-    text_.assign(text.begin(), text.end());
-    text_.push_back('\0');
-    return text_;
+  // Holds the file's text and gives it for the rows to view and to change in place.
+  std::span<char> holdText(std::string text) {
+    text_ = std::make_unique<std::string>(std::move(text));
+    return *text_;
   }
 
   // A copy of `value` that lives as long as the rows.
   std::string_view keep(std::string value) { return kept_.emplace_back(std::move(value)); }
 
  private:
-  std::vector<char> text_;
+  std::unique_ptr<std::string> text_;  // on the heap, where it stays however short
   std::deque<std::string> kept_;
 };
 
