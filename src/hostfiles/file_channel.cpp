@@ -18,9 +18,6 @@ using startup::RunTimeError;
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 16;
-// Output goes to the file in larger pieces: a backup writes every byte of the
-// planner's files, and each write is a call into the system.
-constexpr std::size_t kWriteSize = 1 << 20;
 
 }  // namespace
 
@@ -154,7 +151,7 @@ std::string& FileChannel::beginLine() {
 
 void FileChannel::endLine() {
   buffer_.append("\r\n");
-  if (buffer_.size() >= kWriteSize) flush();
+  if (buffer_.size() >= kBufferSize) flush();
 }
 
 namespace {
