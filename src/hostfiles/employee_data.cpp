@@ -128,24 +128,21 @@ std::optional<std::vector<EmployeeRecord>> employeeEntries(
   }
 }
 
-bool readEmployeeEntries(ProgramState& state,
-                         const std::function<void(const EmployeeRecord&)>& each) {
+bool readEmployeeEntries(ProgramState& state, const std::function<void(const EntryView&)>& each) {
   const std::string path = state.Datenpfad + std::string(kEmployeeDataFile);
   FileChannel channel;
   if (state.system->pathKind(path) != platform::PathKind::kNormalFile ||
       !channel.open(*state.system, path, Modus::Input)) {
     return false;
   }
-  std::string line;  // one buffer for every line, and one record for every entry
+  std::string line;  // one buffer for every line
   const auto next = [&] { return !channel.atEnd() && (unscrambledLine(channel, line), true); };
   try {
     if (!next() || line != kEmployeeDataHeader || !next() || !next()) return false;
     wholeNumber(line, state.Region);
-    EmployeeRecord record;
     for (std::size_t count = 0; next(); ++count) {
       if (count == std::numeric_limits<std::int16_t>::max()) return false;
-      readEntry(line, record);
-      each(record);
+      each(viewEntry(line));
     }
     return true;
   } catch (const RunTimeError&) {

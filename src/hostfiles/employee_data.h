@@ -26,7 +26,7 @@ std::optional<std::vector<EmployeeRecord>> employeeEntries(
 // the file is missing or damaged, perhaps after some entries. The file is
 // only read.
 bool readEmployeeEntries(startup::ProgramState& state,
-                         const std::function<void(const EmployeeRecord&)>& each);
+                         const std::function<void(const EntryView&)>& each);
 
 // Writes the file anew with `lines` as they stand, each with a new key.
 // Run-time errors go to the caller's handler.

@@ -58,48 +58,59 @@ std::string currentEmployeeLine(std::string line) {
 
 namespace {
 
-void readEmployeeLine(std::string_view line, EmployeeRecord& record) {
+std::string_view value(std::string_view line, std::size_t at) {
+  return column(line, at, columns::kValueWidth);
+}
+
+EntryView viewEmployeeLine(std::string_view line) {
   const std::size_t end = line.find(kFieldSeparator, columns::kName);
   if (end == std::string_view::npos) throw startup::RunTimeError(startup::kInvalidProcedureCall);
-  record.kind = EmployeeRecord::Kind::kEmployee;
-  record.fromDate = column(line, columns::kFromDate, columns::kDateWidth);
-  record.toDate = column(line, columns::kToDate, columns::kDateWidth);
-  record.residual = column(line, columns::kResidual, columns::kValueWidth);
-  for (std::size_t i = 0; i < record.entitlements.size(); ++i) {
-    record.entitlements[i] =
-        column(line, columns::kEntitlements + i * columns::kValueStep, columns::kValueWidth);
+  EntryView entry;
+  entry.kind = EmployeeRecord::Kind::kEmployee;
+  entry.fromDate = column(line, columns::kFromDate, columns::kDateWidth);
+  entry.toDate = column(line, columns::kToDate, columns::kDateWidth);
+  entry.residual = value(line, columns::kResidual);
+  for (std::size_t i = 0; i < entry.entitlements.size(); ++i) {
+    entry.entitlements[i] = value(line, columns::kEntitlements + i * columns::kValueStep);
   }
-  record.additional = column(line, columns::kAdditional, columns::kValueWidth);
-  for (std::size_t i = 0; i < record.reserved.size(); ++i) {
-    record.reserved[i] =
-        column(line, columns::kReserved + i * columns::kValueStep, columns::kValueWidth);
-  }
-  record.name = line.substr(columns::kName, end - columns::kName);
-  record.userId = line.substr(end + 1);
+  entry.additional = value(line, columns::kAdditional);
+  entry.name = line.substr(columns::kName, end - columns::kName);
+  entry.userId = line.substr(end + 1);
+  return entry;
 }
 
 }  // namespace
 
 EmployeeRecord readEmployeeLine(std::string_view line) {
+  const EntryView entry = viewEmployeeLine(line);
   EmployeeRecord record;
-  readEmployeeLine(line, record);
+  record.kind = EmployeeRecord::Kind::kEmployee;
+  record.name = entry.name;
+  record.userId = entry.userId;
+  record.fromDate = entry.fromDate;
+  record.toDate = entry.toDate;
+  record.residual = entry.residual;
+  for (std::size_t i = 0; i < record.entitlements.size(); ++i) {
+    record.entitlements[i] = entry.entitlements[i];
+  }
+  record.additional = entry.additional;
+  for (std::size_t i = 0; i < record.reserved.size(); ++i) {
+    record.reserved[i] = value(line, columns::kReserved + i * columns::kValueStep);
+  }
   return record;
 }
 
 EmployeeRecord entryRecord(std::string line) {
+  if (!isTextLine(line)) return readEmployeeLine(currentEmployeeLine(std::move(line)));
   EmployeeRecord record;
-  readEntry(line, record);
+  record.name = std::move(line);
   return record;
 }
 
-void readEntry(std::string& line, EmployeeRecord& record) {
-  if (!isTextLine(line)) {
-    line = currentEmployeeLine(std::move(line));
-    readEmployeeLine(line, record);
-    return;
-  }
-  record = EmployeeRecord{};
-  record.name = line;
+EntryView viewEntry(std::string& line) {
+  if (isTextLine(line)) return {.name = line};
+  line = currentEmployeeLine(std::move(line));
+  return viewEmployeeLine(line);
 }
 
 std::string entryLine(const EmployeeRecord& record) {

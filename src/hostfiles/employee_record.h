@@ -72,9 +72,23 @@ std::string currentEmployeeLine(std::string line);
 EmployeeRecord readEmployeeLine(std::string_view line);
 // The record of an entry line of any form: a text line or an employee line.
 EmployeeRecord entryRecord(std::string line);
-// The same into `record`, whose memory is used again; `line` may be brought
-// into the current form on the way.
-void readEntry(std::string& line, EmployeeRecord& record);
+
+// The fields of an entry line that tell who the employee is and what is due,
+// as views into the line; a text line is the whole line in `name`.
+struct EntryView {
+  EmployeeRecord::Kind kind = EmployeeRecord::Kind::kText;
+  std::string_view name;
+  std::string_view userId;
+  std::string_view fromDate;
+  std::string_view toDate;
+  std::string_view residual;
+  std::array<std::string_view, 4> entitlements;
+  std::string_view additional;
+};
+
+// The view of an entry line of any form, which `line` is brought into first.
+// Raises a run-time error as readEmployeeLine does.
+EntryView viewEntry(std::string& line);
 // The line that holds `record`.
 std::string entryLine(const EmployeeRecord& record);
 

@@ -32,6 +32,14 @@ EmployeeChange change(EmployeeChange::Kind kind, const ComparedFields& fields) {
 
 }  // namespace
 
+ComparedFields comparedFields(const hostfiles::EntryView& employee) {
+  return {employee.name,
+          employee.userId,
+          {employee.fromDate, employee.toDate, employee.residual, employee.entitlements[0],
+           employee.entitlements[1], employee.entitlements[2], employee.entitlements[3],
+           employee.additional}};
+}
+
 ComparedFields comparedFields(const EmployeeRecord& employee) {
   return {employee.name,
           employee.userId,
@@ -65,7 +73,7 @@ std::optional<std::size_t> EmployeeComparison::match(std::string_view userId) {
   return std::nullopt;
 }
 
-void EmployeeComparison::add(const EmployeeRecord& before) {
+void EmployeeComparison::add(const hostfiles::EntryView& before) {
   if (before.kind != EmployeeRecord::Kind::kEmployee) return;
   const ComparedFields old = comparedFields(before);
   const auto i = match(before.userId);

@@ -48,6 +48,7 @@ struct ComparedFields {
 };
 
 ComparedFields comparedFields(const hostfiles::EmployeeRecord& employee);
+ComparedFields comparedFields(const hostfiles::EntryView& employee);
 
 // The entries that an import or a restore writes: nothing for a text line.
 struct WrittenEntries {
@@ -67,7 +68,7 @@ class EmployeeComparison {
   explicit EmployeeComparison(WrittenEntries after);
 
   // The next present entry.
-  void add(const hostfiles::EmployeeRecord& before);
+  void add(const hostfiles::EntryView& before);
   // Once, after the last present entry.
   ChangePreview result();
 

@@ -23,7 +23,7 @@ bool checkRows(CheckRun& run) {
 
 std::optional<ChangePreview> previewOf(startup::ProgramState& state) {
   EmployeeComparison comparison(writtenEntries(state.ImportRows));
-  const auto add = [&](const hostfiles::EmployeeRecord& entry) { comparison.add(entry); };
+  const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
   if (!hostfiles::readEmployeeEntries(state, add)) return std::nullopt;
   return comparison.result();
 }

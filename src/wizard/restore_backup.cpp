@@ -24,7 +24,7 @@ std::string fileName(const std::string& path) {
 // What the restore changes, empty when the present employee file cannot be read.
 std::string changes(startup::ProgramState& state, const hostfiles::SavedBackup& saved) {
   importfile::EmployeeComparison comparison(importfile::writtenEntries(saved.employees));
-  const auto add = [&](const hostfiles::EmployeeRecord& entry) { comparison.add(entry); };
+  const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
   if (!hostfiles::readEmployeeEntries(state, add)) return {};
   return importfile::texts::previewParagraph(state.Sprache, comparison.result());
 }
