@@ -63,35 +63,40 @@ def make_data_folder(program, folder, employees):
 
 
 def timed(command, environment=None):
-    """Seconds of the whole process and its peak memory in KiB. The peak comes
-    from /usr/bin/time: a child of this script would count this script's
-    memory in its own peak."""
-    with tempfile.NamedTemporaryFile("r") as peak:
+    """Seconds of the whole process, its processor seconds and its peak memory
+    in KiB. The peak comes from /usr/bin/time: a child of this script would
+    count this script's memory in its own peak. On a busy machine the
+    processor time is the steadier figure."""
+    with tempfile.NamedTemporaryFile("r") as peak, tempfile.TemporaryFile("w+") as out:
         start = time.perf_counter()
-        result = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", peak.name] + command,
-                                stdout=subprocess.PIPE, text=True, env=environment)
+        process = subprocess.Popen(["/usr/bin/time", "-f", "%M", "-o", peak.name] + command,
+                                   stdout=out, env=environment)
+        _, status, usage = os.wait4(process.pid, 0)
         seconds = time.perf_counter() - start
-        if result.returncode != 0:
-            sys.exit(f"{' '.join(command)} ended with status {result.returncode}")
-        return seconds, int(peak.read().split()[-1]), result.stdout
+        process.returncode = os.waitstatus_to_exitcode(status)
+        if process.returncode != 0:
+            sys.exit(f"{' '.join(command)} ended with status {process.returncode}")
+        out.seek(0)
+        return seconds, usage.ru_utime + usage.ru_stime, int(peak.read().split()[-1]), out.read()
 
 
 def run_program(program, data, file, environment):
-    seconds, peak, _ = timed([program, "check", "--data", str(data), str(file)], environment)
-    return seconds, peak
+    seconds, processor, peak, _ = timed([program, "check", "--data", str(data), str(file)],
+                                        environment)
+    return seconds, processor, peak
 
 
 def run_peer(file):
-    _, peak, out = timed([sys.executable, str(PEER), str(file)])
-    rows, faults, seconds, _ = out.split()
+    _, _, peak, out = timed([sys.executable, str(PEER), str(file)])
+    rows, faults, seconds, processor, _ = out.split()
     if faults != "0":
         sys.exit(f"the peer script found faults in {file}")
-    return float(seconds), peak
+    return float(seconds), float(processor), peak
 
 
 def medians(runs, measure):
     results = [measure() for _ in range(runs)]
-    return (statistics.median(r[0] for r in results), statistics.median(r[1] for r in results))
+    return [statistics.median(r[i] for r in results) for i in range(len(results[0]))]
 
 
 def main():
@@ -112,23 +117,26 @@ def main():
         folders = {"1 employee": work / "small", f"{len(employees)} employees": work / "large"}
         make_data_folder(programs[0], folders["1 employee"], [employee_line(1)])
         make_data_folder(programs[0], folders[f"{len(employees)} employees"], employees)
-        print(f"{'rows':>6} {'file MB':>8} {'employee file':>16} {'program':>10} {'ms':>8} "
-              f"{'us/row':>7} {'peak MB':>8} {'peak/file':>9} {'python ms':>9} "
-              f"{'py us/row':>9} {'py MB':>6} {'ratio':>6}")
+        print("times in ms, medians; cpu = processor time (user + system)")
+        print(f"{'rows':>6} {'file MB':>7} {'employee file':>15} {'prog':>4} {'ms':>6} "
+              f"{'cpu':>6} {'us/row':>6} {'peak MB':>7} {'peak/file':>9} {'py ms':>6} "
+              f"{'py cpu':>6} {'py us/row':>9} {'py MB':>5} {'ratio':>5} {'cpu ratio':>9}")
         for rows in ROWS:
             file = work / f"import_{rows}.csv"
             write_import_file(file, rows)
             megabytes = file.stat().st_size / 1e6
-            peer_seconds, peer_peak = medians(args.runs, lambda: run_peer(file))
+            peer_seconds, peer_processor, peer_peak = medians(args.runs, lambda: run_peer(file))
             for label, data in folders.items():
                 for index, program in enumerate(programs, 1):
-                    seconds, peak = medians(args.runs,
-                                            lambda: run_program(program, data, file, environment))
-                    print(f"{rows:>6} {megabytes:>8.2f} {label:>16} {index:>10} "
-                          f"{seconds * 1e3:>8.1f} {seconds * 1e6 / rows:>7.2f} "
-                          f"{peak * 1024 / 1e6:>8.1f} {peak * 1024 / 1e6 / megabytes:>9.1f} "
-                          f"{peer_seconds * 1e3:>9.1f} {peer_seconds * 1e6 / rows:>9.2f} "
-                          f"{peer_peak * 1024 / 1e6:>6.1f} {peer_seconds / seconds:>6.1f}")
+                    seconds, processor, peak = medians(
+                        args.runs, lambda: run_program(program, data, file, environment))
+                    print(f"{rows:>6} {megabytes:>7.2f} {label:>15} {index:>4} "
+                          f"{seconds * 1e3:>6.1f} {processor * 1e3:>6.1f} "
+                          f"{seconds * 1e6 / rows:>6.2f} {peak * 1024 / 1e6:>7.1f} "
+                          f"{peak * 1024 / 1e6 / megabytes:>9.1f} {peer_seconds * 1e3:>6.1f} "
+                          f"{peer_processor * 1e3:>6.1f} {peer_seconds * 1e6 / rows:>9.2f} "
+                          f"{peer_peak * 1024 / 1e6:>5.1f} {peer_seconds / seconds:>5.1f} "
+                          f"{peer_processor / processor:>9.1f}")
         for index, program in enumerate(programs, 1):
             print(f"program {index}: {program}")
 
