@@ -16,8 +16,9 @@ std::size_t hashOf(const std::string& lowerCaseId) { return std::hash<std::strin
 
 std::vector<FieldChange> differences(const ComparedFields& before, const ComparedFields& after) {
   std::vector<FieldChange> changes;
-  if (before.name != after.name)
+  if (before.name != after.name) {
     changes.push_back({0, std::string(before.name), std::string(after.name)});
+  }
   for (std::size_t i = 0; i < before.values.size(); ++i) {
     if (before.values[i] != after.values[i]) {
       changes.push_back({2 + i, std::string(before.values[i]), std::string(after.values[i])});
