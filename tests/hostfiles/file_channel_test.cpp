@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "hostfiles/scrambled_line.h"
 #include "support/state_fixture.h"
 
@@ -53,36 +51,6 @@ TEST_F(FileChannelTest, LinesReadBackWrittenOrWithEveryKindOfLineEndAndAnyLength
   folder.write("long.txt", first + "\r\nb\r\n" + longLine + "\r" + longLine);
   EXPECT_EQ(readLines("long.txt", false),
             (std::vector<std::string>{first, "b", longLine, longLine}));
-}
-
-// A source that gives one byte at a time, as a pipe may: reading it must stay
-// linear in the file's size.
-class Trickle : public testing_support::TestSystem {
-  struct ByteReader : platform::ReadFile {
-    std::unique_ptr<platform::ReadFile> file;
-    std::optional<std::size_t> read(char* buffer, std::size_t) override {
-      return file->read(buffer, 1);
-    }
-  };
-
- public:
-  std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override {
-    auto reader = std::make_unique<ByteReader>();
-    reader->file = TestSystem::openRead(path);
-    return reader;
-  }
-};
-
-TEST_F(FileChannelTest, ReadByteByByte) {
-  const std::string line(200000, 'x');
-  folder.write("pipe.txt", line + "\r\n" + std::string(100000, '\n'));
-  Trickle trickle;
-  FileChannel channel;
-  ASSERT_TRUE(channel.open(trickle, folder.file("pipe.txt"), Modus::Input));
-  EXPECT_EQ(channel.readLine(), line);
-  std::size_t lines = 0;
-  for (; !channel.atEnd(); ++lines) EXPECT_EQ(channel.readLine(), "");
-  EXPECT_EQ(lines, 100000u);
 }
 
 TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
