@@ -47,7 +47,7 @@ void makeDataFolder(fuzzing::MemorySystem& system) {
 }
 
 void checkWrittenEmployees(startup::ProgramState& state) {
-  const importfile::ImportRows rows = state.ImportRows;
+  const importfile::ImportRows& rows = state.ImportRows;
   try {
     hostfiles::Mitarbeiterdaten_lesen(state);
   } catch (const startup::ProgramEnd&) {

@@ -30,7 +30,10 @@ void saveFile(ProgramState& state, const std::string& folder, const std::string&
               BackupContent& content) {
   Datei_oeffnen(state, folder + name, Modus::Input, Fehlerbehandlung::ReportErrors);
   std::size_t count = 0;
-  for (; !state.Datei1.atEnd(); ++count) content.lines.append(LineIn(state));
+  for (std::string line; !state.Datei1.atEnd(); ++count) {
+    LineIn(state, line);
+    content.lines.append(line);
+  }
   Datei_schliessen(state);
   content.files.push_back({name, count});
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "hostfiles/employee_record.h"
 #include "hostfiles/file_channel.h"
@@ -50,26 +51,25 @@ struct Head {
 
 // The one reading of the file's layout: the header, the head value, the whole
 // number, then each entry line to the end, handed to `entry` in its current
-// form with its record. Nothing when the header is not the file's. `nextLine`
-// raises a run-time error past the end; every error goes to the caller.
+// form. Nothing when the header is not the file's. `nextLine` fills the line
+// it is given and raises a run-time error past the end; every error goes to
+// the caller.
 template <typename AtEnd, typename NextLine, typename Entry>
 std::optional<Head> readLayout(AtEnd atEnd, NextLine nextLine,
                                const platform::RegionalSettings& region, Entry entry) {
-  if (nextLine() != kEmployeeDataHeader) return std::nullopt;
-  Head head{nextLine()};
-  head.number = wholeNumber(nextLine(), region);
+  std::string line;  // one buffer for every line
+  nextLine(line);
+  if (line != kEmployeeDataHeader) return std::nullopt;
+  Head head;
+  nextLine(head.value);
+  nextLine(line);
+  head.number = wholeNumber(line, region);
   // The planner counts the entry lines in 16 bits.
   for (std::size_t count = 0; !atEnd(); ++count) {
     if (count == std::numeric_limits<std::int16_t>::max()) throw RunTimeError(startup::kOverflow);
-    std::string line = nextLine();
-    EmployeeRecord record;
-    if (isTextLine(line)) {
-      record.name = line;
-    } else {
-      line = currentEmployeeLine(std::move(line));
-      record = readEmployeeLine(line);
-    }
-    entry(line, std::move(record));
+    nextLine(line);
+    if (!isTextLine(line)) line = currentEmployeeLine(std::move(line));
+    entry(std::as_const(line));
   }
   return head;
 }
@@ -107,9 +107,9 @@ void Mitarbeiterdaten_lesen(ProgramState& state) {
     openPlannerFile(state, state.Datenpfad + std::string(kEmployeeDataFile));
     Entries entries;
     const auto head = readLayout([&] { return state.Datei1.atEnd(); },
-                                 [&] { return LineIn(state); }, state.Region,
-                                 [&](const std::string& line, EmployeeRecord record) {
-                                   addEntry(entries, line, std::move(record), state.Dezimaltrenner);
+                                 [&](std::string& line) { LineIn(state, line); }, state.Region,
+                                 [&](const std::string& line) {
+                                   addEntry(entries, line, entryRecord(line), state.Dezimaltrenner);
                                  });
     if (!head) startup::Programm_beenden(state, texts::employeeHeaderNotDetected(state.Sprache));
     Datei_schliessen(state);
@@ -126,14 +126,13 @@ std::optional<std::vector<EmployeeRecord>> employeeEntries(
   std::vector<EmployeeRecord> records;
   records.reserve(lines.size());
   try {
-    const auto head = readLayout(
-        [&] { return next == lines.size(); },
-        [&] {
-          if (next == lines.size()) throw RunTimeError(startup::kInputPastEndOfFile);
-          return lines[next++];
-        },
-        region,
-        [&](const std::string&, EmployeeRecord record) { records.push_back(std::move(record)); });
+    const auto head =
+        readLayout([&] { return next == lines.size(); },
+                   [&](std::string& line) {
+                     if (next == lines.size()) throw RunTimeError(startup::kInputPastEndOfFile);
+                     line = lines[next++];
+                   },
+                   region, [&](const std::string& line) { records.push_back(entryRecord(line)); });
     if (!head) return std::nullopt;
   } catch (const RunTimeError&) {
     return std::nullopt;
@@ -141,11 +140,21 @@ std::optional<std::vector<EmployeeRecord>> employeeEntries(
   return records;
 }
 
-std::optional<std::vector<EmployeeRecord>> readEmployeeRecords(ProgramState& state) {
-  const auto lines =
-      readUnscrambled(*state.system, state.Datenpfad + std::string(kEmployeeDataFile));
-  if (!lines) return std::nullopt;
-  return employeeEntries(*lines, state.Region);
+bool readEmployeeEntries(ProgramState& state, const std::function<void(const EntryView&)>& each) {
+  const std::string path = state.Datenpfad + std::string(kEmployeeDataFile);
+  FileChannel channel;
+  if (state.system->pathKind(path) != platform::PathKind::kNormalFile ||
+      !channel.open(*state.system, path, Modus::Input)) {
+    return false;
+  }
+  try {
+    return readLayout([&] { return channel.atEnd(); },
+                      [&](std::string& line) { unscrambledLine(channel, line); }, state.Region,
+                      [&](const std::string& line) { each(viewEntry(line)); })
+        .has_value();
+  } catch (const RunTimeError&) {
+    return false;
+  }
 }
 
 void writeEmployeeFile(ProgramState& state, const std::vector<std::string>& lines) {

@@ -2,6 +2,7 @@
 // its layout, shared by the reader and the writer.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -20,9 +21,12 @@ void Mitarbeiterdaten_lesen(startup::ProgramState& state);
 std::optional<std::vector<EmployeeRecord>> employeeEntries(
     const std::vector<std::string>& lines, const platform::RegionalSettings& region);
 
-// The entries of the file, read without ending the program: nothing when the
-// file is missing or damaged. The file is only read.
-std::optional<std::vector<EmployeeRecord>> readEmployeeRecords(startup::ProgramState& state);
+// Gives the entries of the file to `each` one by one, in the file's order,
+// read through a channel of its own without ending the program: false when
+// the file is missing or damaged, perhaps after some entries. The file is
+// only read.
+bool readEmployeeEntries(startup::ProgramState& state,
+                         const std::function<void(const EntryView&)>& each);
 
 // Writes the file anew with `lines` as they stand, each with a new key.
 // Run-time errors go to the caller's handler.

@@ -56,26 +56,62 @@ std::string currentEmployeeLine(std::string line) {
   return line;
 }
 
-EmployeeRecord readEmployeeLine(std::string_view line) {
+namespace {
+
+std::string_view value(std::string_view line, std::size_t at) {
+  return column(line, at, columns::kValueWidth);
+}
+
+EntryView viewEmployeeLine(std::string_view line) {
   const std::size_t end = line.find(kFieldSeparator, columns::kName);
   if (end == std::string_view::npos) throw startup::RunTimeError(startup::kInvalidProcedureCall);
+  EntryView entry;
+  entry.kind = EmployeeRecord::Kind::kEmployee;
+  entry.fromDate = column(line, columns::kFromDate, columns::kDateWidth);
+  entry.toDate = column(line, columns::kToDate, columns::kDateWidth);
+  entry.residual = value(line, columns::kResidual);
+  for (std::size_t i = 0; i < entry.entitlements.size(); ++i) {
+    entry.entitlements[i] = value(line, columns::kEntitlements + i * columns::kValueStep);
+  }
+  entry.additional = value(line, columns::kAdditional);
+  entry.name = line.substr(columns::kName, end - columns::kName);
+  entry.userId = line.substr(end + 1);
+  return entry;
+}
+
+}  // namespace
+
+EmployeeRecord readEmployeeLine(std::string_view line) {
+  const EntryView entry = viewEmployeeLine(line);
   EmployeeRecord record;
   record.kind = EmployeeRecord::Kind::kEmployee;
-  record.fromDate = column(line, columns::kFromDate, columns::kDateWidth);
-  record.toDate = column(line, columns::kToDate, columns::kDateWidth);
-  record.residual = column(line, columns::kResidual, columns::kValueWidth);
+  record.name = entry.name;
+  record.userId = entry.userId;
+  record.fromDate = entry.fromDate;
+  record.toDate = entry.toDate;
+  record.residual = entry.residual;
   for (std::size_t i = 0; i < record.entitlements.size(); ++i) {
-    record.entitlements[i] =
-        column(line, columns::kEntitlements + i * columns::kValueStep, columns::kValueWidth);
+    record.entitlements[i] = entry.entitlements[i];
   }
-  record.additional = column(line, columns::kAdditional, columns::kValueWidth);
+  record.additional = entry.additional;
   for (std::size_t i = 0; i < record.reserved.size(); ++i) {
-    record.reserved[i] =
-        column(line, columns::kReserved + i * columns::kValueStep, columns::kValueWidth);
+    record.reserved[i] = value(line, columns::kReserved + i * columns::kValueStep);
   }
-  record.name = line.substr(columns::kName, end - columns::kName);
-  record.userId = line.substr(end + 1);
   return record;
+}
+
+EmployeeRecord entryRecord(std::string_view line) {
+  if (!isTextLine(line)) return readEmployeeLine(line);
+  EmployeeRecord record;
+  record.name = line;
+  return record;
+}
+
+EntryView viewEntry(std::string_view line) {
+  if (!isTextLine(line)) return viewEmployeeLine(line);
+  EntryView text;
+  text.name = line;
+  return text;
 }
 
 std::string entryLine(const EmployeeRecord& record) {

@@ -70,6 +70,25 @@ std::string currentEmployeeLine(std::string line);
 // The record of an employee line in the current form. Raises a run-time error
 // when no separator follows the name's column.
 EmployeeRecord readEmployeeLine(std::string_view line);
+// The record of an entry line in the current form: a text line or an employee line.
+EmployeeRecord entryRecord(std::string_view line);
+
+// The fields of an entry line that tell who the employee is and what is due,
+// as views into the line; a text line is the whole line in `name`.
+struct EntryView {
+  EmployeeRecord::Kind kind = EmployeeRecord::Kind::kText;
+  std::string_view name;
+  std::string_view userId;
+  std::string_view fromDate;
+  std::string_view toDate;
+  std::string_view residual;
+  std::array<std::string_view, 4> entitlements;
+  std::string_view additional;
+};
+
+// The view of an entry line in the current form. Raises a run-time error as
+// readEmployeeLine does.
+EntryView viewEntry(std::string_view line);
 // The line that holds `record`.
 std::string entryLine(const EmployeeRecord& record);
 

@@ -1,6 +1,10 @@
 #include "hostfiles/file_channel.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "hostfiles/planner_texts.h"
 #include "hostfiles/scrambled_line.h"
@@ -33,6 +37,7 @@ bool FileChannel::open(platform::System& system, const std::string& path, Modus 
   }
   mode_ = mode;
   buffer_.clear();
+  filled_ = 0;
   position_ = 0;
   exhausted_ = false;
   return isOpen();
@@ -43,22 +48,31 @@ void FileChannel::requireMode(Modus mode) const {
   if (mode_ != mode) throw RunTimeError(startup::kBadFileMode);
 }
 
+// Linear in the file's size however small the pieces that the source gives:
+// the bytes left are moved to the front at most once per line, and the
+// buffer only grows when it is full, to twice its size.
 bool FileChannel::fill() {
   if (exhausted_) return false;
-  buffer_.erase(0, position_);
-  position_ = 0;
-  const std::size_t kept = buffer_.size();
-  buffer_.resize(kept + kBufferSize);
-  const auto got = input_->read(buffer_.data() + kept, kBufferSize);
+  if (position_ > 0) {
+    std::memmove(buffer_.data(), buffer_.data() + position_, filled_ - position_);
+    filled_ -= position_;
+    position_ = 0;
+  }
+  if (filled_ == buffer_.size()) buffer_.resize(std::max(kBufferSize, 2 * buffer_.size()));
+  const auto got = input_->read(buffer_.data() + filled_, buffer_.size() - filled_);
   if (!got) throw RunTimeError(startup::kDeviceIoError);
-  buffer_.resize(kept + *got);
+  filled_ += *got;
   exhausted_ = *got == 0;
   return *got > 0;
 }
 
+std::string_view FileChannel::unread() const {
+  return std::string_view(buffer_.data() + position_, filled_ - position_);
+}
+
 bool FileChannel::atEnd() {
   requireMode(Modus::Input);
-  return position_ == buffer_.size() && !fill();
+  return position_ == filled_ && !fill();
 }
 
 namespace {
@@ -73,25 +87,57 @@ const char* findLineEnd(const char* from, const char* to) {
 
 }  // namespace
 
+std::string_view nextLine(std::string_view text, std::size_t& position) {
+  const char* start = text.data() + position;
+  const char* end = text.data() + text.size();
+  const std::string_view line(start, static_cast<std::size_t>(findLineEnd(start, end) - start));
+  position += line.size();
+  if (position < text.size()) {
+    const char ending = text[position++];
+    if (ending == '\r' && position < text.size() && text[position] == '\n') ++position;
+  }
+  return line;
+}
+
 std::string_view FileChannel::readLine() {
   if (atEnd()) throw RunTimeError(startup::kInputPastEndOfFile);
   std::size_t length = 0;  // bytes from position_ on known to hold no line end
   for (;;) {
-    const char* start = buffer_.data() + position_;
-    const char* end = buffer_.data() + buffer_.size();
-    const char* stop = findLineEnd(start + length, end);
-    length = static_cast<std::size_t>(stop - start);
+    const std::string_view rest = unread();
+    const char* stop = findLineEnd(rest.data() + length, rest.data() + rest.size());
+    length = static_cast<std::size_t>(stop - rest.data());
     // A CR as the last byte read may be the first half of CR LF: read on.
-    const bool undecided = stop == end || (*stop == '\r' && stop + 1 == end);
+    const bool undecided = length == rest.size() || (*stop == '\r' && length + 1 == rest.size());
     if (!undecided || !fill()) break;  // fill() moves the buffer but keeps position_ on the line
   }
-  const std::string_view line(buffer_.data() + position_, length);
-  position_ += length;
-  if (position_ < buffer_.size()) {
-    const char ending = buffer_[position_++];
-    if (ending == '\r' && position_ < buffer_.size() && buffer_[position_] == '\n') ++position_;
+  const std::string_view bytes(buffer_.data(), filled_);
+  return nextLine(bytes, position_);
+}
+
+// The file is read in pieces that are joined once at the end: a buffer that
+// grew as it filled would copy what it holds each time. A piece's memory is
+// only touched where the file's bytes go.
+std::string FileChannel::readRest() {
+  requireMode(Modus::Input);
+  constexpr std::size_t kPieceSize = std::size_t{1} << 20;
+  std::vector<std::pair<std::unique_ptr<char[]>, std::size_t>> pieces;
+  std::size_t size = filled_ - position_;
+  while (!exhausted_) {
+    auto& [bytes, length] = pieces.emplace_back(new char[kPieceSize], 0);
+    while (length < kPieceSize && !exhausted_) {
+      const auto got = input_->read(bytes.get() + length, kPieceSize - length);
+      if (!got) throw RunTimeError(startup::kDeviceIoError);
+      length += *got;
+      exhausted_ = *got == 0;
+    }
+    size += length;
   }
-  return line;
+  std::string rest;
+  rest.reserve(size);
+  rest.append(unread());
+  for (const auto& [bytes, length] : pieces) rest.append(bytes.get(), length);
+  position_ = filled_ = 0;
+  return rest;
 }
 
 void FileChannel::writeLine(std::string_view bytes) {
@@ -143,6 +189,7 @@ void FileChannel::abandon() noexcept {
   output_.reset();
   buffer_.clear();
   buffer_.shrink_to_fit();
+  filled_ = 0;
   position_ = 0;
   exhausted_ = false;
 }
@@ -159,31 +206,27 @@ bool Datei_oeffnen(startup::ProgramState& state, const std::string& Dateiname, M
 void Datei_schliessen(startup::ProgramState& state) { state.Datei1.close(); }
 
 std::string unscrambledLine(FileChannel& channel) {
+  std::string text;
+  unscrambledLine(channel, text);
+  return text;
+}
+
+void unscrambledLine(FileChannel& channel, std::string& text) {
   const std::string_view line = channel.readLine();
   if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
   if (line.empty()) throw RunTimeError(startup::kInvalidProcedureCall);
-  return decodeLine(line);
-}
-
-std::optional<std::vector<std::string>> readUnscrambled(platform::System& system,
-                                                        const std::string& path) {
-  FileChannel channel;
-  if (system.pathKind(path) != platform::PathKind::kNormalFile ||
-      !channel.open(system, path, Modus::Input)) {
-    return std::nullopt;
-  }
-  std::vector<std::string> lines;
-  try {
-    while (!channel.atEnd()) lines.push_back(unscrambledLine(channel));
-  } catch (const RunTimeError&) {
-    return std::nullopt;
-  }
-  return lines;
+  decodeLine(line, text);
 }
 
 std::string LineIn(startup::ProgramState& state) {
-  return startup::guarded(state, "modPersonallader - LineIn",
-                          [&] { return unscrambledLine(state.Datei1); });
+  std::string Text;
+  LineIn(state, Text);
+  return Text;
+}
+
+void LineIn(startup::ProgramState& state, std::string& Text) {
+  startup::guarded(state, "modPersonallader - LineIn",
+                   [&] { unscrambledLine(state.Datei1, Text); });
 }
 
 void LineOut(startup::ProgramState& state, std::string_view Text) {

@@ -3,10 +3,8 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/system.h"
 
@@ -37,6 +35,9 @@ class FileChannel {
   bool atEnd();
   // The next line as it stands, without its line end; valid until the next call.
   std::string_view readLine();
+  // Everything not read yet, in one piece: a reader that needs the whole file
+  // reads it once.
+  std::string readRest();
   // Writes `bytes` followed by CR LF.
   void writeLine(std::string_view bytes);
   // Writing a line in place: append its bytes to the buffer that beginLine()
@@ -55,15 +56,23 @@ class FileChannel {
   void requireMode(Modus mode) const;
   // Reads more of the file behind what is left from position_ on.
   bool fill();
+  // The bytes read and not yet taken.
+  std::string_view unread() const;
   void flush();
 
   Modus mode_ = Modus::Input;
   std::unique_ptr<platform::ReadFile> input_;
   std::unique_ptr<platform::WriteFile> output_;
-  std::string buffer_;
+  std::string buffer_;  // input: the bytes read are [0, filled_), taken up to position_
+  std::size_t filled_ = 0;
   std::size_t position_ = 0;
   bool exhausted_ = false;
 };
+
+// The line of `text` that starts at `position`, without its line end (CR LF,
+// LF or CR, the rule of every file read), and `position` moved past that end.
+// No line follows a final line end.
+std::string_view nextLine(std::string_view text, std::size_t& position);
 
 // Opens `Dateiname` on file number 1. On failure the channel is closed; with
 // IgnoreErrors the result is false, otherwise the program ends with the
@@ -74,13 +83,11 @@ void Datei_schliessen(startup::ProgramState& state);
 // Reads the next line of `channel` and unscrambles it. Raises a run-time
 // error for an empty line or one too long for the planner.
 std::string unscrambledLine(FileChannel& channel);
-// The plain lines of the scrambled file at `path`, read through a channel of
-// their own without ending the program: nothing when it is no plain file,
-// cannot be read, or holds a line that is no scrambled line.
-std::optional<std::vector<std::string>> readUnscrambled(platform::System& system,
-                                                        const std::string& path);
+// The same into `text`, whose memory is used again.
+void unscrambledLine(FileChannel& channel, std::string& text);
 // The same on file number 1; a run-time error is reported and ends the program.
 std::string LineIn(startup::ProgramState& state);
+void LineIn(startup::ProgramState& state, std::string& Text);
 // Scrambles `Text` with a new random key and writes it as one line.
 void LineOut(startup::ProgramState& state, std::string_view Text);
 

@@ -72,13 +72,18 @@ std::string encodeLine(unsigned char key, std::string_view text) {
 }
 
 std::string decodeLine(std::string_view line) {
+  std::string text;
+  decodeLine(line, text);
+  return text;
+}
+
+void decodeLine(std::string_view line, std::string& text) {
   const auto* in = reinterpret_cast<const unsigned char*>(line.data()) + 1;
-  std::string text(line.size() - 1, '\0');
+  text.resize(line.size() - 1);
   const unsigned start = static_cast<unsigned char>(line.front()) & 63u;
   char* out = text.data();
   const std::size_t size = text.size();
   for (std::size_t i = 0; i < size; ++i) out[i] = decodeChar(in[i], shiftAt(start, i));
-  return text;
 }
 
 bool isScrambledLine(std::string_view line) {

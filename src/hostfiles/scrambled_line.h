@@ -30,6 +30,8 @@ void appendEncodedLine(std::string& out, unsigned char key, std::string_view tex
 std::size_t encodedLength(std::string_view text);
 // `line` holds at least the key character.
 std::string decodeLine(std::string_view line);
+// The same into `text`, whose memory is used again.
+void decodeLine(std::string_view line, std::string& text);
 // True when `line` can be a scrambled line: a key character and at most
 // kMaxLineLength characters in all, none after the key below code 32.
 bool isScrambledLine(std::string_view line);

@@ -1,9 +1,8 @@
 #include "importfile/change_preview.h"
 
-#include <array>
-#include <optional>
-#include <unordered_map>
-#include <utility>
+#include <algorithm>
+#include <functional>
+#include <iterator>
 
 #include "platform/codepage.h"
 
@@ -13,97 +12,114 @@ namespace {
 
 using hostfiles::EmployeeRecord;
 
-// The compared fields in the order of the check's columns, with their column.
-std::array<std::pair<std::size_t, const std::string*>, 9> comparedFields(
-    const EmployeeRecord& record) {
-  return {{{0, &record.name},
-           {2, &record.fromDate},
-           {3, &record.toDate},
-           {4, &record.residual},
-           {5, &record.entitlements[0]},
-           {6, &record.entitlements[1]},
-           {7, &record.entitlements[2]},
-           {8, &record.entitlements[3]},
-           {9, &record.additional}}};
-}
+std::size_t hashOf(const std::string& lowerCaseId) { return std::hash<std::string>()(lowerCaseId); }
 
-std::vector<FieldChange> differences(const EmployeeRecord& before, const EmployeeRecord& after) {
+std::vector<FieldChange> differences(const ComparedFields& before, const ComparedFields& after) {
   std::vector<FieldChange> changes;
-  const auto old = comparedFields(before);
-  const auto now = comparedFields(after);
-  for (std::size_t i = 0; i < old.size(); ++i) {
-    if (*old[i].second != *now[i].second) {
-      changes.push_back({old[i].first, *old[i].second, *now[i].second});
+  if (before.name != after.name) {
+    changes.push_back({0, std::string(before.name), std::string(after.name)});
+  }
+  for (std::size_t i = 0; i < before.values.size(); ++i) {
+    if (before.values[i] != after.values[i]) {
+      changes.push_back({2 + i, std::string(before.values[i]), std::string(after.values[i])});
     }
   }
   return changes;
 }
 
-// The planner's employees by lower-cased user id; a user id that the file
-// holds twice matches one import row each, in the order of the file.
-class PlannerIndex {
- public:
-  explicit PlannerIndex(const std::vector<EmployeeRecord>& planner) : matched_(planner.size()) {
-    for (std::size_t i = 0; i < planner.size(); ++i) {
-      if (planner[i].kind == EmployeeRecord::Kind::kEmployee) {
-        byId_[platform::lowerCase(planner[i].userId)].entries.push_back(i);
-      }
-    }
-  }
-
-  // The first unmatched entry of `userId`, now matched.
-  std::optional<std::size_t> match(const std::string& userId) {
-    const auto found = byId_.find(platform::lowerCase(userId));
-    if (found == byId_.end()) return std::nullopt;
-    Entries& same = found->second;
-    if (same.next == same.entries.size()) return std::nullopt;
-    const std::size_t i = same.entries[same.next++];
-    matched_[i] = true;
-    return i;
-  }
-
-  bool matched(std::size_t i) const { return matched_[i]; }
-
- private:
-  struct Entries {
-    std::vector<std::size_t> entries;
-    std::size_t next = 0;  // entries before it are matched
-  };
-  std::unordered_map<std::string, Entries> byId_;
-  std::vector<bool> matched_;
-};
+EmployeeChange change(EmployeeChange::Kind kind, const ComparedFields& fields) {
+  return {kind, std::string(fields.name), std::string(fields.userId), {}};
+}
 
 }  // namespace
 
-ChangePreview compareEmployees(const std::vector<EmployeeRecord>& planner,
-                               const hostfiles::EntrySource& after) {
+ComparedFields comparedFields(const hostfiles::EntryView& employee) {
+  return {employee.name,
+          employee.userId,
+          {employee.fromDate, employee.toDate, employee.residual, employee.entitlements[0],
+           employee.entitlements[1], employee.entitlements[2], employee.entitlements[3],
+           employee.additional}};
+}
+
+ComparedFields comparedFields(const EmployeeRecord& employee) {
+  return {employee.name,
+          employee.userId,
+          {employee.fromDate, employee.toDate, employee.residual, employee.entitlements[0],
+           employee.entitlements[1], employee.entitlements[2], employee.entitlements[3],
+           employee.additional}};
+}
+
+// A user id that both lists hold more than once matches in the order of each.
+EmployeeComparison::EmployeeComparison(WrittenEntries after)
+    : after_(std::move(after)), matched_(after_.count) {
+  for (std::size_t i = 0; i < after_.count; ++i) {
+    const auto fields = after_.employee(i);
+    if (fields) byId_.emplace_back(hashOf(platform::lowerCase(fields->userId)), i);
+  }
+  std::sort(byId_.begin(), byId_.end());
+}
+
+std::optional<std::size_t> EmployeeComparison::match(std::string_view userId) {
+  const std::string lower = platform::lowerCase(userId);
+  const std::size_t hash = hashOf(lower);
+  auto candidate =
+      std::lower_bound(byId_.begin(), byId_.end(), std::make_pair(hash, std::size_t{0}));
+  for (; candidate != byId_.end() && candidate->first == hash; ++candidate) {
+    const std::size_t i = candidate->second;
+    if (!matched_[i] && platform::lowerCase(after_.employee(i)->userId) == lower) {
+      matched_[i] = true;
+      return i;
+    }
+  }
+  return std::nullopt;
+}
+
+void EmployeeComparison::add(const hostfiles::EntryView& before) {
+  if (before.kind != EmployeeRecord::Kind::kEmployee) return;
+  const ComparedFields old = comparedFields(before);
+  const auto i = match(before.userId);
+  if (!i) {
+    removed_.push_back(change(EmployeeChange::Kind::kRemoved, old));
+    return;
+  }
+  const ComparedFields now = *after_.employee(*i);
+  std::vector<FieldChange> fields = differences(old, now);
+  if (fields.empty()) {
+    ++unchanged_;
+    return;
+  }
+  changed_.emplace_back(*i, change(EmployeeChange::Kind::kChanged, now));
+  changed_.back().second.fields = std::move(fields);
+}
+
+ChangePreview EmployeeComparison::result() {
   ChangePreview preview;
-  PlannerIndex index(planner);
-  for (std::size_t i = 0; i < after.count; ++i) {
-    const EmployeeRecord record = after.entry(i);
-    if (record.kind != EmployeeRecord::Kind::kEmployee) continue;
-    const auto match = index.match(record.userId);
-    if (!match) {
+  preview.unchanged = unchanged_;
+  preview.changed = changed_.size();
+  preview.removed = removed_.size();
+  preview.changes.reserve(after_.count - unchanged_ + removed_.size());
+  std::sort(changed_.begin(), changed_.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  auto next = changed_.begin();
+  for (std::size_t i = 0; i < after_.count; ++i) {
+    if (next != changed_.end() && next->first == i) {
+      preview.changes.push_back(std::move(next++->second));
+    } else if (!matched_[i]) {
+      const auto fields = after_.employee(i);
+      if (!fields) continue;
       ++preview.added;
-      preview.changes.push_back({EmployeeChange::Kind::kNew, record.name, record.userId, {}});
-      continue;
+      preview.changes.push_back(change(EmployeeChange::Kind::kNew, *fields));
     }
-    std::vector<FieldChange> fields = differences(planner[*match], record);
-    if (fields.empty()) {
-      ++preview.unchanged;
-      continue;
-    }
-    ++preview.changed;
-    preview.changes.push_back(
-        {EmployeeChange::Kind::kChanged, record.name, record.userId, std::move(fields)});
   }
-  for (std::size_t i = 0; i < planner.size(); ++i) {
-    if (planner[i].kind != EmployeeRecord::Kind::kEmployee || index.matched(i)) continue;
-    ++preview.removed;
-    preview.changes.push_back(
-        {EmployeeChange::Kind::kRemoved, planner[i].name, planner[i].userId, {}});
-  }
+  std::move(removed_.begin(), removed_.end(), std::back_inserter(preview.changes));
   return preview;
+}
+
+WrittenEntries writtenEntries(const std::vector<EmployeeRecord>& entries) {
+  return {entries.size(), [&entries](std::size_t i) -> std::optional<ComparedFields> {
+            if (entries[i].kind != EmployeeRecord::Kind::kEmployee) return std::nullopt;
+            return comparedFields(entries[i]);
+          }};
 }
 
 }  // namespace importfile

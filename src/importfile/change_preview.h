@@ -3,8 +3,12 @@
 // user id without regard to case. Text lines are not counted.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "hostfiles/employee_record.h"
@@ -36,8 +40,48 @@ struct ChangePreview {
   std::vector<EmployeeChange> changes;
 };
 
-// What replacing the entries `before` by `after` changes.
-ChangePreview compareEmployees(const std::vector<hostfiles::EmployeeRecord>& before,
-                               const hostfiles::EntrySource& after);
+// The fields of an employee entry that the preview compares, as views.
+struct ComparedFields {
+  std::string_view name;
+  std::string_view userId;
+  std::array<std::string_view, 8> values;  // columns 2 to 9
+};
+
+ComparedFields comparedFields(const hostfiles::EmployeeRecord& employee);
+ComparedFields comparedFields(const hostfiles::EntryView& employee);
+
+// The entries that an import or a restore writes: nothing for a text line.
+struct WrittenEntries {
+  std::size_t count = 0;
+  std::function<std::optional<ComparedFields>(std::size_t)> employee;
+};
+
+// The entries of a list that is written as it stands, a backup's say; they
+// must outlive the result.
+WrittenEntries writtenEntries(const std::vector<hostfiles::EmployeeRecord>& entries);
+
+// What replacing the present entries by `after` changes. The present ones
+// arrive one at a time, in the order of their file, so that none of them
+// need be kept.
+class EmployeeComparison {
+ public:
+  explicit EmployeeComparison(WrittenEntries after);
+
+  // The next present entry.
+  void add(const hostfiles::EntryView& before);
+  // Once, after the last present entry.
+  ChangePreview result();
+
+ private:
+  // The first entry of `after` with the user id of `before` that is not matched yet.
+  std::optional<std::size_t> match(std::string_view userId);
+
+  WrittenEntries after_;
+  std::vector<std::pair<std::size_t, std::size_t>> byId_;  // (hash of the lower-cased id, entry)
+  std::vector<bool> matched_;
+  std::vector<std::pair<std::size_t, EmployeeChange>> changed_;  // by entry of `after`
+  std::vector<EmployeeChange> removed_;
+  std::size_t unchanged_ = 0;
+};
 
 }  // namespace importfile

@@ -21,7 +21,7 @@ constexpr std::size_t kNameLength = 40;
 constexpr std::size_t kDateColumn = 2;
 constexpr std::size_t kFirstNumberColumn = 4;
 
-constexpr std::array<std::pair<std::string ImportRow::*, NumberColumn>, 6> kNumbers = {{
+constexpr std::array<std::pair<std::string_view ImportRow::*, NumberColumn>, 6> kNumbers = {{
     {&ImportRow::Resturlaub, NumberColumn::kResturlaub},
     {&ImportRow::Urlaubsanspruch1, NumberColumn::kUrlaubsanspruch},
     {&ImportRow::Urlaubsanspruch2, NumberColumn::kUrlaubsanspruch},
@@ -31,26 +31,28 @@ constexpr std::array<std::pair<std::string ImportRow::*, NumberColumn>, 6> kNumb
 }};
 
 struct NumberForm {
-  bool numeric = false;  // the empty value counts as a number
-  std::string planner;   // Zahl_formatieren with every "." replaced by ","
+  bool numeric = false;      // the empty value counts as a number
+  std::string_view planner;  // Zahl_formatieren with every "." replaced by ","
 };
 
-// What the values of the date and number columns stand for, read once each.
+// What the values of the date and number columns stand for, read once each;
+// the forms are kept by the rows, which view them.
 struct ReadValues {
-  explicit ReadValues(const startup::ProgramState& state)
+  explicit ReadValues(startup::ProgramState& state)
       : stamps(2,
-               [&state](const std::string& value) -> std::optional<std::string> {
+               [&state](std::string_view value) -> std::optional<std::string_view> {
                  const auto date = startup::readDate(value, state.Region);
                  if (!date) return std::nullopt;
-                 return startup::FormatDatumDS(date->year, date->month, date->day);
+                 return state.ImportRows.keep(
+                     startup::FormatDatumDS(date->year, date->month, date->day));
                }),
-        numbers(kNumbers.size(), [&state](const std::string& value) {
-          return NumberForm{
-              value.empty() || startup::readNumber(value, state.Region).has_value(),
-              startup::Text_ersetzen(startup::Zahl_formatieren(state, value), ".", ",")};
+        numbers(kNumbers.size(), [&state](std::string_view value) {
+          return NumberForm{value.empty() || startup::readNumber(value, state.Region).has_value(),
+                            state.ImportRows.keep(startup::Text_ersetzen(
+                                startup::Zahl_formatieren(state, value), ".", ","))};
         }) {}
 
-  Remembered<std::optional<std::string>> stamps;  // nothing for a text that is no date
+  Remembered<std::optional<std::string_view>> stamps;  // nothing for a text that is no date
   Remembered<NumberForm> numbers;
 };
 
@@ -70,11 +72,11 @@ class RowCheck {
                      .text = texts::emptyName(language())})) {
         return false;
       }
-      row_.Name = "Name " + std::to_string(number_);
+      row_.Name = run_.state.ImportRows.keep("Name " + std::to_string(number_));
     }
-    row_.Name.resize(std::min(row_.Name.size(), kNameLength));
+    row_.Name = row_.Name.substr(0, kNameLength);
     if (isTextRow(row_)) return true;
-    row_.Benutzerkennung.resize(std::min(row_.Benutzerkennung.size(), kNameLength));
+    row_.Benutzerkennung = row_.Benutzerkennung.substr(0, kNameLength);
     if (row_.Benutzerkennung.empty()) row_.Benutzerkennung = row_.Name;
     if (!checkDate(0, row_.VonDatum, texts::invalidFromDate, "000000") ||
         !checkDate(1, row_.BisDatum, texts::invalidToDate, "999999")) {
@@ -90,22 +92,24 @@ class RowCheck {
   startup::Language language() const { return run_.state.Sprache; }
 
   // A fault of the row, whose head shows its name.
-  bool ask(std::optional<std::size_t> column, const std::string& value, std::string error) {
+  bool ask(std::optional<std::size_t> column, std::string_view value, std::string error) {
     return run_.ask({.row = number_,
-                     .name = row_.Name,
+                     .name = std::string(row_.Name),
                      .column = column,
-                     .value = value,
+                     .value = std::string(value),
                      .text = std::move(error)});
   }
 
   // An unreadable date is emptied after Yes; an empty one stands for `open`.
-  bool checkDate(std::size_t column, std::string& value, DateError error, const char* open) {
+  bool checkDate(std::size_t column, std::string_view& value, DateError error, const char* open) {
     if (value.empty()) {
       value = open;
       return true;
     }
-    const std::optional<std::string>& stamp = values_.stamps.of(column, value);
-    if (!stamp && !ask(kDateColumn + column, value, error(language(), value))) return false;
+    const std::optional<std::string_view>& stamp = values_.stamps.of(column, value);
+    if (!stamp && !ask(kDateColumn + column, value, error(language(), std::string(value)))) {
+      return false;
+    }
     value = stamp ? *stamp : open;
     return true;
   }
@@ -114,10 +118,10 @@ class RowCheck {
   bool checkNumbers() {
     for (std::size_t i = 0; i < kNumbers.size(); ++i) {
       const auto& [field, column] = kNumbers[i];
-      std::string& value = row_.*field;
+      std::string_view& value = row_.*field;
       const NumberForm& form = values_.numbers.of(i, value);
-      if (!form.numeric &&
-          !ask(kFirstNumberColumn + i, value, texts::notNumeric(language(), column, value))) {
+      if (!form.numeric && !ask(kFirstNumberColumn + i, value,
+                                texts::notNumeric(language(), column, std::string(value)))) {
         return false;
       }
       value = form.planner;

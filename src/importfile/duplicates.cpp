@@ -1,23 +1,66 @@
 #include "importfile/duplicates.h"
 
+#include <functional>
+#include <limits>
+
 #include "importfile/check_texts.h"
 #include "platform/codepage.h"
+#include "startup/run_time_error.h"
 
 namespace importfile {
 
+namespace {
+
+std::size_t powerOfTwoAbove(std::size_t count) {
+  std::size_t size = 16;
+  while (size < 2 * count) size *= 2;
+  return size;
+}
+
+}  // namespace
+
+Namensliste::Namensliste(std::size_t names) : slots_(powerOfTwoAbove(names)) {}
+
+std::string_view Namensliste::pieceAt(std::uint32_t start) const {
+  const std::string_view rest = std::string_view(text_).substr(start);
+  return rest.substr(0, rest.find('|'));
+}
+
+std::uint32_t& Namensliste::slotOf(std::string_view piece) {
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = std::hash<std::string_view>()(piece) & mask;; i = (i + 1) & mask) {
+    if (slots_[i] == 0 || pieceAt(slots_[i] - 1) == piece) return slots_[i];
+  }
+}
+
+bool Namensliste::holds(std::uint32_t start) {
+  std::uint32_t& slot = slotOf(pieceAt(start));
+  if (slot != 0) return true;
+  slot = start + 1;
+  if (2 * ++pieces_ > slots_.size()) {
+    std::vector<std::uint32_t> old(2 * slots_.size());
+    old.swap(slots_);
+    for (const std::uint32_t entry : old) {
+      if (entry != 0) slotOf(pieceAt(entry - 1)) = entry;
+    }
+  }
+  return false;
+}
+
 bool Namensliste::seenBefore(std::string_view Benutzerkennung) {
-  std::string name = platform::lowerCase(Benutzerkennung);
+  const std::string name = platform::lowerCase(Benutzerkennung);
   const std::size_t listed = text_.size();
   text_.append(1, '|').append(name).append(1, '|');
-  if (name.find('|') == std::string::npos) return !pieces_.insert(std::move(name)).second;
+  if (text_.size() > std::numeric_limits<std::uint32_t>::max()) {
+    throw startup::RunTimeError(startup::kOutOfMemory);
+  }
+  const auto start = static_cast<std::uint32_t>(listed + 1);
+  if (name.find('|') == std::string::npos) return holds(start);
   const std::string_view wanted = std::string_view(text_).substr(listed);
   const bool seen = std::string_view(text_).substr(0, listed).find(wanted) != std::string::npos;
-  std::size_t start = 0;
-  for (std::size_t bar = name.find('|'); bar != std::string::npos; bar = name.find('|', start)) {
-    pieces_.insert(name.substr(start, bar - start));
-    start = bar + 1;
+  for (std::size_t i = 0; i <= name.size(); ++i) {
+    if (i == 0 || name[i - 1] == '|') holds(static_cast<std::uint32_t>(start + i));
   }
-  pieces_.insert(name.substr(start));
   return seen;
 }
 
@@ -28,10 +71,10 @@ bool checkDuplicates(CheckRun& run) {
     const ImportRow& row = rows[i];
     if (row.Benutzerkennung.empty() || !seen.seenBefore(row.Benutzerkennung)) continue;
     if (!run.ask({.row = i + 1,
-                  .name = row.Name,
+                  .name = std::string(row.Name),
                   .column = 1,
-                  .value = row.Benutzerkennung,
-                  .text = texts::duplicate(run.state.Sprache, row.Benutzerkennung)})) {
+                  .value = std::string(row.Benutzerkennung),
+                  .text = texts::duplicate(run.state.Sprache, std::string(row.Benutzerkennung))})) {
       return false;
     }
   }

@@ -1,9 +1,10 @@
 // The duplicate pass of the check: no Windows user name may occur twice.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <vector>
 
 #include "importfile/check_run.h"
 
@@ -15,14 +16,24 @@ namespace importfile {
 class Namensliste {
  public:
   // Room for `names` names without growing.
-  explicit Namensliste(std::size_t names) { pieces_.reserve(names); }
+  explicit Namensliste(std::size_t names);
 
   // Whether `Benutzerkennung` is in the list as described; then adds it.
   bool seenBefore(std::string_view Benutzerkennung);
 
  private:
-  std::unordered_set<std::string> pieces_;  // lower-cased, of every name, split at "|"
-  std::string text_;                        // the lower-cased list itself
+  // Every piece lies in the list and ends at a "|": a piece is where it starts.
+  std::string_view pieceAt(std::uint32_t start) const;
+  // The slot of `piece`, or the empty one where it belongs.
+  std::uint32_t& slotOf(std::string_view piece);
+  // Adds the piece at `start` unless the set holds it; true when it did.
+  bool holds(std::uint32_t start);
+
+  std::string text_;  // the lower-cased list itself
+  // The pieces of every name, split at "|", by where they start in the list,
+  // plus one; 0 for an empty slot. A power of two in size, at most half full.
+  std::vector<std::uint32_t> slots_;
+  std::size_t pieces_ = 0;
 };
 
 // Asks about every row whose user name occurred in an earlier row, without

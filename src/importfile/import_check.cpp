@@ -22,9 +22,10 @@ bool checkRows(CheckRun& run) {
 }
 
 std::optional<ChangePreview> previewOf(startup::ProgramState& state) {
-  const auto planner = hostfiles::readEmployeeRecords(state);
-  if (!planner) return std::nullopt;
-  return compareEmployees(*planner, plannerRecords(state.ImportRows));
+  EmployeeComparison comparison(writtenEntries(state.ImportRows));
+  const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
+  if (!hostfiles::readEmployeeEntries(state, add)) return std::nullopt;
+  return comparison.result();
 }
 
 CheckOutcome checkRun(startup::ProgramState& state) {

@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <span>
+#include <string_view>
+#include <vector>
 
 #include "importfile/import_lines.h"
 #include "platform/codepage.h"
@@ -54,9 +57,11 @@ bool isHeader(std::string_view line) {
   return lower.find("name") != std::string::npos || lower.find("nom") != std::string::npos;
 }
 
+using Lines = std::vector<std::string_view>;
+
 // The index of the first line after a header that starts with line 0: the
 // header takes lines until their separators add up to the threshold.
-std::size_t afterHeader(const ProgramState& state, const std::vector<std::string>& lines) {
+std::size_t afterHeader(const ProgramState& state, const Lines& lines) {
   const char separator = state.Trennzeichen_Import[0];
   const std::size_t threshold = state.Sprache == startup::Language::FR ? 9 : 8;
   std::size_t count = 0;
@@ -72,19 +77,27 @@ std::size_t afterHeader(const ProgramState& state, const std::vector<std::string
 }
 
 // Stores every line from `first` on that holds the separator as a data row;
-// gives the number of rows.
-std::size_t storeRows(ProgramState& state, std::vector<std::string>& lines, std::size_t first) {
+// gives the number of rows. The lines lie in `text`, where the line end after
+// a line becomes the separator that closes its last column; only a last line
+// without a line end is copied for it.
+std::size_t storeRows(ProgramState& state, std::span<char> text, const Lines& lines,
+                      std::size_t first) {
   const char separator = state.Trennzeichen_Import[0];
   ImportRows& rows = state.ImportRows;
   rows.reserve(std::min(lines.size() - first, kMaxCount));
   std::size_t count = 0;
   for (std::size_t i = first; i < lines.size(); ++i) {
-    std::string& line = lines[i];
-    if (line.find(separator) == std::string::npos) continue;  // empty lines as well
+    const std::string_view line = lines[i];
+    if (line.find(separator) == std::string_view::npos) continue;  // empty lines as well
     if (count == kMaxCount) throw RunTimeError(startup::kOverflow);
     if (count > 0) rows.emplace_back();
-    line += separator;
-    rows.back().Rohzeile = std::move(line);
+    const std::size_t end = static_cast<std::size_t>(line.data() - text.data()) + line.size();
+    if (end < text.size()) {
+      text[end] = separator;
+      rows.back().Rohzeile = std::string_view(line.data(), line.size() + 1);
+    } else {
+      rows.back().Rohzeile = rows.keep(std::string(line) + separator);
+    }
     ++count;
   }
   return count;
@@ -112,12 +125,13 @@ bool Trennzeichen(ProgramState& state, std::string Zeile) {
 
 bool Importdatei_lesen(ProgramState& state) {
   return startup::guarded(state, "frmPersonallader - Importdatei_lesen", [&] {
-    state.ImportRows.assign(1, ImportRow{});
-    std::vector<std::string> lines = readImportLines(state);
+    state.ImportRows = ImportRows(1);
+    const std::span<char> text = state.ImportRows.holdText(readImportText(state));
+    const Lines lines = importLines(std::string_view(text.data(), text.size()));
     if (lines.empty()) return emptyFile(state);
-    if (!Trennzeichen(state, lines.front())) return noSeparator(state);
+    if (!Trennzeichen(state, std::string(lines.front()))) return noSeparator(state);
     const std::size_t first = isHeader(lines.front()) ? afterHeader(state, lines) : 0;
-    if (storeRows(state, lines, first) == 0) return emptyFile(state);
+    if (storeRows(state, text, lines, first) == 0) return emptyFile(state);
     return true;
   });
 }

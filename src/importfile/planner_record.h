@@ -2,6 +2,7 @@
 #pragma once
 
 #include "hostfiles/employee_record.h"
+#include "importfile/change_preview.h"
 #include "importfile/import_row.h"
 
 namespace importfile {
@@ -11,5 +12,7 @@ namespace importfile {
 hostfiles::EmployeeRecord plannerRecord(const ImportRow& row);
 // The records of `rows`, which must outlive the source.
 hostfiles::EntrySource plannerRecords(const ImportRows& rows);
+// The same for the preview, as views into `rows`.
+WrittenEntries writtenEntries(const ImportRows& rows);
 
 }  // namespace importfile

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -14,7 +15,7 @@ namespace importfile {
 template <typename Result>
 class Remembered {
  public:
-  using Compute = std::function<Result(const std::string&)>;
+  using Compute = std::function<Result(std::string_view)>;
 
   // `compute` must give the same result for the same text.
   Remembered(std::size_t columns, Compute compute)
@@ -22,9 +23,13 @@ class Remembered {
 
   // The result for `value` in column `column` (counted from 0); valid until
   // the next call for that column.
-  const Result& of(std::size_t column, const std::string& value) {
+  const Result& of(std::size_t column, std::string_view value) {
     Recent& recent = recent_[column];
-    if (!recent.set || recent.value != value) recent = {value, lookUp(value), true};
+    if (!recent.set || recent.value != value) {
+      recent.result = lookUp(value);
+      recent.value = value;  // into the memory of the last value
+      recent.set = true;
+    }
     return recent.result;
   }
 
@@ -38,11 +43,12 @@ class Remembered {
     bool set = false;
   };
 
-  Result lookUp(const std::string& value) {
-    const auto known = known_.find(value);
+  Result lookUp(std::string_view value) {
+    std::string key(value);
+    const auto known = known_.find(key);
     if (known != known_.end()) return known->second;
     Result result = compute_(value);
-    if (known_.size() < kRemembered) known_.emplace(value, result);
+    if (known_.size() < kRemembered) known_.emplace(std::move(key), result);
     return result;
   }
 

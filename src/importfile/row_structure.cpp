@@ -12,7 +12,7 @@ namespace importfile {
 namespace {
 
 // The fields after the name, in the order of the columns.
-constexpr std::array<std::string ImportRow::*, 9> kLaterFields = {
+constexpr std::array<std::string_view ImportRow::*, 9> kLaterFields = {
     &ImportRow::Benutzerkennung,  &ImportRow::VonDatum,         &ImportRow::BisDatum,
     &ImportRow::Resturlaub,       &ImportRow::Urlaubsanspruch1, &ImportRow::Urlaubsanspruch2,
     &ImportRow::Urlaubsanspruch3, &ImportRow::Urlaubsanspruch4, &ImportRow::Sonderurlaub};
@@ -35,7 +35,7 @@ bool splitRow(ImportRow& row, char separator) {
   row.Name = nextField(rest, separator).value_or("");
   bool tooMany = false;
   if (!isTextRow(row)) {
-    for (std::string ImportRow::*field : kLaterFields) {
+    for (std::string_view ImportRow::*field : kLaterFields) {
       const auto value = nextField(rest, separator);
       if (!value) break;
       row.*field = *value;
@@ -43,7 +43,7 @@ bool splitRow(ImportRow& row, char separator) {
     tooMany = rest.find(separator) != std::string_view::npos;
   }
   if (tooMany) return false;
-  std::string().swap(row.Rohzeile);  // used up: its memory goes
+  row.Rohzeile = {};  // used up
   return true;
 }
 
@@ -101,8 +101,8 @@ std::optional<ColumnValue> controlCharacterColumn(std::string_view line, char se
 }
 
 // The line as read, without the separator that the reading added.
-std::string asRead(const std::string& Rohzeile) {
-  return Rohzeile.empty() ? Rohzeile : Rohzeile.substr(0, Rohzeile.size() - 1);
+std::string asRead(std::string_view Rohzeile) {
+  return std::string(Rohzeile.substr(0, Rohzeile.empty() ? 0 : Rohzeile.size() - 1));
 }
 
 }  // namespace
@@ -110,8 +110,8 @@ std::string asRead(const std::string& Rohzeile) {
 void removeQuotes(startup::ProgramState& state) {
   const char separator = state.Trennzeichen_Import[0];
   for (ImportRow& row : state.ImportRows) {
-    if (row.Rohzeile.find('"') == std::string::npos) continue;
-    row.Rohzeile = withoutQuotes(row.Rohzeile, separator);
+    if (row.Rohzeile.find('"') == std::string_view::npos) continue;
+    row.Rohzeile = state.ImportRows.keep(withoutQuotes(row.Rohzeile, separator));
   }
 }
 
@@ -120,9 +120,9 @@ bool checkForbiddenCharacters(CheckRun& run) {
   const startup::Language language = run.state.Sprache;
   const ImportRows& rows = run.state.ImportRows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const std::string& line = rows[i].Rohzeile;
-    const bool forbidden = line.find('|') != std::string::npos ||
-                           (separator != ':' && line.find(':') != std::string::npos);
+    const std::string_view line = rows[i].Rohzeile;
+    const bool forbidden = line.find('|') != std::string_view::npos ||
+                           (separator != ':' && line.find(':') != std::string_view::npos);
     if (forbidden && !run.ask({.row = i + 1,
                                .name = {},
                                .column = {},
@@ -148,12 +148,12 @@ bool splitRows(CheckRun& run) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (splitRow(rows[i], separator)) continue;
     run.faults.push_back({.row = i + 1,
-                          .name = rows[i].Name,
+                          .name = std::string(rows[i].Name),
                           .column = {},
                           .value = asRead(rows[i].Rohzeile),
                           .text = texts::columnCountError(run.state.Sprache, separator)});
-    startup::notify(run.state,
-                    texts::tooManyColumns(run.state.Sprache, i + 1, rows[i].Name, separator));
+    startup::notify(run.state, texts::tooManyColumns(run.state.Sprache, i + 1,
+                                                     std::string(rows[i].Name), separator));
     return false;
   }
   return true;

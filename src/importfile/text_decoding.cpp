@@ -28,27 +28,6 @@ class CodePageWriter {
   std::unordered_map<char32_t, std::string> known_;  // characters beyond ASCII met so far
 };
 
-std::string utf8ToCodePage(std::string_view text, CodePageWriter& writer) {
-  std::string out;
-  out.reserve(text.size());
-  std::size_t pos = 0;
-  while (pos < text.size()) writer.append(out, platform::utf8::next(text, pos));
-  return out;
-}
-
-// Splits as the file channel does: no line after a final line end.
-std::vector<std::string> splitLines(std::string_view text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
-    lines.emplace_back(text.substr(start, end - start));
-    start = end + 1;
-    if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++start;
-  }
-  return lines;
-}
-
 // One character beyond ASCII in the code page: itself, its plain form or "?".
 std::string inCodePage(char32_t code) {
   if (code == platform::utf8::kInvalid) return "?";
@@ -82,27 +61,19 @@ Encoding byteOrderMark(std::string_view bytes) {
   return Encoding::kCodePage;
 }
 
-bool looksLikeUtf8(const std::vector<std::string>& lines) {
-  bool beyondAscii = false;
-  for (const std::string& line : lines) {
-    if (isAscii(line)) continue;
-    if (!platform::isValidUtf8(line)) return false;
-    beyondAscii = true;
-  }
-  return beyondAscii;
-}
+bool looksLikeUtf8(std::string_view text) { return !isAscii(text) && platform::isValidUtf8(text); }
 
-void utf8LinesToCodePage(std::vector<std::string>& lines) {
-  if (!lines.empty() && byteOrderMark(lines.front()) == Encoding::kUtf8) {
-    lines.front().erase(0, kUtf8Mark.size());
-  }
+std::string utf8ToCodePage(std::string_view text) {
+  if (byteOrderMark(text) == Encoding::kUtf8) text.remove_prefix(kUtf8Mark.size());
   CodePageWriter writer;
-  for (std::string& line : lines) {
-    if (!isAscii(line)) line = utf8ToCodePage(line, writer);
-  }
+  std::string out;
+  out.reserve(text.size());
+  std::size_t pos = 0;
+  while (pos < text.size()) writer.append(out, platform::utf8::next(text, pos));
+  return out;
 }
 
-std::vector<std::string> utf16ToCodePageLines(std::string_view bytes, bool bigEndian) {
+std::string utf16ToCodePage(std::string_view bytes, bool bigEndian) {
   const auto unitAt = [&](std::size_t i) -> char32_t {
     const auto first = static_cast<unsigned char>(bytes[i]);
     const auto second = static_cast<unsigned char>(bytes[i + 1]);
@@ -123,7 +94,7 @@ std::vector<std::string> utf16ToCodePageLines(std::string_view bytes, bool bigEn
     writer.append(text, code);
   }
   if (i < bytes.size()) writer.append(text, platform::utf8::kInvalid);  // half a character
-  return splitLines(text);
+  return text;
 }
 
 }  // namespace importfile

@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace importfile {
 
@@ -14,16 +13,14 @@ enum class Encoding { kCodePage, kUtf8, kUtf16LittleEndian, kUtf16BigEndian };
 // kCodePage when there is none.
 Encoding byteOrderMark(std::string_view bytes);
 
-// True when every line is well-formed UTF-8 and one of them holds a character
-// beyond ASCII: such a file is no plain code-page text.
-bool looksLikeUtf8(const std::vector<std::string>& lines);
+// True when `text` is well-formed UTF-8 and holds a character beyond ASCII:
+// such a file is no plain code-page text.
+bool looksLikeUtf8(std::string_view text);
 
-// Converts UTF-8 lines to the code page in place; a byte order mark at the
-// start of the first line is dropped.
-void utf8LinesToCodePage(std::vector<std::string>& lines);
+// UTF-8 text in the code page; a byte order mark at its start is dropped.
+std::string utf8ToCodePage(std::string_view text);
 
-// The lines of UTF-16 text that follows a byte order mark, in the code page;
-// lines end with CR LF, LF or CR.
-std::vector<std::string> utf16ToCodePageLines(std::string_view bytes, bool bigEndian);
+// The UTF-16 text that follows a byte order mark, in the code page.
+std::string utf16ToCodePage(std::string_view bytes, bool bigEndian);
 
 }  // namespace importfile

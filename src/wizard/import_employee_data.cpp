@@ -18,7 +18,7 @@ namespace {
 // without a first entitlement (text rows) have none.
 std::string lastDigits(const importfile::ImportRow& row) {
   std::string digits;
-  for (const std::string* value :
+  for (const std::string_view* value :
        {&row.Urlaubsanspruch1, &row.Urlaubsanspruch2, &row.Urlaubsanspruch3, &row.Urlaubsanspruch4,
         &row.Sonderurlaub}) {
     if (!value->empty()) digits += value->back();

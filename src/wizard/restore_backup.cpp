@@ -5,6 +5,7 @@
 #include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
 #include "hostfiles/log_book.h"
+#include "importfile/change_preview.h"
 #include "importfile/check_texts.h"
 #include "startup/messages.h"
 #include "wizard/wizard_texts.h"
@@ -22,12 +23,10 @@ std::string fileName(const std::string& path) {
 
 // What the restore changes, empty when the present employee file cannot be read.
 std::string changes(startup::ProgramState& state, const hostfiles::SavedBackup& saved) {
-  const auto current = hostfiles::readEmployeeRecords(state);
-  if (!current) return {};
-  const hostfiles::EntrySource restored{saved.employees.size(),
-                                        [&](std::size_t i) { return saved.employees[i]; }};
-  return importfile::texts::previewParagraph(state.Sprache,
-                                             importfile::compareEmployees(*current, restored));
+  importfile::EmployeeComparison comparison(importfile::writtenEntries(saved.employees));
+  const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
+  if (!hostfiles::readEmployeeEntries(state, add)) return {};
+  return importfile::texts::previewParagraph(state.Sprache, comparison.result());
 }
 
 // The present settings line with the backup's fraction flag.

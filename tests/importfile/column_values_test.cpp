@@ -32,7 +32,7 @@ TEST_F(RegionalValuesTest, DatesAndNumbersAsTheRegionWritesThem) {
     EXPECT_EQ(check(), c.questions == 0);
     EXPECT_EQ(dialogs.shown.size(), c.questions + 1);
     const ImportRow& row = state.ImportRows[0];
-    EXPECT_EQ(row.VonDatum + " " + row.BisDatum, c.stamps);
+    EXPECT_EQ(std::string(row.VonDatum) + " " + std::string(row.BisDatum), c.stamps);
     EXPECT_EQ(row.Resturlaub, c.formatted);
   }
 }

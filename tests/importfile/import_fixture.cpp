@@ -31,14 +31,18 @@ bool ImportFixture::check() { return Importdatei_checken(state).verdict == Verdi
 
 Lines ImportFixture::rawLines() const {
   Lines lines;
-  for (const ImportRow& row : state.ImportRows) lines.push_back(row.Rohzeile);
+  for (const ImportRow& row : state.ImportRows) lines.emplace_back(row.Rohzeile);
   return lines;
 }
 
 std::string columns(const ImportRow& row) {
-  return row.Name + "|" + row.Benutzerkennung + "|" + row.VonDatum + "|" + row.BisDatum + "|" +
-         row.Resturlaub + "|" + row.Urlaubsanspruch1 + "|" + row.Urlaubsanspruch2 + "|" +
-         row.Urlaubsanspruch3 + "|" + row.Urlaubsanspruch4 + "|" + row.Sonderurlaub;
+  std::string joined(row.Name);
+  for (const std::string_view field :
+       {row.Benutzerkennung, row.VonDatum, row.BisDatum, row.Resturlaub, row.Urlaubsanspruch1,
+        row.Urlaubsanspruch2, row.Urlaubsanspruch3, row.Urlaubsanspruch4, row.Sonderurlaub}) {
+    joined.append("|").append(field);
+  }
+  return joined;
 }
 
 }  // namespace importfile

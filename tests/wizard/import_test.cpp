@@ -15,13 +15,13 @@ const std::string S(1, platform::kSeparator);
 // The values of an employee line as employee() gives them, before the name and user id.
 const std::string kValues = "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:";
 
-importfile::ImportRow employee(const std::string& name, const std::string& entitlement = "030,0",
-                               const std::string& additional = "000,0") {
+importfile::ImportRow employee(std::string_view name, std::string_view entitlement = "030,0",
+                               std::string_view additional = "000,0") {
   return {name,        "ma",        "170101", "999999",   "005,0", entitlement,
           entitlement, entitlement, "030,0",  additional, ""};
 }
 
-importfile::ImportRow textRow(const std::string& name) {
+importfile::ImportRow textRow(std::string_view name) {
   importfile::ImportRow row;
   row.Name = name;
   return row;
@@ -141,7 +141,7 @@ TEST_F(ImportTest, TheTenthsOfTheImportedValuesRaiseTheFractionFlag) {
     rows.back().Resturlaub = "002,5";  // residual vacation does not count
     testing_support::PlannerData data;
     data.settings[29] = c.flag;
-    prepare(data, rows);
+    prepare(data, std::move(rows));
     const std::string before = folder.read("Konfigdaten.dat");
     form.cmdAuswahl_Click(4);
     EXPECT_EQ(readScrambledFile(folder.file("Konfigdaten.dat"))[7][29], c.expected);
