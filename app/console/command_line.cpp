@@ -14,6 +14,13 @@ std::optional<BatchCommand> commandNamed(const std::string& name) {
 
 }  // namespace
 
+std::optional<TextRequest> textRequest(const std::vector<std::string>& args) {
+  if (args.empty()) return std::nullopt;
+  if (args[0] == "--help") return TextRequest::kHelp;
+  if (args[0] == "--version") return TextRequest::kVersion;
+  return std::nullopt;
+}
+
 std::optional<BatchOptions> batchOptions(const std::vector<std::string>& args) {
   const auto command = args.empty() ? std::nullopt : commandNamed(args[0]);
   if (!command) return std::nullopt;

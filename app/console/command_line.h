@@ -9,6 +9,10 @@
 
 namespace console {
 
+// "--help" and "--version" ask for a text and nothing else.
+enum class TextRequest { kHelp, kVersion };
+std::optional<TextRequest> textRequest(const std::vector<std::string>& args);
+
 // "check [--data FOLDER] [--report FAULTS] FILE",
 // "import [--data FOLDER] [--yes | --dry-run] FILE", "backups [--data FOLDER]" and
 // "restore [--data FOLDER] [--yes] BACKUP"; nothing for any other command line.

@@ -22,8 +22,9 @@ int main(int argc, char** argv) {
     return console::runInteractive(system, language, std::cin, std::cout,
                                    !platform::inputIsTerminal());
   }
-  if (args[0] == "--help") {
-    std::cout << console::usage(language);
+  if (const auto request = console::textRequest(args)) {
+    std::cout << (*request == console::TextRequest::kHelp ? console::usage(language)
+                                                          : console::version(language));
     return console::kDone;
   }
   if (const auto options = console::batchOptions(args)) {

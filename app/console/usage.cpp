@@ -1,5 +1,7 @@
 #include "usage.h"
 
+#include "terminal_text.h"
+
 namespace console {
 
 const char* usage(startup::Language language) {
@@ -28,6 +30,7 @@ const char* usage(startup::Language language) {
              "                                  Standardeingabe und schreibt sie verschlüsselt\n"
              "                                  (Codepage, CR LF) auf die Standardausgabe\n"
              "  personallader --help            zeigt diese Hilfe\n"
+             "  personallader --version         zeigt Version, Sprache und Commit\n"
              "--data ORDNER steht für die Wahl des Datenordners in Schritt 1; ohne die Angabe\n"
              "gilt der Datenordner aus den Einstellungen des Planers. Status 2: falscher Aufruf;\n"
              "Status 3: das Programm wurde mit einer Meldung beendet.\n";
@@ -54,6 +57,7 @@ const char* usage(startup::Language language) {
              "                                  standard et les écrit chiffrées (page de codes,\n"
              "                                  CR LF) sur la sortie standard\n"
              "  personallader --help            affiche cette aide\n"
+             "  personallader --version         affiche la version, la langue et le commit\n"
              "--data DOSSIER remplace le choix du dossier de données de l'étape 1 ; sans lui,\n"
              "le dossier vient des paramètres du planificateur. Statut 2 : appel incorrect ;\n"
              "statut 3 : le programme s'est arrêté avec un message.\n";
@@ -80,10 +84,23 @@ const char* usage(startup::Language language) {
              "                                  and writes them as scrambled lines (code page,\n"
              "                                  CR LF) to standard output\n"
              "  personallader --help            shows this help\n"
+             "  personallader --version         shows the version, language and commit\n"
              "--data FOLDER takes the place of choosing the data folder in step 1; without it\n"
              "the planner's settings name the data folder. Status 2: wrong command line;\n"
              "status 3: the program ended with a message.\n";
   }
+}
+
+std::string version(startup::Language language) {
+  std::string text =
+      std::string("Personallader ") + PERSONALLADER_VERSION +
+      say(language, {", deutsche Ausgabe", ", English edition", ", édition française"});
+  // A build from outside a git checkout knows no commit.
+  if (*PERSONALLADER_COMMIT) {
+    text +=
+        std::string(say(language, {", Commit ", ", commit ", ", commit "})) + PERSONALLADER_COMMIT;
+  }
+  return text + "\n";
 }
 
 }  // namespace console
