@@ -132,6 +132,20 @@ std::string tooManyColumns(Language language, std::size_t row, const std::string
   return rowHead(language, row) + ", " + name + paragraph() + columnCountError(language, separator);
 }
 
+std::string emptyFile(Language language, const std::string& quotedName) {
+  return textOrEmpty(language, "Importdatei ", "Import file ", "Le fichier d'import ") +
+         quotedName + textOrEmpty(language, " ist leer", " is empty", " est vide");
+}
+
+std::string noSeparator(Language language, const std::string& quotedName) {
+  return textOrEmpty(
+             language,
+             "Kein Trennzeichen ',', ';', ':' oder 'Tabulator' in erster Zeile der Importdatei ",
+             "No separator ',', ';', ':' or 'Tab' found in the first row of the import file ",
+             "Aucun séparateur « , », « ; », « : » ou « Tab » trouvé dans le fichier d'import ") +
+         quotedName + textOrEmpty(language, " gefunden", "", "");
+}
+
 std::string notAdministrator(Language language) {
   return textOrEmpty(
       language,

@@ -41,6 +41,10 @@ std::string columnCountError(Language language, char separator);
 std::string tooManyColumns(Language language, std::size_t row, const std::string& name,
                            char separator);
 
+// The import file `quotedName` holds no row, or no separator in its first line.
+std::string emptyFile(Language language, const std::string& quotedName);
+std::string noSeparator(Language language, const std::string& quotedName);
+
 std::string notAdministrator(Language language);
 std::string verdictWithErrors(Language language);
 std::string verdictFaultFree(Language language);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "importfile/check_texts.h"
 #include "importfile/import_lines.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
@@ -26,30 +27,9 @@ void requireCountable(std::string_view line) {
   if (line.size() > kMaxCount) throw RunTimeError(startup::kOverflow);
 }
 
-bool failWith(ProgramState& state, std::optional<std::string> before,
-              std::optional<std::string> after) {
-  if (before && after) {
-    startup::Meldung_anzeigen(state,
-                              *before + startup::Name_zitieren(state, state.Importdatei) + *after);
-  }
+bool failWith(ProgramState& state, std::string (*text)(startup::Language, const std::string&)) {
+  startup::notify(state, text(state.Sprache, startup::Name_zitieren(state, state.Importdatei)));
   return false;
-}
-
-bool emptyFile(ProgramState& state) {
-  return failWith(
-      state, startup::pick(state.Sprache, "Importdatei ", "Import file ", "Le fichier d'import "),
-      startup::pick(state.Sprache, " ist leer", " is empty", " est vide"));
-}
-
-bool noSeparator(ProgramState& state) {
-  return failWith(
-      state,
-      startup::pick(
-          state.Sprache,
-          "Kein Trennzeichen ',', ';', ':' oder 'Tabulator' in erster Zeile der Importdatei ",
-          "No separator ',', ';', ':' or 'Tab' found in the first row of the import file ",
-          "Aucun séparateur « , », « ; », « : » ou « Tab » trouvé dans le fichier d'import "),
-      startup::pick(state.Sprache, " gefunden", "", ""));
 }
 
 bool isHeader(std::string_view line) {
@@ -128,10 +108,11 @@ bool Importdatei_lesen(ProgramState& state) {
     state.ImportRows = ImportRows(1);
     const std::span<char> text = state.ImportRows.holdText(readImportText(state));
     const Lines lines = importLines(std::string_view(text.data(), text.size()));
-    if (lines.empty()) return emptyFile(state);
-    if (!Trennzeichen(state, std::string(lines.front()))) return noSeparator(state);
+    if (lines.empty()) return failWith(state, texts::emptyFile);
+    if (!Trennzeichen(state, std::string(lines.front())))
+      return failWith(state, texts::noSeparator);
     const std::size_t first = isHeader(lines.front()) ? afterHeader(state, lines) : 0;
-    if (storeRows(state, text, lines, first) == 0) return emptyFile(state);
+    if (storeRows(state, text, lines, first) == 0) return failWith(state, texts::emptyFile);
     return true;
   });
 }

@@ -23,8 +23,8 @@ Language buildLanguage() { return languageFromCode(PERSONALLADER_LANGUAGE); }
 
 std::string cp(std::string_view utf8) { return platform::utf8ToCodePage(utf8); }
 
-std::optional<std::string> pick(Language language, std::string_view de, std::string_view en,
-                                std::string_view fr) {
+std::string textOrEmpty(Language language, std::string_view de, std::string_view en,
+                        std::string_view fr) {
   switch (language) {
     case Language::DE:
       return cp(de);
@@ -35,12 +35,7 @@ std::optional<std::string> pick(Language language, std::string_view de, std::str
     case Language::Other:
       break;
   }
-  return std::nullopt;
-}
-
-std::string textOrEmpty(Language language, std::string_view de, std::string_view en,
-                        std::string_view fr) {
-  return pick(language, de, en, fr).value_or("");
+  return {};
 }
 
 }  // namespace startup

@@ -1,7 +1,6 @@
 // The language of the program's texts and the pieces messages are made of.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,10 +18,8 @@ inline constexpr char CR = '\r';
 // A text written as a UTF-8 literal in the sources, in the program's code page.
 std::string cp(std::string_view utf8);
 
-// The text of `language`, in the code page; nothing for a code other than the three.
-std::optional<std::string> pick(Language language, std::string_view de, std::string_view en,
-                                std::string_view fr);
-// The same, empty for another code: for texts that are put together from pieces.
+// The text of `language`, in the code page; empty for a code other than the
+// three, where the program shows nothing.
 std::string textOrEmpty(Language language, std::string_view de, std::string_view en,
                         std::string_view fr);
 
