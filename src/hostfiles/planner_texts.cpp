@@ -13,7 +13,7 @@ std::string openFailure(Language language, const std::string& name, bool forRead
   return textOrEmpty(language, "Die Datei '", "Couldn't open file '",
                      "Impossible d'ouvrir le fichier « ") +
          name + textOrEmpty(language, "' konnte nicht geöffnet werden.", "'.", " ».") +
-         std::string(2, startup::CR) +
+         startup::paragraph() +
          textOrEmpty(
              language,
              "Möglicherweise haben Sie keine ausreichenden Zugriffsrechte für diesen Ordner",

@@ -1,13 +1,14 @@
 #include "importfile/check_texts.h"
 
+#include "startup/startup_texts.h"
+
 namespace importfile::texts {
 
 namespace {
 
 using startup::textOrEmpty;
 
-// The break between paragraphs: two line breaks.
-std::string paragraph() { return std::string(2, startup::CR); }
+using startup::paragraph;
 
 std::string rowHead(Language language, std::size_t row) {
   return textOrEmpty(language, "Fehler in Zeile ", "Error in row ",
@@ -46,9 +47,7 @@ std::string columnLabel(Language language, std::size_t column) {
 std::string question(Language language, std::size_t row, const std::string* name,
                      const std::string& error) {
   return rowHead(language, row) + (name != nullptr ? ", " + *name : "") + paragraph() + error +
-         paragraph() +
-         textOrEmpty(language, "Möchten Sie fortsetzen?", "Do you want to continue?",
-                     "Voulez-vous continuer ?");
+         paragraph() + startup::texts::continueQuestion(language);
 }
 
 std::string forbiddenCharacter(Language language) {

@@ -49,8 +49,7 @@ CheckOutcome checkRun(startup::ProgramState& state) {
     outcome.preview = previewOf(state);
     std::string verdict = texts::verdictFaultFree(state.Sprache);
     if (outcome.preview) {
-      verdict +=
-          std::string(2, startup::CR) + texts::previewParagraph(state.Sprache, *outcome.preview);
+      verdict += startup::paragraph() + texts::previewParagraph(state.Sprache, *outcome.preview);
     }
     startup::notify(state, verdict);
   }

@@ -15,6 +15,9 @@ Language buildLanguage();
 // The line break of messages: one carriage return.
 inline constexpr char CR = '\r';
 
+// The break between two paragraphs of a message.
+inline std::string paragraph() { return std::string(2, CR); }
+
 // A text written as a UTF-8 literal in the sources, in the program's code page.
 std::string cp(std::string_view utf8);
 

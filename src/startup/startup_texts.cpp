@@ -9,8 +9,6 @@ namespace startup::texts {
 
 namespace {
 
-std::string paragraph() { return std::string(2, CR); }
-
 struct Description {
   int number;
   std::string_view de, en, fr;
@@ -117,6 +115,11 @@ std::string errorDescription(Language language, int number) {
   return textOrEmpty(language, "Anwendungs- oder objektdefinierter Fehler",
                      "Application-defined or object-defined error",
                      "Erreur définie par l'application ou par l'objet");
+}
+
+std::string continueQuestion(Language language) {
+  return textOrEmpty(language, "Möchten Sie fortsetzen?", "Do you want to continue?",
+                     "Voulez-vous continuer ?");
 }
 
 }  // namespace startup::texts

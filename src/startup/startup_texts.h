@@ -31,4 +31,7 @@ std::string errorReport(Language language, const std::string& where, int number)
 // The run-time error's description.
 std::string errorDescription(Language language, int number);
 
+// The closing question of a question about a fault.
+std::string continueQuestion(Language language);
+
 }  // namespace startup::texts

@@ -1,5 +1,7 @@
 #include "wizard/wizard_texts.h"
 
+#include "startup/startup_texts.h"
+
 namespace wizard::texts {
 
 namespace {
@@ -8,12 +10,8 @@ using startup::textOrEmpty;
 
 using hostfiles::BackupDamage;
 
-std::string paragraph() { return std::string(2, startup::CR); }
-
-std::string continueQuestion(Language language) {
-  return textOrEmpty(language, "Möchten Sie fortsetzen?", "Do you want to continue?",
-                     "Voulez-vous continuer ?");
-}
+using startup::paragraph;
+using startup::texts::continueQuestion;
 
 std::string damageText(Language language, BackupDamage damage) {
   switch (damage) {
