@@ -6,16 +6,17 @@ set -u
 cd "$1" || exit 2
 failures=0
 
+report() {  # what hits
+  [ -z "$2" ] && return
+  echo "FAILED: $1:"
+  echo "$2"
+  failures=$((failures + 1))
+}
+
 forbid() {  # what pattern paths...
   local what=$1 pattern=$2
   shift 2
-  local hits
-  hits=$(grep -rnE --include='*.cpp' --include='*.h' "$pattern" "$@")
-  if [ -n "$hits" ]; then
-    echo "FAILED: $what:"
-    echo "$hits"
-    failures=$((failures + 1))
-  fi
+  report "$what" "$(grep -rnE --include='*.cpp' --include='*.h' "$pattern" "$@")"
 }
 
 core_outside_win32=(src/startup src/hostfiles src/importfile src/wizard src/platform/posix
@@ -32,14 +33,10 @@ forbid "the platform includes the core" '#include "(startup|hostfiles|importfile
 # Start-up lies below the planner files and the import file with one exception:
 # the program's one record holds file number 1 and the import rows, and Main
 # reads the planner's settings through file number 1. Nothing else points up.
-upward=$(grep -rnE --include='*.cpp' --include='*.h' '#include "(hostfiles|importfile)/' src/startup |
-  grep -vE '^src/startup/program_state\.h:[0-9]+:#include "(hostfiles/file_channel|importfile/import_row)\.h"$' |
-  grep -vE '^src/startup/main\.cpp:[0-9]+:#include "hostfiles/file_channel\.h"$')
-if [ -n "$upward" ]; then
-  echo "FAILED: start-up includes a layer above it:"
-  echo "$upward"
-  failures=$((failures + 1))
-fi
+report "start-up includes a layer above it" "$(
+  grep -rnE --include='*.cpp' --include='*.h' '#include "(hostfiles|importfile)/' src/startup |
+    grep -vE '^src/startup/program_state\.h:[0-9]+:#include "(hostfiles/file_channel|importfile/import_row)\.h"$' |
+    grep -vE '^src/startup/main\.cpp:[0-9]+:#include "hostfiles/file_channel\.h"$')"
 forbid "the core includes a front-end" '#include "(console|win32ui|app)/' src
 
 # The front-ends include their own headers without a folder: none may name the other's.

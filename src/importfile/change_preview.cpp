@@ -27,27 +27,25 @@ std::vector<FieldChange> differences(const ComparedFields& before, const Compare
   return changes;
 }
 
+// A record and a view of an entry name the same fields alike.
+template <typename Entry>
+ComparedFields fieldsOf(const Entry& employee) {
+  return {employee.name,
+          employee.userId,
+          {employee.fromDate, employee.toDate, employee.residual, employee.entitlements[0],
+           employee.entitlements[1], employee.entitlements[2], employee.entitlements[3],
+           employee.additional}};
+}
+
 EmployeeChange change(EmployeeChange::Kind kind, const ComparedFields& fields) {
   return {kind, std::string(fields.name), std::string(fields.userId), {}};
 }
 
 }  // namespace
 
-ComparedFields comparedFields(const hostfiles::EntryView& employee) {
-  return {employee.name,
-          employee.userId,
-          {employee.fromDate, employee.toDate, employee.residual, employee.entitlements[0],
-           employee.entitlements[1], employee.entitlements[2], employee.entitlements[3],
-           employee.additional}};
-}
+ComparedFields comparedFields(const hostfiles::EntryView& employee) { return fieldsOf(employee); }
 
-ComparedFields comparedFields(const EmployeeRecord& employee) {
-  return {employee.name,
-          employee.userId,
-          {employee.fromDate, employee.toDate, employee.residual, employee.entitlements[0],
-           employee.entitlements[1], employee.entitlements[2], employee.entitlements[3],
-           employee.additional}};
-}
+ComparedFields comparedFields(const EmployeeRecord& employee) { return fieldsOf(employee); }
 
 // A user id that both lists hold more than once matches in the order of each.
 EmployeeComparison::EmployeeComparison(WrittenEntries after)
