@@ -1,6 +1,7 @@
 #include "importfile/change_preview.h"
 
 #include <algorithm>
+#include <bit>
 #include <functional>
 #include <iterator>
 
@@ -47,24 +48,30 @@ ComparedFields comparedFields(const hostfiles::EntryView& employee) { return fie
 
 ComparedFields comparedFields(const EmployeeRecord& employee) { return fieldsOf(employee); }
 
-// A user id that both lists hold more than once matches in the order of each.
+// A user id that both lists hold more than once matches in the order of each:
+// each bucket chains its entries in ascending order.
 EmployeeComparison::EmployeeComparison(WrittenEntries after)
-    : after_(std::move(after)), matched_(after_.count) {
-  for (std::size_t i = 0; i < after_.count; ++i) {
+    : after_(std::move(after)),
+      matched_(after_.count),
+      hashes_(after_.count),
+      next_(after_.count, kNone),
+      buckets_(std::bit_ceil(2 * after_.count + 1), kNone) {
+  for (std::size_t i = after_.count; i-- > 0;) {
     const auto fields = after_.employee(i);
-    if (fields) byId_.emplace_back(hashOf(platform::lowerCase(fields->userId)), i);
+    if (!fields) continue;
+    hashes_[i] = hashOf(platform::lowerCase(fields->userId));
+    std::uint32_t& head = buckets_[hashes_[i] & (buckets_.size() - 1)];
+    next_[i] = head;
+    head = static_cast<std::uint32_t>(i);
   }
-  std::sort(byId_.begin(), byId_.end());
 }
 
 std::optional<std::size_t> EmployeeComparison::match(std::string_view userId) {
   const std::string lower = platform::lowerCase(userId);
   const std::size_t hash = hashOf(lower);
-  auto candidate =
-      std::lower_bound(byId_.begin(), byId_.end(), std::make_pair(hash, std::size_t{0}));
-  for (; candidate != byId_.end() && candidate->first == hash; ++candidate) {
-    const std::size_t i = candidate->second;
-    if (!matched_[i] && platform::lowerCase(after_.employee(i)->userId) == lower) {
+  for (std::uint32_t i = buckets_[hash & (buckets_.size() - 1)]; i != kNone; i = next_[i]) {
+    if (!matched_[i] && hashes_[i] == hash &&
+        platform::lowerCase(after_.employee(i)->userId) == lower) {
       matched_[i] = true;
       return i;
     }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -76,9 +77,15 @@ class EmployeeComparison {
   // The first entry of `after` with the user id of `before` that is not matched yet.
   std::optional<std::size_t> match(std::string_view userId);
 
+  static constexpr std::uint32_t kNone = UINT32_MAX;
+
   WrittenEntries after_;
-  std::vector<std::pair<std::size_t, std::size_t>> byId_;  // (hash of the lower-cased id, entry)
   std::vector<bool> matched_;
+  // The entries of `after` by the hash of their lower-cased user id: the
+  // first of each bucket, and behind each entry the next of its bucket.
+  std::vector<std::size_t> hashes_;
+  std::vector<std::uint32_t> next_;
+  std::vector<std::uint32_t> buckets_;
   std::vector<std::pair<std::size_t, EmployeeChange>> changed_;  // by entry of `after`
   std::vector<EmployeeChange> removed_;
   std::size_t unchanged_ = 0;

@@ -1,6 +1,10 @@
 #include "importfile/row_structure.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "importfile/check_texts.h"
@@ -81,10 +85,27 @@ struct ColumnValue {
   std::string_view value;
 };
 
+// True when `text` holds a byte below 32. Eight bytes at a time: a word's
+// byte below 32 is one whose high bit survives subtracting 32 from each byte
+// and is clear in the byte itself.
+bool holdsControlByte(std::string_view text) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080;
+  std::size_t i = 0;
+  for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if (((word - 32 * kOnes) & ~word & kHighBits) != 0) return true;
+  }
+  return std::any_of(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 32; });
+}
+
 // The column of the first control character among the columns that the split
 // uses, with its value: a text row uses only its first. The separator, a tab
 // perhaps, is none.
 std::optional<ColumnValue> controlCharacterColumn(std::string_view line, char separator) {
+  if (!holdsControlByte(line)) return std::nullopt;  // the common case, quickly
   const std::size_t used = line.starts_with('>') ? 1 : kColumns;
   std::size_t column = 0;
   std::size_t start = 0;
