@@ -1,5 +1,7 @@
 #include "importfile/duplicates.h"
 
+#include <algorithm>
+#include <bit>
 #include <functional>
 #include <limits>
 
@@ -9,17 +11,9 @@
 
 namespace importfile {
 
-namespace {
-
-std::size_t powerOfTwoAbove(std::size_t count) {
-  std::size_t size = 16;
-  while (size < 2 * count) size *= 2;
-  return size;
-}
-
-}  // namespace
-
-Namensliste::Namensliste(std::size_t names) : slots_(powerOfTwoAbove(names)) {}
+// At most half of the slots are taken.
+Namensliste::Namensliste(std::size_t names)
+    : slots_(std::max<std::size_t>(16, std::bit_ceil(2 * names))) {}
 
 std::string_view Namensliste::pieceAt(std::uint32_t start) const {
   const std::string_view rest = std::string_view(text_).substr(start);
