@@ -16,6 +16,13 @@ std::string rowHead(Language language, std::size_t row) {
          std::to_string(row);
 }
 
+// The head of a column-count fault and the paragraph break before its likely cause.
+std::string columnCountFault(Language language) {
+  return textOrEmpty(language, "Ungültige Anzahl an Spalten", "Invalid number of columns",
+                     "Nombre de colonnes invalide") +
+         paragraph();
+}
+
 // "Name (id)".
 std::string employee(const std::string& name, const std::string& userId) {
   return name + " (" + userId + ")";
@@ -110,9 +117,7 @@ std::string duplicate(Language language, const std::string& Benutzerkennung) {
 
 std::string columnCountError(Language language, char separator) {
   const std::string shown(1, separator);
-  return textOrEmpty(language, "Ungültige Anzahl an Spalten", "Invalid number of columns",
-                     "Nombre de colonnes invalide") +
-         paragraph() +
+  return columnCountFault(language) +
          textOrEmpty(language, "Vermutlicher Fehler: Das Trennzeichen der Importdatei '",
                      "Probably the delimiter in the import file '", "Le séparateur « ") +
          shown +
@@ -126,9 +131,23 @@ std::string columnCountError(Language language, char separator) {
              "ce séparateur dans les données à importer ou utilisez un séparateur différent.");
 }
 
-std::string tooManyColumns(Language language, std::size_t row, const std::string& name,
-                           char separator) {
-  return rowHead(language, row) + ", " + name + paragraph() + columnCountError(language, separator);
+std::string unclosedQuoteError(Language language) {
+  return columnCountFault(language) +
+         textOrEmpty(
+             language,
+             "Vermutlicher Fehler: Ein Feld der Importdatei beginnt mit einem Anführungszeichen "
+             "(\"), das nicht geschlossen wird. Schließen Sie das Feld mit einem "
+             "Anführungszeichen ab oder verdoppeln Sie jedes Anführungszeichen im Feld.",
+             "Probably a field in the import file begins with a quote (\") that is never "
+             "closed. Close the field with a quote or double every quote inside the field.",
+             "Un champ du fichier d'import commence probablement par un guillemet (\") qui "
+             "n'est jamais fermé. Fermez le champ par un guillemet ou doublez chaque guillemet "
+             "à l'intérieur du champ.");
+}
+
+std::string columnCountNotice(Language language, std::size_t row, const std::string& name,
+                              const std::string& error) {
+  return rowHead(language, row) + ", " + name + paragraph() + error;
 }
 
 std::string emptyFile(Language language, const std::string& quotedName) {

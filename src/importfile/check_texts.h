@@ -35,11 +35,13 @@ std::string notNumeric(Language language, NumberColumn column, const std::string
 
 std::string duplicate(Language language, const std::string& Benutzerkennung);
 
-// The fault of a row of more than ten columns, and the notice that tells it:
-// `name` is the row's first column.
+// The fault of a row of more than ten columns, of one whose field opens with a
+// quote that is never closed, and the notice that tells either: `name` is the
+// row's first column.
 std::string columnCountError(Language language, char separator);
-std::string tooManyColumns(Language language, std::size_t row, const std::string& name,
-                           char separator);
+std::string unclosedQuoteError(Language language);
+std::string columnCountNotice(Language language, std::size_t row, const std::string& name,
+                              const std::string& error);
 
 // The import file `quotedName` holds no row, or no separator in its first line.
 std::string emptyFile(Language language, const std::string& quotedName);

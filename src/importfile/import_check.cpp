@@ -16,7 +16,6 @@ namespace {
 
 // The passes over the rows; false when one of them ended the run.
 bool checkRows(CheckRun& run) {
-  removeQuotes(run.state);
   return checkForbiddenCharacters(run) && splitRows(run) && checkColumnValues(run) &&
          checkDuplicates(run);
 }

@@ -6,10 +6,10 @@
 #include <limits>
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "importfile/check_texts.h"
 #include "importfile/import_lines.h"
+#include "importfile/quoted_fields.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
 
@@ -37,46 +37,51 @@ bool isHeader(std::string_view line) {
   return lower.find("name") != std::string::npos || lower.find("nom") != std::string::npos;
 }
 
-using Lines = std::vector<std::string_view>;
-
-// The index of the first line after a header that starts with line 0: the
-// header takes lines until their separators add up to the threshold.
-std::size_t afterHeader(const ProgramState& state, const Lines& lines) {
+// The position of the first record after a header that starts the text: the
+// header takes records until their separators add up to the threshold.
+std::size_t afterHeader(const ProgramState& state, std::string_view text) {
   const char separator = state.Trennzeichen_Import[0];
   const std::size_t threshold = state.Sprache == startup::Language::FR ? 9 : 8;
   std::size_t count = 0;
-  std::size_t next = 0;
+  std::size_t position = 0;
   do {
-    requireCountable(lines[next]);
-    count +=
-        static_cast<std::size_t>(std::count(lines[next].begin(), lines[next].end(), separator));
+    const std::string_view record = nextRecord(text, position, separator);
+    requireCountable(record);
+    count += separatorsIn(record, separator);
     if (count > kMaxCount) throw RunTimeError(startup::kOverflow);
-    ++next;
-  } while (count < threshold && next < lines.size());
-  return next;
+  } while (count < threshold && position < text.size());
+  return position;
 }
 
-// Stores every line from `first` on that holds the separator as a data row;
-// gives the number of rows. The lines lie in `text`, where the line end after
-// a line becomes the separator that closes its last column; only a last line
-// without a line end is copied for it.
-std::size_t storeRows(ProgramState& state, std::span<char> text, const Lines& lines,
-                      std::size_t first) {
+bool holdsSeparator(std::string_view record, char separator) {
+  if (record.find('"') == std::string_view::npos) {
+    return record.find(separator) != std::string_view::npos;  // the common case
+  }
+  return separatorsIn(record, separator) > 0;
+}
+
+// Stores every record from `position` on that holds the separator as a data
+// row; gives the number of rows. The records lie in `text`, where the line end
+// after a record becomes the separator that closes its last column; only a
+// last record without a line end is copied for it.
+std::size_t storeRows(ProgramState& state, std::span<char> text, std::size_t position) {
   const char separator = state.Trennzeichen_Import[0];
+  const std::string_view whole(text.data(), text.size());
   ImportRows& rows = state.ImportRows;
-  rows.reserve(std::min(lines.size() - first, kMaxCount));
+  const auto lines = static_cast<std::size_t>(std::count(whole.begin(), whole.end(), '\n')) + 1;
+  rows.reserve(std::min(lines, kMaxCount));
   std::size_t count = 0;
-  for (std::size_t i = first; i < lines.size(); ++i) {
-    const std::string_view line = lines[i];
-    if (line.find(separator) == std::string_view::npos) continue;  // empty lines as well
+  while (position < whole.size()) {
+    const std::string_view record = nextRecord(whole, position, separator);
+    if (!holdsSeparator(record, separator)) continue;  // empty lines as well
     if (count == kMaxCount) throw RunTimeError(startup::kOverflow);
     if (count > 0) rows.emplace_back();
-    const std::size_t end = static_cast<std::size_t>(line.data() - text.data()) + line.size();
+    const std::size_t end = static_cast<std::size_t>(record.data() - text.data()) + record.size();
     if (end < text.size()) {
       text[end] = separator;
-      rows.back().Rohzeile = std::string_view(line.data(), line.size() + 1);
+      rows.back().Rohzeile = std::string_view(record.data(), record.size() + 1);
     } else {
-      rows.back().Rohzeile = rows.keep(std::string(line) + separator);
+      rows.back().Rohzeile = rows.keep(std::string(record) + separator);
     }
     ++count;
   }
@@ -85,13 +90,15 @@ std::size_t storeRows(ProgramState& state, std::span<char> text, const Lines& li
 
 }  // namespace
 
-bool Trennzeichen(ProgramState& state, std::string Zeile) {
+bool Trennzeichen(ProgramState& state, std::string_view text) {
   return startup::guarded(state, "frmPersonallader - Trennzeichen", [&] {
-    requireCountable(Zeile);
     static constexpr std::array<char, 4> kCandidates = {',', ';', ':', '\t'};
     std::array<std::size_t, 4> counts{};
     for (std::size_t i = 0; i < kCandidates.size(); ++i) {
-      counts[i] = static_cast<std::size_t>(std::count(Zeile.begin(), Zeile.end(), kCandidates[i]));
+      std::size_t position = 0;
+      const std::string_view record = nextRecord(text, position, kCandidates[i]);
+      requireCountable(record);
+      counts[i] = separatorsIn(record, kCandidates[i]);
     }
     const std::size_t largest = *std::max_element(counts.begin(), counts.end());
     if (largest == 0) return false;
@@ -107,12 +114,13 @@ bool Importdatei_lesen(ProgramState& state) {
   return startup::guarded(state, "frmPersonallader - Importdatei_lesen", [&] {
     state.ImportRows = ImportRows(1);
     const std::span<char> text = state.ImportRows.holdText(readImportText(state));
-    const Lines lines = importLines(std::string_view(text.data(), text.size()));
-    if (lines.empty()) return failWith(state, texts::emptyFile);
-    if (!Trennzeichen(state, std::string(lines.front())))
-      return failWith(state, texts::noSeparator);
-    const std::size_t first = isHeader(lines.front()) ? afterHeader(state, lines) : 0;
-    if (storeRows(state, text, lines, first) == 0) return failWith(state, texts::emptyFile);
+    const std::string_view whole(text.data(), text.size());
+    if (whole.empty()) return failWith(state, texts::emptyFile);
+    if (!Trennzeichen(state, whole)) return failWith(state, texts::noSeparator);
+    std::size_t position = 0;
+    const std::string_view first = nextRecord(whole, position, state.Trennzeichen_Import[0]);
+    const std::size_t start = isHeader(first) ? afterHeader(state, whole) : 0;
+    if (storeRows(state, text, start) == 0) return failWith(state, texts::emptyFile);
     return true;
   });
 }

@@ -1,18 +1,21 @@
 // Reading the CSV import file: separator detection, header and data rows.
 #pragma once
 
-#include <string>
+#include <string_view>
 
 #include "startup/program_state.h"
 
 namespace importfile {
 
-// Sets Trennzeichen_Import to the separator that occurs most often in `Zeile`
-// (",", ";", ":" or tab; on a tie the later one); false when none occurs.
-bool Trennzeichen(startup::ProgramState& state, std::string Zeile);
+// Sets Trennzeichen_Import to the separator that occurs most often in the
+// first record of `text` outside its quoted fields (",", ";", ":" or tab; on a
+// tie the later one); false when none occurs. The first record is the first
+// line, or more where a quoted field holds a line end.
+bool Trennzeichen(startup::ProgramState& state, std::string_view text);
 
-// Reads Importdatei into ImportRows (Rohzeile of each data row); false, after a
-// message, when the file holds no data row or no separator.
+// Reads Importdatei into ImportRows, one row for each record that holds the
+// separator outside its quoted fields (Rohzeile of each data row); false,
+// after a message, when the file holds no data row or no separator.
 bool Importdatei_lesen(startup::ProgramState& state);
 
 }  // namespace importfile

@@ -40,12 +40,4 @@ std::string readImportText(startup::ProgramState& state) {
   return decoded(std::move(bytes));
 }
 
-std::vector<std::string_view> importLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  for (std::size_t position = 0; position < text.size();) {
-    lines.push_back(hostfiles::nextLine(text, position));
-  }
-  return lines;
-}
-
 }  // namespace importfile

@@ -1,9 +1,7 @@
-// The text of the import file in the program's code page, and its lines.
+// The text of the import file in the program's code page.
 #pragma once
 
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "startup/program_state.h"
 
@@ -15,8 +13,5 @@ namespace importfile {
 // that cannot be opened ends the program with the open-failure message; a
 // read error raises a run-time error.
 std::string readImportText(startup::ProgramState& state);
-
-// The lines of `text` as the file channel splits them, views into it.
-std::vector<std::string_view> importLines(std::string_view text);
 
 }  // namespace importfile

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "importfile/check_texts.h"
+#include "importfile/quoted_fields.h"
 #include "startup/formatting.h"
 #include "startup/messages.h"
 
@@ -23,61 +24,46 @@ constexpr std::array<std::string_view ImportRow::*, 9> kLaterFields = {
 
 constexpr std::size_t kColumns = 1 + kLaterFields.size();
 
-// The text before the next separator, taken off `rest` together with it;
-// nothing when no separator is left.
-std::optional<std::string_view> nextField(std::string_view& rest, char separator) {
-  const std::size_t end = rest.find(separator);
-  if (end == std::string_view::npos) return std::nullopt;
-  const std::string_view field = rest.substr(0, end);
-  rest.remove_prefix(end + 1);
-  return field;
+// The value of a field as it stands in the row. A closed quoted field loses
+// its quotes, "" inside stands for one quote, and text after the closing quote
+// follows as it stands. Other fields lose a closing quote alone, and "" stands
+// for one quote then.
+std::string_view valueOf(std::string_view field, ImportRows& rows) {
+  std::string_view after;
+  if (field.starts_with('"')) {
+    const std::size_t close = closingQuote(field, 0);
+    if (close == std::string_view::npos) return field;  // the row is at fault
+    after = field.substr(close + 1);
+    field = field.substr(1, close - 1);
+  } else if (field.ends_with('"')) {
+    field.remove_suffix(1);
+  } else {
+    return field;
+  }
+  if (after.empty() && field.find("\"\"") == std::string_view::npos) return field;
+  return rows.keep(startup::Text_ersetzen(std::string(field), "\"\"", "\"") + std::string(after));
 }
 
-// False when the row has more than ten columns; its line is kept then.
-bool splitRow(ImportRow& row, char separator) {
-  std::string_view rest = row.Rohzeile;
-  row.Name = nextField(rest, separator).value_or("");
+enum class Structure { kFits, kTooManyColumns, kUnclosedQuote };
+
+// Fills the fields of `row` from its Rohzeile, which it uses up unless the
+// row is at fault.
+Structure splitRow(ImportRow& row, char separator, ImportRows& rows) {
+  FieldScanner fields(row.Rohzeile, separator);
+  row.Name = valueOf(fields.next().value_or(""), rows);
   bool tooMany = false;
   if (!isTextRow(row)) {
     for (std::string_view ImportRow::*field : kLaterFields) {
-      const auto value = nextField(rest, separator);
+      const auto value = fields.next();
       if (!value) break;
-      row.*field = *value;
+      row.*field = valueOf(*value, rows);
     }
-    tooMany = rest.find(separator) != std::string_view::npos;
+    tooMany = !fields.atEnd();
   }
-  if (tooMany) return false;
+  if (fields.unclosed()) return Structure::kUnclosedQuote;
+  if (tooMany) return Structure::kTooManyColumns;
   row.Rohzeile = {};  // used up
-  return true;
-}
-
-// `line` without the quote that opens each column and the one that closes it
-// (only a column followed by a separator is closed). In a column that had
-// either, "" stands for one quote.
-std::string withoutQuotes(std::string_view line, char separator) {
-  std::string result;
-  result.reserve(line.size());
-  for (std::size_t start = 0;;) {
-    const std::size_t end = line.find(separator, start);
-    std::string_view column = line.substr(start, end - start);
-    bool quoted = false;
-    if (column.starts_with('"')) {
-      column.remove_prefix(1);
-      quoted = true;
-    }
-    if (end != std::string_view::npos && column.ends_with('"')) {
-      column.remove_suffix(1);
-      quoted = true;
-    }
-    if (quoted) {
-      result += startup::Text_ersetzen(std::string(column), "\"\"", "\"");
-    } else {
-      result += column;
-    }
-    if (end == std::string_view::npos) return result;
-    result += separator;
-    start = end + 1;
-  }
+  return Structure::kFits;
 }
 
 struct ColumnValue {
@@ -101,24 +87,34 @@ bool holdsControlByte(std::string_view text) {
                      [](char c) { return static_cast<unsigned char>(c) < 32; });
 }
 
+// True when the first field of `line` makes its row a text row.
+bool beginsTextRow(std::string_view line) {
+  return line.starts_with('>') || line.starts_with("\">");
+}
+
 // The column of the first control character among the columns that the split
-// uses, with its value: a text row uses only its first. The separator, a tab
-// perhaps, is none.
+// uses, with its field as it stands: a text row uses only its first. The
+// separator, a tab perhaps, is none.
 std::optional<ColumnValue> controlCharacterColumn(std::string_view line, char separator) {
   if (!holdsControlByte(line)) return std::nullopt;  // the common case, quickly
-  const std::size_t used = line.starts_with('>') ? 1 : kColumns;
-  std::size_t column = 0;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] == separator) {
-      if (++column == used) break;
-      start = i + 1;
-    } else if (static_cast<unsigned char>(line[i]) < 32) {
-      const std::size_t end = line.find(separator, i);
-      return ColumnValue{column, line.substr(start, end - start)};
-    }
+  const std::size_t used = beginsTextRow(line) ? 1 : kColumns;
+  FieldScanner fields(line, separator);
+  for (std::size_t column = 0; column < used; ++column) {
+    const auto field = fields.next();
+    if (!field) break;
+    if (holdsControlByte(*field)) return ColumnValue{column, *field};
   }
   return std::nullopt;
+}
+
+// True when a quoted field of `line` holds `c`.
+bool quotedFieldHolds(std::string_view line, char separator, char c) {
+  if (line.find('"') == std::string_view::npos) return false;
+  FieldScanner fields(line, separator);
+  for (auto field = fields.next(); field; field = fields.next()) {
+    if (field->starts_with('"') && field->find(c) != std::string_view::npos) return true;
+  }
+  return false;
 }
 
 // The line as read, without the separator that the reading added.
@@ -128,22 +124,16 @@ std::string asRead(std::string_view Rohzeile) {
 
 }  // namespace
 
-void removeQuotes(startup::ProgramState& state) {
-  const char separator = state.Trennzeichen_Import[0];
-  for (ImportRow& row : state.ImportRows) {
-    if (row.Rohzeile.find('"') == std::string_view::npos) continue;
-    row.Rohzeile = state.ImportRows.keep(withoutQuotes(row.Rohzeile, separator));
-  }
-}
-
 bool checkForbiddenCharacters(CheckRun& run) {
   const char separator = run.state.Trennzeichen_Import[0];
   const startup::Language language = run.state.Sprache;
   const ImportRows& rows = run.state.ImportRows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const std::string_view line = rows[i].Rohzeile;
+    // Only the separator may stand for a colon outside a quoted field.
     const bool forbidden = line.find('|') != std::string_view::npos ||
-                           (separator != ':' && line.find(':') != std::string_view::npos);
+                           (separator == ':' ? quotedFieldHolds(line, separator, ':')
+                                             : line.find(':') != std::string_view::npos);
     if (forbidden && !run.ask({.row = i + 1,
                                .name = {},
                                .column = {},
@@ -155,7 +145,7 @@ bool checkForbiddenCharacters(CheckRun& run) {
     if (control && !run.ask({.row = i + 1,
                              .name = {},
                              .column = control->column,
-                             .value = std::string(control->value),
+                             .value = std::string(valueOf(control->value, run.state.ImportRows)),
                              .text = texts::controlCharacter(language, control->column)})) {
       return false;
     }
@@ -165,16 +155,21 @@ bool checkForbiddenCharacters(CheckRun& run) {
 
 bool splitRows(CheckRun& run) {
   const char separator = run.state.Trennzeichen_Import[0];
+  const startup::Language language = run.state.Sprache;
   ImportRows& rows = run.state.ImportRows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (splitRow(rows[i], separator)) continue;
+    const Structure structure = splitRow(rows[i], separator, rows);
+    if (structure == Structure::kFits) continue;
+    const std::string error = structure == Structure::kUnclosedQuote
+                                  ? texts::unclosedQuoteError(language)
+                                  : texts::columnCountError(language, separator);
+    const std::string name(rows[i].Name);
     run.faults.push_back({.row = i + 1,
-                          .name = std::string(rows[i].Name),
+                          .name = name,
                           .column = {},
                           .value = asRead(rows[i].Rohzeile),
-                          .text = texts::columnCountError(run.state.Sprache, separator)});
-    startup::notify(run.state, texts::tooManyColumns(run.state.Sprache, i + 1,
-                                                     std::string(rows[i].Name), separator));
+                          .text = error});
+    startup::notify(run.state, texts::columnCountNotice(language, i + 1, name, error));
     return false;
   }
   return true;

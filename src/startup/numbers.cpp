@@ -10,6 +10,13 @@ namespace startup {
 
 namespace {
 
+// Spreadsheets write a typographic minus: U+2212 arrives as "-" from a Unicode
+// file (it has no code-page form), an en dash as the byte that Windows-1252 and
+// its kin give it.
+constexpr char kEnDash = '\x96';
+
+bool isMinus(char c) { return c == '-' || c == kEnDash; }
+
 class NumberScanner {
  public:
   NumberScanner(std::string_view text, const platform::RegionalSettings& region)
@@ -19,8 +26,8 @@ class NumberScanner {
   std::optional<std::string> scan() {
     if (text_.empty()) return std::nullopt;
     std::string plain;
-    if (text_[0] == '+' || text_[0] == '-') {
-      if (text_[0] == '-') plain += '-';
+    if (text_[0] == '+' || isMinus(text_[0])) {
+      if (text_[0] != '+') plain += '-';
       ++pos_;
     }
     const std::size_t integerDigits = scanIntegerPart(plain);

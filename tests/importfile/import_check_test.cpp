@@ -131,14 +131,48 @@ TEST_F(ImportCheckTest, QuotedColumnsLoseTheirQuotesAndUnquotedOnesKeepThem) {
   EXPECT_EQ(rows[1].Name, ">Team \"Nord\"");
   EXPECT_EQ(columns(rows[2]).substr(0, 19), "\"Kiki\" Ng|\"Kiki\" Ng");
 
-  // Quotes inside unquoted columns stay, and separators inside quotes split.
+  // Quotes inside unquoted columns stay.
   writeImportLines({"c;d\"\"e\"f"});
   EXPECT_TRUE(check());
   EXPECT_EQ(state.ImportRows[0].Benutzerkennung, "d\"\"e\"f");
+}
 
-  writeImportLines({"\"Huber, Hans\",\"hh\",,,,,,,,", "c,d"});
+// Exports by a spreadsheet program (Gnumeric) of one sheet: "Last, First"
+// names, a name with a line break, a quote in a name, a negative number
+// written with a typographic minus.
+TEST_F(ImportCheckTest, QuotedFieldsHoldSeparatorsAndLineBreaks) {
+  const std::pair<const char*, const char*> files[] = {
+      {"last_first_line_break_minus_comma_utf8.csv", "en_US"},
+      {"last_first_line_break_minus_semicolon_cp1252.csv", "de_DE"}};
+  for (const auto& [file, locale] : files) {
+    SCOPED_TRACE(file);
+    state.Region = platform::regionalSettingsFor(locale);
+    writeImport(testing_support::readFile(std::string(TEST_DATA_DIR) + file));
+    dialogs.answers = {true};
+    const CheckOutcome outcome = Importdatei_checken(state);
+    ASSERT_EQ(outcome.faults.size(), 1u);  // the line break, a control character of the name
+    const Fault& fault = outcome.faults[0];
+    EXPECT_EQ(std::tuple(fault.row, fault.column, fault.value), std::tuple(2u, 0u, "Meier,\nHans"));
+    Lines rows;
+    for (const ImportRow& row : state.ImportRows) rows.push_back(columns(row));
+    EXPECT_EQ(rows,
+              (Lines{"Berger, Anna|aberger|170201|999999|-01,5|030,0|030,0|000,0|000,0|002,0",
+                     "Meier,\nHans|hmeier|180101|251231|002,5|028,0|028,0|000,0|000,0|000,0",
+                     "O'Neil \"Jack\"|joneil|000000|999999|000,0|030,0|000,0|000,0|000,0|000,0",
+                     startup::cp("Müller; Eva") +
+                         "|emueller|210101|999999|012,0|030,0|030,0|030,0|030,0|-00,5"}));
+  }
+
+  // An opening quote that is never closed: the lines after it stay rows.
+  writeImportLines({"\"Berger, Anna,aberger", "Huber,hh"});
   EXPECT_FALSE(check());
-  EXPECT_EQ(dialogs.texts().back().rfind("Fehler in Zeile 1, Huber\n\nUngültige Anzahl", 0), 0u);
+  EXPECT_EQ(state.ImportRows.size(), 2u);
+  EXPECT_EQ(
+      dialogs.texts().back(),
+      "Fehler in Zeile 1, \"Berger\n\nUngültige Anzahl an Spalten\n\nVermutlicher Fehler: Ein "
+      "Feld der Importdatei beginnt mit einem Anführungszeichen (\"), das nicht geschlossen "
+      "wird. Schließen Sie das Feld mit einem Anführungszeichen ab oder verdoppeln Sie jedes "
+      "Anführungszeichen im Feld.");
 }
 
 TEST_F(ImportCheckTest, ColonsAreForbiddenUnlessTheyAreTheSeparator) {

@@ -1,0 +1,43 @@
+// Fields as spreadsheet programs quote them: a field that begins with a double
+// quote runs to its closing quote, separators and line ends included, and ""
+// inside it stands for one quote. An opening quote that is never closed quotes
+// nothing: its row is at fault, and the lines after it stay rows of their own.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace importfile {
+
+// The index of the quote that closes the field opened by the quote at `open`;
+// npos when no quote does.
+std::size_t closingQuote(std::string_view text, std::size_t open);
+
+// The record that begins at `position` in `text`, without its line end, and
+// `position` moved past that line end. A record is a line, or several where a
+// quoted field holds a line end.
+std::string_view nextRecord(std::string_view text, std::size_t& position, char separator);
+
+// How often `separator` occurs in `record` outside its quoted fields.
+std::size_t separatorsIn(std::string_view record, char separator);
+
+// The fields of a row as read with one separator appended, one at a time, as
+// they stand in the row: quotes still in place.
+class FieldScanner {
+ public:
+  FieldScanner(std::string_view row, char separator) : rest_(row), separator_(separator) {}
+
+  // The next field; nothing at the end of the row.
+  std::optional<std::string_view> next();
+  bool atEnd() const { return rest_.empty(); }
+  // True once a field was met whose opening quote is never closed.
+  bool unclosed() const { return unclosed_; }
+
+ private:
+  std::string_view rest_;
+  char separator_;
+  bool unclosed_ = false;
+};
+
+}  // namespace importfile
