@@ -182,6 +182,10 @@ TEST_F(ImportCheckTest, ColonsAreForbiddenUnlessTheyAreTheSeparator) {
   dialogs.answers = {true, true};
   EXPECT_FALSE(check());
   EXPECT_EQ(dialogs.shown.size(), 4u);  // fault-free verdict, forbidden character, date, verdict
+  // Quoted, a colon is no separator: the row's fault, not a date's.
+  writeImportLines({"\"Meier:Hans\":mm"});
+  dialogs.answers = {true};
+  EXPECT_EQ(Importdatei_checken(state).faults.at(0).column, std::nullopt);
 }
 
 TEST_F(ImportCheckTest, AControlCharacterIsAFaultOfTheColumnItIsIn) {
@@ -204,6 +208,27 @@ TEST_F(ImportCheckTest, AControlCharacterIsAFaultOfTheColumnItIsIn) {
 
   writeImportLines({"Dora\tdd\t01.01.2024"});  // the tab as separator
   EXPECT_TRUE(check());
+}
+
+// Bytes below 32 at every position of the first eight-byte block of a line or
+// of its second; bytes from 32 on are none.
+TEST_F(ImportCheckTest, ControlBytesAtEveryPositionOfAWord) {
+  std::string file;  // bytes: no UTF-8 to convert
+  std::size_t row = 0;
+  std::vector<std::size_t> expected;
+  for (const char byte : {'\x00', '\x01', '\x1f', ' ', '\x7f', '\xa0', '\xff'}) {
+    for (std::size_t position = 0; position < 16; ++position) {
+      std::string line(16, 'a');
+      line[position] = byte;
+      file += line + ";u" + std::to_string(++row) + "\r\n";
+      if (static_cast<unsigned char>(byte) < 32) expected.push_back(row);
+    }
+  }
+  writeImport(file);
+  dialogs.answers.assign(expected.size(), true);
+  std::vector<std::size_t> asked;
+  for (const Fault& fault : Importdatei_checken(state).faults) asked.push_back(fault.row);
+  EXPECT_EQ(asked, expected);
 }
 
 TEST_F(ImportCheckTest, NineTenAndElevenColumns) {

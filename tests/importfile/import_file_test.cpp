@@ -15,7 +15,9 @@ class ImportFileTest : public ImportFixture {};
 
 TEST_F(ImportFileTest, OnlyTheFirstLineDecidesAndTiesGoToTheLaterCandidate) {
   const std::pair<const char*, const char*> cases[] = {
-      {"a;b,c", ";"}, {"a,b,c;d;e", ";"}, {"a,b\tc", "\t"}, {"a:b:c:d;e;f", ":"}, {"a,b", ","}};
+      {"a;b,c", ";"},         {"a,b,c;d;e", ";"},   {"a,b\tc", "\t"}, {"a:b:c:d;e;f", ":"},
+      {"a,b", ","},           {"\"a,b,c\";d", ";"},  // separators in quotes do not count
+      {"\"a\nb;c;d\",e", ","}};                      // nor in a quoted line break
   for (const auto& [line, separator] : cases) {
     EXPECT_TRUE(Trennzeichen(state, line)) << line;
     EXPECT_EQ(state.Trennzeichen_Import, separator) << line;
@@ -41,6 +43,10 @@ TEST_F(ImportFileTest, StoredRowsKeepDataLinesWithTheSeparatorAppended) {
        Language::DE,
        {"a;b", "", "plain text", ";;;", "\"q\";x"},
        {"a;b;", ";;;;", "\"q\";x;"}},
+      {"QuotedLineBreakJoinsLines",
+       Language::DE,
+       {"\"a", "b;c\";x", "\"d;e\"", "\"f;g", "h;i"},
+       {"\"a\r\nb;c\";x;", "\"f;g;", "h;i;"}},
       {"TabSeparated", Language::EN, {"a\tb\tc"}, {"a\tb\tc\t"}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);

@@ -30,7 +30,10 @@ TEST_F(EncodingTest, ArrivesInTheCodePage) {
     std::string bytes;
     Lines rows;  // UTF-8, as they arrive in the code page
   } cases[] = {{"Utf8WithMark", std::string("\xEF\xBB\xBF") + "a;M\xC3\xBCller\r\n", {"a;Müller;"}},
-               {"Utf8WithoutMark", "a;b\r\nc;M\xC3\xBCller \xC5\x81\r\n", {"a;b;", "c;Müller L;"}},
+               {"Utf8WithoutMark",
+                "a;b\r\nc;M\xC3\xBCller \xC5\x81;\xE2\x88\x92"
+                "1\r\n",  // U+2212 minus
+                {"a;b;", "c;Müller L;-1;"}},
                {"Utf16LittleEndian", utf16(unicode, false), unicodeRows},
                {"Utf16BigEndian", utf16(unicode, true), unicodeRows},
                {"Utf16HalfCharacters", utf16(u"a;\xD800z", false) + "x", {"a;?z?;"}},

@@ -16,6 +16,10 @@ TEST(ReadNumberTest, GermanSettings) {
   EXPECT_EQ(readNumber("5", kGerman), 5);
   EXPECT_EQ(readNumber("  12,34 ", kGerman), 12.34);
   EXPECT_EQ(readNumber("-5", kGerman), -5);
+  EXPECT_EQ(readNumber("\x96"
+                       "1,5",
+                       kGerman),
+            -1.5);  // an en dash
   EXPECT_EQ(readNumber("+1.234,5", kGerman), 1234.5);
   EXPECT_EQ(readNumber("1.234.567", kGerman), 1234567);
   EXPECT_EQ(readNumber(",5", kGerman), 0.5);
