@@ -54,10 +54,17 @@ std::size_t afterHeader(const ProgramState& state, std::string_view text) {
 }
 
 bool holdsSeparator(std::string_view record, char separator) {
-  if (record.find('"') == std::string_view::npos) {
-    return record.find(separator) != std::string_view::npos;  // the common case
-  }
-  return separatorsIn(record, separator) > 0;
+  const std::size_t first = record.find(separator);
+  if (first == std::string_view::npos) return false;
+  // Before the first quote nothing is quoted.
+  return record.substr(0, first).find('"') == std::string_view::npos ||
+         separatorsIn(record, separator) > 0;
+}
+
+std::size_t lineCount(std::string_view text) {
+  std::size_t count = 1;
+  for (auto i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1)) ++count;
+  return count;
 }
 
 // Stores every record from `position` on that holds the separator as a data
@@ -68,8 +75,7 @@ std::size_t storeRows(ProgramState& state, std::span<char> text, std::size_t pos
   const char separator = state.Trennzeichen_Import[0];
   const std::string_view whole(text.data(), text.size());
   ImportRows& rows = state.ImportRows;
-  const auto lines = static_cast<std::size_t>(std::count(whole.begin(), whole.end(), '\n')) + 1;
-  rows.reserve(std::min(lines, kMaxCount));
+  rows.reserve(std::min(lineCount(whole), kMaxCount));
   std::size_t count = 0;
   while (position < whole.size()) {
     const std::string_view record = nextRecord(whole, position, separator);

@@ -61,12 +61,6 @@ std::size_t separatorsIn(std::string_view record, char separator) {
   return count;
 }
 
-std::optional<std::string_view> FieldScanner::next() {
-  if (rest_.empty()) return std::nullopt;
-  const std::size_t end = rest_.find(separator_, searchFrom(rest_, 0, unclosed_));
-  const std::string_view field = rest_.substr(0, end);
-  rest_.remove_prefix(end == kNone ? rest_.size() : end + 1);
-  return field;
-}
+std::size_t FieldScanner::afterQuotes() { return searchFrom(rest_, 0, unclosed_); }
 
 }  // namespace importfile

@@ -29,12 +29,21 @@ class FieldScanner {
   FieldScanner(std::string_view row, char separator) : rest_(row), separator_(separator) {}
 
   // The next field; nothing at the end of the row.
-  std::optional<std::string_view> next();
+  std::optional<std::string_view> next() {
+    if (rest_.empty()) return std::nullopt;
+    const std::size_t end = rest_.find(separator_, rest_.front() == '"' ? afterQuotes() : 0);
+    const std::string_view field = rest_.substr(0, end);
+    rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
+    return field;
+  }
   bool atEnd() const { return rest_.empty(); }
   // True once a field was met whose opening quote is never closed.
   bool unclosed() const { return unclosed_; }
 
  private:
+  // Where the separator after a field that begins with a quote is looked for.
+  std::size_t afterQuotes();
+
   std::string_view rest_;
   char separator_;
   bool unclosed_ = false;

@@ -24,24 +24,28 @@ constexpr std::array<std::string_view ImportRow::*, 9> kLaterFields = {
 
 constexpr std::size_t kColumns = 1 + kLaterFields.size();
 
-// The value of a field as it stands in the row. A closed quoted field loses
-// its quotes, "" inside stands for one quote, and text after the closing quote
-// follows as it stands. Other fields lose a closing quote alone, and "" stands
-// for one quote then.
-std::string_view valueOf(std::string_view field, ImportRows& rows) {
+// The value of a field that begins or ends with a quote. A closed quoted field
+// loses its quotes, "" inside stands for one quote, and text after the closing
+// quote follows as it stands. Other fields lose a closing quote alone, and ""
+// stands for one quote then.
+std::string_view unquoted(std::string_view field, ImportRows& rows) {
   std::string_view after;
   if (field.starts_with('"')) {
     const std::size_t close = closingQuote(field, 0);
     if (close == std::string_view::npos) return field;  // the row is at fault
     after = field.substr(close + 1);
     field = field.substr(1, close - 1);
-  } else if (field.ends_with('"')) {
-    field.remove_suffix(1);
   } else {
-    return field;
+    field.remove_suffix(1);  // a closing quote alone
   }
   if (after.empty() && field.find("\"\"") == std::string_view::npos) return field;
   return rows.keep(startup::Text_ersetzen(std::string(field), "\"\"", "\"") + std::string(after));
+}
+
+// The value of a field as it stands in the row.
+inline std::string_view valueOf(std::string_view field, ImportRows& rows) {
+  const bool quoted = !field.empty() && (field.front() == '"' || field.back() == '"');
+  return quoted ? unquoted(field, rows) : field;  // the common case, quickly
 }
 
 enum class Structure { kFits, kTooManyColumns, kUnclosedQuote };
