@@ -153,7 +153,7 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
              std::ostream& out) {
   if (!options.nameOutsideCodePage.empty()) {
     // The file dialog's path for such a name gets the same answer.
-    out << forTerminal(wizard::texts::importFileMissing(
+    out << forTerminal(wizard::texts::chosenFileMissing(
                language, startup::texts::quoted(language, options.nameOutsideCodePage)))
         << "\n";
     return kUsage;
