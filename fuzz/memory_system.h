@@ -27,6 +27,10 @@ class MemorySystem : public platform::System {
   platform::PathKind pathKind(const std::string& path) override;
   std::optional<std::vector<std::string>> listFiles(const std::string& folder,
                                                     const std::string& pattern) override;
+  // Memory paths are absolute and hold no links.
+  bool isWithin(const std::string& path, const std::string& place) override {
+    return path == place || path.starts_with(asFolder(place));
+  }
   bool createFolder(const std::string& path) override;
   bool changeFolder(const std::string& path) override {
     return pathKind(path) == platform::PathKind::kFolder;

@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include <algorithm>
+
 namespace console {
 
 namespace {
@@ -14,6 +16,12 @@ std::optional<BatchCommand> commandNamed(const std::string& name) {
 
 }  // namespace
 
+std::vector<std::string> argumentTexts(const std::vector<platform::Argument>& arguments) {
+  std::vector<std::string> texts;
+  for (const platform::Argument& argument : arguments) texts.push_back(argument.text);
+  return texts;
+}
+
 std::optional<TextRequest> textRequest(const std::vector<std::string>& args) {
   if (args.empty()) return std::nullopt;
   if (args[0] == "--help") return TextRequest::kHelp;
@@ -21,7 +29,8 @@ std::optional<TextRequest> textRequest(const std::vector<std::string>& args) {
   return std::nullopt;
 }
 
-std::optional<BatchOptions> batchOptions(const std::vector<std::string>& args) {
+std::optional<BatchOptions> batchOptions(const std::vector<platform::Argument>& arguments) {
+  const std::vector<std::string> args = argumentTexts(arguments);
   const auto command = args.empty() ? std::nullopt : commandNamed(args[0]);
   if (!command) return std::nullopt;
   BatchOptions options;
@@ -33,7 +42,7 @@ std::optional<BatchOptions> batchOptions(const std::vector<std::string>& args) {
     const bool valueFollows = i + 1 < args.size();
     if (args[i] == "--data" && valueFollows) {
       options.dataFolder = args[++i];
-    } else if (args[i] == "--report" && valueFollows && check) {
+    } else if (args[i] == "--report" && valueFollows && check && !args[i + 1].empty()) {
       options.faultsReport = args[++i];
     } else if (args[i] == "--yes" && !check && takesFile) {
       options.yes = true;
@@ -48,6 +57,10 @@ std::optional<BatchOptions> batchOptions(const std::vector<std::string>& args) {
   if ((takesFile && options.importFile.empty()) || (options.yes && options.dryRun)) {
     return std::nullopt;
   }
+  // Every value of these command lines is a path.
+  const auto lost = std::find_if(arguments.begin(), arguments.end(),
+                                 [](const platform::Argument& a) { return a.outsideCodePage; });
+  if (lost != arguments.end()) options.nameOutsideCodePage = lost->text;
   return options;
 }
 

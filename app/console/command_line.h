@@ -5,9 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/terminal.h"
 #include "wizard_runs.h"
 
 namespace console {
+
+// The arguments' texts in the code page.
+std::vector<std::string> argumentTexts(const std::vector<platform::Argument>& arguments);
 
 // "--help" and "--version" ask for a text and nothing else.
 enum class TextRequest { kHelp, kVersion };
@@ -15,7 +19,8 @@ std::optional<TextRequest> textRequest(const std::vector<std::string>& args);
 
 // "check [--data FOLDER] [--report FAULTS] FILE",
 // "import [--data FOLDER] [--yes | --dry-run] FILE", "backups [--data FOLDER]" and
-// "restore [--data FOLDER] [--yes] BACKUP"; nothing for any other command line.
-std::optional<BatchOptions> batchOptions(const std::vector<std::string>& args);
+// "restore [--data FOLDER] [--yes] BACKUP"; nothing for any other command line,
+// an empty FAULTS included.
+std::optional<BatchOptions> batchOptions(const std::vector<platform::Argument>& args);
 
 }  // namespace console

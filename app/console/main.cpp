@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
   platform::useUtf8Console();
   const startup::Language language = startup::buildLanguage();
   platform::System& system = platform::hostSystem();
-  const std::vector<std::string> args = platform::commandLineArguments(argc, argv);
+  const std::vector<platform::Argument> arguments = platform::commandLineArguments(argc, argv);
+  const std::vector<std::string> args = console::argumentTexts(arguments);
   if (args.empty()) {
     // Answers from a pipe are shown, so that the output reads as a dialogue.
     return console::runInteractive(system, language, std::cin, std::cout,
@@ -27,7 +28,7 @@ int main(int argc, char** argv) {
                                                           : console::version(language));
     return console::kDone;
   }
-  if (const auto options = console::batchOptions(args)) {
+  if (const auto options = console::batchOptions(arguments)) {
     return console::runBatch(system, language, *options, std::cout);
   }
   if (args.size() >= 2 && args[0] == "decode") {

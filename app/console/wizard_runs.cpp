@@ -10,6 +10,7 @@
 #include "platform/terminal.h"
 #include "startup/main.h"
 #include "startup/messages.h"
+#include "startup/startup_texts.h"
 #include "terminal_dialogs.h"
 #include "terminal_text.h"
 #include "wizard/restore_backup.h"
@@ -150,6 +151,13 @@ int runInteractive(platform::System& system, Language language, std::istream& in
 
 int runBatch(platform::System& system, Language language, const BatchOptions& options,
              std::ostream& out) {
+  if (!options.nameOutsideCodePage.empty()) {
+    // The file dialog's path for such a name gets the same answer.
+    out << forTerminal(wizard::texts::chosenFileMissing(
+               language, startup::texts::quoted(language, options.nameOutsideCodePage)))
+        << "\n";
+    return kUsage;
+  }
   const bool check = options.command == BatchCommand::kCheck;
   BatchDialogs dialogs(system, language,
                        {check, options.yes, options.dataFolder,
@@ -169,11 +177,17 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
     }
     form.cmdAuswahl_Click(2);
     if (form.wizardState() == WizardState::kChooseImportFile) return kUsage;
+    const std::string report =
+        options.faultsReport.empty() ? "" : platform::absolutePath(options.faultsReport);
+    if (const auto refused =
+            report.empty() ? std::nullopt : importfile::faultsReportRefused(state, report)) {
+      out << forTerminal(*refused) << "\n";
+      return kUsage;
+    }
     form.cmdAuswahl_Click(3);
     const importfile::CheckOutcome& outcome = form.lastCheck();
-    if (!options.faultsReport.empty() && outcome.verdict != importfile::Verdict::kNotChecked) {
-      importfile::writeFaultsReport(state, platform::absolutePath(options.faultsReport),
-                                    outcome.faults);
+    if (!report.empty() && outcome.verdict != importfile::Verdict::kNotChecked) {
+      importfile::writeFaultsReport(state, report, outcome.faults);
     }
     if (form.wizardState() == WizardState::kCheckImportData) return kFaults;
     if (check) return kDone;

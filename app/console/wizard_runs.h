@@ -29,6 +29,8 @@ struct BatchOptions {
   bool yes = false;          // overwrite existing employee data (restore: the list)
   bool dryRun = false;       // import: list the changes, write nothing
   std::string faultsReport;  // check: the file that gets the faults; empty: none
+  // A path named with characters that the code page lacks; empty: none.
+  std::string nameOutsideCodePage;
 };
 
 int runBatch(platform::System& system, startup::Language language, const BatchOptions& options,

@@ -6,6 +6,8 @@
 #include "importfile/check_texts.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
+#include "startup/startup_texts.h"
+#include "startup/write_target.h"
 
 namespace importfile {
 
@@ -13,10 +15,17 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// `field` in UTF-8, in quotes with quotes doubled when it holds the separator,
-// a quote or a line break.
+// Spreadsheets evaluate a cell that begins with one of these.
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+// `field` in UTF-8, behind an apostrophe when a spreadsheet would take it for a
+// formula, in quotes with quotes doubled when it holds the separator, a quote
+// or a line break.
 std::string reportField(const std::string& field, char separator) {
-  const std::string utf8 = platform::codePageToUtf8(field);
+  std::string utf8 = platform::codePageToUtf8(field);
+  if (!utf8.empty() && kFormulaStarts.find(utf8.front()) != std::string_view::npos) {
+    utf8.insert(0, 1, '\'');
+  }
   if (utf8.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
     return utf8;
   }
@@ -37,11 +46,50 @@ std::string reportLine(const std::array<std::string, 5>& fields, char separator)
   return line;
 }
 
+char separatorFor(const startup::ProgramState& state) {
+  return state.Dezimaltrenner == "," ? ';' : ',';
+}
+
+// Whether `path` begins as a report of this program does, in any language and
+// with either separator.
+bool isFaultsReport(platform::System& system, const std::string& path) {
+  const auto file = system.openRead(path);
+  if (!file) return false;
+  std::string start(64, '\0');  // longer than every header line
+  std::size_t filled = 0;
+  while (filled < start.size()) {
+    const auto size = file->read(start.data() + filled, start.size() - filled);
+    if (!size) return false;
+    if (*size == 0) break;
+    filled += *size;
+  }
+  start.resize(filled);
+  for (const auto language :
+       {startup::Language::DE, startup::Language::EN, startup::Language::FR}) {
+    for (const char separator : {';', ','}) {
+      const std::string header = std::string(kByteOrderMark) +
+                                 reportLine(texts::reportHeader(language), separator) + "\r\n";
+      if (start.starts_with(header)) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
+
+std::optional<std::string> faultsReportRefused(startup::ProgramState& state,
+                                               const std::string& path) {
+  const auto refusal = startup::writeTargetRefusal(
+      *state.system, path, {state.Datenpfad, state.Logpfad, state.Importdatei},
+      [&](const std::string& existing) { return isFaultsReport(*state.system, existing); });
+  if (!refusal) return std::nullopt;
+  return startup::texts::targetRefused(state.Sprache, *refusal,
+                                       startup::Name_zitieren(state, path));
+}
 
 std::vector<std::string> faultsReportLines(const startup::ProgramState& state,
                                            const std::vector<Fault>& faults) {
-  const char separator = state.Dezimaltrenner == "," ? ';' : ',';
+  const char separator = separatorFor(state);
   std::vector<std::string> lines;
   lines.reserve(faults.size() + 1);
   lines.push_back(reportLine(texts::reportHeader(state.Sprache), separator));

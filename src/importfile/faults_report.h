@@ -1,7 +1,9 @@
 // The faults of a check as a table for a spreadsheet: one line per fault,
-// UTF-8 with a byte order mark, lines ended by CR LF.
+// UTF-8 with a byte order mark, lines ended by CR LF. A field that a
+// spreadsheet would take for a formula gets a leading apostrophe.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,12 @@ namespace importfile {
 // ";" where the regional decimal separator is ",", otherwise ",".
 std::vector<std::string> faultsReportLines(const startup::ProgramState& state,
                                            const std::vector<Fault>& faults);
+
+// Why the report may not be written to `path` (the import file, a file in the
+// data or log folder, an existing file that is no earlier report), as the
+// message to show; nothing when it may.
+std::optional<std::string> faultsReportRefused(startup::ProgramState& state,
+                                               const std::string& path);
 
 // Writes the report to `path`, replacing an older one only once it is
 // complete. A file that cannot be written ends the program with a message.

@@ -85,6 +85,10 @@ class System {
   // without its final separator, gives nothing.
   virtual std::optional<std::vector<std::string>> listFiles(const std::string& folder,
                                                             const std::string& pattern) = 0;
+  // True when `path` is `place` or lies beneath it, both made absolute and
+  // resolved as far as they exist (".", "..", symbolic links) and compared by
+  // the system's rules for names (on Windows without regard to letter case).
+  virtual bool isWithin(const std::string& path, const std::string& place) = 0;
   // Creates one folder level; false when it exists already or cannot be made.
   virtual bool createFolder(const std::string& path) = 0;
   // Makes `path` the current folder (and, on Windows, its drive the current drive).

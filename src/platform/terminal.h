@@ -8,9 +8,13 @@
 
 namespace platform {
 
+struct Argument {
+  std::string text;              // in the code page: a character that it lacks is "?"
+  bool outsideCodePage = false;  // the text lost characters
+};
 // The arguments after the program's name; on Windows from the UTF-16 command
 // line, which holds characters that argv would have lost.
-std::vector<std::string> commandLineArguments(int argc, char** argv);
+std::vector<Argument> commandLineArguments(int argc, char** argv);
 // Makes standard input and output carry UTF-8 bytes unchanged.
 void useUtf8Console();
 // True when standard input is a terminal rather than a pipe or a file.

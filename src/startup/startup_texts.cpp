@@ -122,4 +122,47 @@ std::string continueQuestion(Language language) {
                      "Voulez-vous continuer ?");
 }
 
+namespace {
+
+std::string whyRefused(Language language, TargetRefusal refusal) {
+  const std::string outside =
+      textOrEmpty(language, " Wählen Sie einen Ort außerhalb des Daten- und des Log-Ordners.",
+                  " Choose a place outside the data and log folders.",
+                  " Choisissez un emplacement hors des dossiers de données et de journaux.");
+  switch (refusal) {
+    case TargetRefusal::kFileBeingRead:
+      return textOrEmpty(language, " ist die Datei, die gelesen wird.", " is the file being read.",
+                         " est le fichier en cours de lecture.") +
+             textOrEmpty(language, " Wählen Sie eine andere Datei.", " Choose another file.",
+                         " Choisissez un autre fichier.");
+    case TargetRefusal::kInDataFolder:
+      return textOrEmpty(language, " liegt im Datenordner des Planers.",
+                         " lies in the planner's data folder.",
+                         " se trouve dans le dossier de données du planificateur.") +
+             outside;
+    case TargetRefusal::kInLogFolder:
+      return textOrEmpty(language, " liegt im Log-Ordner des Planers.",
+                         " lies in the planner's log folder.",
+                         " se trouve dans le dossier des journaux du planificateur.") +
+             outside;
+    case TargetRefusal::kNotOfItsKind:
+      break;
+  }
+  return textOrEmpty(
+      language,
+      " gibt es bereits und ist keine frühere Datei derselben Art von diesem Programm. Sie "
+      "bleibt, wie sie ist: Wählen Sie einen anderen Namen.",
+      " already exists and is not an earlier file of the same kind from this program. It stays "
+      "as it is: choose another name.",
+      " existe déjà et n'est pas un fichier antérieur du même type écrit par ce programme. Il "
+      "reste tel quel : choisissez un autre nom.");
+}
+
+}  // namespace
+
+std::string targetRefused(Language language, TargetRefusal refusal, const std::string& quoted) {
+  const std::string why = whyRefused(language, refusal);
+  return why.empty() ? why : quoted + why;
+}
+
 }  // namespace startup::texts

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "startup/language.h"
+#include "startup/write_target.h"
 
 namespace startup::texts {
 
@@ -30,6 +31,9 @@ std::string closing(Language language);
 std::string errorReport(Language language, const std::string& where, int number);
 // The run-time error's description.
 std::string errorDescription(Language language, int number);
+
+// Why the file the user named (`quoted`) is not written.
+std::string targetRefused(Language language, TargetRefusal refusal, const std::string& quoted);
 
 // The closing question of a question about a fault.
 std::string continueQuestion(Language language);

@@ -10,7 +10,7 @@ bool refusedAsImportFile(startup::ProgramState& state, const std::string& path) 
   const PathKind kind = state.system->pathKind(path);
   if (kind == PathKind::kNormalFile || kind == PathKind::kHiddenFile) return false;
   const std::string q = startup::Name_zitieren(state, path);
-  startup::notify(state, kind == PathKind::kMissing ? texts::importFileMissing(state.Sprache, q)
+  startup::notify(state, kind == PathKind::kMissing ? texts::chosenFileMissing(state.Sprache, q)
                                                     : texts::notAPlainFile(state.Sprache, q));
   return true;
 }

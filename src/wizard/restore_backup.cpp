@@ -106,6 +106,12 @@ std::optional<RestoreOutcome> frmPersonallader::Sicherung_auswählen() {
   request.fileMustExist = true;
   const auto chosen = state_.dialogs->openFile(request);
   if (!chosen) return std::nullopt;
+  // The dialog lets only existing files be chosen: a missing one lost characters.
+  if (state_.system->pathKind(*chosen) == platform::PathKind::kMissing) {
+    startup::notify(
+        state_, texts::chosenFileMissing(state_.Sprache, startup::Name_zitieren(state_, *chosen)));
+    return std::nullopt;
+  }
   return Sicherung_wiederherstellen(state_, *chosen);
 }
 

@@ -87,7 +87,7 @@ std::string importFileFilter(Language language) {
                      "CSV (Séparé par des virgules) (*.csv)|*.csv");
 }
 
-std::string importFileMissing(Language language, const std::string& quotedName) {
+std::string chosenFileMissing(Language language, const std::string& quotedName) {
   return textOrEmpty(language, "Die Datei ", "The file ", "Le fichier ") + quotedName +
          textOrEmpty(language,
                      " kann nicht geöffnet werden. Enthält ihr Name Zeichen, die hier als '?' "

@@ -21,8 +21,9 @@ std::string noDataFound(Language language, const std::string& quotedFolder);
 // The title of step 2's file dialog after the program title, and its filter.
 std::string importFileDialogTitle(Language language);
 std::string importFileFilter(Language language);
-// The chosen import file is missing (its name may have lost characters) or not a plain file.
-std::string importFileMissing(Language language, const std::string& quotedName);
+// A file chosen or named (import file, backup, report) is missing: its name may
+// have lost characters to the code page. The import file is not a plain file.
+std::string chosenFileMissing(Language language, const std::string& quotedName);
 std::string notAPlainFile(Language language, const std::string& quotedName);
 
 std::string overwriteQuestion(Language language);

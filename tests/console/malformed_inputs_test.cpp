@@ -1,5 +1,6 @@
-// Malformed import and planner files given to "import --yes": each ends with
-// its status and message, and leaves every file as it was.
+// Malformed import and planner files given to "import --yes", and report
+// targets given to "check --report": each ends with its status and message,
+// and leaves every file as it was.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -36,7 +37,8 @@ struct Malformed {
   std::string csv;  // the import file
   Damage damage;
   int status;
-  const char* message;  // part of the output
+  const char* message;      // part of the output
+  std::string report = "";  // below the installation: "check --report" in place of "import --yes"
 };
 
 void PrintTo(const Malformed& m, std::ostream* out) { *out << m.label; }
@@ -60,9 +62,13 @@ TEST_P(MalformedInputTest, EndsWithItsStatusAndMessageAndChangesNothing) {
   system.variables = {{"USERNAME", "tester"}, {"ProgramFiles", root.path()}};
   system.ownFolder = root.path().substr(0, root.path().size() - 1);  // holds the settings file
   std::ostringstream out;
-  EXPECT_EQ(runBatch(system, startup::Language::DE,
-                     {BatchCommand::kImport, "", root.file("import.csv"), true, false, ""}, out),
-            m.status);
+  const bool check = !m.report.empty();
+  BatchOptions options;
+  options.command = check ? BatchCommand::kCheck : BatchCommand::kImport;
+  options.importFile = root.file("import.csv");
+  options.yes = !check;
+  if (check) options.faultsReport = root.file(m.report);
+  EXPECT_EQ(runBatch(system, startup::Language::DE, options, out), m.status);
   EXPECT_NE(out.str().find(m.message), std::string::npos) << out.str();
   EXPECT_EQ(snapshot(root.path()), before);
 }
@@ -81,7 +87,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "Der Dateiheader [Zentavo] in 'Konfigdaten.dat'"},
         Malformed{"mitarbeiterdaten_entry_cut_short", kClean,
                   edited("Data/Mitarbeiterdaten.dat", [](Lines& l) { l[3].resize(20); }), 3,
-                  "Mitarbeiterdaten_lesen':\n\nFehler Nr. 5"}),
+                  "Mitarbeiterdaten_lesen':\n\nFehler Nr. 5"},
+        Malformed{"report_onto_konfigdaten",
+                  kClean,
+                  {},
+                  2,
+                  "Data/Konfigdaten.dat' liegt im",
+                  "Data/Konfigdaten.dat"},
+        Malformed{"report_onto_import_file", kClean, {}, 2, "import.csv' ist die", "import.csv"}),
     byLabel<Malformed>);
 
 }  // namespace

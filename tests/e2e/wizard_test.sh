@@ -56,6 +56,14 @@ expect_status 1 $? "check with a faults report"
   fail "report header: $(head -n 1 "$work/faults.csv")"
 [ "$(snapshot)" = "$before" ] || fail "check --report changed the installation"
 
+# A name that the code page cannot hold, and an empty report name: refused, nothing written.
+out=$(run check --report "$work/Bericht_Łódź.csv" "$samples/Mitarbeiter.csv")
+expect_status 2 $? "report named outside the code page"
+grep -qF "benennen Sie die Datei um" <<<"$out" || fail "rename message: $out"
+run check --report "" "$samples/Mitarbeiter.csv" 2>/dev/null
+expect_status 2 $? "empty report name"
+! ls "$work"/Bericht* 2>/dev/null || fail "a report was written"
+
 # import --dry-run: the changes one by one, then the counts; nothing written.
 sed -e 's/^Berger, Anna;aberger;01.01.2017;;5;/Berger, Anna;ABERGER;01.01.2017;;6;/' \
   -e '/soeztuerk/d' "$samples/Mitarbeiter.csv" >"$work/changed.csv"

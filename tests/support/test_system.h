@@ -46,6 +46,9 @@ class TestSystem : public platform::System {
   platform::PathKind pathKind(const std::string& path) override;
   std::optional<std::vector<std::string>> listFiles(const std::string& folder,
                                                     const std::string& pattern) override;
+  bool isWithin(const std::string& path, const std::string& place) override {
+    return host_.isWithin(path, place);
+  }
   bool createFolder(const std::string& path) override;
   bool changeFolder(const std::string& path) override;
   std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override;

@@ -8,6 +8,7 @@
 
 #include "support/planner_files.h"
 #include "support/state_fixture.h"
+#include "wizard/wizard_texts.h"
 
 namespace wizard {
 namespace {
@@ -180,6 +181,19 @@ TEST_F(WizardTest, StepTwoStaysWhenCancelledOrGivenWhatIsNoFileItCanRead) {
             "Die Datei '" + folder.file("?ód?.csv") +
                 "' kann nicht geöffnet werden. Enthält ihr Name Zeichen, die hier als '?' "
                 "erscheinen, benennen Sie die Datei um und wählen Sie sie erneut.");
+}
+
+// The restore's file dialog lets only existing files be chosen: a missing one
+// lost characters of its name, and gets step 2's answer.
+TEST_F(WizardTest, RestoreDialogGivenANameThatLostCharactersSaysSoAndRestoresNothing) {
+  form.Form_Load();
+  form.completeStep(1);
+  state.Datenpfad = folder.path();
+  const std::string lost = folder.file(startup::cp("?ód?.dat"));
+  dialogs.files.push_back(lost);
+  EXPECT_EQ(form.Sicherung_auswählen(), std::nullopt);
+  EXPECT_EQ(dialogs.notices(), std::vector<std::string>{testing_support::readable(
+                                   texts::chosenFileMissing(Language::DE, "'" + lost + "'"))});
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <thread>
 
 #include "platform/codepage.h"
@@ -22,6 +24,20 @@ namespace platform {
 namespace {
 
 std::string native(const std::string& path) { return codePageToUtf8(path); }
+
+// The names of `path` made absolute and resolved as far as it exists; without
+// the empty name that a trailing separator leaves.
+std::vector<std::string> resolvedNames(const std::string& path) {
+  std::error_code error;
+  std::filesystem::path full = std::filesystem::absolute(native(path), error);
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(full, error);
+  if (!error) full = resolved;
+  std::vector<std::string> names;
+  for (const auto& name : full.lexically_normal()) {
+    if (!name.empty()) names.push_back(name.string());
+  }
+  return names;
+}
 
 bool isHiddenName(std::string_view name) { return !name.empty() && name.front() == '.'; }
 
@@ -63,6 +79,13 @@ class PosixSystem final : public System {
     if (S_ISDIR(info.st_mode)) return PathKind::kFolder;
     if (!S_ISREG(info.st_mode)) return PathKind::kOther;
     return isHiddenName(baseName(path)) ? PathKind::kHiddenFile : PathKind::kNormalFile;
+  }
+
+  bool isWithin(const std::string& path, const std::string& place) override {
+    const std::vector<std::string> names = resolvedNames(path);
+    const std::vector<std::string> placeNames = resolvedNames(place);
+    return placeNames.size() <= names.size() &&
+           std::equal(placeNames.begin(), placeNames.end(), names.begin());
   }
 
   std::optional<std::vector<std::string>> listFiles(const std::string& folder,

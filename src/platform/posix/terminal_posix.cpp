@@ -10,9 +10,13 @@ namespace platform {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> commandLineArguments(int argc, char** argv) {
-  std::vector<std::string> args;
-  for (int i = 1; i < argc; ++i) args.push_back(utf8ToCodePage(argv[i]));
+std::vector<Argument> commandLineArguments(int argc, char** argv) {
+  std::vector<Argument> args;
+  for (int i = 1; i < argc; ++i) {
+    std::string text = utf8ToCodePage(argv[i]);
+    const bool lost = codePageToUtf8(text) != argv[i];
+    args.push_back({std::move(text), lost});
+  }
   return args;
 }
 

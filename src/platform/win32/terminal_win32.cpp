@@ -15,11 +15,15 @@ namespace platform {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> commandLineArguments(int, char**) {
-  std::vector<std::string> args;
+std::vector<Argument> commandLineArguments(int, char**) {
+  std::vector<Argument> args;
   int count = 0;
   wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  for (int i = 1; i < count; ++i) args.push_back(utf16ToCodePage(wide[i]));
+  for (int i = 1; i < count; ++i) {
+    std::string text = utf16ToCodePage(wide[i]);
+    const bool lost = codePageToUtf16(text) != wide[i];
+    args.push_back({std::move(text), lost});
+  }
   LocalFree(wide);
   return args;
 }

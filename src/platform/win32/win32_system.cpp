@@ -9,6 +9,7 @@
 #include "platform/unseeded_random.h"
 #include "platform/wildcard.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_paths.h"
 
 namespace platform {
 
@@ -167,6 +168,10 @@ class Win32System final : public System {
     } while (FindNextFileW(find.get(), &entry));
     if (GetLastError() != ERROR_NO_MORE_FILES) return std::nullopt;
     return names;
+  }
+
+  bool isWithin(const std::string& path, const std::string& place) override {
+    return isWithinWin32(native(path), native(place));
   }
 
   bool createFolder(const std::string& path) override {
