@@ -229,13 +229,13 @@ bool targetWritable(const std::string& path, mode_t& mode) {
   return S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) != 0;
 }
 
-// False for an existing file that cannot be renamed over, such as one made
-// immutable or append-only (chattr +i, +a): such a file cannot be opened for
-// writing either, and the open changes nothing.
+// False for a file made immutable or append-only (chattr +i, +a), which
+// cannot be renamed over: opening it for writing, which changes nothing, fails
+// with EPERM. Other failures are left to the permission test and the rename.
 bool replaceable(const std::string& path) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd >= 0) ::close(fd);
-  return fd >= 0 || errno == ENOENT;
+  return fd >= 0 || errno != EPERM;
 }
 
 }  // namespace
