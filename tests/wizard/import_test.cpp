@@ -98,6 +98,7 @@ struct Unreplaceable {
   std::string label;
   bool restore;  // the restore of the import's backup, which puts the flag back
   std::string file;
+  friend void PrintTo(const Unreplaceable& c, std::ostream* os) { *os << c.label; }
 };
 
 class ReplaceableTest : public ImportTest, public ::testing::WithParamInterface<Unreplaceable> {};
