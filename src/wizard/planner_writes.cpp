@@ -34,8 +34,9 @@ void replacePlannerData(startup::ProgramState& state, const PlannerWrites& write
   const bool flagChanges = writes.settings != state.Settings_Zeile;
   // Before the backup, so that nothing is written when a file cannot be replaced.
   hostfiles::ensureReplaceable(state, flagChanges);
-  if (!hostfiles::Backup_erstellen(state, "A"))
+  if (!hostfiles::Backup_erstellen(state, "A")) {
     startup::Programm_beenden(state, writes.backupFailed);
+  }
   writes.writeEmployees();
   if (flagChanges) {
     state.Settings_Zeile = writes.settings;
