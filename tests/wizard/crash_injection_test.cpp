@@ -79,8 +79,8 @@ class CrashInjectionTest : public testing_support::StateTest,
       // The restore undoes an import, from the backup that the import made.
       earlier = plannerFiles();
       runOnce(Kind::kImport);
-      source = folder.path() + "Imported" + S;
-      fs::copy(nativePath(data()), nativePath(source), fs::copy_options::recursive);
+      source = folder.path() + "Imported";
+      fs::copy(nativePath(folder.path() + "Data"), nativePath(source), fs::copy_options::recursive);
       reset();
     }
     old = plannerFiles();
@@ -224,8 +224,7 @@ class CrashInjectionTest : public testing_support::StateTest,
     EXPECT_TRUE(ofLastRun || !finished);
   }
 
-  std::string source =
-      TEST_DATA_DIR ".." + S + ".." + S + "demo" + S + "ZentavoDaten" + S + "Data" + S;
+  std::string source = TEST_DATA_DIR ".." + S + ".." + S + "demo" + S + "ZentavoDaten" + S + "Data";
   std::optional<Files> earlier;  // what the import that a restore undoes replaced
   Files old;
   std::map<std::string, std::string> oldBytes;
