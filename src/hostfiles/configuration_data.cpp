@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <limits>
-#include <new>
 #include <vector>
 
 #include "hostfiles/file_channel.h"
@@ -66,36 +65,36 @@ std::int16_t adminStatusFromList(ProgramState& state) {
   return admins == 0 ? 2 : status;
 }
 
-std::vector<std::string> readAllLines(ProgramState& state, const std::string& file) {
-  Datei_oeffnen(state, file, Modus::Input, Fehlerbehandlung::ReportErrors);
+std::vector<std::string> readAllLines(platform::System& system, const std::string& file) {
+  FileChannel channel;
+  if (!channel.open(system, file, Modus::Input)) throw RunTimeError(startup::kFileNotFound);
   std::vector<std::string> lines;
-  while (!state.Datei1.atEnd()) {
+  while (!channel.atEnd()) {
     if (lines.size() == kMostLines) throw RunTimeError(startup::kOverflow);
-    lines.push_back(LineIn(state));
+    lines.push_back(unscrambledLine(channel));
   }
-  Datei_schliessen(state);
   return lines;
 }
 
-void writeWithSettings(ProgramState& state, const std::string& file,
-                       const std::vector<std::string>& lines) {
-  Datei_oeffnen(state, file, Modus::Output, Fehlerbehandlung::ReportErrors);
+void writeWithSettings(platform::System& system, const std::string& file,
+                       const std::vector<std::string>& lines, const std::string& settings) {
+  FileChannel channel;
+  if (!channel.open(system, file, Modus::Output)) throw RunTimeError(startup::kPathFileAccessError);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    LineOut(state, lines[i]);
+    scrambledLine(channel, system, lines[i]);
     if (lines[i] == kSettingsHeader) {
-      LineOut(state, state.Settings_Zeile);
+      scrambledLine(channel, system, settings);
       ++i;  // the old settings line
     }
   }
-  Datei_schliessen(state);
+  channel.close();
 }
 
 }  // namespace
 
 void Konfigdaten_lesen(ProgramState& state) {
   startup::guarded(state, "modPersonallader - Konfigdaten_lesen", [&] {
-    const std::string file = state.Datenpfad + std::string(kFileName);
-    openPlannerFile(state, file);
+    openPlannerFile(state, configurationFile(state));
     expectHeader(state, "[Zentavo]");
     skipLines(state, 2);
     expectHeader(state, "[Firma]");
@@ -113,22 +112,13 @@ void Konfigdaten_lesen(ProgramState& state) {
   });
 }
 
-void Konfigdaten_ersetzbar(ProgramState& state) {
-  Datei_oeffnen(state, state.Datenpfad + std::string(kFileName), Modus::Output,
-                Fehlerbehandlung::ReportErrors);
-  state.Datei1.abandon();  // nothing written: the old file stays
+std::string configurationFile(const ProgramState& state) {
+  return state.Datenpfad + std::string(kFileName);
 }
 
 void Konfigdaten_schreiben(ProgramState& state) {
-  const std::string file = state.Datenpfad + std::string(kFileName);
-  try {
-    writeWithSettings(state, file, readAllLines(state, file));
-  } catch (const RunTimeError&) {
-    // No message of its own; a file not completed keeps its old content.
-    state.Datei1.abandon();
-  } catch (const std::bad_alloc&) {
-    state.Datei1.abandon();
-  }
+  const std::string file = configurationFile(state);
+  writeWithSettings(*state.system, file, readAllLines(*state.system, file), state.Settings_Zeile);
 }
 
 }  // namespace hostfiles

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "startup/program_state.h"
 
@@ -16,12 +17,12 @@ inline constexpr std::size_t kFractionFlag = 29;
 // program with a message when the file is missing or damaged.
 void Konfigdaten_lesen(startup::ProgramState& state);
 
-// Makes sure that the file can be replaced before anything else is written:
-// ends the program with the open-failure message when it cannot.
-void Konfigdaten_ersetzbar(startup::ProgramState& state);
+// The file's path in the data folder.
+std::string configurationFile(const startup::ProgramState& state);
 
 // Rewrites the file with Settings_Zeile after each "[Settings]" line, every
-// other line kept in its order. A failure leaves the old file as it was.
+// other line kept in its order. Raises a run-time error, the old file kept,
+// when the file cannot be read or replaced; shows nothing.
 void Konfigdaten_schreiben(startup::ProgramState& state);
 
 }  // namespace hostfiles

@@ -229,16 +229,19 @@ void LineIn(startup::ProgramState& state, std::string& Text) {
                    [&] { unscrambledLine(state.Datei1, Text); });
 }
 
+void scrambledLine(FileChannel& channel, platform::System& system, std::string_view text) {
+  // Only a text near the limit can give a line beyond it.
+  if (text.size() >= kMaxLineLength && encodedLength(text) > kMaxLineLength) {
+    throw RunTimeError(startup::kOverflow);
+  }
+  const unsigned char key = keyFromRandom(system.random());
+  appendEncodedLine(channel.beginLine(), key, text);
+  channel.endLine();
+}
+
 void LineOut(startup::ProgramState& state, std::string_view Text) {
-  startup::guarded(state, "modPersonallader - LineOut", [&] {
-    // Only a text near the limit can give a line beyond it.
-    if (Text.size() >= kMaxLineLength && encodedLength(Text) > kMaxLineLength) {
-      throw RunTimeError(startup::kOverflow);
-    }
-    const unsigned char key = keyFromRandom(state.system->random());
-    appendEncodedLine(state.Datei1.beginLine(), key, Text);
-    state.Datei1.endLine();
-  });
+  startup::guarded(state, "modPersonallader - LineOut",
+                   [&] { scrambledLine(state.Datei1, *state.system, Text); });
 }
 
 }  // namespace hostfiles

@@ -85,10 +85,12 @@ void Datei_schliessen(startup::ProgramState& state);
 std::string unscrambledLine(FileChannel& channel);
 // The same into `text`, whose memory is used again.
 void unscrambledLine(FileChannel& channel, std::string& text);
+// Scrambles `text` with a new random key and writes it on `channel` as one
+// line; run-time errors go to the caller.
+void scrambledLine(FileChannel& channel, platform::System& system, std::string_view text);
 // The same on file number 1; a run-time error is reported and ends the program.
 std::string LineIn(startup::ProgramState& state);
 void LineIn(startup::ProgramState& state, std::string& Text);
-// Scrambles `Text` with a new random key and writes it as one line.
 void LineOut(startup::ProgramState& state, std::string_view Text);
 
 }  // namespace hostfiles

@@ -6,17 +6,27 @@
 
 namespace hostfiles {
 
-void Logbuch_ergänzen(startup::ProgramState& state, std::uint8_t Art, const std::string& Text) {
-  startup::guarded(state, "modPersonallader - Logbuch_ergänzen", [&] {
-    if (state.Logpfad.empty()) return;
+std::string logBookFile(const startup::ProgramState& state) {
+  return state.Logpfad + state.Datum_heute.substr(0, 4) + " Zentavo.log";
+}
+
+bool Logbuch_ergänzen(startup::ProgramState& state, std::uint8_t Art, const std::string& Text) {
+  return startup::guarded(state, "modPersonallader - Logbuch_ergänzen", [&] {
+    if (state.Logpfad.empty()) return true;
     std::string entry = logTimeStamp(state.system->now()) + "|" + state.Benutzername + "|";
     if (Art == 2) entry += "ZentaAdmin|";
     entry += Text;
-    // One file per month, named after the day the program started.
-    const std::string file = state.Logpfad + state.Datum_heute.substr(0, 4) + " Zentavo.log";
-    if (!Datei_oeffnen(state, file, Modus::Append, Fehlerbehandlung::IgnoreErrors)) return;
-    LineOut(state, entry);
-    Datei_schliessen(state);
+    // The entry goes out in one write, at the close, which the file takes
+    // whole or not at all.
+    FileChannel channel;
+    if (!channel.open(*state.system, logBookFile(state), Modus::Append)) return false;
+    try {
+      scrambledLine(channel, *state.system, entry);
+      channel.close();
+    } catch (const startup::RunTimeError&) {
+      return false;
+    }
+    return true;
   });
 }
 

@@ -8,8 +8,13 @@
 
 namespace hostfiles {
 
+// This month's log file: one per month, named after the day the program started.
+std::string logBookFile(const startup::ProgramState& state);
+
 // Appends an entry to this month's log file; kind 2 marks an administrator
-// entry. Silent when there is no log folder or the file cannot be opened.
-void Logbuch_ergänzen(startup::ProgramState& state, std::uint8_t Art, const std::string& Text);
+// entry. Nothing when there is no log folder. False when the entry could not
+// be written: the file is then left as it was, and a file that the entry
+// would have begun is not left behind. Shows nothing.
+bool Logbuch_ergänzen(startup::ProgramState& state, std::uint8_t Art, const std::string& Text);
 
 }  // namespace hostfiles

@@ -1,12 +1,11 @@
 // Wizard step 4: the import of the checked rows into the planner's employee data.
 #include <string_view>
 
-#include "hostfiles/backup.h"
 #include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
-#include "hostfiles/log_book.h"
 #include "importfile/planner_record.h"
 #include "startup/messages.h"
+#include "wizard/planner_writes.h"
 #include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
 
@@ -58,22 +57,16 @@ ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
         !startup::overwriteConfirmed(state_, texts::overwriteQuestion(state_.Sprache))) {
       return ImportOutcome::kDeclined;
     }
-    const std::string settings = withRaisedFractionFlag(state_.Settings_Zeile, state_.ImportRows);
-    const bool flagChanges = settings != state_.Settings_Zeile;
-    // Checked before the backup, so that a file that cannot be replaced ends
-    // the import before anything is written.
-    if (flagChanges) hostfiles::Konfigdaten_ersetzbar(state_);
-    if (!hostfiles::Backup_erstellen(state_, "A")) {
-      startup::Programm_beenden(state_, texts::backupBeforeImportFailed(state_.Sprache));
-    }
-    hostfiles::writeEmployeeData(state_, importfile::plannerRecords(state_.ImportRows));
-    if (flagChanges) {
-      state_.Settings_Zeile = settings;
-      hostfiles::Konfigdaten_schreiben(state_);
-    }
-    hostfiles::Logbuch_ergänzen(state_, 2, texts::importedLogEntry(state_.Sprache));
-    // Last, once nothing of the import can fail any more.
-    startup::notify(state_, texts::imported(state_.Sprache));
+    replacePlannerData(
+        state_, {.settings = withRaisedFractionFlag(state_.Settings_Zeile, state_.ImportRows),
+                 .writeEmployees =
+                     [&] {
+                       hostfiles::writeEmployeeData(state_,
+                                                    importfile::plannerRecords(state_.ImportRows));
+                     },
+                 .backupFailed = texts::backupBeforeImportFailed(state_.Sprache),
+                 .logEntry = texts::importedLogEntry(state_.Sprache),
+                 .success = texts::imported(state_.Sprache)});
     completeStep(4);
     return ImportOutcome::kImported;
   });

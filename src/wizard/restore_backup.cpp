@@ -1,13 +1,12 @@
 #include "wizard/restore_backup.h"
 
-#include "hostfiles/backup.h"
 #include "hostfiles/backup_file.h"
 #include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
-#include "hostfiles/log_book.h"
 #include "importfile/change_preview.h"
 #include "importfile/check_texts.h"
 #include "startup/messages.h"
+#include "wizard/planner_writes.h"
 #include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
 
@@ -39,21 +38,12 @@ std::string withSavedFlag(std::string settings, const std::string& saved) {
 
 void restore(startup::ProgramState& state, const hostfiles::SavedBackup& saved,
              const std::string& name) {
-  const std::string settings = withSavedFlag(state.Settings_Zeile, saved.settingsLine);
-  const bool flagChanges = settings != state.Settings_Zeile;
-  // Checked before the backup, so that nothing is written when it cannot be replaced.
-  if (flagChanges) hostfiles::Konfigdaten_ersetzbar(state);
-  // The restore can itself be undone.
-  if (!hostfiles::Backup_erstellen(state, "A")) {
-    startup::Programm_beenden(state, texts::backupBeforeRestoreFailed(state.Sprache));
-  }
-  hostfiles::writeEmployeeFile(state, saved.employeeFile);
-  if (flagChanges) {
-    state.Settings_Zeile = settings;
-    hostfiles::Konfigdaten_schreiben(state);
-  }
-  hostfiles::Logbuch_ergänzen(state, 2, texts::restoredLogEntry(state.Sprache, name));
-  startup::notify(state, texts::restored(state.Sprache));
+  replacePlannerData(
+      state, {.settings = withSavedFlag(state.Settings_Zeile, saved.settingsLine),
+              .writeEmployees = [&] { hostfiles::writeEmployeeFile(state, saved.employeeFile); },
+              .backupFailed = texts::backupBeforeRestoreFailed(state.Sprache),
+              .logEntry = texts::restoredLogEntry(state.Sprache, name),
+              .success = texts::restored(state.Sprache)});
 }
 
 }  // namespace

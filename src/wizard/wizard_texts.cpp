@@ -199,4 +199,27 @@ std::string restored(Language language) {
                      "Employee data successfully restored", "Employés restaurés correctement");
 }
 
+std::string configurationNotWritten(Language language, const std::string& quotedFile, int error) {
+  return textOrEmpty(language, "Die Datei ", "Couldn't write file ",
+                     "Impossible d'écrire le fichier ") +
+         quotedFile +
+         textOrEmpty(language, " konnte nicht geschrieben werden (Fehler Nr. ", " (Error Nr. ",
+                     " (Erreur N° ") +
+         std::to_string(error) + ": " + startup::texts::errorDescription(language, error) + ")." +
+         paragraph() +
+         textOrEmpty(language,
+                     "Die Mitarbeiterdaten sind bereits ersetzt. Die eben angelegte Sicherung "
+                     "enthält den vorigen Stand: Ihre Wiederherstellung bringt ihn zurück",
+                     "The employee data have already been replaced. The backup made just "
+                     "before holds the previous state: restoring it brings that state back",
+                     "Les employés ont déjà été remplacés. La sauvegarde créée juste avant "
+                     "contient l'état précédent : sa restauration le rétablit");
+}
+
+std::string logEntryNotWritten(Language language, const std::string& quotedFile) {
+  return textOrEmpty(language, "Der Eintrag im Logbuch ", "The log entry couldn't be written to ",
+                     "L'entrée n'a pas pu être écrite dans le journal ") +
+         quotedFile + textOrEmpty(language, " konnte nicht geschrieben werden.", ".", ".");
+}
+
 }  // namespace wizard::texts

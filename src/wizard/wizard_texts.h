@@ -53,4 +53,10 @@ std::string backupBeforeRestoreFailed(Language language);
 std::string restoredLogEntry(Language language, const std::string& name);
 std::string restored(Language language);
 
+// The configuration `quotedFile` could not be rewritten, with run-time error
+// `error`, after the employee file was replaced.
+std::string configurationNotWritten(Language language, const std::string& quotedFile, int error);
+// The line below a success notice when the log entry could not be written.
+std::string logEntryNotWritten(Language language, const std::string& quotedFile);
+
 }  // namespace wizard::texts

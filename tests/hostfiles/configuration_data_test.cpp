@@ -66,10 +66,10 @@ class ConfigurationRewriteTest : public ConfigurationDataTest {
   std::string before;
 };
 
-TEST_F(ConfigurationRewriteTest, ReplacesTheLineAfterEachSettingsHeaderOrKeepsTheOldFile) {
+TEST_F(ConfigurationRewriteTest, ReplacesTheLineAfterEachSettingsHeaderOrFailsKeepingTheOldFile) {
   // Reading takes three operations, the new file's opening one, then its write fails.
   system.fault = {system.operations + 5};
-  Konfigdaten_schreiben(state);  // no message of its own
+  EXPECT_THROW(Konfigdaten_schreiben(state), startup::RunTimeError);
   expectOldFileAlone();
   Konfigdaten_schreiben(state);
   const std::string neu = cp("neu ä");
@@ -91,7 +91,7 @@ TEST_F(ConfigurationRewriteTest, AFileOfMoreThan32767LinesStaysUnchanged) {
   lines.push_back("x");
   store(lines);
   before = folder.read("Konfigdaten.dat");
-  Konfigdaten_schreiben(state);
+  EXPECT_THROW(Konfigdaten_schreiben(state), startup::RunTimeError);
   expectOldFileAlone();
   EXPECT_TRUE(dialogs.shown.empty());
 }

@@ -26,14 +26,18 @@ TEST_F(LogBookTest, FirstEntryOfAMonthCreatesItsFileAndLaterOnesAreAppended) {
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(LogBookTest, WithoutALogFolderOrOneThatCannotBeWrittenNothingHappens) {
+// An entry that cannot be written is told, and leaves no file that it began.
+TEST_F(LogBookTest, WithoutALogFolderNothingHappensAndAnEntryNotWrittenLeavesNothing) {
   std::filesystem::current_path(testing_support::nativePath(folder.path()));
-  Logbuch_ergänzen(state, 2, "x");
+  EXPECT_TRUE(Logbuch_ergänzen(state, 2, "x"));
   state.Logpfad = folder.file("fehlt") + platform::kSeparator;
-  Logbuch_ergänzen(state, 2, "x");
+  EXPECT_FALSE(Logbuch_ergänzen(state, 2, "x"));
   state.Logpfad = folder.path();
   system.refuseWrites = true;
-  Logbuch_ergänzen(state, 2, "x");
+  EXPECT_FALSE(Logbuch_ergänzen(state, 2, "x"));
+  system.refuseWrites = false;
+  system.fault = {system.operations + 2, false, platform::WriteResult::kDiskFull};  // the write
+  EXPECT_FALSE(Logbuch_ergänzen(state, 2, "x"));
   EXPECT_TRUE(folder.entries().empty());
   EXPECT_FALSE(state.Datei1.isOpen());
   EXPECT_TRUE(dialogs.shown.empty());

@@ -156,6 +156,14 @@ TEST_F(FilesTest, RefusesToWriteProtectedTargetsFoldersAndMissingFolders) {
   EXPECT_EQ(system.openReplace(folder.file("schutz.dat")), nullptr);
   EXPECT_EQ(system.openAppend(folder.file("schutz.dat")), nullptr);
   fs::permissions(writeProtected, kWrite, fs::perm_options::add);
+#ifdef _WIN32
+  // Held open without delete sharing, as the planner or a virus scanner may hold it.
+  const HANDLE held =
+      CreateFileW(writeProtected.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  EXPECT_EQ(system.openReplace(folder.file("schutz.dat")), nullptr);
+  CloseHandle(held);
+#endif
   EXPECT_EQ(folder.read("schutz.dat"), "alt");
 
   folder.makeFolder("sub");

@@ -84,12 +84,16 @@ std::unique_ptr<platform::ReadFile> TestSystem::openRead(const std::string& path
   return std::make_unique<WatchedReadFile>(std::move(file), *this);
 }
 
+bool TestSystem::refused(const std::string& path) const {
+  return refuseWrites || (!refusedFolder.empty() && path.starts_with(refusedFolder));
+}
+
 std::unique_ptr<platform::WriteFile> TestSystem::openReplace(const std::string& path) {
-  return refuseWrites || failsNow() ? nullptr : watch(host_.openReplace(path), true);
+  return refused(path) || failsNow() ? nullptr : watch(host_.openReplace(path), true);
 }
 
 std::unique_ptr<platform::WriteFile> TestSystem::openAppend(const std::string& path) {
-  return refuseWrites || failsNow() ? nullptr : watch(host_.openAppend(path), false);
+  return refused(path) || failsNow() ? nullptr : watch(host_.openAppend(path), false);
 }
 
 void TestSystem::pause(unsigned milliseconds) {

@@ -20,8 +20,9 @@ class TestSystem : public platform::System {
   platform::DateTime clock{2026, 12, 4, 14, 5, 9};
   platform::RegionalSettings region;
   std::string ownFolder;  // code page, without trailing separator
-  // Replacements and appends fail to open.
+  // Replacements and appends fail to open: all, or those of files in refusedFolder.
   bool refuseWrites = false;
+  std::string refusedFolder;
   // One file operation that fails, or that ends the process as a kill would,
   // with nothing after it done. Counted are the opening of a file for writing
   // (openReplace, openAppend), each write, the flush and, for a replacement, the
@@ -64,6 +65,7 @@ class TestSystem : public platform::System {
   platform::RegionalSettings regionalSettings() override { return region; }
 
  private:
+  bool refused(const std::string& path) const;
   std::unique_ptr<platform::WriteFile> watch(std::unique_ptr<platform::WriteFile> file,
                                              bool replacement);
 

@@ -1,6 +1,7 @@
-// A whole import with one file operation failing, or the run killed there, at
-// every operation of a clean run: each planner file is the old one or the
-// complete new one, and a second import mends the rest.
+// A whole import or restore with one file operation failing, or the run killed
+// there, at every operation of a clean run: each planner file is the old one or
+// the complete new one, a run that reports success has done all of its work,
+// and a second run mends the rest.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,6 +19,7 @@
 #include "startup/main.h"
 #include "support/planner_files.h"
 #include "support/state_fixture.h"
+#include "wizard/restore_backup.h"
 #include "wizard/wizard_window.h"
 
 namespace wizard {
@@ -60,7 +62,10 @@ std::optional<Files> backupContents(const Lines& lines) {
 // A log book entry without its date and time.
 std::string withoutTime(const std::string& entry) { return entry.substr(entry.find('|')); }
 
-class CrashInjectionTest : public testing_support::StateTest {
+enum class Kind { kImport, kRestore };
+
+class CrashInjectionTest : public testing_support::StateTest,
+                           public ::testing::WithParamInterface<Kind> {
  protected:
   CrashInjectionTest() {
     folder.makeFolder("Zentavo Desk");
@@ -69,8 +74,15 @@ class CrashInjectionTest : public testing_support::StateTest {
     folder.write("Mitarbeiter.csv", kImportFile);
     system.variables["ProgramFiles"] = folder.withoutSeparator();
     system.variables["USERNAME"] = "admin";
-    system.clock = {2026, 11, 20, 10, 0, 0};
     reset();
+    if (GetParam() == Kind::kRestore) {
+      // The restore undoes an import, from the backup that the import made.
+      earlier = plannerFiles();
+      runOnce(Kind::kImport);
+      source = folder.path() + "Imported";
+      fs::copy(nativePath(folder.path() + "Data"), nativePath(source), fs::copy_options::recursive);
+      reset();
+    }
     old = plannerFiles();
     for (const auto& name : kDataFiles) oldBytes[name] = readFile(data() + name);
   }
@@ -78,13 +90,12 @@ class CrashInjectionTest : public testing_support::StateTest {
   std::string data() const { return folder.path() + "Data" + S; }
   std::string logs() const { return data() + "Logs" + S; }
 
-  // A fresh copy of the demo planner's data folder.
+  // A fresh copy of the data folder to start from, and the clock of its start.
   void reset() {
+    system.clock = {2026, 11, 20, 10, 0, 0};
     system.changeFolder(folder.path());  // Windows keeps a current folder
     fs::remove_all(nativePath(data()));
-    fs::copy(
-        nativePath(TEST_DATA_DIR ".." + S + ".." + S + "demo" + S + "ZentavoDaten" + S + "Data"),
-        nativePath(data()), fs::copy_options::recursive);
+    fs::copy(nativePath(source), nativePath(data()), fs::copy_options::recursive);
   }
 
   Files plannerFiles() const {
@@ -94,9 +105,9 @@ class CrashInjectionTest : public testing_support::StateTest {
     return files;
   }
 
-  // Start and steps 2 to 4, answering Yes to the question before overwriting.
-  // A run that ends the program must not have reported success before.
-  void runImport() {
+  // Start, then steps 2 to 4 or the restore of the import's backup, answering
+  // Yes to the question before overwriting. Gives the run's last notice.
+  std::string runOnce(Kind kind) {
     testing_support::ScriptedDialogs boxes;
     boxes.files = {folder.file("Mitarbeiter.csv")};
     boxes.answers = {true};
@@ -106,55 +117,78 @@ class CrashInjectionTest : public testing_support::StateTest {
       startup::Main(run);
       frmPersonallader form(run);
       form.Form_Load();
-      for (int step = 2; step <= 4; ++step) form.cmdAuswahl_Click(step);
+      if (kind == Kind::kRestore) {
+        Sicherung_wiederherstellen(run, data() + "Backups" + S + "261120 100000 A.dat");
+      }
+      for (int step = 2; kind == Kind::kImport && step <= 4; ++step) form.cmdAuswahl_Click(step);
     } catch (const startup::ProgramEnd&) {
-      const auto notices = boxes.notices();
-      EXPECT_EQ(
-          std::count(notices.begin(), notices.end(), "Mitarbeiterdaten erfolgreich importiert"), 0);
+      for (const std::string& notice : boxes.notices()) {
+        EXPECT_FALSE(notice.starts_with(success(kind))) << "a success before a failure";
+      }
     }
+    return boxes.notices().empty() ? "" : boxes.notices().back();
+  }
+
+  static std::string success(Kind kind) {
+    return kind == Kind::kImport ? "Mitarbeiterdaten erfolgreich importiert"
+                                 : "Mitarbeiterdaten erfolgreich wiederhergestellt";
   }
 
   // A kill ends a process of its own, forked for the run.
-  void runWith(std::optional<TestSystem::Fault> fault) {
+  std::string runWith(std::optional<TestSystem::Fault> fault) {
     system.operations = 0;
     system.fault = fault;
 #ifndef _WIN32
     if (fault && fault->kill) {
       const pid_t child = ::fork();
       if (child == 0) {
-        runImport();
+        runOnce(GetParam());
         std::_Exit(0);
       }
       int status = 0;
       ::waitpid(child, &status, 0);
       EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == TestSystem::kKilledStatus);
-      return;
+      return {};
     }
 #endif
-    runImport();
+    const std::string notice = runOnce(GetParam());
     if (fault) {
       EXPECT_GE(system.operations, fault->at) << "the fault was never reached";
     }
+    return notice;
   }
 
-  // `finished`: the run must have completed the import.
-  void expectIntact(const std::vector<Files>& before, bool finished) {
+  // `notice` is the last that the run since before.back() showed; one that did
+  // not report success must have stopped before the data were all replaced,
+  // unless killed.
+  void expectIntact(const std::vector<Files>& before, const std::string& notice,
+                    bool killed = false) {
     const Files now = plannerFiles();
+    const bool finished = notice.starts_with(success(GetParam()));
+    bool allRenewed = true;
     for (const auto& name : kDataFiles) {
       const bool unchanged = readFile(data() + name) == oldBytes[name];
       const bool renewed = now.at(name) == fresh.at(name);
+      allRenewed = allRenewed && (renewed || name == "KalenderData.dat");
       EXPECT_TRUE(name == "KalenderData.dat" ? unchanged : renewed || (unchanged && !finished))
           << name;
     }
+    EXPECT_TRUE(finished || killed || !allRenewed) << "a failure after every file was replaced";
     const Lines& log = now.at(kLogBook);
     const std::size_t added = log.size() - std::min(log.size(), old.at(kLogBook).size());
     EXPECT_TRUE(Lines(log.begin(), log.end() - added) == old.at(kLogBook) &&
-                added <= before.size() && (added > 0 || !finished) &&
+                added <= before.size() &&
                 std::all_of(log.end() - added, log.end(),
                             [&](const std::string& line) {
                               return withoutTime(line) == withoutTime(fresh.at(kLogBook).back());
                             }))
         << kLogBook;
+    const bool logged = log.size() > before.back().at(kLogBook).size();
+    if (finished) {
+      EXPECT_EQ(notice, logged ? success(GetParam())
+                               : success(GetParam()) + "\nDer Eintrag im Logbuch '" + logs() +
+                                     kLogBook + "' konnte nicht geschrieben werden.");
+    }
     expectOnlyRealFilesListed(data(), kDataFiles);
     expectOnlyRealFilesListed(logs(), {kLogBook});
     expectCompleteBackups(before, finished);
@@ -173,8 +207,8 @@ class CrashInjectionTest : public testing_support::StateTest {
     EXPECT_EQ(listed, real) << where;
   }
 
-  // Each backup holds every file in full as it was before one of the runs; the
-  // last run, when finished, made one.
+  // Each backup holds every file in full as it was before one of the runs (or
+  // before the import that a restore undoes); the last run, when finished, made one.
   void expectCompleteBackups(const std::vector<Files>& before, bool finished) {
     bool ofLastRun = false;
     std::error_code missing;
@@ -182,19 +216,22 @@ class CrashInjectionTest : public testing_support::StateTest {
       const std::string name = entry.path().filename().string();
       if (!platform::matchesPattern(name, "*.dat")) continue;
       const auto contents = backupContents(readScrambledFile(data() + "Backups" + S + name));
-      EXPECT_TRUE(contents && std::find(before.begin(), before.end(), *contents) != before.end())
+      EXPECT_TRUE(contents && (std::find(before.begin(), before.end(), *contents) != before.end() ||
+                               contents == earlier))
           << name;
       ofLastRun = ofLastRun || (contents && *contents == before.back());
     }
     EXPECT_TRUE(ofLastRun || !finished);
   }
 
+  std::string source = TEST_DATA_DIR ".." + S + ".." + S + "demo" + S + "ZentavoDaten" + S + "Data";
+  std::optional<Files> earlier;  // what the import that a restore undoes replaced
   Files old;
   std::map<std::string, std::string> oldBytes;
   Files fresh;  // what a clean run leaves
 };
 
-TEST_F(CrashInjectionTest, NoFileIsDamagedWhereverTheImportFailsOrIsKilled) {
+TEST_P(CrashInjectionTest, NoFileIsDamagedAndNoSuccessIsFalseWhereverARunFailsOrIsKilled) {
   runWith(std::nullopt);
   const std::size_t total = system.operations;
   fresh = plannerFiles();
@@ -209,15 +246,27 @@ TEST_F(CrashInjectionTest, NoFileIsDamagedWhereverTheImportFailsOrIsKilled) {
     for (std::size_t at = 1; at <= total; ++at) {
       SCOPED_TRACE((kill ? "killed at operation " : "failure at operation ") + std::to_string(at));
       reset();
-      runWith(TestSystem::Fault{at, kill});
-      expectIntact({old}, false);
+      expectIntact({old}, runWith(TestSystem::Fault{at, kill}), kill);
       const Files between = plannerFiles();
-      runWith(std::nullopt);
-      expectIntact({old, between}, true);
+      expectIntact({old, between}, runWith(std::nullopt));
     }
   }
   std::cout << "[ injected ] " << total * kills.size() << " failure points\n";
+
+  // The configuration's flush: its rename and the log book's open, write and close follow.
+  reset();
+  EXPECT_EQ(runWith(TestSystem::Fault{total - 4, false, platform::WriteResult::kDiskFull}),
+            "Die Datei '" + data() +
+                "Konfigdaten.dat' konnte nicht geschrieben werden (Fehler Nr. 61: Datenträger "
+                "voll).\n\nDie Mitarbeiterdaten sind bereits ersetzt. Die eben angelegte "
+                "Sicherung enthält den vorigen Stand: Ihre Wiederherstellung bringt ihn "
+                "zurück.\n\nDas Programm wird beendet.");
 }
+
+INSTANTIATE_TEST_SUITE_P(ImportAndRestore, CrashInjectionTest,
+                         ::testing::Values(Kind::kImport, Kind::kRestore), [](const auto& param) {
+                           return param.param == Kind::kImport ? "Import" : "Restore";
+                         });
 
 }  // namespace
 }  // namespace wizard

@@ -91,34 +91,48 @@ TEST_F(ImportTest, OverwritingAsksFirstAndNoChangesNothing) {
   EXPECT_EQ(employeeFile().back(), kValues + "Neu:ma");
 }
 
-TEST_F(ImportTest, BackupFailureEndsTheProgramBeforeAnythingIsWritten) {
-  prepare({}, {employee("Neu")});
-  const std::string before = folder.read("Mitarbeiterdaten.dat");
+// Every file that a run replaces is tried, opened as its write opens it,
+// before the backup: one that cannot be replaced ends the run, named, with
+// nothing written.
+struct Unreplaceable {
+  std::string label;
+  bool restore;  // the restore of the import's backup, which puts the flag back
+  std::string file;
+  friend void PrintTo(const Unreplaceable& c, std::ostream* os) { *os << c.label; }
+};
+
+class ReplaceableTest : public ImportTest, public ::testing::WithParamInterface<Unreplaceable> {};
+
+TEST_P(ReplaceableTest, AFileThatCannotBeReplacedEndsTheRunBeforeAnythingIsWritten) {
+  const Unreplaceable& c = GetParam();
+  prepare({}, {employee("Neu", "030,0", "001,5")});  // raises the fraction flag
   folder.makeFolder("Backups");
-  system.refuseWrites = true;
-  useLanguage(Language::EN);
-  EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { form.cmdAuswahl_Click(4); }),
-            "Backup before importing employee data failed.\n\nProgram will be closed.");
-  EXPECT_EQ(folder.read("Mitarbeiterdaten.dat"), before);
+  if (c.restore) form.cmdAuswahl_Click(4);
+  const std::string path = folder.file(c.file);
+  if (c.file == "Backups") {
+    system.refusedFolder = path;
+  } else {
+    std::filesystem::permissions(testing_support::nativePath(path),
+                                 std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+  }
+  const auto before = testing_support::snapshot(folder.path());
+  dialogs.answers = {true};
+  EXPECT_THROW(c.restore ? (void)restoreFrom("261204 140509 A.dat") : form.cmdAuswahl_Click(4),
+               startup::ProgramEnd);
+  EXPECT_TRUE(dialogs.shown.back().text.starts_with("Die Datei '" + path +
+                                                    "' konnte nicht geöffnet werden."))
+      << dialogs.shown.back().text;
+  EXPECT_EQ(testing_support::snapshot(folder.path()), before);
 }
 
-// The configuration is rewritten after the employee file: when that cannot
-// be done, the import must not begin, or it would report success and then fail.
-TEST_F(ImportTest, ConfigurationThatCannotBeReplacedStopsTheImportBeforeTheBackup) {
-  prepare({}, {employee("Neu", "030,0", "001,5")});
-  const std::string before = folder.read("Mitarbeiterdaten.dat");
-  std::filesystem::permissions(testing_support::nativePath(folder.file("Konfigdaten.dat")),
-                               std::filesystem::perms::owner_write,
-                               std::filesystem::perm_options::remove);
-  const std::string message =
-      testing_support::endingNotice(dialogs, [&] { form.cmdAuswahl_Click(4); });
-  EXPECT_TRUE(message.starts_with("Die Datei '" + folder.file("Konfigdaten.dat") +
-                                  "' konnte nicht geöffnet werden."))
-      << message;
-  EXPECT_EQ(folder.read("Mitarbeiterdaten.dat"), before);
-  EXPECT_FALSE(folder.exists("Backups"));
-  EXPECT_EQ(dialogs.notices().size(), 1u);  // no success before the end
-}
+INSTANTIATE_TEST_SUITE_P(
+    ImportAndRestore, ReplaceableTest,
+    ::testing::Values(Unreplaceable{"EmployeeFile", false, "Mitarbeiterdaten.dat"},
+                      Unreplaceable{"Configuration", false, "Konfigdaten.dat"},
+                      Unreplaceable{"BackupFolder", false, "Backups"},
+                      Unreplaceable{"ConfigurationOfARestore", true, "Konfigdaten.dat"}),
+    testing_support::byLabel<Unreplaceable>);
 
 // Raised, never lowered, by the tenths of entitlements and additional vacation.
 TEST_F(ImportTest, TheTenthsOfTheImportedValuesRaiseTheFractionFlag) {

@@ -10,7 +10,9 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/codepage.h"
 #include "platform/wildcard.h"
@@ -92,11 +94,18 @@ class ReplacingFile final : public WriteFile {
   bool committed_ = false;
 };
 
+// Unless commit() completes the append, the file is cut back to its length
+// at the opening, and one that the append created is removed, so that a failed
+// entry leaves nothing behind.
 class AppendingFile final : public WriteFile {
  public:
-  explicit AppendingFile(int fd) : fd_(fd) {}
+  AppendingFile(int fd, std::string createdPath)
+      : fd_(fd), start_(::lseek(fd, 0, SEEK_END)), created_(std::move(createdPath)) {}
   ~AppendingFile() override {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ < 0) return;
+    if (start_ >= 0) (void)::ftruncate(fd_, start_);
+    ::close(fd_);
+    if (!created_.empty()) ::unlink(created_.c_str());
   }
 
   // A write that fails part way takes back what it wrote: half a line would
@@ -118,6 +127,8 @@ class AppendingFile final : public WriteFile {
 
  private:
   int fd_;
+  off_t start_;
+  std::string created_;  // the path of a file that the append created
 };
 
 // ".NAME.personallader-XXXXXX" beside the target: hidden, matched by no pattern
@@ -218,6 +229,15 @@ bool targetWritable(const std::string& path, mode_t& mode) {
   return S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) != 0;
 }
 
+// False for a file made immutable or append-only (chattr +i, +a), which
+// cannot be renamed over: opening it for writing, which changes nothing, fails
+// with EPERM. Other failures are left to the permission test and the rename.
+bool replaceable(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0) ::close(fd);
+  return fd >= 0 || errno != EPERM;
+}
+
 }  // namespace
 
 // Only a regular file: a device or a pipe may never end (and opening a pipe
@@ -236,7 +256,9 @@ std::unique_ptr<ReadFile> openPosixRead(const std::string& path) {
 
 std::unique_ptr<WriteFile> openPosixReplace(const std::string& path) {
   mode_t mode = 0;
-  if (path.empty() || path.back() == '/' || !targetWritable(path, mode)) return nullptr;
+  if (path.empty() || path.back() == '/' || !targetWritable(path, mode) || !replaceable(path)) {
+    return nullptr;
+  }
   const TargetName target = split(path);
   removeStaleTemporaries(target.folder, [&](std::string_view name) { return name == target.name; });
   std::string temporary;
@@ -255,9 +277,14 @@ void removePosixStaleTemporaries(const std::string& folder, const std::string& p
 std::unique_ptr<WriteFile> openPosixAppend(const std::string& path) {
   mode_t mode = 0;
   if (path.empty() || !targetWritable(path, mode)) return nullptr;
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+  int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  std::string created;
+  if (fd < 0 && errno == ENOENT) {
+    fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, 0666);
+    created = path;
+  }
   if (fd < 0) return nullptr;
-  return std::make_unique<AppendingFile>(fd);
+  return std::make_unique<AppendingFile>(fd, std::move(created));
 }
 
 }  // namespace platform

@@ -113,18 +113,29 @@ class ReplacingFile final : public WriteFile {
   bool committed_ = false;
 };
 
+// Writes at the end of the file. Unless commit() completes the append, the
+// file is cut back to its length at the opening, and one that the append
+// created is removed, so that a failed entry leaves nothing behind.
 class AppendingFile final : public WriteFile {
  public:
-  explicit AppendingFile(HANDLE file) : file_(file) {}
+  AppendingFile(HANDLE file, std::wstring createdPath)
+      : file_(file), created_(std::move(createdPath)) {
+    if (!SetFilePointerEx(file_, LARGE_INTEGER{}, &start_, FILE_END)) start_.QuadPart = -1;
+  }
   ~AppendingFile() override {
-    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+    if (file_ == INVALID_HANDLE_VALUE) return;
+    if (start_.QuadPart >= 0 && SetFilePointerEx(file_, start_, nullptr, FILE_BEGIN)) {
+      SetEndOfFile(file_);
+    }
+    CloseHandle(file_);
+    if (!created_.empty()) DeleteFileW(created_.c_str());
   }
 
   WriteResult write(const char* data, std::size_t size) override {
     return writeAll(file_, data, size);
   }
 
-  // Closes only, as on POSIX: FlushFileBuffers wants more access than appending.
+  // Closes only, as on POSIX.
   WriteResult commit() override {
     if (file_ == INVALID_HANDLE_VALUE) return WriteResult::kFailed;
     const bool closed = CloseHandle(file_);
@@ -134,7 +145,21 @@ class AppendingFile final : public WriteFile {
 
  private:
   HANDLE file_;
+  LARGE_INTEGER start_{};
+  std::wstring created_;  // the path of a file that the append created
 };
+
+// False when an existing target cannot be moved over: the move opens it for
+// DELETE, which fails while another program holds it open without delete
+// sharing (the planner, a virus scanner). Opened that way and closed unchanged.
+bool replaceable(const std::wstring& path) {
+  const HANDLE file =
+      CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_FILE_NOT_FOUND;
+  CloseHandle(file);
+  return true;
+}
 
 // The attributes for the file that takes the target's place; nothing when the
 // target is a folder or read-only. Checked here and not left to CreateFileW:
@@ -241,7 +266,7 @@ std::unique_ptr<ReadFile> openWin32Read(const std::wstring& path) {
 
 std::unique_ptr<WriteFile> openWin32Replace(const std::wstring& path) {
   const std::optional<DWORD> attributes = targetAttributes(path);
-  if (!attributes) return nullptr;
+  if (!attributes || !replaceable(path)) return nullptr;
   const std::wstring name = path.substr(nameStart(path));
   removeStaleTemporaries(path.substr(0, nameStart(path)),
                          [&](std::wstring_view target) { return sameIgnoringCase(target, name); });
@@ -259,10 +284,14 @@ void removeWin32StaleTemporaries(const std::wstring& folder, const std::string& 
 
 std::unique_ptr<WriteFile> openWin32Append(const std::wstring& path) {
   if (!targetAttributes(path)) return nullptr;
-  const HANDLE file = checked(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                                          OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Write access beside appending, so that a failed write can be cut off again.
+  const HANDLE opened =
+      CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_WRITE_DATA, FILE_SHARE_READ, nullptr,
+                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
+  const HANDLE file = checked(opened);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
-  return std::make_unique<AppendingFile>(file);
+  return std::make_unique<AppendingFile>(file, created ? path : std::wstring());
 }
 
 }  // namespace platform

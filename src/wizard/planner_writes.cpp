@@ -1,0 +1,55 @@
+#include "wizard/planner_writes.h"
+
+#include <new>
+
+#include "hostfiles/backup.h"
+#include "hostfiles/configuration_data.h"
+#include "hostfiles/log_book.h"
+#include "hostfiles/replaceable.h"
+#include "startup/messages.h"
+#include "wizard/wizard_texts.h"
+
+namespace wizard {
+
+namespace {
+
+// After the employee file: a failure must say that it was replaced already.
+void writeConfiguration(startup::ProgramState& state) {
+  int error = 0;
+  try {
+    hostfiles::Konfigdaten_schreiben(state);
+    return;
+  } catch (const startup::RunTimeError& failure) {
+    error = failure.number();
+  } catch (const std::bad_alloc&) {
+    error = startup::kOutOfMemory;
+  }
+  const std::string file = startup::Name_zitieren(state, hostfiles::configurationFile(state));
+  startup::Programm_beenden(state, texts::configurationNotWritten(state.Sprache, file, error));
+}
+
+}  // namespace
+
+void replacePlannerData(startup::ProgramState& state, const PlannerWrites& writes) {
+  const bool flagChanges = writes.settings != state.Settings_Zeile;
+  // Before the backup, so that nothing is written when a file cannot be replaced.
+  hostfiles::ensureReplaceable(state, flagChanges);
+  if (!hostfiles::Backup_erstellen(state, "A")) {
+    startup::Programm_beenden(state, writes.backupFailed);
+  }
+  writes.writeEmployees();
+  if (flagChanges) {
+    state.Settings_Zeile = writes.settings;
+    writeConfiguration(state);
+  }
+  std::string notice = writes.success;
+  // The data are replaced: a log book that cannot be written is only told.
+  if (!hostfiles::Logbuch_ergänzen(state, 2, writes.logEntry)) {
+    notice += startup::CR +
+              texts::logEntryNotWritten(
+                  state.Sprache, startup::Name_zitieren(state, hostfiles::logBookFile(state)));
+  }
+  startup::notify(state, notice);
+}
+
+}  // namespace wizard
