@@ -92,6 +92,10 @@ std::unique_ptr<platform::WriteFile> TestSystem::openAppend(const std::string& p
   return refuseWrites || failsNow() ? nullptr : watch(host_.openAppend(path), false);
 }
 
+std::unique_ptr<platform::WriteFile> TestSystem::openCreate(const std::string& path) {
+  return refuseWrites || failsNow() ? nullptr : watch(host_.openCreate(path), true);
+}
+
 void TestSystem::pause(unsigned milliseconds) {
   pausedMilliseconds_ += milliseconds;
   clock.second += static_cast<int>(pausedMilliseconds_ / 1000);  // tests stay below a minute

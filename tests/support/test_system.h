@@ -24,7 +24,7 @@ class TestSystem : public platform::System {
   bool refuseWrites = false;
   // One file operation that fails, or that ends the process as a kill would,
   // with nothing after it done. Counted are the opening of a file for writing
-  // (openReplace, openAppend), each write, the flush and, for a replacement, the
+  // (openReplace, openAppend, openCreate), each write, the flush and, for a replacement, the
   // rename of a commit, and each read (openRead, read).
   struct Fault {
     std::size_t at = 0;  // the operation, counting from 1
@@ -51,6 +51,8 @@ class TestSystem : public platform::System {
   std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openReplace(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openAppend(const std::string& path) override;
+  std::unique_ptr<platform::WriteFile> openCreate(const std::string& path) override;
+  platform::LockAttempt lockFile(const std::string& path) override { return host_.lockFile(path); }
   void removeStaleTemporaries(const std::string& folder, const std::string& pattern) override {
     host_.removeStaleTemporaries(folder, pattern);
   }
