@@ -93,7 +93,10 @@ std::unique_ptr<platform::WriteFile> TestSystem::openAppend(const std::string& p
 }
 
 std::unique_ptr<platform::WriteFile> TestSystem::openCreate(const std::string& path) {
-  return refuseWrites || failsNow() ? nullptr : watch(host_.openCreate(path), true);
+  if (refuseWrites || failsNow()) return nullptr;
+  auto file = watch(host_.openCreate(path), true);
+  if (onCreate) onCreate(path);
+  return file;
 }
 
 void TestSystem::pause(unsigned milliseconds) {

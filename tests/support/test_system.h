@@ -3,6 +3,7 @@
 // file operations.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -38,6 +39,8 @@ class TestSystem : public platform::System {
   // Counts one operation; true when it is the one to fail. Ends the process
   // when it is the one to kill.
   bool failsNow();
+  // Runs when a new file is opened (openCreate), as another run might act then.
+  std::function<void(const std::string& path)> onCreate;
   // Listing this folder fails as for a folder that cannot be read.
   std::string unreadableFolder;
 
