@@ -28,11 +28,15 @@ class MemoryReadFile : public platform::ReadFile {
 };
 
 // A replacement collects its bytes and puts them in the target's place on
-// commit(); an append writes in place.
+// commit(), an exclusive one only when the name is free; an append writes in place.
 class MemoryWriteFile : public platform::WriteFile {
  public:
-  MemoryWriteFile(std::map<std::string, std::string>& files, std::string path, bool append)
-      : files_(files), path_(std::move(path)), append_(append) {
+  enum class Kind { kReplace, kCreate, kAppend };
+  MemoryWriteFile(std::map<std::string, std::string>& files, std::string path, Kind kind)
+      : files_(files),
+        path_(std::move(path)),
+        append_(kind == Kind::kAppend),
+        exclusive_(kind == Kind::kCreate) {
     if (append_) files_[path_];
   }
 
@@ -41,7 +45,9 @@ class MemoryWriteFile : public platform::WriteFile {
     return platform::WriteResult::kDone;
   }
   platform::WriteResult commit() override {
-    if (!append_) files_[path_] = std::move(pending_);
+    if (append_) return platform::WriteResult::kDone;
+    if (exclusive_ && files_.contains(path_)) return platform::WriteResult::kNameTaken;
+    files_[path_] = std::move(pending_);
     return platform::WriteResult::kDone;
   }
 
@@ -49,6 +55,7 @@ class MemoryWriteFile : public platform::WriteFile {
   std::map<std::string, std::string>& files_;
   std::string path_;
   bool append_;
+  bool exclusive_;
   std::string pending_;
 };
 
@@ -95,12 +102,17 @@ std::unique_ptr<platform::ReadFile> MemorySystem::openRead(const std::string& pa
 
 std::unique_ptr<platform::WriteFile> MemorySystem::openReplace(const std::string& path) {
   if (!folders.contains(folderOf(path))) return nullptr;
-  return std::make_unique<MemoryWriteFile>(files, path, false);
+  return std::make_unique<MemoryWriteFile>(files, path, MemoryWriteFile::Kind::kReplace);
+}
+
+std::unique_ptr<platform::WriteFile> MemorySystem::openCreate(const std::string& path) {
+  if (!folders.contains(folderOf(path))) return nullptr;
+  return std::make_unique<MemoryWriteFile>(files, path, MemoryWriteFile::Kind::kCreate);
 }
 
 std::unique_ptr<platform::WriteFile> MemorySystem::openAppend(const std::string& path) {
   if (!folders.contains(folderOf(path))) return nullptr;
-  return std::make_unique<MemoryWriteFile>(files, path, true);
+  return std::make_unique<MemoryWriteFile>(files, path, MemoryWriteFile::Kind::kAppend);
 }
 
 double MemorySystem::random() {

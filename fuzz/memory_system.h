@@ -38,6 +38,11 @@ class MemorySystem : public platform::System {
   std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openReplace(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openAppend(const std::string& path) override;
+  std::unique_ptr<platform::WriteFile> openCreate(const std::string& path) override;
+  // One run at a time: the lock is always free.
+  platform::LockAttempt lockFile(const std::string&) override {
+    return {std::make_unique<platform::FileLock>(), false};
+  }
   // Nothing is left half written in memory.
   void removeStaleTemporaries(const std::string&, const std::string&) override {}
   platform::DateTime now() override { return {2026, 12, 4, 14, 5, 9 + pausedSeconds_}; }

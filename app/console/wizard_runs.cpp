@@ -121,6 +121,7 @@ int restore(startup::ProgramState& state, const std::string& backup, std::ostrea
       return kUsage;
     case wizard::RestoreOutcome::kNotAdministrator:
     case wizard::RestoreOutcome::kDeclined:
+    case wizard::RestoreOutcome::kBusy:
       break;
   }
   return kFaults;

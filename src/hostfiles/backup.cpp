@@ -7,6 +7,7 @@
 #include "hostfiles/line_store.h"
 #include "startup/folders.h"
 #include "startup/messages.h"
+#include "startup/run_time_error.h"
 
 namespace hostfiles {
 
@@ -64,10 +65,8 @@ void writeContent(ProgramState& state, const BackupContent& content) {
   }
 }
 
-// A name of the present second that no backup has: an earlier backup may be
-// the only copy of what an import replaced, so it is never replaced. The
-// planner may rely on the form of the name, so a second backup within one
-// second waits for the next.
+// A name of the present second that no backup has. The planner may rely on
+// the form of the name, so a second backup within one second waits for the next.
 std::string unusedName(ProgramState& state, const std::string& folder, const std::string& Art) {
   for (;;) {
     std::string name =
@@ -77,13 +76,25 @@ std::string unusedName(ProgramState& state, const std::string& folder, const std
   }
 }
 
+// Closes the backup file; false when another file took its name first. An
+// earlier backup may be the only copy of what an import replaced, so it is
+// never replaced, not even by a run that ignores the data folder's lock.
+bool completedAsNew(ProgramState& state) {
+  try {
+    Datei_schliessen(state);
+    return true;
+  } catch (const startup::RunTimeError& error) {
+    if (error.number() != startup::kFileAlreadyExists) throw;
+    return false;
+  }
+}
+
 }  // namespace
 
 bool Backup_erstellen(ProgramState& state, const std::string& Art) {
   return startup::guarded(state, "modPersonallader - Backup_erstellen", [&] {
     const std::string folder = state.Datenpfad + "Backups" + platform::kSeparator;
     if (!startup::Ordner_vorhanden(state, folder)) startup::Ordner_anlegen(state, folder);
-    const std::string name = unusedName(state, folder, Art);
     BackupContent content;
     saveFiles(state, state.Datenpfad, "*.dat", content);
     // Without a log folder the listing would look in whatever folder is current.
@@ -91,12 +102,14 @@ bool Backup_erstellen(ProgramState& state, const std::string& Art) {
     // What a killed backup left is as big as a backup, and no later backup
     // has its name: its replacement would never sweep it away.
     state.system->removeStaleTemporaries(folder, "?????? ?????? ?.dat");
-    if (!Datei_oeffnen(state, folder + name, Modus::Output, Fehlerbehandlung::IgnoreErrors)) {
-      return false;
+    for (;;) {
+      const std::string name = unusedName(state, folder, Art);
+      if (!Datei_oeffnen(state, folder + name, Modus::OutputNew, Fehlerbehandlung::IgnoreErrors)) {
+        return false;
+      }
+      writeContent(state, content);
+      if (completedAsNew(state)) return true;
     }
-    writeContent(state, content);
-    Datei_schliessen(state);
-    return true;
   });
 }
 

@@ -31,6 +31,9 @@ bool FileChannel::open(platform::System& system, const std::string& path, Modus 
     case Modus::Output:
       output_ = system.openReplace(path);
       break;
+    case Modus::OutputNew:
+      output_ = system.openCreate(path);
+      break;
     case Modus::Append:
       output_ = system.openAppend(path);
       break;
@@ -146,7 +149,7 @@ void FileChannel::writeLine(std::string_view bytes) {
 }
 
 std::string& FileChannel::beginLine() {
-  requireMode(mode_ == Modus::Append ? Modus::Append : Modus::Output);
+  requireMode(mode_ == Modus::Input ? Modus::Output : mode_);  // any mode that writes
   return buffer_;
 }
 
@@ -160,6 +163,7 @@ namespace {
 // A full disk is named as such; any other failure by the error of its kind.
 void require(platform::WriteResult result, int otherwise) {
   if (result == platform::WriteResult::kDiskFull) throw RunTimeError(startup::kDiskFull);
+  if (result == platform::WriteResult::kNameTaken) throw RunTimeError(startup::kFileAlreadyExists);
   if (result != platform::WriteResult::kDone) throw RunTimeError(otherwise);
 }
 

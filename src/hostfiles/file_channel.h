@@ -14,7 +14,9 @@ struct ProgramState;
 
 namespace hostfiles {
 
-enum class Modus { Input, Output, Append };
+// OutputNew writes as Output does, but its close() never replaces a file: a
+// name taken by then raises kFileAlreadyExists, and the output is dropped.
+enum class Modus { Input, Output, OutputNew, Append };
 enum class Fehlerbehandlung { ReportErrors, IgnoreErrors };
 
 // Reads lines ended by CR LF, LF or CR; writes lines ended by CR LF. "Output"

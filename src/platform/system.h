@@ -48,9 +48,9 @@ class ReadFile {
   virtual std::optional<std::size_t> read(char* buffer, std::size_t size) = 0;
 };
 
-// What became of a write or a commit: a full disk or quota is told apart
-// from every other failure.
-enum class WriteResult { kDone, kDiskFull, kFailed };
+// What became of a write or a commit: a full disk or quota, and a new file's
+// name that another file took first, are told apart from every other failure.
+enum class WriteResult { kDone, kDiskFull, kNameTaken, kFailed };
 
 // A file opened for writing. For a replacement the bytes go to a temporary file
 // beside the target, and only commit() puts them in the target's place; a
@@ -64,6 +64,18 @@ class WriteFile {
   virtual WriteResult write(const char* data, std::size_t size) = 0;
   // Flushes to disk and, for a replacement, moves the new file over the target.
   virtual WriteResult commit() = 0;
+};
+
+// A lock that an open file stands for, held until it is destroyed; the system
+// gives it up when the process ends, however it ends.
+class FileLock {
+ public:
+  virtual ~FileLock() = default;
+};
+
+struct LockAttempt {
+  std::unique_ptr<FileLock> lock;  // empty when the lock was not taken
+  bool heldElsewhere = false;      // taken by another; else the file could not be made
 };
 
 class System {
@@ -98,6 +110,12 @@ class System {
   // Fails for a target that is write protected or a folder that cannot be written.
   virtual std::unique_ptr<WriteFile> openReplace(const std::string& path) = 0;
   virtual std::unique_ptr<WriteFile> openAppend(const std::string& path) = 0;
+  // A new file, written as a replacement is, that never replaces one: commit()
+  // gives kNameTaken when a file has the name by then, and leaves that file.
+  virtual std::unique_ptr<WriteFile> openCreate(const std::string& path) = 0;
+  // Takes, without waiting, the lock that the file `path` stands for. The file
+  // is made for the lock and removed when the lock is given up.
+  virtual LockAttempt lockFile(const std::string& path) = 0;
   // Removes the temporary files that ended runs of this program left in
   // `folder` (ending with the separator) for targets whose names match
   // `pattern`, as a replacement does for its own target; one that a running

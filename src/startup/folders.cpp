@@ -11,7 +11,8 @@ bool Ordner_vorhanden(ProgramState& state, const std::string& path) {
 
 // Without texts of its language a folder that cannot be made or entered ends nothing.
 void Ordner_anlegen(ProgramState& state, const std::string& path) {
-  if (!state.system->createFolder(path)) {
+  // A folder that another run made in the meantime is as good.
+  if (!state.system->createFolder(path) && !Ordner_vorhanden(state, path)) {
     if (state.Sprache == Language::Other) return;
     Programm_beenden(state, texts::folderNotCreated(state.Sprache, Name_zitieren(state, path)));
   }

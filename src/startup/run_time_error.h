@@ -17,6 +17,7 @@ enum ErrorNumber : int {
   kBadFileMode = 54,
   kFileAlreadyOpen = 55,
   kDeviceIoError = 57,
+  kFileAlreadyExists = 58,
   kDiskFull = 61,
   kInputPastEndOfFile = 62,
   kPermissionDenied = 70,

@@ -14,7 +14,7 @@ struct Description {
   std::string_view de, en, fr;
 };
 
-constexpr std::array<Description, 14> kDescriptions = {{
+constexpr std::array<Description, 15> kDescriptions = {{
     {kInvalidProcedureCall, "Unzulässiger Prozeduraufruf oder ungültiges Argument",
      "Invalid procedure call or argument", "Appel de procédure ou argument incorrect"},
     {kOverflow, "Überlauf", "Overflow", "Dépassement de capacité"},
@@ -29,6 +29,8 @@ constexpr std::array<Description, 14> kDescriptions = {{
     {kFileAlreadyOpen, "Datei bereits geöffnet", "File already open", "Fichier déjà ouvert"},
     {kDeviceIoError, "Fehler beim Lesen oder Schreiben auf dem Gerät", "Device I/O error",
      "Erreur d'entrée/sortie sur le périphérique"},
+    {kFileAlreadyExists, "Datei existiert bereits", "File already exists",
+     "Le fichier existe déjà"},
     {kDiskFull, "Datenträger voll", "Disk full", "Disque plein"},
     {kInputPastEndOfFile, "Einlesen hinter Dateiende", "Input past end of file",
      "Lecture au-delà de la fin du fichier"},

@@ -5,6 +5,7 @@
 #include "hostfiles/employee_data.h"
 #include "importfile/planner_record.h"
 #include "startup/messages.h"
+#include "wizard/data_folder_lock.h"
 #include "wizard/planner_writes.h"
 #include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
@@ -52,6 +53,11 @@ std::string withRaisedFractionFlag(std::string settings, const importfile::Impor
 
 ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
   return startup::guarded(state_, "frmPersonallader - Mitarbeiterdaten_importieren", [&] {
+    const auto lock = lockDataFolder(state_);
+    if (lock == nullptr) return ImportOutcome::kBusy;
+    // Read again under the lock: a run that held it before may have changed
+    // the settings since the check read them.
+    hostfiles::Konfigdaten_lesen(state_);
     hostfiles::Mitarbeiterdaten_lesen(state_);
     if (state_.Mitarbeiter_Name.front() != "NoNames" &&
         !startup::overwriteConfirmed(state_, texts::overwriteQuestion(state_.Sprache))) {

@@ -6,6 +6,7 @@
 #include "importfile/change_preview.h"
 #include "importfile/check_texts.h"
 #include "startup/messages.h"
+#include "wizard/data_folder_lock.h"
 #include "wizard/planner_writes.h"
 #include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
@@ -50,6 +51,8 @@ void restore(startup::ProgramState& state, const hostfiles::SavedBackup& saved,
 
 RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const std::string& path) {
   return startup::guarded(state, "frmPersonallader - Sicherung_wiederherstellen", [&] {
+    const auto lock = lockDataFolder(state);
+    if (lock == nullptr) return RestoreOutcome::kBusy;
     hostfiles::Konfigdaten_lesen(state);
     if (state.Adminstatus != 2) {
       startup::notify(state, importfile::texts::notAdministrator(state.Sprache));

@@ -9,7 +9,7 @@
 
 namespace wizard {
 
-enum class RestoreOutcome { kNotAdministrator, kRefused, kDeclined, kRestored };
+enum class RestoreOutcome { kNotAdministrator, kRefused, kDeclined, kBusy, kRestored };
 
 // Restores the employee file from the backup file at `path`, after the
 // administrator gate, a sound reading of the whole backup, the question with

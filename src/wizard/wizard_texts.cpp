@@ -116,6 +116,13 @@ std::string overwriteQuestion(Language language) {
          paragraph() + continueQuestion(language);
 }
 
+std::string dataFolderBusy(Language language) {
+  return textOrEmpty(
+      language, "In diesem Datenordner läuft gerade ein anderer Import oder eine Wiederherstellung",
+      "Another import or restore is running on this data folder",
+      "Un autre import ou une restauration est en cours sur ce dossier de données");
+}
+
 std::string backupBeforeImportFailed(Language language) {
   return textOrEmpty(
       language, "Backup vor Importieren der Mitarbeiterdaten konnte nicht erstellt werden",

@@ -26,6 +26,9 @@ std::string importFileFilter(Language language);
 std::string chosenFileMissing(Language language, const std::string& quotedName);
 std::string notAPlainFile(Language language, const std::string& quotedName);
 
+// Another run holds the data folder's lock.
+std::string dataFolderBusy(Language language);
+
 std::string overwriteQuestion(Language language);
 std::string backupBeforeImportFailed(Language language);
 std::string importedLogEntry(Language language);

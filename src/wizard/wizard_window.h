@@ -49,7 +49,7 @@ enum class WizardState {
 };
 
 // How step 4 ended, unless the program ended.
-enum class ImportOutcome { kDeclined, kImported };
+enum class ImportOutcome { kDeclined, kBusy, kImported };
 
 // Which control changed; the index counts from 1 as the control arrays do.
 enum class ControlKind { Frame, Button, Picture };

@@ -43,6 +43,16 @@ struct Malformed {
 
 void PrintTo(const Malformed& m, std::ostream* out) { *out << m.label; }
 
+// What a row holds for the run: the data folder's lock, as another run holds it.
+std::unique_ptr<platform::FileLock> heldLock;
+Damage locked() {
+  return [](const std::string& root) {
+    heldLock = platform::hostSystem()
+                   .lockFile(root + "Data" + platform::kSeparator + ".personallader.lock")
+                   .lock;
+  };
+}
+
 class MalformedInputTest : public ::testing::TestWithParam<Malformed> {};
 
 TEST_P(MalformedInputTest, EndsWithItsStatusAndMessageAndChangesNothing) {
@@ -71,6 +81,7 @@ TEST_P(MalformedInputTest, EndsWithItsStatusAndMessageAndChangesNothing) {
   EXPECT_EQ(runBatch(system, startup::Language::DE, options, out), m.status);
   EXPECT_NE(out.str().find(m.message), std::string::npos) << out.str();
   EXPECT_EQ(snapshot(root.path()), before);
+  heldLock.reset();
 }
 
 const std::string kClean = "Meier;mm\r\n";
@@ -85,6 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"konfigdaten_header_missing", kClean,
                   edited("Data/Konfigdaten.dat", [](Lines& l) { l.erase(l.begin()); }), 3,
                   "Der Dateiheader [Zentavo] in 'Konfigdaten.dat'"},
+        Malformed{"data_folder_locked", kClean, locked(), 1,
+                  "In diesem Datenordner läuft gerade ein anderer Import"},
         Malformed{"mitarbeiterdaten_entry_cut_short", kClean,
                   edited("Data/Mitarbeiterdaten.dat", [](Lines& l) { l[3].resize(20); }), 3,
                   "Mitarbeiterdaten_lesen':\n\nFehler Nr. 5"},

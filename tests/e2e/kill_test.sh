@@ -49,7 +49,7 @@ import() {  # [strace options]: the status of the import
 }
 
 # The clean run: its file operations and the complete new files.
-calls=openat,read,write,fsync,rename,unlink,mkdir
+calls=openat,read,write,fsync,rename,renameat2,link,unlink,mkdir
 fresh
 import -o "$work/trace" -e trace="$calls" || fail "clean import: status $?"
 for file in Konfigdaten.dat Mitarbeiterdaten.dat; do decode "$data/$file" >"$work/new_$file"; done
@@ -61,7 +61,7 @@ awk -F'(' '/^[a-z]/ {
     if ($1 == "mkdir" && /Backups/) phase = "during the backup"
     else if (phase == "") phase = "before the backup"
     print $1, ++count[$1], phase
-    if ($1 == "rename" && /Backups/) phase = "after the backup"
+    if ($1 ~ /^rename/ && /Backups/) phase = "after the backup"
   }' "$work/trace" >"$work/operations"
 operations=$(wc -l <"$work/operations")
 backup_end=$(grep -c -v "after the backup" "$work/operations")

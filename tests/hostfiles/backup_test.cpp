@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 
 #include "hostfiles/line_store.h"
 #include "hostfiles/planner_file_fixture.h"
@@ -75,6 +76,16 @@ TEST_F(BackupTest, SavesTheDataFilesThenTheLogFilesLineByLine) {
   EXPECT_FALSE(folder.exists(killed));
   EXPECT_FALSE(state.Datei1.isOpen());
   EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(BackupTest, ANameThatAnotherRunTakesMeanwhileIsKeptAndTheNextSecondTaken) {
+  bool raced = false;
+  system.onCreate = [&](const std::string&) {
+    if (!std::exchange(raced, true)) folder.write(backupFile(), "anderer Lauf");
+  };
+  EXPECT_TRUE(Backup_erstellen(state, "A"));
+  EXPECT_EQ(folder.read(backupFile()), "anderer Lauf");
+  EXPECT_EQ(written("Backups" + S + "261204 140510 A.dat"), expectedBackup());
 }
 
 TEST_F(BackupTest, WithoutLogFolderOnlyTheDataFilesAreSaved) {

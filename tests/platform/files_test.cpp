@@ -117,6 +117,50 @@ TEST_F(FilesTest, CommittedReplacementTakesTheTargetsPlaceAndAppendsExtend) {
   EXPECT_EQ(folder.read("buch.log"), "eins\r\nzwei\r\n");
 }
 
+TEST_F(FilesTest, ANewFileNeverTakesTheNameOfOneThatAppearedMeanwhile) {
+  auto file = system.openCreate(folder.file("neu.dat"));
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->write("ganz", 4), WriteResult::kDone);
+  folder.write("neu.dat", "anderer Lauf");
+  EXPECT_EQ(file->commit(), WriteResult::kNameTaken);
+  file.reset();
+  EXPECT_EQ(folder.read("neu.dat"), "anderer Lauf");
+  EXPECT_TRUE(complete(system.openCreate(folder.file("frei.dat")), "ganz"));
+  EXPECT_EQ(folder.read("frei.dat"), "ganz");
+  EXPECT_EQ(folder.entries(), (Names{"frei.dat", "neu.dat"}));  // no temporary file left
+}
+
+TEST_F(FilesTest, AFileLockIsHeldByOneAtATimeAndItsFileGoesWithIt) {
+  const std::string path = folder.file("sperre");
+  platform::LockAttempt first = system.lockFile(path);
+  ASSERT_NE(first.lock, nullptr);
+  EXPECT_TRUE(system.lockFile(path).heldElsewhere);
+  first.lock.reset();
+  EXPECT_FALSE(folder.exists("sperre"));
+  EXPECT_NE(system.lockFile(path).lock, nullptr);
+  const platform::LockAttempt unmade = system.lockFile(folder.file("fehlt") + platform::kSeparator);
+  EXPECT_EQ(unmade.lock, nullptr);
+  EXPECT_FALSE(unmade.heldElsewhere);
+}
+
+#ifndef _WIN32
+// Planner users may reach the files through their group; root may regroup a
+// file, other users only to a group of their own.
+TEST_F(FilesTest, AReplacedFileKeepsItsModeAndGroup) {
+  folder.write("k.dat", "alt");
+  const std::string path = folder.file("k.dat");
+  ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+  (void)::chown(path.c_str(), static_cast<uid_t>(-1), ::getegid() + 1);
+  struct stat before {};
+  struct stat after {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+  EXPECT_TRUE(complete(system.openReplace(path), "neu"));
+  ASSERT_EQ(::stat(path.c_str(), &after), 0);
+  EXPECT_EQ(after.st_mode & 07777, 0640u);
+  EXPECT_EQ(after.st_gid, before.st_gid);
+}
+#endif
+
 TEST_F(FilesTest, ReplacingRemovesOnlyTheTemporaryFilesOfTheTargetThatEndedRunsLeft) {
 #ifdef _WIN32
   const Names stale = {"~ziel.dat.0123abcd.tmp", "~ZIEL.DAT.89ABCDEF.TMP"};

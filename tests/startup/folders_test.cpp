@@ -49,8 +49,8 @@ TEST_F(FoldersTest, FolderThatCannotBeCreatedOrEnteredEndsTheProgram) {
                 "' konnte nicht zugegriffen werden.\n\nMöglicherweise ist der Ordner nicht "
                 "vorhanden oder Sie haben keine ausreichenden Zugriffsberechtigungen in diesem "
                 "Ordner.\n\nDas Programm wird beendet.");
-  folder.makeFolder("Backups");  // an existing folder cannot be created again
-  EXPECT_NE(endingNotice(dialogs, [&] { Ordner_anlegen(state, folder.file("Backups")); }), "");
+  folder.makeFolder("Backups");  // as another run makes it between the test and the creation
+  Ordner_anlegen(state, folder.file("Backups"));  // does not end the program
 }
 
 TEST_F(FoldersTest, OtherLanguagesReturnWithoutMessage) {

@@ -96,6 +96,13 @@ std::unique_ptr<platform::WriteFile> TestSystem::openAppend(const std::string& p
   return refused(path) || failsNow() ? nullptr : watch(host_.openAppend(path), false);
 }
 
+std::unique_ptr<platform::WriteFile> TestSystem::openCreate(const std::string& path) {
+  if (refuseWrites || failsNow()) return nullptr;
+  auto file = watch(host_.openCreate(path), true);
+  if (onCreate) onCreate(path);
+  return file;
+}
+
 void TestSystem::pause(unsigned milliseconds) {
   pausedMilliseconds_ += milliseconds;
   clock.second += static_cast<int>(pausedMilliseconds_ / 1000);  // tests stay below a minute

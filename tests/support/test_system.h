@@ -3,6 +3,7 @@
 // file operations.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -25,7 +26,7 @@ class TestSystem : public platform::System {
   std::string refusedFolder;
   // One file operation that fails, or that ends the process as a kill would,
   // with nothing after it done. Counted are the opening of a file for writing
-  // (openReplace, openAppend), each write, the flush and, for a replacement, the
+  // (openReplace, openAppend, openCreate), each write, the flush and, for a replacement, the
   // rename of a commit, and each read (openRead, read).
   struct Fault {
     std::size_t at = 0;  // the operation, counting from 1
@@ -39,6 +40,8 @@ class TestSystem : public platform::System {
   // Counts one operation; true when it is the one to fail. Ends the process
   // when it is the one to kill.
   bool failsNow();
+  // Runs when a new file is opened (openCreate), as another run might act then.
+  std::function<void(const std::string& path)> onCreate;
   // Listing this folder fails as for a folder that cannot be read.
   std::string unreadableFolder;
 
@@ -55,6 +58,8 @@ class TestSystem : public platform::System {
   std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openReplace(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openAppend(const std::string& path) override;
+  std::unique_ptr<platform::WriteFile> openCreate(const std::string& path) override;
+  platform::LockAttempt lockFile(const std::string& path) override { return host_.lockFile(path); }
   void removeStaleTemporaries(const std::string& folder, const std::string& pattern) override {
     host_.removeStaleTemporaries(folder, pattern);
   }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -23,7 +24,21 @@ namespace {
 
 // The failure that errno names.
 WriteResult failure() {
+  if (errno == EEXIST) return WriteResult::kNameTaken;
   return errno == ENOSPC || errno == EDQUOT ? WriteResult::kDiskFull : WriteResult::kFailed;
+}
+
+// Gives the complete temporary file the name `to` unless a file has it:
+// renameat2 where the file system knows it, else a second link, which also
+// fails for a name that is taken.
+bool moveWithoutReplacing(const char* from, const char* to) {
+#ifdef RENAME_NOREPLACE
+  if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+#endif
+  if (::link(from, to) != 0) return false;
+  ::unlink(from);
+  return true;
 }
 
 WriteResult writeAll(int fd, const char* data, std::size_t size) {
@@ -57,13 +72,18 @@ class PosixReadFile final : public ReadFile {
 };
 
 // Writes into a hidden temporary file beside the target and renames it over
-// the target on commit, so the target is either the old file or the new one.
+// the target on commit, so the target is either the old file or the new one;
+// an exclusive file takes the target's name only when no file has it.
 // The temporary file stays locked until it is gone or has become the target:
 // the lock tells another run that the file is still in use.
 class ReplacingFile final : public WriteFile {
  public:
-  ReplacingFile(int fd, int lock, std::string temporary, std::string target)
-      : fd_(fd), lock_(lock), temporary_(std::move(temporary)), target_(std::move(target)) {}
+  ReplacingFile(int fd, int lock, std::string temporary, std::string target, bool exclusive)
+      : fd_(fd),
+        lock_(lock),
+        temporary_(std::move(temporary)),
+        target_(std::move(target)),
+        exclusive_(exclusive) {}
   ~ReplacingFile() override {
     if (fd_ >= 0) ::close(fd_);
     if (!committed_) ::unlink(temporary_.c_str());
@@ -81,7 +101,9 @@ class ReplacingFile final : public WriteFile {
     fd_ = -1;
     if (synced != WriteResult::kDone) return synced;
     if (closed != WriteResult::kDone) return closed;
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0) return failure();
+    const bool moved = exclusive_ ? moveWithoutReplacing(temporary_.c_str(), target_.c_str())
+                                  : ::rename(temporary_.c_str(), target_.c_str()) == 0;
+    if (!moved) return failure();
     committed_ = true;
     return WriteResult::kDone;
   }
@@ -91,6 +113,7 @@ class ReplacingFile final : public WriteFile {
   int lock_;  // the same open file, kept open for its lock after fd_ is closed
   std::string temporary_;
   std::string target_;
+  bool exclusive_;
   bool committed_ = false;
 };
 
@@ -215,18 +238,72 @@ bool createTemporary(const TargetName& target, std::string& temporary, int& fd, 
   return false;
 }
 
+// What a new file takes over from the file it replaces; a new name gets the
+// mode that the umask leaves and the creator as owner.
+struct Heritage {
+  mode_t mode = 0;
+  std::optional<struct stat> old;
+};
+
+Heritage ofNewName() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return {static_cast<mode_t>(0666 & ~mask), std::nullopt};
+}
+
 // A target that exists must be a file that its owner may write: a file without
 // write permission counts as write protected, as a read-only file on Windows.
-bool targetWritable(const std::string& path, mode_t& mode) {
+std::optional<Heritage> writableTarget(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-    return errno == ENOENT;
+    if (errno != ENOENT) return std::nullopt;
+    return ofNewName();
   }
-  mode = info.st_mode & 07777;
-  return S_ISREG(info.st_mode) && (info.st_mode & S_IWUSR) != 0;
+  if (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0) return std::nullopt;
+  return Heritage{static_cast<mode_t>(info.st_mode & 07777), info};
+}
+
+// The old file's owner and group where the system allows it (only root gives a
+// file away; others may give it a group of their own), then its mode, which a
+// change of owner may have cut: planner users may reach the files through
+// their group.
+bool inherit(int fd, const Heritage& heritage) {
+  if (heritage.old && ::fchown(fd, heritage.old->st_uid, heritage.old->st_gid) != 0) {
+    (void)::fchown(fd, static_cast<uid_t>(-1), heritage.old->st_gid);
+  }
+  return ::fchmod(fd, heritage.mode) == 0;
+}
+
+std::unique_ptr<WriteFile> openReplacing(const std::string& path, const Heritage& heritage,
+                                         bool exclusive) {
+  const TargetName target = split(path);
+  removeStaleTemporaries(target.folder, [&](std::string_view name) { return name == target.name; });
+  std::string temporary;
+  int fd = -1;
+  int lock = -1;
+  if (!createTemporary(target, temporary, fd, lock)) return nullptr;
+  auto file = std::make_unique<ReplacingFile>(fd, lock, temporary, path, exclusive);
+  if (!inherit(fd, heritage)) return nullptr;
+  return file;
+}
+
+// Holds the lock of an open file; the name goes before the lock, so that a
+// run that opens the name afterwards makes a new file of its own.
+class PosixFileLock final : public FileLock {
+ public:
+  PosixFileLock(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+  ~PosixFileLock() override {
+    ::unlink(path_.c_str());
+    ::close(fd_);
+  }
+
+ private:
+  int fd_;
+  std::string path_;
+};
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 // False for a file made immutable or append-only (chattr +i, +a), which
@@ -255,18 +332,37 @@ std::unique_ptr<ReadFile> openPosixRead(const std::string& path) {
 }
 
 std::unique_ptr<WriteFile> openPosixReplace(const std::string& path) {
-  mode_t mode = 0;
-  if (path.empty() || path.back() == '/' || !targetWritable(path, mode) || !replaceable(path)) {
-    return nullptr;
+  if (path.empty() || path.back() == '/') return nullptr;
+  const std::optional<Heritage> heritage = writableTarget(path);
+  if (!heritage || !replaceable(path)) return nullptr;
+  return openReplacing(path, *heritage, false);
+}
+
+std::unique_ptr<WriteFile> openPosixCreate(const std::string& path) {
+  if (path.empty() || path.back() == '/') return nullptr;
+  return openReplacing(path, ofNewName(), true);
+}
+
+// A lock taken on a file that lost its name to the holder before counts for
+// nothing: the name is opened again.
+LockAttempt lockPosixFile(const std::string& path) {
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      const bool held = errno == EWOULDBLOCK;
+      ::close(fd);
+      return {nullptr, held};
+    }
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+        sameFile(opened, named)) {
+      return {std::make_unique<PosixFileLock>(fd, path), false};
+    }
+    ::close(fd);
   }
-  const TargetName target = split(path);
-  removeStaleTemporaries(target.folder, [&](std::string_view name) { return name == target.name; });
-  std::string temporary;
-  int fd = -1;
-  int lock = -1;
-  if (!createTemporary(target, temporary, fd, lock)) return nullptr;
-  ::fchmod(fd, mode);
-  return std::make_unique<ReplacingFile>(fd, lock, std::move(temporary), path);
+  return {nullptr, true};
 }
 
 void removePosixStaleTemporaries(const std::string& folder, const std::string& pattern) {
@@ -275,8 +371,7 @@ void removePosixStaleTemporaries(const std::string& folder, const std::string& p
 }
 
 std::unique_ptr<WriteFile> openPosixAppend(const std::string& path) {
-  mode_t mode = 0;
-  if (path.empty() || !targetWritable(path, mode)) return nullptr;
+  if (path.empty() || !writableTarget(path)) return nullptr;
   int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
   std::string created;
   if (fd < 0 && errno == ENOENT) {

@@ -127,6 +127,10 @@ class PosixSystem final : public System {
   std::unique_ptr<WriteFile> openAppend(const std::string& path) override {
     return openPosixAppend(native(path));
   }
+  std::unique_ptr<WriteFile> openCreate(const std::string& path) override {
+    return openPosixCreate(native(path));
+  }
+  LockAttempt lockFile(const std::string& path) override { return lockPosixFile(native(path)); }
   void removeStaleTemporaries(const std::string& folder, const std::string& pattern) override {
     removePosixStaleTemporaries(native(folder), pattern);
   }

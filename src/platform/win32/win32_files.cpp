@@ -26,6 +26,7 @@ constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN
 // The failure that GetLastError() names.
 WriteResult failure() {
   const DWORD error = GetLastError();
+  if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return WriteResult::kNameTaken;
   return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL ? WriteResult::kDiskFull
                                                                      : WriteResult::kFailed;
 }
@@ -73,14 +74,18 @@ class Win32ReadFile final : public ReadFile {
 };
 
 // Writes into a hidden temporary file beside the target and moves it over the
-// target on commit, so the target is either the old file or the new one.
+// target on commit, so the target is either the old file or the new one; an
+// exclusive file is moved without MOVEFILE_REPLACE_EXISTING, which fails when
+// the name is taken.
 class ReplacingFile final : public WriteFile {
  public:
-  ReplacingFile(HANDLE file, std::wstring temporary, std::wstring target, DWORD attributes)
+  ReplacingFile(HANDLE file, std::wstring temporary, std::wstring target, DWORD attributes,
+                bool exclusive)
       : file_(file),
         temporary_(std::move(temporary)),
         target_(std::move(target)),
-        attributes_(attributes) {}
+        attributes_(attributes),
+        exclusive_(exclusive) {}
   ~ReplacingFile() override {
     if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
     if (!committed_) DeleteFileW(temporary_.c_str());
@@ -98,7 +103,7 @@ class ReplacingFile final : public WriteFile {
     if (flushed != WriteResult::kDone) return flushed;
     if (!closed || !SetFileAttributesW(temporary_.c_str(), attributes_) ||
         !MoveFileExW(temporary_.c_str(), target_.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                     (exclusive_ ? 0 : MOVEFILE_REPLACE_EXISTING) | MOVEFILE_WRITE_THROUGH)) {
       return failure();
     }
     committed_ = true;
@@ -110,6 +115,7 @@ class ReplacingFile final : public WriteFile {
   std::wstring temporary_;
   std::wstring target_;
   DWORD attributes_;
+  bool exclusive_;
   bool committed_ = false;
 };
 
@@ -243,6 +249,17 @@ void removeStaleTemporaries(const std::wstring& folder,
   FindClose(find);
 }
 
+// Share mode 0 keeps every other open out, and the system deletes the file
+// when the handle closes, also when the process is ended.
+class Win32FileLock final : public FileLock {
+ public:
+  explicit Win32FileLock(HANDLE file) : file_(file) {}
+  ~Win32FileLock() override { CloseHandle(file_); }
+
+ private:
+  HANDLE file_;
+};
+
 HANDLE createTemporary(const std::wstring& target, std::wstring& temporary) {
   std::random_device random;
   for (int attempt = 0; attempt < 16; ++attempt) {
@@ -264,16 +281,40 @@ std::unique_ptr<ReadFile> openWin32Read(const std::wstring& path) {
   return std::make_unique<Win32ReadFile>(file);
 }
 
-std::unique_ptr<WriteFile> openWin32Replace(const std::wstring& path) {
-  const std::optional<DWORD> attributes = targetAttributes(path);
-  if (!attributes || !replaceable(path)) return nullptr;
+namespace {
+
+std::unique_ptr<WriteFile> openReplacing(const std::wstring& path, DWORD attributes,
+                                         bool exclusive) {
   const std::wstring name = path.substr(nameStart(path));
   removeStaleTemporaries(path.substr(0, nameStart(path)),
                          [&](std::wstring_view target) { return sameIgnoringCase(target, name); });
   std::wstring temporary;
   const HANDLE file = createTemporary(path, temporary);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
-  return std::make_unique<ReplacingFile>(file, std::move(temporary), path, *attributes);
+  return std::make_unique<ReplacingFile>(file, std::move(temporary), path, attributes, exclusive);
+}
+
+}  // namespace
+
+std::unique_ptr<WriteFile> openWin32Replace(const std::wstring& path) {
+  const std::optional<DWORD> attributes = targetAttributes(path);
+  if (!attributes || !replaceable(path)) return nullptr;
+  return openReplacing(path, *attributes, false);
+}
+
+std::unique_ptr<WriteFile> openWin32Create(const std::wstring& path) {
+  if (path.empty() || path.back() == L'\\' || path.back() == L'/') return nullptr;
+  return openReplacing(path, FILE_ATTRIBUTE_ARCHIVE, true);
+}
+
+// The handle asks for reading and writing: an open that asks for no access
+// would ignore the sharing of others.
+LockAttempt lockWin32File(const std::wstring& path) {
+  const HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, OPEN_ALWAYS,
+                  FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {nullptr, GetLastError() == ERROR_SHARING_VIOLATION};
+  return {std::make_unique<Win32FileLock>(file), false};
 }
 
 void removeWin32StaleTemporaries(const std::wstring& folder, const std::string& pattern) {

@@ -191,6 +191,10 @@ class Win32System final : public System {
   std::unique_ptr<WriteFile> openAppend(const std::string& path) override {
     return openWin32Append(native(path));
   }
+  std::unique_ptr<WriteFile> openCreate(const std::string& path) override {
+    return openWin32Create(native(path));
+  }
+  LockAttempt lockFile(const std::string& path) override { return lockWin32File(native(path)); }
   void removeStaleTemporaries(const std::string& folder, const std::string& pattern) override {
     removeWin32StaleTemporaries(native(folder), pattern);
   }

@@ -1,0 +1,17 @@
+// One import or restore at a time per data folder.
+#pragma once
+
+#include <memory>
+
+#include "platform/system.h"
+#include "startup/program_state.h"
+
+namespace wizard {
+
+// The lock on the data folder, to hold from before the first read of the
+// planner's files to the end of the run. Another run that holds it is waited
+// for a few seconds; then the user is told and the result is empty. A lock
+// file that cannot be made ends the program with the open-failure message.
+std::unique_ptr<platform::FileLock> lockDataFolder(startup::ProgramState& state);
+
+}  // namespace wizard
