@@ -89,7 +89,7 @@ TEST_F(BackupTest, WithoutLogFolderOnlyTheDataFilesAreSaved) {
   EXPECT_EQ(written(backupFile()), expectedBackup());
 }
 
-TEST_F(BackupTest, AFileThatCannotBeWrittenGivesFalseAndADamagedSourceEndsTheProgram) {
+TEST_F(BackupTest, AFileThatCannotBeWrittenGivesFalseAndAnEmptyLineEndsTheProgramWithItsPlace) {
   system.refuseWrites = true;
   EXPECT_FALSE(Backup_erstellen(state, "A"));
   EXPECT_FALSE(folder.exists(backupFile()));
@@ -98,8 +98,8 @@ TEST_F(BackupTest, AFileThatCannotBeWrittenGivesFalseAndADamagedSourceEndsThePro
   system.refuseWrites = false;
   folder.write("kaputt.dat", scrambledFile({"a"}) + "\r\n" + scrambledFile({"b"}));
   EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { Backup_erstellen(state, "A"); }),
-            errorReport("modPersonallader - LineIn", 5,
-                        "Unzulässiger Prozeduraufruf oder ungültiges Argument"));
+            "Zeile 2 der Datei '" + testing_support::readable(folder.file("kaputt.dat")) +
+                "' ist leer; die Datei kann nicht gesichert werden.\n\nDas Programm wird beendet.");
   EXPECT_FALSE(folder.exists(backupFile()));
 }
 
