@@ -18,7 +18,6 @@ using startup::RunTimeError;
 
 namespace {
 
-constexpr std::string_view kFileName = "Konfigdaten.dat";
 constexpr std::string_view kSettingsHeader = "[Settings]";
 constexpr std::string_view kAdminHeader = "[Administratoren]";
 // Position 16 of the settings line: "1" makes every user an administrator.
@@ -94,7 +93,7 @@ void writeWithSettings(ProgramState& state, const std::string& file,
 
 void Konfigdaten_lesen(ProgramState& state) {
   startup::guarded(state, "modPersonallader - Konfigdaten_lesen", [&] {
-    const std::string file = state.Datenpfad + std::string(kFileName);
+    const std::string file = state.Datenpfad + std::string(kConfigurationFile);
     openPlannerFile(state, file);
     expectHeader(state, "[Zentavo]");
     skipLines(state, 2);
@@ -114,13 +113,13 @@ void Konfigdaten_lesen(ProgramState& state) {
 }
 
 void Konfigdaten_ersetzbar(ProgramState& state) {
-  Datei_oeffnen(state, state.Datenpfad + std::string(kFileName), Modus::Output,
+  Datei_oeffnen(state, state.Datenpfad + std::string(kConfigurationFile), Modus::Output,
                 Fehlerbehandlung::ReportErrors);
   state.Datei1.abandon();  // nothing written: the old file stays
 }
 
 void Konfigdaten_schreiben(ProgramState& state) {
-  const std::string file = state.Datenpfad + std::string(kFileName);
+  const std::string file = state.Datenpfad + std::string(kConfigurationFile);
   try {
     writeWithSettings(state, file, readAllLines(state, file));
   } catch (const RunTimeError&) {

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "startup/program_state.h"
 
 namespace hostfiles {
 
+inline constexpr std::string_view kConfigurationFile = "Konfigdaten.dat";
 // The fraction flag: character 30 of the settings line, "0" to "2".
 inline constexpr std::size_t kFractionFlag = 29;
 
