@@ -147,11 +147,6 @@ bool isValue(std::string_view value) {
          startup::isDigit(value.back());
 }
 
-bool holdsControlCharacter(std::string_view text) {
-  return std::any_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 32; });
-}
-
 bool isDateOr(std::string_view date, std::string_view open) {
   return date == open || startup::isDateStamp(date);
 }
@@ -180,7 +175,7 @@ LineFault valuesFault(std::string_view line) {
 }  // namespace
 
 LineFault entryFault(std::string_view line) {
-  if (isTextLine(line)) return holdsControlCharacter(line) ? LineFault::kName : LineFault::kNone;
+  if (isTextLine(line)) return LineFault::kNone;
   const std::size_t nameEnd = line.find(kFieldSeparator, columns::kName);
   if (!separatorsInPlace(line) || nameEnd == std::string_view::npos) return LineFault::kLayout;
   if (!isDateOr(column(line, columns::kFromDate, columns::kDateWidth), kNoStartDate) ||
@@ -189,11 +184,11 @@ LineFault entryFault(std::string_view line) {
   }
   if (const LineFault values = valuesFault(line); values != LineFault::kNone) return values;
   const std::string_view name = line.substr(columns::kName, nameEnd - columns::kName);
-  if (name.empty() || name.size() > kMaxNameLength || holdsControlCharacter(name)) {
+  if (name.empty() || name.size() > kMaxNameLength) {
     return LineFault::kName;
   }
   const std::string_view userId = line.substr(nameEnd + 1);
-  if (userId.size() > kMaxNameLength || !isTextLine(userId) || holdsControlCharacter(userId)) {
+  if (userId.size() > kMaxNameLength || !isTextLine(userId)) {
     return LineFault::kUserId;
   }
   return LineFault::kNone;

@@ -104,12 +104,13 @@ enum class LineFault {
   kLayout,  // a separator is missing after a field
   kDate,    // a date is no date stamp, nor the mark of no start or no end
   kValue,   // a value is not in the five-character form
-  kName,    // a name is empty or too long, or a text holds a control character
-  kUserId,  // a user id is too long or holds a separator or a control character
+  kName,    // a name is empty or too long
+  kUserId,  // a user id is too long or holds a separator
 };
 
 // The first rule of the layout that `line`, an entry line in the current
-// form, breaks. The records of the import pass every rule.
+// form, breaks; a text line breaks none. The records of the import pass every
+// rule. (An unscrambled line holds no control character.)
 LineFault entryFault(std::string_view line);
 
 }  // namespace hostfiles
