@@ -31,12 +31,23 @@ Damage edited(const char* file, std::function<void(Lines&)> edit) {
   };
 }
 
+// A backup of the employee file in "Data" whose first entry starts in month 13.
+void backupWithBadDate(const std::string& root) {
+  Lines lines = readScrambledFile(root + "Data/Mitarbeiterdaten.dat");
+  lines[3].replace(0, 6, "171301");
+  lines.insert(lines.begin(), {"[ZentavoBackup]", "[Mitarbeiterdaten.dat]",
+                               "[" + std::to_string(lines.size()) + "]"});
+  std::filesystem::create_directory(nativePath(root + "Data/Backups"));
+  writeScrambledFile(root + "Data/Backups/261203 080000 A.dat", lines);
+}
+
 struct Malformed {
   const char* label;
   std::string csv;  // the import file
   Damage damage;
   int status;
   const char* message;  // part of the output
+  BatchCommand command = BatchCommand::kImport;
 };
 
 void PrintTo(const Malformed& m, std::ostream* out) { *out << m.label; }
@@ -61,7 +72,11 @@ TEST_P(MalformedInputTest, EndsWithItsStatusAndMessageAndChangesNothing) {
   system.ownFolder = root.path().substr(0, root.path().size() - 1);  // holds the settings file
   std::ostringstream out;
   EXPECT_EQ(runBatch(system, startup::Language::DE,
-                     {BatchCommand::kImport, "", root.file("import.csv"), true, false, ""}, out),
+                     {m.command, "",
+                      m.command == BatchCommand::kRestore ? "261203 080000 A.dat"
+                                                          : root.file("import.csv"),
+                      true, false, ""},
+                     out),
             m.status);
   EXPECT_NE(out.str().find(m.message), std::string::npos) << out.str();
   EXPECT_EQ(snapshot(root.path()), before);
@@ -81,7 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "Der Dateiheader [Zentavo] in 'Konfigdaten.dat'"},
         Malformed{"mitarbeiterdaten_entry_cut_short", kClean,
                   edited("Data/Mitarbeiterdaten.dat", [](Lines& l) { l[3].resize(20); }), 3,
-                  "Mitarbeiterdaten_lesen':\n\nFehler Nr. 5"}),
+                  "Mitarbeiterdaten_lesen':\n\nFehler Nr. 5"},
+        Malformed{"restore_of_backup_with_bad_date", kClean, backupWithBadDate, 2,
+                  "(Mitarbeiterdaten.dat, Zeile 4: ungültiges Datum)", BatchCommand::kRestore}),
     byLabel<Malformed>);
 
 }  // namespace
