@@ -141,7 +141,7 @@ SavedBackup readBackup(startup::ProgramState& state, const std::string& path) {
   if (kept.configurationFile) {
     if (auto settings = settingsLineOf(*kept.configurationFile)) {
       const std::string& line = settings->first;
-      if (line.size() > kFractionFlag && (line[kFractionFlag] < '0' || line[kFractionFlag] > '2')) {
+      if (line.size() > kFractionFlag && !isFractionFlag(line[kFractionFlag])) {
         return damaged({Kind::kBadFractionFlag, settings->second});
       }
       backup.settingsLine = std::move(settings->first);
