@@ -36,7 +36,7 @@ void backupWithBadDate(const std::string& root) {
   Lines lines = readScrambledFile(root + "Data/Mitarbeiterdaten.dat");
   lines[3].replace(0, 6, "171301");
   lines.insert(lines.begin(), {"[ZentavoBackup]", "[Mitarbeiterdaten.dat]",
-                               "[" + std::to_string(lines.size()) + "]"});
+                               '[' + std::to_string(lines.size()) + ']'});
   std::filesystem::create_directory(nativePath(root + "Data/Backups"));
   writeScrambledFile(root + "Data/Backups/261203 080000 A.dat", lines);
 }
