@@ -184,13 +184,9 @@ LineFault entryFault(std::string_view line) {
   }
   if (const LineFault values = valuesFault(line); values != LineFault::kNone) return values;
   const std::string_view name = line.substr(columns::kName, nameEnd - columns::kName);
-  if (name.empty() || name.size() > kMaxNameLength) {
-    return LineFault::kName;
-  }
+  if (name.empty() || name.size() > kMaxNameLength) return LineFault::kName;
   const std::string_view userId = line.substr(nameEnd + 1);
-  if (userId.size() > kMaxNameLength || !isTextLine(userId)) {
-    return LineFault::kUserId;
-  }
+  if (userId.size() > kMaxNameLength || !isTextLine(userId)) return LineFault::kUserId;
   return LineFault::kNone;
 }
 
