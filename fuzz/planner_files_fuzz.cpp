@@ -1,12 +1,14 @@
-// The readers of the configuration data and the employee data, each on the
-// fuzz bytes as its file. A damaged file may end the program with a message;
-// anything else that goes wrong is a finding. A configuration file that was
-// read comes back the same through its rewrite.
+// The readers of the configuration data, the employee data and a backup, each
+// on the fuzz bytes as its file. A damaged file may end the program with a
+// message; anything else that goes wrong is a finding. A configuration file
+// that was read comes back the same through its rewrite, and the employee file
+// of a backup read as sound is one that the planner's reader takes.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
 
+#include "hostfiles/backup_file.h"
 #include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
 #include "hostfiles/scrambled_line.h"
@@ -84,6 +86,17 @@ void readEmployees(std::string_view bytes) {
   }
 }
 
+void readBackupFile(std::string_view bytes) {
+  PlannerFolder folder(bytes);
+  startup::ProgramState& state = folder.state;
+  folder.system.files["/data/backup.dat"] = std::string(bytes);
+  const hostfiles::SavedBackup saved = hostfiles::readBackup(state, "/data/backup.dat");
+  if (saved.damage) return;
+  hostfiles::writeEmployeeFile(state, saved.employeeFile);
+  require(endsNormally([&] { hostfiles::Mitarbeiterdaten_lesen(state); }),
+          "the employee file of a sound backup can be read");
+}
+
 }  // namespace
 
 extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
@@ -118,5 +131,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   readConfiguration(bytes);
   readEmployees(bytes);
+  readBackupFile(bytes);
   return 0;
 }

@@ -5,6 +5,7 @@
 #include "hostfiles/clock_texts.h"
 #include "hostfiles/file_channel.h"
 #include "hostfiles/line_store.h"
+#include "hostfiles/planner_texts.h"
 #include "startup/folders.h"
 #include "startup/messages.h"
 #include "startup/run_time_error.h"
@@ -27,12 +28,29 @@ struct BackupContent {
   LineStore lines;
 };
 
+// The next line of `path`, line `number` (from 1), on file number 1. An
+// empty line, which no backup could give back as it stands, ends the program
+// with a message that names the file and the line.
+void readSourceLine(ProgramState& state, const std::string& path, std::size_t number,
+                    std::string& line) {
+  startup::guarded(state, "modPersonallader - LineIn", [&] {
+    try {
+      unscrambledLine(state.Datei1, line);
+    } catch (const startup::RunTimeError& error) {
+      // The one line refused as no argument is the empty one.
+      if (error.number() != startup::kInvalidProcedureCall) throw;
+      startup::Programm_beenden(state, texts::emptyLine(state.Sprache, path, number));
+    }
+  });
+}
+
 void saveFile(ProgramState& state, const std::string& folder, const std::string& name,
               BackupContent& content) {
-  Datei_oeffnen(state, folder + name, Modus::Input, Fehlerbehandlung::ReportErrors);
+  const std::string path = folder + name;
+  Datei_oeffnen(state, path, Modus::Input, Fehlerbehandlung::ReportErrors);
   std::size_t count = 0;
   for (std::string line; !state.Datei1.atEnd(); ++count) {
-    LineIn(state, line);
+    readSourceLine(state, path, count + 1, line);
     content.lines.append(line);
   }
   Datei_schliessen(state);

@@ -2,9 +2,15 @@
 
 #include <algorithm>
 #include <charconv>
+#include <set>
+#include <utility>
+#include <variant>
 
+#include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
 #include "hostfiles/file_channel.h"
+#include "startup/characters.h"
+#include "startup/dates.h"
 #include "startup/run_time_error.h"
 
 namespace hostfiles {
@@ -12,7 +18,6 @@ namespace hostfiles {
 namespace {
 
 constexpr std::string_view kBackupHeader = "[ZentavoBackup]";
-constexpr std::string_view kConfigurationFile = "Konfigdaten.dat";
 constexpr std::string_view kSettingsHeader = "[Settings]";
 
 // The text inside "[...]", nothing for another line.
@@ -21,10 +26,13 @@ std::optional<std::string_view> bracketed(std::string_view line) {
   return line.substr(1, line.size() - 2);
 }
 
+// A count as the backup writes it: decimal digits without a leading zero.
 std::optional<std::size_t> lineCount(std::string_view line) {
   const auto inside = bracketed(line);
   std::size_t count = 0;
-  if (!inside || inside->empty()) return std::nullopt;
+  if (!inside || inside->empty() || (inside->size() > 1 && inside->front() == '0')) {
+    return std::nullopt;
+  }
   const auto [end, error] = std::from_chars(inside->data(), inside->data() + inside->size(), count);
   if (error != std::errc() || end != inside->data() + inside->size()) return std::nullopt;
   return count;
@@ -36,65 +44,111 @@ struct Kept {
   std::optional<std::vector<std::string>> configurationFile;
 };
 
+// The backup file's lines, unscrambled and counted.
+class BackupLines {
+ public:
+  explicit BackupLines(FileChannel& channel) : channel_(channel) {}
+
+  bool atEnd() { return channel_.atEnd(); }
+  std::string next() {
+    ++line_;
+    return unscrambledLine(channel_);
+  }
+  // The line read last, counted from 1.
+  std::size_t line() const { return line_; }
+
+ private:
+  FileChannel& channel_;
+  std::size_t line_ = 0;
+};
+
+using Kind = BackupDamage::Kind;
+
 // Reads the saved files after the header, keeping the lines of those two.
-BackupDamage readSavedFiles(FileChannel& channel, Kept& kept) {
-  while (!channel.atEnd()) {
-    const std::string name(bracketed(unscrambledLine(channel)).value_or(""));
-    if (name.empty()) return BackupDamage::kBadLine;
-    if (channel.atEnd()) return BackupDamage::kCutShort;
-    const auto count = lineCount(unscrambledLine(channel));
-    if (!count) return BackupDamage::kBadLine;
+BackupDamage readSavedFiles(BackupLines& in, Kept& kept) {
+  std::set<std::string> names;
+  while (!in.atEnd()) {
+    const std::string name(bracketed(in.next()).value_or(""));
+    if (name.empty()) return {Kind::kBadLine, in.line()};
+    if (!names.insert(name).second) return {Kind::kSavedTwice, in.line()};
+    if (in.atEnd()) return {Kind::kCutShort};
+    const auto count = lineCount(in.next());
+    if (!count) return {Kind::kBadLine, in.line()};
     std::optional<std::vector<std::string>>* lines = name == kEmployeeDataFile ? &kept.employeeFile
                                                      : name == kConfigurationFile
                                                          ? &kept.configurationFile
                                                          : nullptr;
     if (lines != nullptr) lines->emplace();
     for (std::size_t i = 0; i < *count; ++i) {
-      if (channel.atEnd()) return BackupDamage::kCutShort;
-      std::string line = unscrambledLine(channel);
+      if (in.atEnd()) return {Kind::kCutShort};
+      std::string line = in.next();
       if (lines != nullptr) (*lines)->push_back(std::move(line));
     }
   }
-  return BackupDamage::kNone;
+  return {};
 }
 
 BackupDamage readKept(startup::ProgramState& state, const std::string& path, Kept& kept) {
   FileChannel channel;
   if (state.system->pathKind(path) != platform::PathKind::kNormalFile ||
       !channel.open(*state.system, path, Modus::Input)) {
-    return BackupDamage::kUnreadable;
+    return {Kind::kUnreadable};
   }
+  BackupLines in(channel);
   try {
-    if (channel.atEnd() || unscrambledLine(channel) != kBackupHeader) {
-      return BackupDamage::kNotABackup;
-    }
-    return readSavedFiles(channel, kept);
+    if (in.atEnd() || in.next() != kBackupHeader) return {Kind::kNotABackup};
+    return readSavedFiles(in, kept);
   } catch (const startup::RunTimeError&) {
-    return BackupDamage::kBadLine;
+    return {Kind::kBadLine, in.line()};
   }
 }
 
-// The line after the settings header, empty when there is none.
-std::string settingsLineOf(const std::vector<std::string>& configurationFile) {
+// The settings line of the saved configuration, with its line counted from 1;
+// nothing without one.
+std::optional<std::pair<std::string, std::size_t>> settingsLineOf(
+    const std::vector<std::string>& configurationFile) {
   const auto header =
       std::find(configurationFile.begin(), configurationFile.end(), kSettingsHeader);
-  if (header == configurationFile.end() || header + 1 == configurationFile.end()) return {};
-  return *(header + 1);
+  if (header == configurationFile.end() || header + 1 == configurationFile.end()) {
+    return std::nullopt;
+  }
+  return std::pair(*(header + 1), static_cast<std::size_t>(header - configurationFile.begin()) + 2);
+}
+
+SavedBackup damaged(BackupDamage damage) {
+  SavedBackup backup;
+  backup.damage = damage;
+  return backup;
+}
+
+// Time of day as hhmmss.
+bool isTimeStamp(std::string_view time) {
+  if (time.size() != 6 || !std::all_of(time.begin(), time.end(), startup::isDigit)) return false;
+  return time.substr(0, 2) < "24" && time.substr(2, 2) < "60" && time.substr(4, 2) < "60";
 }
 
 }  // namespace
 
 SavedBackup readBackup(startup::ProgramState& state, const std::string& path) {
   Kept kept;
+  if (const BackupDamage damage = readKept(state, path, kept)) return damaged(damage);
+  if (!kept.employeeFile) return damaged({Kind::kNoEmployeeFile});
+  auto entries = employeeEntries(*kept.employeeFile, state.Region);
+  if (const auto* fault = std::get_if<EmployeeFileFault>(&entries)) {
+    return damaged({Kind::kBadEmployeeFile, fault->line, fault->fault});
+  }
   SavedBackup backup;
-  backup.damage = readKept(state, path, kept);
-  if (backup.damage != BackupDamage::kNone) return backup;
-  if (!kept.employeeFile) return {BackupDamage::kNoEmployeeFile, {}, {}, {}};
-  auto employees = employeeEntries(*kept.employeeFile, state.Region);
-  if (!employees) return {BackupDamage::kBadEmployeeFile, {}, {}, {}};
+  if (kept.configurationFile) {
+    if (auto settings = settingsLineOf(*kept.configurationFile)) {
+      const std::string& line = settings->first;
+      if (line.size() > kFractionFlag && !isFractionFlag(line[kFractionFlag])) {
+        return damaged({Kind::kBadFractionFlag, settings->second});
+      }
+      backup.settingsLine = std::move(settings->first);
+    }
+  }
   backup.employeeFile = std::move(*kept.employeeFile);
-  backup.employees = std::move(*employees);
-  if (kept.configurationFile) backup.settingsLine = settingsLineOf(*kept.configurationFile);
+  backup.employees = std::get<std::vector<EmployeeRecord>>(std::move(entries));
   return backup;
 }
 
@@ -102,11 +156,21 @@ std::string backupFolder(const startup::ProgramState& state) {
   return state.Datenpfad + "Backups" + platform::kSeparator;
 }
 
+bool hasPossibleDate(std::string_view name) {
+  return startup::isDateStamp(name.substr(0, 6)) && name.substr(6, 1) == " " &&
+         isTimeStamp(name.substr(7, 6));
+}
+
 std::vector<std::string> backupNames(startup::ProgramState& state) {
   auto names = state.system->listFiles(backupFolder(state), "?????? ?????? ?.dat");
   if (!names) return {};
-  // The name begins with the date and time, so the newest sorts last.
-  std::sort(names->rbegin(), names->rend());
+  // A dated name begins with its date and time, so the newest is the largest;
+  // the others follow in the order of their names.
+  std::sort(names->begin(), names->end(), [](const std::string& a, const std::string& b) {
+    const bool datedA = hasPossibleDate(a);
+    if (datedA != hasPossibleDate(b)) return datedA;
+    return datedA ? a > b : a < b;
+  });
   return *names;
 }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "hostfiles/employee_record.h"
@@ -11,21 +12,33 @@
 
 namespace hostfiles {
 
-// Why a backup file cannot be used.
-enum class BackupDamage {
-  kNone,
-  kUnreadable,  // it cannot be opened or read
-  kNotABackup,  // its first line is not the backup header
-  kCutShort,    // it ends inside a saved file
-  kBadLine,     // a line is no scrambled line, or not the name or count due
-  kNoEmployeeFile,
-  kBadEmployeeFile,  // the saved employee file is none
+// Why a backup file cannot be used, and where.
+struct BackupDamage {
+  enum class Kind {
+    kNone,
+    kUnreadable,  // it cannot be opened or read
+    kNotABackup,  // its first line is not the backup header
+    kCutShort,    // it ends inside a saved file
+    kBadLine,     // a line is no scrambled line, or not the name or count due
+    kSavedTwice,  // a second saved file of a name
+    kNoEmployeeFile,
+    kBadEmployeeFile,  // a line of the saved employee file breaks its layout
+    kBadFractionFlag,  // the saved configuration's fraction flag is none of "0" to "2"
+  };
+
+  Kind kind = Kind::kNone;
+  // The line of the backup file; for the last two kinds, that of the saved
+  // file. 0 where no line is at fault.
+  std::size_t line = 0;
+  LineFault fault = LineFault::kNone;  // for a bad employee file
+
+  explicit operator bool() const { return kind != Kind::kNone; }
 };
 
 // What a restore takes from a backup: only what it holds for the employee
 // list and its fraction flag.
 struct SavedBackup {
-  BackupDamage damage = BackupDamage::kNone;
+  BackupDamage damage;
   std::vector<std::string> employeeFile;  // its plain lines
   std::vector<EmployeeRecord> employees;  // its entries
   std::string settingsLine;               // of the saved configuration; empty without one
@@ -39,8 +52,11 @@ SavedBackup readBackup(startup::ProgramState& state, const std::string& path);
 // The folder of the data folder's backups, with its final separator.
 std::string backupFolder(const startup::ProgramState& state);
 
-// The names of the backup files in the backup folder, newest first; none when
-// the folder is missing.
+// True when the date and time that begin a backup file's name exist.
+bool hasPossibleDate(std::string_view name);
+
+// The names of the backup files in the backup folder, newest first, then
+// those whose date is impossible; none when the folder is missing.
 std::vector<std::string> backupNames(startup::ProgramState& state);
 
 // The employees among `entries`: the text lines left out.

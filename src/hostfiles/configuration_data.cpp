@@ -17,7 +17,6 @@ using startup::RunTimeError;
 
 namespace {
 
-constexpr std::string_view kFileName = "Konfigdaten.dat";
 constexpr std::string_view kSettingsHeader = "[Settings]";
 constexpr std::string_view kAdminHeader = "[Administratoren]";
 // Position 16 of the settings line: "1" makes every user an administrator.
@@ -113,7 +112,7 @@ void Konfigdaten_lesen(ProgramState& state) {
 }
 
 std::string configurationFile(const ProgramState& state) {
-  return state.Datenpfad + std::string(kFileName);
+  return state.Datenpfad + std::string(kConfigurationFile);
 }
 
 void Konfigdaten_schreiben(ProgramState& state) {

@@ -4,13 +4,16 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "startup/program_state.h"
 
 namespace hostfiles {
 
+inline constexpr std::string_view kConfigurationFile = "Konfigdaten.dat";
 // The fraction flag: character 30 of the settings line, "0" to "2".
 inline constexpr std::size_t kFractionFlag = 29;
+inline bool isFractionFlag(char flag) { return flag >= '0' && flag <= '2'; }
 
 // Checks the headers, keeps the settings line in Settings_Zeile and sets
 // Adminstatus (2 when the user counts as an administrator, else 0). Ends the

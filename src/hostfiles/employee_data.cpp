@@ -120,23 +120,38 @@ void Mitarbeiterdaten_lesen(ProgramState& state) {
   });
 }
 
-std::optional<std::vector<EmployeeRecord>> employeeEntries(
+std::variant<std::vector<EmployeeRecord>, EmployeeFileFault> employeeEntries(
     const std::vector<std::string>& lines, const platform::RegionalSettings& region) {
-  std::size_t next = 0;
+  std::size_t next = 0;  // the lines read
   std::vector<EmployeeRecord> records;
   records.reserve(lines.size());
+  EmployeeFileFault first;
+  const auto add = [&](const std::string& line) {
+    if (first.fault != LineFault::kNone) return;
+    first = {next, entryFault(line)};
+    if (first.fault == LineFault::kNone) records.push_back(entryRecord(line));
+  };
   try {
-    const auto head =
-        readLayout([&] { return next == lines.size(); },
-                   [&](std::string& line) {
-                     if (next == lines.size()) throw RunTimeError(startup::kInputPastEndOfFile);
-                     line = lines[next++];
-                   },
-                   region, [&](const std::string& line) { records.push_back(entryRecord(line)); });
-    if (!head) return std::nullopt;
+    const auto head = readLayout([&] { return next == lines.size(); },
+                                 [&](std::string& line) {
+                                   if (next == lines.size()) {
+                                     throw RunTimeError(startup::kInputPastEndOfFile);
+                                   }
+                                   line = lines[next++];
+                                 },
+                                 region, add);
+    // The writer writes the whole number as decimal digits.
+    if (!head) return EmployeeFileFault{1, LineFault::kHead};
+    if (std::to_string(head->number) != lines[2]) return EmployeeFileFault{3, LineFault::kHead};
   } catch (const RunTimeError&) {
-    return std::nullopt;
+    // Raised by the head (a missing line, or line 3 no number) or by an
+    // entry more than the planner counts.
+    if (first.fault == LineFault::kNone) {
+      const std::size_t line = next == 3 ? 3 : next + 1;
+      first = {line, line <= 3 ? LineFault::kHead : LineFault::kLayout};
+    }
   }
+  if (first.fault != LineFault::kNone) return first;
   return records;
 }
 

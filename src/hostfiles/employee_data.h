@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <variant>
 #include <vector>
 
 #include "hostfiles/employee_record.h"
@@ -16,9 +17,16 @@ namespace hostfiles {
 // Ends the program with a message when the file is missing or damaged.
 void Mitarbeiterdaten_lesen(startup::ProgramState& state);
 
-// The entries of an employee file given as its plain lines; nothing when the
-// lines are no employee file in one of its forms.
-std::optional<std::vector<EmployeeRecord>> employeeEntries(
+// The first line of an employee file, counted from 1, that breaks the layout.
+struct EmployeeFileFault {
+  std::size_t line = 0;
+  LineFault fault = LineFault::kNone;
+};
+
+// The entries of an employee file given as its plain lines, when every line
+// keeps the layout that the writer keeps (entry lines of an older form once
+// brought into the current one); otherwise the first fault.
+std::variant<std::vector<EmployeeRecord>, EmployeeFileFault> employeeEntries(
     const std::vector<std::string>& lines, const platform::RegionalSettings& region);
 
 // Gives the entries of the file to `each` one by one, in the file's order,

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "startup/characters.h"
+#include "startup/dates.h"
 #include "startup/run_time_error.h"
 
 namespace hostfiles {
@@ -128,6 +130,64 @@ std::string entryLine(const EmployeeRecord& record) {
   add(record.name);
   add(record.userId);
   return line;
+}
+
+namespace {
+
+// The residual vacation, the four entitlements, the additional vacation and
+// the three reserved values, each followed by a separator.
+constexpr std::size_t kValueCount = 9;
+constexpr std::size_t kFirstReserved = 6;
+
+// Three digits, ",", one digit; or "-", two digits, ",", one digit.
+bool isValue(std::string_view value) {
+  if (value.size() != columns::kValueWidth || value[kCommaInValue] != ',') return false;
+  const std::size_t first = value.front() == '-' ? 1 : 0;
+  return std::all_of(value.begin() + first, value.begin() + kCommaInValue, startup::isDigit) &&
+         startup::isDigit(value.back());
+}
+
+bool isDateOr(std::string_view date, std::string_view open) {
+  return date == open || startup::isDateStamp(date);
+}
+
+bool separatorsInPlace(std::string_view line) {
+  if (column(line, columns::kToDate - 1, 1) != ":" ||
+      column(line, columns::kResidual - 1, 1) != ":") {
+    return false;
+  }
+  for (std::size_t i = 0; i < kValueCount; ++i) {
+    const std::size_t end = columns::kResidual + i * columns::kValueStep + columns::kValueWidth;
+    if (column(line, end, 1) != ":") return false;
+  }
+  return true;
+}
+
+LineFault valuesFault(std::string_view line) {
+  for (std::size_t i = 0; i < kValueCount; ++i) {
+    const std::string_view value =
+        column(line, columns::kResidual + i * columns::kValueStep, columns::kValueWidth);
+    if (i < kFirstReserved ? !isValue(value) : value != kZeroValue) return LineFault::kValue;
+  }
+  return LineFault::kNone;
+}
+
+}  // namespace
+
+LineFault entryFault(std::string_view line) {
+  if (isTextLine(line)) return LineFault::kNone;
+  const std::size_t nameEnd = line.find(kFieldSeparator, columns::kName);
+  if (!separatorsInPlace(line) || nameEnd == std::string_view::npos) return LineFault::kLayout;
+  if (!isDateOr(column(line, columns::kFromDate, columns::kDateWidth), kNoStartDate) ||
+      !isDateOr(column(line, columns::kToDate, columns::kDateWidth), kNoEndDate)) {
+    return LineFault::kDate;
+  }
+  if (const LineFault values = valuesFault(line); values != LineFault::kNone) return values;
+  const std::string_view name = line.substr(columns::kName, nameEnd - columns::kName);
+  if (name.empty() || name.size() > kMaxNameLength) return LineFault::kName;
+  const std::string_view userId = line.substr(nameEnd + 1);
+  if (userId.size() > kMaxNameLength || !isTextLine(userId)) return LineFault::kUserId;
+  return LineFault::kNone;
 }
 
 }  // namespace hostfiles

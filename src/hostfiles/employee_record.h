@@ -17,6 +17,11 @@ inline constexpr std::string_view kDefaultHeadValue = "99999999";
 // The value zero; the three reserved values of the lines we write hold it.
 inline constexpr std::string_view kZeroValue = "000,0";
 inline constexpr char kFieldSeparator = ':';
+// The dates of an employee without a start or an end.
+inline constexpr std::string_view kNoStartDate = "000000";
+inline constexpr std::string_view kNoEndDate = "999999";
+// Names and user ids hold 1 to 40 and 0 to 40 characters.
+inline constexpr std::size_t kMaxNameLength = 40;
 
 // Columns of an employee line, counted from 0. A value is five characters;
 // each field is followed by one kFieldSeparator up to the name.
@@ -91,5 +96,21 @@ struct EntryView {
 EntryView viewEntry(std::string_view line);
 // The line that holds `record`.
 std::string entryLine(const EmployeeRecord& record);
+
+// Why a line of the employee file breaks the layout that the writer keeps.
+enum class LineFault {
+  kNone,
+  kHead,    // the header, the head value or the whole number is not as written
+  kLayout,  // a separator is missing after a field
+  kDate,    // a date is no date stamp, nor the mark of no start or no end
+  kValue,   // a value is not in the five-character form
+  kName,    // a name is empty or too long
+  kUserId,  // a user id is too long or holds a separator
+};
+
+// The first rule of the layout that `line`, an entry line in the current
+// form, breaks; a text line breaks none. The records of the import pass every
+// rule. (An unscrambled line holds no control character.)
+LineFault entryFault(std::string_view line);
 
 }  // namespace hostfiles

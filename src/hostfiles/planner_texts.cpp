@@ -29,6 +29,14 @@ std::string openFailure(Language language, const std::string& name, bool forRead
                                    "pas"));
 }
 
+std::string emptyLine(Language language, const std::string& path, std::size_t line) {
+  return textOrEmpty(language, "Zeile ", "Line ", "La ligne ") + std::to_string(line) +
+         textOrEmpty(language, " der Datei '", " of file '", " du fichier « ") + path +
+         textOrEmpty(language, "' ist leer; die Datei kann nicht gesichert werden",
+                     "' is empty; the file cannot be backed up",
+                     " » est vide ; le fichier ne peut pas être sauvegardé");
+}
+
 std::string employeeHeaderNotDetected(Language language) {
   return textOrEmpty(language, "Der Dateiheader in 'Mitarbeiterdaten.dat' wurde nicht erkannt",
                      "Header of file 'Mitarbeiterdaten.dat' not detected",

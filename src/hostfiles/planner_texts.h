@@ -3,6 +3,7 @@
 // empty; the program then ends without a word.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,9 @@ using startup::Language;
 std::string fileNotFound(Language language, const std::string& path);
 // `forReading` tells an input file from one opened for writing or appending.
 std::string openFailure(Language language, const std::string& name, bool forReading);
+
+// Line `line` (from 1) of the file at `path` is empty, so it cannot be saved as it stands.
+std::string emptyLine(Language language, const std::string& path, std::size_t line);
 
 std::string employeeHeaderNotDetected(Language language);
 // A header line of the configuration file, "[Zentavo]" being its first.

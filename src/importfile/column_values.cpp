@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "hostfiles/employee_record.h"
 #include "importfile/check_texts.h"
 #include "importfile/remembered.h"
 #include "startup/dates.h"
@@ -16,7 +17,6 @@ namespace {
 
 using texts::NumberColumn;
 
-constexpr std::size_t kNameLength = 40;
 // Where the dates and the numbers begin among the columns.
 constexpr std::size_t kDateColumn = 2;
 constexpr std::size_t kFirstNumberColumn = 4;
@@ -74,12 +74,12 @@ class RowCheck {
       }
       row_.Name = run_.state.ImportRows.keep("Name " + std::to_string(number_));
     }
-    row_.Name = row_.Name.substr(0, kNameLength);
+    row_.Name = row_.Name.substr(0, hostfiles::kMaxNameLength);
     if (isTextRow(row_)) return true;
-    row_.Benutzerkennung = row_.Benutzerkennung.substr(0, kNameLength);
+    row_.Benutzerkennung = row_.Benutzerkennung.substr(0, hostfiles::kMaxNameLength);
     if (row_.Benutzerkennung.empty()) row_.Benutzerkennung = row_.Name;
-    if (!checkDate(0, row_.VonDatum, texts::invalidFromDate, "000000") ||
-        !checkDate(1, row_.BisDatum, texts::invalidToDate, "999999")) {
+    if (!checkDate(0, row_.VonDatum, texts::invalidFromDate, hostfiles::kNoStartDate) ||
+        !checkDate(1, row_.BisDatum, texts::invalidToDate, hostfiles::kNoEndDate)) {
       return false;
     }
     if (row_.VonDatum > row_.BisDatum && !ask({}, {}, texts::datesInWrongOrder(language()))) {
@@ -101,7 +101,8 @@ class RowCheck {
   }
 
   // An unreadable date is emptied after Yes; an empty one stands for `open`.
-  bool checkDate(std::size_t column, std::string_view& value, DateError error, const char* open) {
+  bool checkDate(std::size_t column, std::string_view& value, DateError error,
+                 std::string_view open) {
     if (value.empty()) {
       value = open;
       return true;

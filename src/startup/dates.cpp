@@ -1,5 +1,6 @@
 #include "startup/dates.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -64,12 +65,15 @@ int smallNumber(const Token& token) {
   return token.number && token.text.size() <= 2 ? valueOf(token.text) : 0;
 }
 
+// A two-digit year as 1930 to 2029.
+int fullYear(int twoDigits) { return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits; }
+
 // Four digits as written, or two read as 1930 to 2029; 0 for anything else.
 int yearOf(const Token& token) {
   if (!token.number || (token.text.size() != 4 && token.text.size() != 2)) return 0;
   const int value = valueOf(token.text);
   if (token.text.size() == 4) return value >= 1000 ? value : 0;
-  return value < 30 ? 2000 + value : 1900 + value;
+  return fullYear(value);
 }
 
 std::string withoutDot(std::string_view name) {
@@ -137,6 +141,13 @@ std::optional<CalendarDate> readDate(std::string_view text,
     return validDate(yearOf(t[2]), monthOf(t[0], region), smallNumber(t[1]));
   }
   return std::nullopt;
+}
+
+bool isDateStamp(std::string_view stamp) {
+  if (stamp.size() != 6 || !std::all_of(stamp.begin(), stamp.end(), isDigit)) return false;
+  return validDate(fullYear(valueOf(stamp.substr(0, 2))), valueOf(stamp.substr(2, 2)),
+                   valueOf(stamp.substr(4, 2)))
+      .has_value();
 }
 
 }  // namespace startup

@@ -26,4 +26,8 @@ struct CalendarDate {
 std::optional<CalendarDate> readDate(std::string_view text,
                                      const platform::RegionalSettings& region);
 
+// True when `stamp` is a date stamp as FormatDatumDS writes it: six digits,
+// year, month and day, of a date that exists (the year read as 1930 to 2029).
+bool isDateStamp(std::string_view stamp);
+
 }  // namespace startup

@@ -15,8 +15,6 @@ namespace wizard {
 
 namespace {
 
-using hostfiles::BackupDamage;
-
 std::string fileName(const std::string& path) {
   return path.substr(path.rfind(platform::kSeparator) + 1);
 }
@@ -61,7 +59,7 @@ RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const st
     const std::string name = fileName(path);
     const std::string quoted = startup::Name_zitieren(state, name);
     const hostfiles::SavedBackup saved = hostfiles::readBackup(state, path);
-    if (saved.damage != BackupDamage::kNone) {
+    if (saved.damage) {
       startup::notify(state, texts::cannotRestore(state.Sprache, quoted, saved.damage));
       return RestoreOutcome::kRefused;
     }

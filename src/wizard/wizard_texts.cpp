@@ -1,5 +1,6 @@
 #include "wizard/wizard_texts.h"
 
+#include "hostfiles/configuration_data.h"
 #include "startup/startup_texts.h"
 
 namespace wizard::texts {
@@ -9,27 +10,67 @@ namespace {
 using startup::textOrEmpty;
 
 using hostfiles::BackupDamage;
+using Kind = BackupDamage::Kind;
 
 using startup::paragraph;
 using startup::texts::continueQuestion;
 
-std::string damageText(Language language, BackupDamage damage) {
-  switch (damage) {
-    case BackupDamage::kUnreadable:
+std::string faultText(Language language, hostfiles::LineFault fault) {
+  using hostfiles::LineFault;
+  switch (fault) {
+    case LineFault::kHead:
+      return textOrEmpty(language, "ungültiger Dateikopf", "invalid file head", "en-tête invalide");
+    case LineFault::kLayout:
+      return textOrEmpty(language, "Trennzeichen fehlt", "separator missing",
+                         "séparateur manquant");
+    case LineFault::kDate:
+      return textOrEmpty(language, "ungültiges Datum", "invalid date", "date invalide");
+    case LineFault::kValue:
+      return textOrEmpty(language, "ungültiger Wert", "invalid value", "valeur invalide");
+    case LineFault::kName:
+      return textOrEmpty(language, "ungültiger Name", "invalid name", "nom invalide");
+    case LineFault::kUserId:
+      return textOrEmpty(language, "ungültige Benutzerkennung", "invalid user id",
+                         "identifiant invalide");
+    case LineFault::kNone:
+      break;
+  }
+  return {};
+}
+
+// "Mitarbeiterdaten.dat, Zeile 5: " with the language's line and colon.
+std::string savedFileLine(Language language, std::string_view file, std::size_t line) {
+  return std::string(file) + textOrEmpty(language, ", Zeile ", ", line ", ", ligne ") +
+         std::to_string(line) + textOrEmpty(language, ": ", ": ", " : ");
+}
+
+std::string damageText(Language language, const BackupDamage& damage) {
+  const std::string line = std::to_string(damage.line);
+  switch (damage.kind) {
+    case Kind::kUnreadable:
       return textOrEmpty(language, "nicht lesbar", "cannot be read", "illisible");
-    case BackupDamage::kNotABackup:
+    case Kind::kNotABackup:
       return textOrEmpty(language, "keine Sicherung", "not a backup", "pas une sauvegarde");
-    case BackupDamage::kCutShort:
+    case Kind::kCutShort:
       return textOrEmpty(language, "unvollständig", "incomplete", "incomplète");
-    case BackupDamage::kBadLine:
-      return textOrEmpty(language, "beschädigte Zeile", "damaged line", "ligne endommagée");
-    case BackupDamage::kNoEmployeeFile:
+    case Kind::kBadLine:
+      return textOrEmpty(language, "beschädigte Zeile ", "damaged line ", "ligne endommagée ") +
+             line;
+    case Kind::kSavedTwice:
+      return textOrEmpty(language, "Datei doppelt gesichert, Zeile ", "file saved twice, line ",
+                         "fichier sauvegardé deux fois, ligne ") +
+             line;
+    case Kind::kNoEmployeeFile:
       return textOrEmpty(language, "ohne Mitarbeiterdaten", "without employee data",
                          "sans employés");
-    case BackupDamage::kBadEmployeeFile:
-      return textOrEmpty(language, "Mitarbeiterdaten beschädigt", "employee data damaged",
-                         "employés endommagés");
-    case BackupDamage::kNone:
+    case Kind::kBadEmployeeFile:
+      return savedFileLine(language, hostfiles::kEmployeeDataFile, damage.line) +
+             faultText(language, damage.fault);
+    case Kind::kBadFractionFlag:
+      return savedFileLine(language, hostfiles::kConfigurationFile, damage.line) +
+             textOrEmpty(language, "ungültiges Kennzeichen für Nachkommastellen",
+                         "invalid fraction flag", "indicateur de décimales invalide");
+    case Kind::kNone:
       break;
   }
   return {};
@@ -154,15 +195,16 @@ std::string backupFilter(Language language) {
                      "Sauvegardes (*.dat)|*.dat");
 }
 
-std::string backupLine(Language language, const std::string& name, BackupDamage damage,
+std::string backupLine(Language language, const std::string& name, const BackupDamage& damage,
                        std::size_t employees) {
   const std::string content =
-      damage == BackupDamage::kNone
-          ? std::to_string(employees) +
-                textOrEmpty(language, " Mitarbeiter", " employees", " employés")
-          : textOrEmpty(language, "beschädigt (", "damaged (", "endommagée (") +
-                damageText(language, damage) + ")";
-  return whenAndKind(name) + "  " + content + "  " + name;
+      !damage ? std::to_string(employees) +
+                    textOrEmpty(language, " Mitarbeiter", " employees", " employés")
+              : textOrEmpty(language, "beschädigt (", "damaged (", "endommagée (") +
+                    damageText(language, damage) + ")";
+  // A name whose date is impossible stands alone.
+  const std::string when = hostfiles::hasPossibleDate(name) ? whenAndKind(name) + "  " : "";
+  return when + content + "  " + name;
 }
 
 std::string noBackups(Language language, const std::string& quotedFolder) {
@@ -171,7 +213,8 @@ std::string noBackups(Language language, const std::string& quotedFolder) {
          quotedFolder + textOrEmpty(language, " gibt es keine Sicherungen.", ".", ".");
 }
 
-std::string cannotRestore(Language language, const std::string& quotedName, BackupDamage damage) {
+std::string cannotRestore(Language language, const std::string& quotedName,
+                          const BackupDamage& damage) {
   return textOrEmpty(language, "Die Sicherung ", "Backup ", "La sauvegarde ") + quotedName +
          textOrEmpty(language, " kann nicht wiederhergestellt werden (", " cannot be restored (",
                      " ne peut pas être restaurée (") +

@@ -40,14 +40,15 @@ std::string restoreCommand(Language language);
 std::string restoreDialogTitle(Language language);
 std::string backupFilter(Language language);
 
-// "dd.mm.yyyy hh:mm:ss  A  N employees  NAME", or the damage in place of the count.
-std::string backupLine(Language language, const std::string& name, hostfiles::BackupDamage damage,
-                       std::size_t employees);
+// "dd.mm.yyyy hh:mm:ss  A  N employees  NAME", or the damage in place of the
+// count; without the date and kind where the name's date is impossible.
+std::string backupLine(Language language, const std::string& name,
+                       const hostfiles::BackupDamage& damage, std::size_t employees);
 std::string noBackups(Language language, const std::string& quotedFolder);
 
 // `name` is the backup file's name in the language's quotation marks.
 std::string cannotRestore(Language language, const std::string& quotedName,
-                          hostfiles::BackupDamage damage);
+                          const hostfiles::BackupDamage& damage);
 // The question before the restore; `preview` is empty when the present
 // employee file cannot be read.
 std::string restoreQuestion(Language language, const std::string& quotedName,

@@ -32,13 +32,24 @@ Damage edited(const char* file, std::function<void(Lines&)> edit) {
   };
 }
 
+// A backup of the employee file in "Data" whose first entry starts in month 13.
+void backupWithBadDate(const std::string& root) {
+  Lines lines = readScrambledFile(root + "Data/Mitarbeiterdaten.dat");
+  lines[3].replace(0, 6, "171301");
+  lines.insert(lines.begin(), {"[ZentavoBackup]", "[Mitarbeiterdaten.dat]",
+                               '[' + std::to_string(lines.size()) + ']'});
+  std::filesystem::create_directory(nativePath(root + "Data/Backups"));
+  writeScrambledFile(root + "Data/Backups/261203 080000 A.dat", lines);
+}
+
 struct Malformed {
   const char* label;
   std::string csv;  // the import file
   Damage damage;
   int status;
-  const char* message;      // part of the output
-  std::string report = "";  // below the installation: "check --report" in place of "import --yes"
+  const char* message;  // part of the output
+  BatchCommand command = BatchCommand::kImport;
+  std::string report = "";  // below the installation, for "check --report"
 };
 
 void PrintTo(const Malformed& m, std::ostream* out) { *out << m.label; }
@@ -72,12 +83,12 @@ TEST_P(MalformedInputTest, EndsWithItsStatusAndMessageAndChangesNothing) {
   system.variables = {{"USERNAME", "tester"}, {"ProgramFiles", root.path()}};
   system.ownFolder = root.path().substr(0, root.path().size() - 1);  // holds the settings file
   std::ostringstream out;
-  const bool check = !m.report.empty();
   BatchOptions options;
-  options.command = check ? BatchCommand::kCheck : BatchCommand::kImport;
-  options.importFile = root.file("import.csv");
-  options.yes = !check;
-  if (check) options.faultsReport = root.file(m.report);
+  options.command = m.command;
+  options.importFile =
+      m.command == BatchCommand::kRestore ? "261203 080000 A.dat" : root.file("import.csv");
+  options.yes = m.command != BatchCommand::kCheck;
+  if (!m.report.empty()) options.faultsReport = root.file(m.report);
   EXPECT_EQ(runBatch(system, startup::Language::DE, options, out), m.status);
   EXPECT_NE(out.str().find(m.message), std::string::npos) << out.str();
   EXPECT_EQ(snapshot(root.path()), before);
@@ -106,8 +117,17 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   2,
                   "Data/Konfigdaten.dat' liegt im",
+                  BatchCommand::kCheck,
                   "Data/Konfigdaten.dat"},
-        Malformed{"report_onto_import_file", kClean, {}, 2, "import.csv' ist die", "import.csv"}),
+        Malformed{"report_onto_import_file",
+                  kClean,
+                  {},
+                  2,
+                  "import.csv' ist die",
+                  BatchCommand::kCheck,
+                  "import.csv"},
+        Malformed{"restore_of_backup_with_bad_date", kClean, backupWithBadDate, 2,
+                  "(Mitarbeiterdaten.dat, Zeile 4: ungültiges Datum)", BatchCommand::kRestore}),
     byLabel<Malformed>);
 
 }  // namespace

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <map>
 #include <utility>
 
+#include "hostfiles/backup_file.h"
 #include "hostfiles/line_store.h"
 #include "hostfiles/planner_file_fixture.h"
 
@@ -100,7 +103,7 @@ TEST_F(BackupTest, WithoutLogFolderOnlyTheDataFilesAreSaved) {
   EXPECT_EQ(written(backupFile()), expectedBackup());
 }
 
-TEST_F(BackupTest, AFileThatCannotBeWrittenGivesFalseAndADamagedSourceEndsTheProgram) {
+TEST_F(BackupTest, AFileThatCannotBeWrittenGivesFalseAndAnEmptyLineEndsTheProgramWithItsPlace) {
   system.refuseWrites = true;
   EXPECT_FALSE(Backup_erstellen(state, "A"));
   EXPECT_FALSE(folder.exists(backupFile()));
@@ -109,9 +112,69 @@ TEST_F(BackupTest, AFileThatCannotBeWrittenGivesFalseAndADamagedSourceEndsThePro
   system.refuseWrites = false;
   folder.write("kaputt.dat", scrambledFile({"a"}) + "\r\n" + scrambledFile({"b"}));
   EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { Backup_erstellen(state, "A"); }),
-            errorReport("modPersonallader - LineIn", 5,
-                        "Unzulässiger Prozeduraufruf oder ungültiges Argument"));
+            "Zeile 2 der Datei '" + testing_support::readable(folder.file("kaputt.dat")) +
+                "' ist leer; die Datei kann nicht gesichert werden.\n\nDas Programm wird beendet.");
   EXPECT_FALSE(folder.exists(backupFile()));
+}
+
+// A sound backup: the configuration with its settings line (line 5), then an
+// employee file whose entry lines are lines 11 and 12.
+const Lines kSoundBackup = {"[ZentavoBackup]",
+                            "[Konfigdaten.dat]",
+                            "[2]",
+                            "[Settings]",
+                            std::string(29, '0') + "2",
+                            "[Mitarbeiterdaten.dat]",
+                            "[5]",
+                            "[Mitarbeiterdaten]",
+                            "99999999",
+                            "-3",
+                            "000000:240229:-02,5:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:" +
+                                std::string(40, 'N') + ":" + std::string(40, 'u'),
+                            "Team"};
+
+TEST_F(BackupTest, ASavedFileThatBreaksTheLayoutOrADamagedStructureNamesItsLine) {
+  using Kind = BackupDamage::Kind;
+  const std::string employee = kSoundBackup[10];
+  const auto with = [&](std::size_t at, std::string_view text, std::size_t length) {
+    return std::string(employee).replace(at, length, text);
+  };
+  const struct {
+    const char* label;
+    std::size_t line;  // of the backup; past its end: appended
+    std::string text;
+    Kind kind;
+    std::size_t at;
+    LineFault fault;
+  } cases[] = {
+      {"Sound", 0, kSoundBackup[0], Kind::kNone, 0, LineFault::kNone},
+      {"FebruaryThe29thOfNoLeapYear", 10, with(7, "230229", 6), Kind::kBadEmployeeFile, 4,
+       LineFault::kDate},
+      {"Month13", 10, with(0, "171301", 6), Kind::kBadEmployeeFile, 4, LineFault::kDate},
+      {"OpenEndAsStart", 10, with(0, "999999", 6), Kind::kBadEmployeeFile, 4, LineFault::kDate},
+      {"ValueWithALetter", 10, with(14, "02a,5", 5), Kind::kBadEmployeeFile, 4, LineFault::kValue},
+      {"ReservedValueNotZero", 10, with(62, "001,0", 5), Kind::kBadEmployeeFile, 4,
+       LineFault::kValue},
+      {"SeparatorMissing", 10, with(19, ".", 1), Kind::kBadEmployeeFile, 4, LineFault::kLayout},
+      {"Name41", 10, with(68, "N", 0), Kind::kBadEmployeeFile, 4, LineFault::kName},
+      {"UserId41", 10, employee + "u", Kind::kBadEmployeeFile, 4, LineFault::kUserId},
+      {"ColonInUserId", 10, with(109, ":", 1), Kind::kBadEmployeeFile, 4, LineFault::kUserId},
+      {"NumberWithLeadingZero", 9, "-03", Kind::kBadEmployeeFile, 3, LineFault::kHead},
+      {"CountWithLeadingZero", 6, "[05]", Kind::kBadLine, 7, LineFault::kNone},
+      {"SavedTwice", 12, "[Konfigdaten.dat]", Kind::kSavedTwice, 13, LineFault::kNone},
+      {"FractionFlag3", 4, std::string(29, '0') + "3", Kind::kBadFractionFlag, 2,
+       LineFault::kNone}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    Lines lines = kSoundBackup;
+    lines.resize(std::max(lines.size(), c.line + 1));
+    lines[c.line] = c.text;
+    folder.write("backup.dat", scrambledFile(lines));
+    const SavedBackup saved = readBackup(state, folder.file("backup.dat"));
+    EXPECT_EQ(std::tuple(saved.damage.kind, saved.damage.line, saved.damage.fault),
+              std::tuple(c.kind, c.at, c.fault));
+    EXPECT_EQ(saved.employees.size(), c.kind == Kind::kNone ? 2u : 0u);
+  }
 }
 
 TEST(LineStoreTest, KeepsLinesOfEveryLengthInOrderAcrossBlocks) {

@@ -227,12 +227,16 @@ TEST_F(ImportTest, TheBackupListShowsEachNewestFirstWithItsEmployeesOrItsDamage)
                                                         "Backups' gibt es keine Sicherungen."});
   dialogs.answers = {true};
   form.cmdAuswahl_Click(4);
-  folder.write("Backups" + S + "261203 080000 A.dat", "damaged\r\n");
-  EXPECT_EQ(backupList(state),
-            (std::vector<std::string>{
-                "04.12.2026 14:05:09  A  1 Mitarbeiter  261204 140509 A.dat",
-                startup::cp("03.12.2026 08:00:00  A  beschädigt (keine Sicherung)  261203 "
-                            "080000 A.dat")}));
+  // Names with an impossible date or time come last, without it.
+  for (const char* name : {"261203 080000 A.dat", "261313 080000 A.dat", "261203 256199 A.dat"}) {
+    folder.write("Backups" + S + name, "damaged\r\n");
+  }
+  const std::string damaged = startup::cp("beschädigt (keine Sicherung)  ");
+  EXPECT_EQ(
+      backupList(state),
+      (std::vector<std::string>{"04.12.2026 14:05:09  A  1 Mitarbeiter  261204 140509 A.dat",
+                                "03.12.2026 08:00:00  A  " + damaged + "261203 080000 A.dat",
+                                damaged + "261203 256199 A.dat", damaged + "261313 080000 A.dat"}));
 }
 
 }  // namespace
