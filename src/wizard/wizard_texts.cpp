@@ -158,10 +158,14 @@ std::string overwriteQuestion(Language language) {
 }
 
 std::string dataFolderBusy(Language language) {
-  return textOrEmpty(
-      language, "In diesem Datenordner läuft gerade ein anderer Import oder eine Wiederherstellung",
-      "Another import or restore is running on this data folder",
-      "Un autre import ou une restauration est en cours sur ce dossier de données");
+  return textOrEmpty(language,
+                     "In diesem Datenordner läuft gerade ein anderer Import oder eine "
+                     "Wiederherstellung. Warten Sie, bis er beendet ist, und versuchen Sie es "
+                     "erneut.",
+                     "Another import or restore is running on this data folder. Wait until it "
+                     "has finished and try again.",
+                     "Un autre import ou une restauration est en cours sur ce dossier de "
+                     "données. Attendez qu'il soit terminé et réessayez.");
 }
 
 std::string backupBeforeImportFailed(Language language) {
