@@ -10,8 +10,8 @@
 
 namespace startup {
 
-// Blanks around, an optional sign (a minus or an en dash), digits with the regional decimal separator,
-// the regional thousands separator only between correct groups of three digits
+// Blanks around, an optional sign (a minus or an en dash), digits with the regional decimal
+// separator, the regional thousands separator only between correct groups of three digits
 // ("2.5" is no number under German settings), and an optional exponent.
 std::optional<double> readNumber(std::string_view text, const platform::RegionalSettings& region);
 
