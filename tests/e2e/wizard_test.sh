@@ -47,8 +47,9 @@ expect_status 1 $? "check with a faults report"
 [ "$(snapshot)" = "$before" ] || fail "check --report changed the installation"
 
 # A name that the code page cannot hold, and an empty report name: refused, nothing written.
-run check --report "$work/Bericht_Łódź.csv" "$samples/Mitarbeiter.csv" >/dev/null
+out=$(run check --report "$work/Bericht_Łódź.csv" "$samples/Mitarbeiter.csv")
 expect_status 2 $? "report named outside the code page"
+grep -qF "benennen Sie die Datei um" <<<"$out" || fail "rename message: $out"
 run check --report "" "$samples/Mitarbeiter.csv" 2>/dev/null
 expect_status 2 $? "empty report name"
 ! ls "$work"/Bericht* 2>/dev/null || fail "a report was written"
@@ -76,8 +77,9 @@ run import --dry-run --yes "$work/changed.csv" >/dev/null 2>&1
 expect_status 2 $? "--dry-run with --yes"
 
 # import: existing entries need --yes.
-run import "$samples/Mitarbeiter.csv" >/dev/null
+out=$(run import "$samples/Mitarbeiter.csv")
 expect_status 1 $? "import over existing entries without --yes"
+grep -qF "Es sind bereits Mitarbeiterdaten vorhanden." <<<"$out" || fail "overwrite question shown"
 [ "$(snapshot)" = "$before" ] || fail "a refused import changed files"
 
 # import --yes: the new employee data file and one backup. What a backup and
