@@ -42,9 +42,10 @@ mkdir -p "$store"
 printf '[Zentavo]\ndata_pfad=%s\\\nlog_pfad=%s\\Logs\\\n' \
   "$(windows_path "$data")" "$(windows_path "$data")" | run encode >"$store/Zentavo.dat"
 
-# The import runs the check first; the texts are the model tests'.
+# The import runs the check first; its verdict shows the console's umlauts.
 out=$(run import --yes "$csv")
 [ $? -eq 0 ] || fail "import: status, output: $out"
+grep -qx "Prüfen der Importdaten fehlerfrei" <<<"$out" || fail "check verdict: $out"
 # One start of Wine for both files: each start takes seconds.
 out=$(run decode "$(windows_path "$data/Mitarbeiterdaten.dat")" \
   "$(windows_path "$data/Logs/$(date +%y%m) Zentavo.log")")
