@@ -97,6 +97,10 @@ TEST_P(MalformedInputTest, EndsWithItsStatusAndMessageAndChangesNothing) {
 
 const std::string kClean = "Meier;mm\r\n";
 
+Malformed reportOnto(const char* label, const char* report, const char* message) {
+  return {label, kClean, {}, 2, message, BatchCommand::kCheck, report};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Faults, MalformedInputTest,
     ::testing::Values(
@@ -112,20 +116,9 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"mitarbeiterdaten_entry_cut_short", kClean,
                   edited("Data/Mitarbeiterdaten.dat", [](Lines& l) { l[3].resize(20); }), 3,
                   "Mitarbeiterdaten_lesen':\n\nFehler Nr. 5"},
-        Malformed{"report_onto_konfigdaten",
-                  kClean,
-                  {},
-                  2,
-                  "Data/Konfigdaten.dat' liegt im",
-                  BatchCommand::kCheck,
-                  "Data/Konfigdaten.dat"},
-        Malformed{"report_onto_import_file",
-                  kClean,
-                  {},
-                  2,
-                  "import.csv' ist die",
-                  BatchCommand::kCheck,
-                  "import.csv"},
+        reportOnto("report_onto_konfigdaten", "Data/Konfigdaten.dat",
+                   "Data/Konfigdaten.dat' liegt im"),
+        reportOnto("report_onto_import_file", "import.csv", "import.csv' ist die"),
         Malformed{"restore_of_backup_with_bad_date", kClean, backupWithBadDate, 2,
                   "(Mitarbeiterdaten.dat, Zeile 4: ungültiges Datum)", BatchCommand::kRestore}),
     byLabel<Malformed>);

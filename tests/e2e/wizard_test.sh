@@ -34,20 +34,10 @@ fresh
 before=$(snapshot)
 out=$(run check "$samples/Mitarbeiter.csv")
 expect_status 0 $? "check of a clean file"
-grep -qx "Prüfen der Importdaten fehlerfrei" <<<"$out" || fail "fault-free verdict: $out"
 [ "$(snapshot)" = "$before" ] || fail "check changed files"
 
-# check: every fault is listed with its row, and the error verdict.
-out=$(run check "$samples/Mitarbeiter_mit_Fehlern.csv")
-expect_status 1 $? "check of a file with faults"
-# The messages themselves are the check's model tests.
-for expected in "Fehler in Zeile 2" \
-  "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den Importdaten und wiederholen Sie die Prüfung."; do
-  grep -qF -- "$expected" <<<"$out" || fail "check lists: $expected"
-done
-[ "$(snapshot)" = "$before" ] || fail "check with faults changed files"
-
-# check --report: one line per question after the header, in UTF-8 with BOM.
+# check --report: the faults, one report line per question after the header,
+# in UTF-8 with BOM. The messages themselves are the check's model tests.
 out=$(run check --report "$work/faults.csv" "$samples/Mitarbeiter_mit_Fehlern.csv")
 expect_status 1 $? "check with a faults report"
 [ "$(grep -c "^Fehler in Zeile" <<<"$out")" -eq "$(($(wc -l <"$work/faults.csv") - 1))" ] ||
@@ -86,30 +76,20 @@ $counts"
 run import --dry-run --yes "$work/changed.csv" >/dev/null 2>&1
 expect_status 2 $? "--dry-run with --yes"
 
-# import: the first fault stops it; existing entries need --yes.
-run import --yes "$samples/Mitarbeiter_mit_Fehlern.csv" >/dev/null
-expect_status 1 $? "import of a file with faults"
+# import: existing entries need --yes.
 out=$(run import "$samples/Mitarbeiter.csv")
 expect_status 1 $? "import over existing entries without --yes"
 grep -qF "Es sind bereits Mitarbeiterdaten vorhanden." <<<"$out" || fail "overwrite question shown"
 [ "$(snapshot)" = "$before" ] || fail "a refused import changed files"
 
-# import --yes: the new employee data file, the backup, the log book.
+# import --yes: the new employee data file and one backup. What a backup and
+# the log book hold is the crash-injection test's to check.
 old_employees=$(decode "$data/Mitarbeiterdaten.dat")
-out=$(run import --yes "$samples/Mitarbeiter.csv")
+run import --yes "$samples/Mitarbeiter.csv" >/dev/null
 expect_status 0 $? "import --yes"
-grep -qx "Mitarbeiterdaten erfolgreich importiert" <<<"$out" || fail "success message: $out"
 decode "$data/Mitarbeiterdaten.dat" | cmp -s - "$imported" || fail "new employee data file"
 backups=("$data/Backups/"*" A.dat")
 [ "${#backups[@]}" -eq 1 ] && [ -f "${backups[0]}" ] || fail "one backup file"
-backup=$(decode "${backups[0]}")
-[ "$(head -n 1 <<<"$backup")" = "[ZentavoBackup]" ] || fail "backup header"
-grep -qxF "[Mitarbeiterdaten.dat]" <<<"$backup" || fail "backup names the employee data"
-grep -qF "$old_employees" <<<"$backup" || fail "backup holds the old employee data"
-grep -qxF "[2611 Zentavo.log]" <<<"$backup" || fail "backup holds the log book"
-log="$data/Logs/$(date +%y%m) Zentavo.log"
-decode "$log" | grep -qE '^[0-9]{2}\.[0-9]{2}\.[0-9]{2} [0-9:]{8}\|tester\|ZentaAdmin\|Mitarbeiterdaten importiert$' ||
-  fail "log book entry"
 
 # backups and restore: the import's backup brings the old list back.
 name=$(basename "${backups[0]}")
@@ -134,27 +114,17 @@ grep -qF "[>] Schritt 2: Importdatei auswählen" "$work/session.txt" || fail "in
 grep -qF "[x] Schritt 4: Mitarbeiterdaten importieren" "$work/session.txt" || fail "interactive ends done"
 decode "$data/Mitarbeiterdaten.dat" | cmp -s - "$imported" || fail "interactive import"
 
-# A fatal message ends with status 3; a data folder from the command line.
-fresh
-rm "$data/Konfigdaten.dat"
-out=$(run check "$samples/Mitarbeiter.csv")
-expect_status 3 $? "missing configuration data"
-grep -qF "Konfigdaten.dat' wurde nicht gefunden." <<<"$out" || fail "not-found message: $out"
+# A data folder from the command line; without it and the settings, the
+# malformed-input table's row ends the run.
 fresh
 rm "$inst/Zentavo Desk/Zentavo.dat"
-run check "$samples/Mitarbeiter.csv" >/dev/null
-expect_status 2 $? "no data folder"
 run check --data "$inst/ZentavoDaten" "$samples/Mitarbeiter.csv" >/dev/null
 expect_status 0 $? "data folder found below --data"
 run check --yes "$samples/Mitarbeiter.csv" >/dev/null 2>&1
 expect_status 2 $? "--yes belongs to import"
-out=$(run check --data "$inst/ZentavoDaten" "$samples/missing.csv" 2>&1)
-expect_status 2 $? "missing import file"
-grep -qF "Datei nicht gefunden." <<<"$out" || fail "missing import file named: $out"
-out=$(timeout 20 env -u PUBLIC ProgramFiles="$inst" USERNAME=tester LC_ALL=de_DE.UTF-8 \
-  "$program" check --data "$inst/ZentavoDaten" /dev/zero)
+timeout 20 env -u PUBLIC ProgramFiles="$inst" USERNAME=tester LC_ALL=de_DE.UTF-8 \
+  "$program" check --data "$inst/ZentavoDaten" /dev/zero >/dev/null
 expect_status 2 $? "a device as the import file"
-grep -qF "/dev/zero' ist keine gewöhnliche Datei." <<<"$out" || fail "device refused: $out"
 
 # --data: the named installation's own log folder, nothing of the settings' one.
 fresh
