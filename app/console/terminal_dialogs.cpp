@@ -55,12 +55,14 @@ std::string TerminalDialogs::browseForFolder(std::intptr_t, const std::string& i
 std::optional<std::string> TerminalDialogs::openFile(const startup::OpenFileRequest& request) {
   out_ << "\n== " << forTerminal(request.title) << " ==\n"
        << forTerminal(request.filter.substr(0, request.filter.find('|'))) << "\n";
+  // In a terminal a relative name means the current folder, as in every
+  // command; the window's dialog starts in the request's folder.
+  const std::string currentFolder = platform::absolutePath("");
   for (;;) {
-    out_ << forTerminal(request.startFolder) << " > " << std::flush;
+    out_ << forTerminal(currentFolder) << " > " << std::flush;
     const auto name = readLine();
     if (!name || name->empty()) return std::nullopt;
-    // A name alone is taken in the start folder, as the dialog takes it.
-    const std::string path = platform::absolutePath(platform::pathIn(request.startFolder, *name));
+    const std::string path = platform::absolutePath(*name);
     // Whether it can be the import file is the wizard's to say.
     if (!request.fileMustExist || system_.pathKind(path) != platform::PathKind::kMissing) {
       return path;

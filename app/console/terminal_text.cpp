@@ -4,9 +4,8 @@
 
 namespace console {
 
-const char* say(startup::Language language, const Texts& texts) {
-  using startup::Language;
-  return language == Language::DE ? texts.de : language == Language::FR ? texts.fr : texts.en;
+std::string say(startup::Language language, const Texts& texts) {
+  return forTerminal(startup::textOrEmpty(language, texts.de, texts.en, texts.fr));
 }
 
 std::string forTerminal(const std::string& text) {

@@ -7,14 +7,15 @@
 
 namespace console {
 
-// A text of the terminal program's own, in UTF-8, in each language.
+// A text of the terminal program's own, written in UTF-8 in each language.
 struct Texts {
   const char* de;
   const char* en;
   const char* fr;
 };
-// The build's language, and English for any other code.
-const char* say(startup::Language language, const Texts& texts);
+// The text of `language` for the terminal, chosen as the core chooses its
+// texts: empty for a code other than the three.
+std::string say(startup::Language language, const Texts& texts);
 
 // Code page text for the terminal: UTF-8, each carriage return a line break.
 std::string forTerminal(const std::string& text);

@@ -7,7 +7,7 @@
 
 namespace console {
 
-const char* usage(startup::Language language);
+std::string usage(startup::Language language);
 // The program's name and version, the build's language and the commit when known.
 std::string version(startup::Language language);
 

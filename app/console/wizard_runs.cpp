@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "batch_dialogs.h"
+#include "console_texts.h"
 #include "hostfiles/backup_file.h"
 #include "hostfiles/employee_data.h"
 #include "importfile/check_texts.h"
@@ -103,28 +104,84 @@ bool dataFolderKnown(startup::ProgramState& state, frmPersonallader& form,
 }
 
 // A backup named as in the list lies in the backup folder; any other is a path.
-int restore(startup::ProgramState& state, const std::string& backup, std::ostream& out) {
-  const std::string path = backup.find(platform::kSeparator) == std::string::npos
-                               ? hostfiles::backupFolder(state) + backup
-                               : platform::absolutePath(backup);
+std::string backupPath(startup::ProgramState& state, const std::string& backup) {
+  return backup.find(platform::kSeparator) == std::string::npos
+             ? hostfiles::backupFolder(state) + backup
+             : platform::absolutePath(backup);
+}
+
+// The restore of the backup file at `path`; nothing, after a line that says
+// so, when there is no such file.
+std::optional<wizard::RestoreOutcome> restoreFrom(startup::ProgramState& state,
+                                                  const std::string& path, std::ostream& out) {
   if (state.system->pathKind(path) == platform::PathKind::kMissing) {
-    out << forTerminal(path) << "\n"
-        << say(state.Sprache,
-               {"Keine solche Sicherung.", "No such backup.", "Sauvegarde introuvable."})
-        << "\n";
-    return kUsage;
+    out << forTerminal(path) << "\n" << texts::noSuchBackup(state.Sprache) << "\n";
+    return std::nullopt;
   }
-  switch (wizard::Sicherung_wiederherstellen(state, path)) {
+  return wizard::Sicherung_wiederherstellen(state, path);
+}
+
+int restore(startup::ProgramState& state, const std::string& backup, bool yes, std::ostream& out) {
+  const auto outcome = restoreFrom(state, backupPath(state, backup), out);
+  if (!outcome) return kUsage;
+  switch (*outcome) {
     case wizard::RestoreOutcome::kRestored:
       return kDone;
     case wizard::RestoreOutcome::kRefused:
       return kUsage;
-    case wizard::RestoreOutcome::kNotAdministrator:
     case wizard::RestoreOutcome::kDeclined:
+      out << texts::nothingRestored(state.Sprache, !yes) << "\n";
+      break;
+    case wizard::RestoreOutcome::kNotAdministrator:
     case wizard::RestoreOutcome::kBusy:
       break;
   }
   return kFaults;
+}
+
+// Choice 6: the backups numbered as "backups" lists them, and the restore of
+// the one named by its number or name.
+void chooseAndRestore(startup::ProgramState& state, TerminalDialogs& dialogs, std::ostream& out) {
+  const std::vector<std::string> lines = wizard::backupList(state);
+  const std::vector<std::string> names = hostfiles::backupNames(state);
+  if (names.empty()) {
+    out << "\n" << forTerminal(lines.front()) << "\n";
+    return;
+  }
+  out << "\n";
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    out << "  " << i + 1 << "  " << forTerminal(lines[i]) << "\n";
+  }
+  out << texts::backupPrompt(state.Sprache) << std::flush;
+  const auto answer = dialogs.readLine();
+  if (!answer || answer->empty()) return;
+  const bool isNumber = answer->find_first_not_of("0123456789") == std::string::npos;
+  const std::size_t number = isNumber && answer->size() < 6 ? std::stoul(*answer) : 0;
+  const std::string name = number >= 1 && number <= names.size() ? names[number - 1] : *answer;
+  if (restoreFrom(state, backupPath(state, name), out) == wizard::RestoreOutcome::kDeclined) {
+    out << texts::nothingRestored(state.Sprache, false) << "\n";
+  }
+}
+
+// Runs a choice typed at the menu, and says what a No left undone.
+void runChoice(startup::ProgramState& state, frmPersonallader& form, TerminalDialogs& dialogs,
+               const std::string& choice, std::ostream& out) {
+  const int index = choice.size() == 1 ? choice[0] - '0' : 0;
+  if (index == kRestoreChoice && form.canRestore()) {
+    chooseAndRestore(state, dialogs, out);
+  } else if (!form.canPress(index)) {
+    out << texts::invalidChoice(state.Sprache, choice) << "\n";
+  } else if (index == 3) {
+    if (form.Importdatei_checken().verdict == importfile::Verdict::kStopped) {
+      out << texts::nothingImported(state.Sprache, false) << "\n";
+    }
+  } else if (index == 4) {
+    if (form.Mitarbeiterdaten_importieren() == wizard::ImportOutcome::kDeclined) {
+      out << texts::nothingImported(state.Sprache, false) << "\n";
+    }
+  } else {
+    form.cmdAuswahl_Click(index);
+  }
 }
 
 }  // namespace
@@ -132,18 +189,13 @@ int restore(startup::ProgramState& state, const std::string& backup, std::ostrea
 int runInteractive(platform::System& system, Language language, std::istream& in, std::ostream& out,
                    bool echo) {
   TerminalDialogs dialogs(system, language, in, out, echo);
-  return run(system, language, dialogs, [&](startup::ProgramState&, frmPersonallader& form) {
+  return run(system, language, dialogs, [&](startup::ProgramState& state, frmPersonallader& form) {
     form.Form_Load();
     while (!form.unloaded) {
       draw(form, language, out);
       const auto choice = dialogs.readLine();
       if (!choice) break;  // the end of the input closes the window
-      const int index = choice->size() == 1 ? (*choice)[0] - '0' : 0;
-      if (index == kRestoreChoice) {
-        form.Sicherung_auswählen();
-      } else {
-        form.cmdAuswahl_Click(index);
-      }
+      runChoice(state, form, dialogs, *choice, out);
     }
     out << "\n";
     return kDone;
@@ -171,7 +223,7 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
         for (const std::string& line : wizard::backupList(state)) out << forTerminal(line) << "\n";
         return kDone;
       case BatchCommand::kRestore:
-        return restore(state, options.importFile, out);
+        return restore(state, options.importFile, options.yes, out);
       case BatchCommand::kCheck:
       case BatchCommand::kImport:
         break;
@@ -190,11 +242,22 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
     if (!report.empty() && outcome.verdict != importfile::Verdict::kNotChecked) {
       importfile::writeFaultsReport(state, report, outcome.faults);
     }
+    if (outcome.verdict == importfile::Verdict::kStopped && !check) {
+      out << texts::nothingImported(language, false) << "\n";
+    }
     if (form.wizardState() == WizardState::kCheckImportData) return kFaults;
     if (check) return kDone;
     if (options.dryRun) return printChanges(state, outcome, out);
-    form.cmdAuswahl_Click(4);
-    return form.wizardState() == WizardState::kFinished ? kDone : kFaults;
+    switch (form.Mitarbeiterdaten_importieren()) {
+      case wizard::ImportOutcome::kImported:
+        return kDone;
+      case wizard::ImportOutcome::kDeclined:
+        out << texts::nothingImported(language, true) << "\n";
+        break;
+      case wizard::ImportOutcome::kBusy:
+        break;
+    }
+    return kFaults;
   });
 }
 
