@@ -80,6 +80,8 @@ expect_status 2 $? "--dry-run with --yes"
 out=$(run import "$samples/Mitarbeiter.csv")
 expect_status 1 $? "import over existing entries without --yes"
 grep -qF "Es sind bereits Mitarbeiterdaten vorhanden." <<<"$out" || fail "overwrite question shown"
+grep -qxF "Es wurde nichts importiert und nichts geändert. --yes bestätigt den Import." <<<"$out" ||
+  fail "a declined import says so: $out"
 [ "$(snapshot)" = "$before" ] || fail "a refused import changed files"
 
 # import --yes: the new employee data file and one backup. What a backup and
@@ -97,8 +99,10 @@ out=$(run backups)
 expect_status 0 $? "backups"
 grep -qE "^[0-9.]{10} [0-9:]{8}  A  2 Mitarbeiter  $name\$" <<<"$out" || fail "backup listed: $out"
 before=$(snapshot)
-run restore "$name" >/dev/null
+out=$(run restore "$name")
 expect_status 1 $? "restore without --yes"
+grep -qxF "Es wurde nichts wiederhergestellt und nichts geändert. --yes bestätigt die Wiederherstellung." \
+  <<<"$out" || fail "a declined restore says so: $out"
 run restore --yes "missing.dat" >/dev/null
 expect_status 2 $? "restore of no backup"
 [ "$(snapshot)" = "$before" ] || fail "a refused restore changed files"
@@ -113,6 +117,29 @@ expect_status 0 $? "interactive session"
 grep -qF "[>] Schritt 2: Importdatei auswählen" "$work/session.txt" || fail "interactive starts at step 2"
 grep -qF "[x] Schritt 4: Mitarbeiterdaten importieren" "$work/session.txt" || fail "interactive ends done"
 decode "$data/Mitarbeiterdaten.dat" | cmp -s - "$imported" || fail "interactive import"
+
+# Interactive in the samples' folder: a bare file name, a choice not shown, No
+# to the overwrite question, then the numbered backups and No to the restore.
+before=$(snapshot)
+(cd "$samples" && printf '2\nMitarbeiter.csv\n3\n\n9\n4\n\n6\n1\n\n5\n' | run) >"$work/no.txt"
+for line in "Keine gültige Auswahl: '9'; wählen Sie eine der gezeigten Nummern." \
+  "Es wurde nichts importiert und nichts geändert." \
+  "Es wurde nichts wiederhergestellt und nichts geändert."; do
+  grep -qxF "$line" "$work/no.txt" || fail "after a No: $line"
+done
+grep -qE "^  1  [0-9.]{10} [0-9:]{8}  A  " "$work/no.txt" || fail "numbered backups"
+[ "$(snapshot)" = "$before" ] || fail "a No changed files"
+
+# A mistake in the command line: the mistake and where the help is, nothing else.
+out=$(run --reprot 2>&1 >/dev/null)
+expect_status 2 $? "unknown option"
+[ "$out" = $'personallader: unbekannte Option \'--reprot\'\nHilfe: personallader --help' ] ||
+  fail "mistake lines: $out"
+for help in help -h "/?" "check --help"; do
+  out=$(set -f && run $help)
+  expect_status 0 $? "$help"
+  [[ $out == Aufruf:* ]] || fail "$help shows the help"
+done
 
 # A data folder from the command line; without it and the settings, the
 # malformed-input table's row ends the run.
