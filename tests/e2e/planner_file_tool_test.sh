@@ -46,8 +46,6 @@ printf 'caf\xe9\n' | run encode >/dev/null 2>&1
 run --help >/dev/null || fail "--help"
 version="Personallader $PERSONALLADER_VERSION, deutsche Ausgabe${PERSONALLADER_COMMIT:+, Commit $PERSONALLADER_COMMIT}"
 [ "$(run --version | plain)" = "$version" ] || fail "--version: $(run --version)"
-run frobnicate >/dev/null 2>&1
-[ $? -eq 2 ] || fail "unknown command: usage and status 2"
 run decode "$work/missing.dat" >/dev/null 2>&1
 [ $? -eq 1 ] || fail "missing file"
 
