@@ -22,7 +22,7 @@ struct Fault {
 };
 
 enum class Verdict {
-  kNotChecked,   // no administrator, or the file could not be read
+  kNotChecked,   // no administrator, or the file could not be read or passes a limit
   kStopped,      // a fault answered No, or a row of too many columns
   kFaultsFound,  // every fault answered Yes: the verdict with errors
   kFaultFree,    // the verdict without errors; step 4 opens
