@@ -115,7 +115,7 @@ std::size_t storeRows(ProgramState& state, std::span<char> text, std::size_t pos
   ImportRows& rows = state.ImportRows;
   rows.reserve(std::min(lineCount(whole), kMaxCount));
   std::size_t count = 0;
-  for (; position < whole.size();) {
+  while (position < whole.size()) {
     const std::string_view record = nextRecord(whole, position, separator);
     const std::size_t first = line;
     line += linesIn(record);
