@@ -14,6 +14,7 @@ namespace importfile {
 // One fault as the user saw it.
 struct Fault {
   std::size_t row = 0;                // the number of "Fehler in Zeile N"
+  std::size_t fileLine = 0;           // the line of the file where the row begins
   std::string name;                   // the name in the head; empty when the head shows none
   std::optional<std::size_t> column;  // from 0 (Name) to 9; none for a fault of the whole row
   std::string value;                  // as read
@@ -21,7 +22,7 @@ struct Fault {
 };
 
 enum class Verdict {
-  kNotChecked,   // no administrator, or the file could not be read
+  kNotChecked,   // no administrator, or the file could not be read or passes a limit
   kStopped,      // a fault answered No, or a row of too many columns
   kFaultsFound,  // every fault answered Yes: the verdict with errors
   kFaultFree,    // the verdict without errors; step 4 opens

@@ -11,9 +11,14 @@ bool CheckRun::ask(Fault fault) {
       state.Sprache == startup::Language::Other ||
       state.dialogs->question(state.Programmtitel,
                               texts::question(state.Sprache, fault.row, name, fault.text));
-  faults.push_back(std::move(fault));
+  keep(std::move(fault));
   Fehler_gefunden = Fehler_gefunden || yes;
   return yes;
+}
+
+void CheckRun::keep(Fault fault) {
+  fault.fileLine = state.ImportRows[fault.row - 1].fileLine;
+  faults.push_back(std::move(fault));
 }
 
 }  // namespace importfile

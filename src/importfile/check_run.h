@@ -18,6 +18,8 @@ struct CheckRun {
   // the run must end at once. Without a language of its own every question
   // counts as answered Yes.
   bool ask(Fault fault);
+  // Keeps `fault` with the line of the file where its row begins.
+  void keep(Fault fault);
 
   startup::ProgramState& state;
   bool Fehler_gefunden = false;

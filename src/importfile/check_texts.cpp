@@ -164,6 +164,47 @@ std::string noSeparator(Language language, const std::string& quotedName) {
          quotedName + textOrEmpty(language, " gefunden", "", "");
 }
 
+std::string headerSwallowed(Language language, char separator, std::size_t separators,
+                            std::size_t lines) {
+  const bool one = lines == 1;
+  return textOrEmpty(language, "Die Kopfzeile hatte ", "The header line had ",
+                     "La ligne d'en-tête contenait ") +
+         std::to_string(separators) +
+         textOrEmpty(language, " der 9 erwarteten Trennzeichen '",
+                     " of the 9 expected separators '", " des 9 séparateurs « ") +
+         separator + textOrEmpty(language, "', und ", "', and ", " » attendus, et ") +
+         std::to_string(lines) +
+         (one ? textOrEmpty(language, " weitere Zeile wurde", " further line was",
+                            " ligne suivante a été lue")
+              : textOrEmpty(language, " weitere Zeilen wurden", " further lines were",
+                            " lignes suivantes ont été lues")) +
+         textOrEmpty(language, " als Teil der Kopfzeile gelesen.", " read as part of the header.",
+                     " comme partie de l'en-tête.");
+}
+
+std::string tooManyRows(Language language, const std::string& quotedName) {
+  return textOrEmpty(language, "Importdatei ", "Import file ", "Le fichier d'import ") +
+         quotedName +
+         textOrEmpty(language,
+                     " enthält mehr als 32.767 Zeilen; der Zentavo-Kalender nimmt höchstens "
+                     "32.767 Mitarbeiter auf.",
+                     " holds more than 32,767 rows; the planner takes at most 32,767 employees.",
+                     " contient plus de 32 767 lignes ; le logiciel accepte au plus 32 767 "
+                     "employés.");
+}
+
+std::string lineTooLong(Language language, const std::string& quotedName) {
+  return textOrEmpty(language, "Importdatei ", "Import file ", "Le fichier d'import ") +
+         quotedName +
+         textOrEmpty(language,
+                     " beginnt mit einer Zeile von mehr als 32.767 Zeichen; der Zentavo-Kalender "
+                     "liest dort höchstens 32.767 Zeichen je Zeile.",
+                     " begins with a line of more than 32,767 characters; the planner reads at "
+                     "most 32,767 characters per line there.",
+                     " commence par une ligne de plus de 32 767 caractères ; le logiciel y lit "
+                     "au plus 32 767 caractères par ligne.");
+}
+
 std::string notAdministrator(Language language) {
   return textOrEmpty(
       language,
@@ -191,9 +232,10 @@ std::string verdictFaultFree(Language language) {
                      "Testing completed. No errors found.", "Test terminé. Aucune erreur trouvée.");
 }
 
-std::array<std::string, 5> reportHeader(Language language) {
+std::array<std::string, 6> reportHeader(Language language) {
   if (language == Language::Other) language = Language::EN;  // a spreadsheet needs its heads
   return {textOrEmpty(language, "Zeile", "Row", "Ligne"),
+          textOrEmpty(language, "Zeile in der Datei", "Line in file", "Ligne dans le fichier"),
           textOrEmpty(language, "Name", "Name", "Nom"),
           textOrEmpty(language, "Spalte", "Column", "Colonne"),
           textOrEmpty(language, "Wert", "Value", "Valeur"),

@@ -46,13 +46,22 @@ std::string columnCountNotice(Language language, std::size_t row, const std::str
 // The import file `quotedName` holds no row, or no separator in its first line.
 std::string emptyFile(Language language, const std::string& quotedName);
 std::string noSeparator(Language language, const std::string& quotedName);
+// Why a file without a data row may not be empty: its header line held
+// `separators` of the separators of ten columns and took `lines` lines after it.
+std::string headerSwallowed(Language language, char separator, std::size_t separators,
+                            std::size_t lines);
+// The import file `quotedName` holds more data rows, or a longer line at its
+// start, than the planner's counters take.
+std::string tooManyRows(Language language, const std::string& quotedName);
+std::string lineTooLong(Language language, const std::string& quotedName);
 
 std::string notAdministrator(Language language);
 std::string verdictWithErrors(Language language);
 std::string verdictFaultFree(Language language);
 
-// The column names of the faults report: row, name, column, value, fault.
-std::array<std::string, 5> reportHeader(Language language);
+// The column names of the faults report: row, line in the file, name, column,
+// value, fault. Reports written before the line column lack the second.
+std::array<std::string, 6> reportHeader(Language language);
 
 // What an import would change: the count line and, when employees would be
 // removed, a line that names up to ten of them.

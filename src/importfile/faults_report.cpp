@@ -1,6 +1,7 @@
 #include "importfile/faults_report.h"
 
 #include <array>
+#include <span>
 
 #include "hostfiles/file_channel.h"
 #include "importfile/check_texts.h"
@@ -37,7 +38,7 @@ std::string reportField(const std::string& field, char separator) {
   return quoted + "\"";
 }
 
-std::string reportLine(const std::array<std::string, 5>& fields, char separator) {
+std::string reportLine(std::span<const std::string> fields, char separator) {
   std::string line = reportField(fields[0], separator);
   for (std::size_t i = 1; i < fields.size(); ++i) {
     line += separator;
@@ -55,7 +56,7 @@ char separatorFor(const startup::ProgramState& state) {
 bool isFaultsReport(platform::System& system, const std::string& path) {
   const auto file = system.openRead(path);
   if (!file) return false;
-  std::string start(64, '\0');  // longer than every header line
+  std::string start(96, '\0');  // longer than every header line
   std::size_t filled = 0;
   while (filled < start.size()) {
     const auto size = file->read(start.data() + filled, start.size() - filled);
@@ -66,10 +67,15 @@ bool isFaultsReport(platform::System& system, const std::string& path) {
   start.resize(filled);
   for (const auto language :
        {startup::Language::DE, startup::Language::EN, startup::Language::FR}) {
+    const std::array<std::string, 6> header = texts::reportHeader(language);
+    // A report written before the line column had the other five.
+    const std::array<std::string, 5> older = {header[0], header[2], header[3], header[4],
+                                              header[5]};
     for (const char separator : {';', ','}) {
-      const std::string header = std::string(kByteOrderMark) +
-                                 reportLine(texts::reportHeader(language), separator) + "\r\n";
-      if (start.starts_with(header)) return true;
+      for (const std::string& line :
+           {reportLine(header, separator), reportLine(older, separator)}) {
+        if (start.starts_with(std::string(kByteOrderMark) + line + "\r\n")) return true;
+      }
     }
   }
   return false;
@@ -96,8 +102,13 @@ std::vector<std::string> faultsReportLines(const startup::ProgramState& state,
   for (const Fault& fault : faults) {
     const std::string column =
         fault.column ? texts::columnLabel(state.Sprache, *fault.column) : std::string();
-    lines.push_back(reportLine(
-        {std::to_string(fault.row), fault.name, column, fault.value, fault.text}, separator));
+    const std::array<std::string, 6> fields = {std::to_string(fault.row),
+                                               std::to_string(fault.fileLine),
+                                               fault.name,
+                                               column,
+                                               fault.value,
+                                               fault.text};
+    lines.push_back(reportLine(fields, separator));
   }
   return lines;
 }

@@ -23,13 +23,22 @@ namespace {
 // Row numbers and the character counters are 16-bit signed integers.
 constexpr std::size_t kMaxCount = std::numeric_limits<std::int16_t>::max();
 
+// A file beyond those counters: the user is told, the program goes on.
+struct LimitExceeded {
+  std::string (*text)(startup::Language, const std::string&);
+};
+
 void requireCountable(std::string_view line) {
-  if (line.size() > kMaxCount) throw RunTimeError(startup::kOverflow);
+  if (line.size() > kMaxCount) throw LimitExceeded{texts::lineTooLong};
+}
+
+bool failWith(ProgramState& state, const std::string& text) {
+  startup::notify(state, text);
+  return false;
 }
 
 bool failWith(ProgramState& state, std::string (*text)(startup::Language, const std::string&)) {
-  startup::notify(state, text(state.Sprache, startup::Name_zitieren(state, state.Importdatei)));
-  return false;
+  return failWith(state, text(state.Sprache, startup::Name_zitieren(state, state.Importdatei)));
 }
 
 bool isHeader(std::string_view line) {
@@ -37,20 +46,47 @@ bool isHeader(std::string_view line) {
   return lower.find("name") != std::string::npos || lower.find("nom") != std::string::npos;
 }
 
-// The position of the first record after a header that starts the text: the
-// header takes records until their separators add up to the threshold.
-std::size_t afterHeader(const ProgramState& state, std::string_view text) {
+// The lines of the file that `record` spans: more than one only where a quoted
+// field holds a line end, which counts as a spreadsheet counts it.
+std::size_t linesIn(std::string_view record) {
+  if (record.find('"') == std::string_view::npos) return 1;  // the common case
+  std::size_t lines = 1;
+  for (std::size_t i = 0; i < record.size(); ++i) {
+    if (record[i] == '\n' ||
+        (record[i] == '\r' && (i + 1 == record.size() || record[i + 1] != '\n'))) {
+      ++lines;
+    }
+  }
+  return lines;
+}
+
+// What a header that starts the text took of it.
+struct Header {
+  std::size_t end = 0;         // the position of the first record after it
+  std::size_t lines = 0;       // the lines of the file it spans
+  std::size_t separators = 0;  // in its first record
+  std::size_t swallowed = 0;   // the lines after its first record that hold text
+};
+
+// The header takes records until their separators add up to the threshold.
+Header readHeader(const ProgramState& state, std::string_view text) {
   const char separator = state.Trennzeichen_Import[0];
   const std::size_t threshold = state.Sprache == startup::Language::FR ? 9 : 8;
+  Header header;
   std::size_t count = 0;
-  std::size_t position = 0;
   do {
-    const std::string_view record = nextRecord(text, position, separator);
+    const std::string_view record = nextRecord(text, header.end, separator);
     requireCountable(record);
+    const std::size_t lines = linesIn(record);
+    if (header.lines == 0) {
+      header.separators = separatorsIn(record, separator);
+    } else if (!record.empty()) {
+      header.swallowed += lines;
+    }
+    header.lines += lines;
     count += separatorsIn(record, separator);
-    if (count > kMaxCount) throw RunTimeError(startup::kOverflow);
-  } while (count < threshold && position < text.size());
-  return position;
+  } while (count < threshold && header.end < text.size());
+  return header;
 }
 
 bool holdsSeparator(std::string_view record, char separator) {
@@ -67,11 +103,13 @@ std::size_t lineCount(std::string_view text) {
   return count;
 }
 
-// Stores every record from `position` on that holds the separator as a data
-// row; gives the number of rows. The records lie in `text`, where the line end
-// after a record becomes the separator that closes its last column; only a
-// last record without a line end is copied for it.
-std::size_t storeRows(ProgramState& state, std::span<char> text, std::size_t position) {
+// Stores every record from `position`, which begins line `line` of the file,
+// on that holds the separator as a data row; gives the number of rows. The
+// records lie in `text`, where the line end after a record becomes the
+// separator that closes its last column; only a last record without a line end
+// is copied for it.
+std::size_t storeRows(ProgramState& state, std::span<char> text, std::size_t position,
+                      std::size_t line) {
   const char separator = state.Trennzeichen_Import[0];
   const std::string_view whole(text.data(), text.size());
   ImportRows& rows = state.ImportRows;
@@ -79,9 +117,12 @@ std::size_t storeRows(ProgramState& state, std::span<char> text, std::size_t pos
   std::size_t count = 0;
   while (position < whole.size()) {
     const std::string_view record = nextRecord(whole, position, separator);
+    const std::size_t first = line;
+    line += linesIn(record);
     if (!holdsSeparator(record, separator)) continue;  // empty lines as well
-    if (count == kMaxCount) throw RunTimeError(startup::kOverflow);
+    if (count == kMaxCount) throw LimitExceeded{texts::tooManyRows};
     if (count > 0) rows.emplace_back();
+    rows.back().fileLine = first;
     const std::size_t end = static_cast<std::size_t>(record.data() - text.data()) + record.size();
     if (end < text.size()) {
       text[end] = separator;
@@ -92,6 +133,32 @@ std::size_t storeRows(ProgramState& state, std::span<char> text, std::size_t pos
     ++count;
   }
   return count;
+}
+
+// The message for a file without a data row: a header that took the lines
+// after it says so, as the likely cause.
+std::string emptyFileText(const ProgramState& state, const Header& header) {
+  std::string text =
+      texts::emptyFile(state.Sprache, startup::Name_zitieren(state, state.Importdatei));
+  if (header.swallowed == 0) return text;
+  return text + startup::paragraph() +
+         texts::headerSwallowed(state.Sprache, state.Trennzeichen_Import[0], header.separators,
+                                header.swallowed);
+}
+
+bool readRows(ProgramState& state) {
+  state.ImportRows = ImportRows(1);
+  const std::span<char> text = state.ImportRows.holdText(readImportText(state));
+  const std::string_view whole(text.data(), text.size());
+  if (whole.empty()) return failWith(state, texts::emptyFile);
+  if (!Trennzeichen(state, whole)) return failWith(state, texts::noSeparator);
+  std::size_t position = 0;
+  const std::string_view first = nextRecord(whole, position, state.Trennzeichen_Import[0]);
+  const Header header = isHeader(first) ? readHeader(state, whole) : Header{};
+  if (storeRows(state, text, header.end, header.lines + 1) == 0) {
+    return failWith(state, emptyFileText(state, header));
+  }
+  return true;
 }
 
 }  // namespace
@@ -117,18 +184,13 @@ bool Trennzeichen(ProgramState& state, std::string_view text) {
 }
 
 bool Importdatei_lesen(ProgramState& state) {
-  return startup::guarded(state, "frmPersonallader - Importdatei_lesen", [&] {
+  try {
+    return startup::guarded(state, "frmPersonallader - Importdatei_lesen",
+                            [&] { return readRows(state); });
+  } catch (const LimitExceeded& exceeded) {
     state.ImportRows = ImportRows(1);
-    const std::span<char> text = state.ImportRows.holdText(readImportText(state));
-    const std::string_view whole(text.data(), text.size());
-    if (whole.empty()) return failWith(state, texts::emptyFile);
-    if (!Trennzeichen(state, whole)) return failWith(state, texts::noSeparator);
-    std::size_t position = 0;
-    const std::string_view first = nextRecord(whole, position, state.Trennzeichen_Import[0]);
-    const std::size_t start = isHeader(first) ? afterHeader(state, whole) : 0;
-    if (storeRows(state, text, start) == 0) return failWith(state, texts::emptyFile);
-    return true;
-  });
+    return failWith(state, exceeded.text);
+  }
 }
 
 }  // namespace importfile

@@ -1,6 +1,7 @@
 // One data row of the import file, as read and then split and normalised by the check.
 #pragma once
 
+#include <cstddef>
 #include <deque>
 #include <memory>
 #include <span>
@@ -24,6 +25,7 @@ struct ImportRow {
   std::string_view Urlaubsanspruch4;
   std::string_view Sonderurlaub;
   std::string_view Rohzeile;  // the line as read, followed by one copy of the separator
+  std::size_t fileLine = 0;   // the line of the file where the row begins, from 1
 };
 
 // Row n of the file is element n - 1. The rows hold the texts that they view,

@@ -168,11 +168,11 @@ bool splitRows(CheckRun& run) {
                                   ? texts::unclosedQuoteError(language)
                                   : texts::columnCountError(language, separator);
     const std::string name(rows[i].Name);
-    run.faults.push_back({.row = i + 1,
-                          .name = name,
-                          .column = {},
-                          .value = asRead(rows[i].Rohzeile),
-                          .text = error});
+    run.keep({.row = i + 1,
+              .name = name,
+              .column = {},
+              .value = asRead(rows[i].Rohzeile),
+              .text = error});
     startup::notify(run.state, texts::columnCountNotice(language, i + 1, name, error));
     return false;
   }

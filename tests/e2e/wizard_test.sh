@@ -42,7 +42,7 @@ out=$(run check --report "$work/faults.csv" "$samples/Mitarbeiter_mit_Fehlern.cs
 expect_status 1 $? "check with a faults report"
 [ "$(grep -c "^Fehler in Zeile" <<<"$out")" -eq "$(($(wc -l <"$work/faults.csv") - 1))" ] ||
   fail "a report line for each question"
-[ "$(head -n 1 "$work/faults.csv")" = $'\xEF\xBB\xBFZeile;Name;Spalte;Wert;Fehler\r' ] ||
+[ "$(head -n 1 "$work/faults.csv")" = $'\xEF\xBB\xBFZeile;Zeile in der Datei;Name;Spalte;Wert;Fehler\r' ] ||
   fail "report header: $(head -n 1 "$work/faults.csv")"
 [ "$(snapshot)" = "$before" ] || fail "check --report changed the installation"
 

@@ -19,28 +19,28 @@ TEST_F(FaultsReportTest, Utf8WithByteOrderMarkAndCrLfQuotingWhatASpreadsheetWoul
   state.Dezimaltrenner = ",";
   folder.write("faults.csv", "an older report");
   writeFaultsReport(state, folder.file("faults.csv"),
-                    {{7, "", std::nullopt, "a;\"b\"", cp("Unzulässiges Zeichen")},
-                     {3, cp("Öztürk"), 2, "31.02.2024", "x\r\ry"}});
+                    {{7, 9, "", std::nullopt, "a;\"b\"", cp("Unzulässiges Zeichen")},
+                     {3, 4, cp("Öztürk"), 2, "31.02.2024", "x\r\ry"}});
   EXPECT_EQ(folder.read("faults.csv"),
-            "\xEF\xBB\xBFZeile;Name;Spalte;Wert;Fehler\r\n"
-            "7;;;\"a;\"\"b\"\"\";Unzulässiges Zeichen\r\n"
-            "3;Öztürk;Von-Datum;31.02.2024;\"x\r\ry\"\r\n");
+            "\xEF\xBB\xBFZeile;Zeile in der Datei;Name;Spalte;Wert;Fehler\r\n"
+            "7;9;;;\"a;\"\"b\"\"\";Unzulässiges Zeichen\r\n"
+            "3;4;Öztürk;Von-Datum;31.02.2024;\"x\r\ry\"\r\n");
 
   state.Dezimaltrenner = ".";
   EXPECT_EQ(faultsReportLines(state, {}),
-            std::vector<std::string>{"Zeile,Name,Spalte,Wert,Fehler"});
+            std::vector<std::string>{"Zeile,Zeile in der Datei,Name,Spalte,Wert,Fehler"});
 }
 
 TEST_F(FaultsReportTest, FieldsThatASpreadsheetWouldEvaluateBeginWithAnApostrophe) {
   useLanguage(startup::Language::EN);
   state.Dezimaltrenner = ".";
-  const std::vector<std::string> lines =
-      faultsReportLines(state, {{1, "=HYPERLINK(\"x\")", std::nullopt, "=cmd|' /C calc'!A0", "+1"},
-                                {2, "-1", std::nullopt, "@SUM(A1)", "\tx"},
-                                {3, "a=1", std::nullopt, "\rx", ""}});
-  EXPECT_EQ(lines[1], "1,\"'=HYPERLINK(\"\"x\"\")\",,'=cmd|' /C calc'!A0,'+1");
-  EXPECT_EQ(lines[2], "2,'-1,,'@SUM(A1),'\tx");
-  EXPECT_EQ(lines[3], "3,a=1,,\"'\rx\",");
+  const std::vector<std::string> lines = faultsReportLines(
+      state, {{1, 1, "=HYPERLINK(\"x\")", std::nullopt, "=cmd|' /C calc'!A0", "+1"},
+              {2, 2, "-1", std::nullopt, "@SUM(A1)", "\tx"},
+              {3, 3, "a=1", std::nullopt, "\rx", ""}});
+  EXPECT_EQ(lines[1], "1,1,\"'=HYPERLINK(\"\"x\"\")\",,'=cmd|' /C calc'!A0,'+1");
+  EXPECT_EQ(lines[2], "2,2,'-1,,'@SUM(A1),'\tx");
+  EXPECT_EQ(lines[3], "3,3,a=1,,\"'\rx\",");
 }
 
 // Where a report may go: never to the import file, into the data or log folder
@@ -61,8 +61,9 @@ TEST_P(ReportTargetTest, IsRefusedWithItsReasonOrAllowed) {
   for (const char* name : {"Data", "Logs", "Data/Backups", "Out"}) folder.makeFolder(name);
   folder.write("import.csv", "Meier;mm\r\n");
   folder.write("Out/other.csv", "Name;Kennung\r\n");
+  // Reports of either header, the one before the line column (de, fr) and today's (en).
   folder.write("Out/de.csv", "\xEF\xBB\xBFZeile;Name;Spalte;Wert;Fehler\r\n1;...");
-  folder.write("Out/en.csv", "\xEF\xBB\xBFRow,Name,Column,Value,Fault\r\n");
+  folder.write("Out/en.csv", "\xEF\xBB\xBFRow,Line in file,Name,Column,Value,Fault\r\n");
   folder.write("Out/fr.csv", "\xEF\xBB\xBFLigne;Nom;Colonne;Valeur;Erreur\r\n");
   std::error_code noLinks;  // a system without symbolic links skips those cases
   std::filesystem::create_directory_symlink(nativePath(folder.file("Data")),

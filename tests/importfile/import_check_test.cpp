@@ -56,6 +56,7 @@ TEST_F(ImportCheckTest, EveryQuestionWithItsRowAndTheVerdictWithErrorsOrNoAtOnce
     const Fault& fault = outcome.faults[i];
     EXPECT_EQ(std::tie(fault.row, fault.name, fault.column, fault.value),
               std::tie(asked.row, asked.name, asked.column, asked.value));
+    EXPECT_EQ(fault.fileLine, asked.row + 1);  // below the header line
   }
   expected.push_back(
       "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den "
@@ -78,6 +79,7 @@ TEST_F(ImportCheckTest, TheOtherMessages) {
   EXPECT_EQ(stopped.verdict, Verdict::kStopped);
   // Kept for the faults report, though not asked.
   EXPECT_EQ(stopped.faults.at(0).value, "Huber;hh;;;;;;;;;");
+  EXPECT_EQ(stopped.faults.at(0).fileLine, 2u);
   writeImportLines({"Meier;mm"});
   EXPECT_TRUE(check());
   writeKonfigdaten({"AX:huber"});

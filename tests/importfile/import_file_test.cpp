@@ -65,11 +65,21 @@ TEST_F(ImportFileTest, EmptyFilesAndFirstLinesWithoutSeparatorAreReported) {
   const std::string noSeparator =
       "Kein Trennzeichen ',', ';', ':' oder 'Tabulator' in erster Zeile der Importdatei '" +
       state.Importdatei + "' gefunden";
-  for (const auto& [bytes, message] : {std::pair{"", empty},
-                                       {"Name;B;C;D;E;F;G;H;I;J\r\n", empty},
-                                       {"\xEF\xBB\xBF", empty},
-                                       {"Meier\r\nHuber;h\r\n", noSeparator},
-                                       {"\r\nHuber;h\r\n", noSeparator}}) {
+  // A header that took the rows after it is the likely cause.
+  const std::string swallowed =
+      "\n\nDie Kopfzeile hatte 2 der 9 erwarteten Trennzeichen ';', und 3 weitere Zeilen wurden "
+      "als Teil der Kopfzeile gelesen.";
+  const std::string swallowedOne =
+      "\n\nDie Kopfzeile hatte 3 der 9 erwarteten Trennzeichen ';', und 1 weitere Zeile wurde "
+      "als Teil der Kopfzeile gelesen.";
+  for (const auto& [bytes, message] :
+       {std::pair{"", empty},
+        {"Name;B;C;D;E;F;G;H;I;J\r\n", empty},
+        {"Name;B;C\r\nM;m;1\r\n\r\n\"H\r\nx\";h;2\r\n", empty + swallowed},
+        {"Name;B;C;D\r\nM,m,1\r\n", empty + swallowedOne},
+        {"\xEF\xBB\xBF", empty},
+        {"Meier\r\nHuber;h\r\n", noSeparator},
+        {"\r\nHuber;h\r\n", noSeparator}}) {
     writeImport(bytes);
     dialogs.shown.clear();
     EXPECT_FALSE(Importdatei_lesen(state)) << bytes;
@@ -88,7 +98,18 @@ std::string validRows(std::size_t rows) {
   return bytes;
 }
 
+TEST_F(ImportFileTest, RowsKnowTheFileLineWhereTheyBegin) {
+  writeImportLines({"Name;B;C;D;E", "F;G;H;I;J", "", "a;b", "\"c", "d\";e", "f;g"});
+  ASSERT_TRUE(Importdatei_lesen(state));
+  std::vector<std::size_t> lines;
+  for (const ImportRow& row : state.ImportRows) lines.push_back(row.fileLine);
+  EXPECT_EQ(lines, (std::vector<std::size_t>{4, 5, 7}));
+}
+
+// Beyond them the user is told, and the program goes on.
 TEST_F(ImportFileTest, SixteenBitLimits) {
+  useLanguage(Language::EN);
+  const std::string file = "Import file " + startup::Name_zitieren(state, state.Importdatei);
   writeImport(validRows(32767));
   ASSERT_TRUE(Importdatei_lesen(state));
   EXPECT_EQ(state.ImportRows.size(), 32767u);
@@ -96,15 +117,18 @@ TEST_F(ImportFileTest, SixteenBitLimits) {
             "Mitarbeiter 32767;user32767;01.01.2020;31.12.2030;2,5;30;30;30;30;1;");
 
   writeImport(validRows(32768));
-  EXPECT_EQ(endingNotice(dialogs, [&] { Importdatei_lesen(state); }),
-            errorReport("frmPersonallader - Importdatei_lesen", 6, "Überlauf"));
+  EXPECT_FALSE(Importdatei_lesen(state));
   EXPECT_FALSE(state.Datei1.isOpen());
 
   writeImport(std::string(32767, ';') + "\r\n");
   EXPECT_TRUE(Importdatei_lesen(state));
   writeImport(std::string(32768, ';') + "\r\n");
-  EXPECT_EQ(endingNotice(dialogs, [&] { Importdatei_lesen(state); }),
-            errorReport("frmPersonallader - Trennzeichen", 6, "Überlauf"));
+  EXPECT_FALSE(Importdatei_lesen(state));
+  EXPECT_EQ(
+      dialogs.texts(),
+      (Lines{file + " holds more than 32,767 rows; the planner takes at most 32,767 employees.",
+             file + " begins with a line of more than 32,767 characters; the planner reads "
+                    "at most 32,767 characters per line there."}));
 }
 
 }  // namespace
