@@ -54,10 +54,13 @@ std::string verdictFaultFree(Language language);
 // The column names of the faults report: row, name, column, value, fault.
 std::array<std::string, 5> reportHeader(Language language);
 
-// What an import would change: the count line and, when employees would be
-// removed, a line that names up to ten of them.
-std::string previewParagraph(Language language, const ChangePreview& preview);
-std::string previewCounts(Language language, const ChangePreview& preview);
+// Whether a preview tells what an import or what a restore would change.
+enum class Replacement { kImport, kRestore };
+
+// What an import or a restore would change: the count line and, when employees
+// would be removed, a line that names up to ten of them.
+std::string previewParagraph(Language language, Replacement by, const ChangePreview& preview);
+std::string previewCounts(Language language, Replacement by, const ChangePreview& preview);
 // "+ Name (id)", "- Name (id)" or "~ Name (id): field old -> new, ...".
 std::string changeLine(Language language, const EmployeeChange& change);
 
