@@ -110,27 +110,25 @@ bool completedAsNew(ProgramState& state) {
 }  // namespace
 
 std::optional<std::string> Backup_erstellen(ProgramState& state, const std::string& Art) {
-  return startup::guarded(
-      state, "modPersonallader - Backup_erstellen", [&]() -> std::optional<std::string> {
-        const std::string folder = state.Datenpfad + "Backups" + platform::kSeparator;
-        if (!startup::Ordner_vorhanden(state, folder)) startup::Ordner_anlegen(state, folder);
-        BackupContent content;
-        saveFiles(state, state.Datenpfad, "*.dat", content);
-        // Without a log folder the listing would look in whatever folder is current.
-        if (!state.Logpfad.empty()) saveFiles(state, state.Logpfad, "*.log", content);
-        // What a killed backup left is as big as a backup, and no later backup
-        // has its name: its replacement would never sweep it away.
-        state.system->removeStaleTemporaries(folder, "?????? ?????? ?.dat");
-        for (;;) {
-          const std::string name = unusedName(state, folder, Art);
-          if (!Datei_oeffnen(state, folder + name, Modus::OutputNew,
-                             Fehlerbehandlung::IgnoreErrors)) {
-            return std::nullopt;
-          }
-          writeContent(state, content);
-          if (completedAsNew(state)) return name;
-        }
-      });
+  return startup::guarded(state, "modPersonallader - Backup_erstellen", [&] {
+    const std::string folder = state.Datenpfad + "Backups" + platform::kSeparator;
+    if (!startup::Ordner_vorhanden(state, folder)) startup::Ordner_anlegen(state, folder);
+    BackupContent content;
+    saveFiles(state, state.Datenpfad, "*.dat", content);
+    // Without a log folder the listing would look in whatever folder is current.
+    if (!state.Logpfad.empty()) saveFiles(state, state.Logpfad, "*.log", content);
+    // What a killed backup left is as big as a backup, and no later backup
+    // has its name: its replacement would never sweep it away.
+    state.system->removeStaleTemporaries(folder, "?????? ?????? ?.dat");
+    for (;;) {
+      const std::string name = unusedName(state, folder, Art);
+      if (!Datei_oeffnen(state, folder + name, Modus::OutputNew, Fehlerbehandlung::IgnoreErrors)) {
+        return std::optional<std::string>();
+      }
+      writeContent(state, content);
+      if (completedAsNew(state)) return std::optional(name);
+    }
+  });
 }
 
 }  // namespace hostfiles
