@@ -86,7 +86,8 @@ int main(int argc, char** argv) {
   state.Datum_heute = "261204";
   const double before = bench::peakMegabytes();
   bool written = false;
-  const double backup = bench::seconds([&] { written = hostfiles::Backup_erstellen(state, "A"); });
+  const double backup =
+      bench::seconds([&] { written = hostfiles::Backup_erstellen(state, "A").has_value(); });
   const double peak = bench::peakMegabytes();
   if (!written) return 1;
   const double backupSize = folderMegabytes(data / "Backups");

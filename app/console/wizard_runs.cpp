@@ -77,7 +77,9 @@ int printChanges(startup::ProgramState& state, const importfile::CheckOutcome& c
   for (const importfile::EmployeeChange& change : check.preview->changes) {
     out << forTerminal(importfile::texts::changeLine(state.Sprache, change)) << "\n";
   }
-  out << forTerminal(importfile::texts::previewCounts(state.Sprache, *check.preview)) << "\n";
+  out << forTerminal(importfile::texts::previewCounts(
+             state.Sprache, importfile::texts::Replacement::kImport, *check.preview))
+      << "\n";
   return kDone;
 }
 

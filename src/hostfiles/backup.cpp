@@ -109,7 +109,7 @@ bool completedAsNew(ProgramState& state) {
 
 }  // namespace
 
-bool Backup_erstellen(ProgramState& state, const std::string& Art) {
+std::optional<std::string> Backup_erstellen(ProgramState& state, const std::string& Art) {
   return startup::guarded(state, "modPersonallader - Backup_erstellen", [&] {
     const std::string folder = state.Datenpfad + "Backups" + platform::kSeparator;
     if (!startup::Ordner_vorhanden(state, folder)) startup::Ordner_anlegen(state, folder);
@@ -123,10 +123,10 @@ bool Backup_erstellen(ProgramState& state, const std::string& Art) {
     for (;;) {
       const std::string name = unusedName(state, folder, Art);
       if (!Datei_oeffnen(state, folder + name, Modus::OutputNew, Fehlerbehandlung::IgnoreErrors)) {
-        return false;
+        return std::optional<std::string>();
       }
       writeContent(state, content);
-      if (completedAsNew(state)) return true;
+      if (completedAsNew(state)) return std::optional(name);
     }
   });
 }

@@ -2,6 +2,7 @@
 // the data folder.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "startup/program_state.h"
@@ -9,8 +10,8 @@
 namespace hostfiles {
 
 // Saves every data file of the data folder and every log file of the log
-// folder into one new backup file of kind `Art` (one letter). False when the
-// backup file cannot be written.
-bool Backup_erstellen(startup::ProgramState& state, const std::string& Art);
+// folder into one new backup file of kind `Art` (one letter). Gives the new
+// file's name, nothing when the backup file cannot be written.
+std::optional<std::string> Backup_erstellen(startup::ProgramState& state, const std::string& Art);
 
 }  // namespace hostfiles

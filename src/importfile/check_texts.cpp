@@ -242,9 +242,12 @@ std::array<std::string, 6> reportHeader(Language language) {
           textOrEmpty(language, "Fehler", "Fault", "Erreur")};
 }
 
-std::string previewCounts(Language language, const ChangePreview& preview) {
-  return textOrEmpty(language, "Beim Import: neu ", "On import: new ", "À l'import : nouveaux ") +
-         std::to_string(preview.added) +
+std::string previewCounts(Language language, Replacement by, const ChangePreview& preview) {
+  return (by == Replacement::kImport
+              ? textOrEmpty(language, "Beim Import: ", "On import: ", "À l'import : ")
+              : textOrEmpty(language, "Bei der Wiederherstellung: ", "On restore: ",
+                            "À la restauration : ")) +
+         textOrEmpty(language, "neu ", "new ", "nouveaux ") + std::to_string(preview.added) +
          textOrEmpty(language, ", entfallen ", ", removed ", ", supprimés ") +
          std::to_string(preview.removed) +
          textOrEmpty(language, ", geändert ", ", changed ", ", modifiés ") +
@@ -253,9 +256,9 @@ std::string previewCounts(Language language, const ChangePreview& preview) {
          std::to_string(preview.unchanged);
 }
 
-std::string previewParagraph(Language language, const ChangePreview& preview) {
+std::string previewParagraph(Language language, Replacement by, const ChangePreview& preview) {
   constexpr std::size_t kNamed = 10;
-  std::string paragraph = previewCounts(language, preview);
+  std::string paragraph = previewCounts(language, by, preview);
   if (preview.removed == 0) return paragraph;
   paragraph += startup::CR;
   paragraph += textOrEmpty(language, "Entfallen: ", "Removed: ", "Supprimés : ");

@@ -63,10 +63,13 @@ std::string verdictFaultFree(Language language);
 // value, fault. Reports written before the line column lack the second.
 std::array<std::string, 6> reportHeader(Language language);
 
-// What an import would change: the count line and, when employees would be
-// removed, a line that names up to ten of them.
-std::string previewParagraph(Language language, const ChangePreview& preview);
-std::string previewCounts(Language language, const ChangePreview& preview);
+// Whether a preview tells what an import or what a restore would change.
+enum class Replacement { kImport, kRestore };
+
+// What an import or a restore would change: the count line and, when employees
+// would be removed, a line that names up to ten of them.
+std::string previewParagraph(Language language, Replacement by, const ChangePreview& preview);
+std::string previewCounts(Language language, Replacement by, const ChangePreview& preview);
 // "+ Name (id)", "- Name (id)" or "~ Name (id): field old -> new, ...".
 std::string changeLine(Language language, const EmployeeChange& change);
 

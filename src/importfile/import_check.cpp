@@ -48,7 +48,9 @@ CheckOutcome checkRun(startup::ProgramState& state) {
     outcome.preview = previewOf(state);
     std::string verdict = texts::verdictFaultFree(state.Sprache);
     if (outcome.preview) {
-      verdict += startup::paragraph() + texts::previewParagraph(state.Sprache, *outcome.preview);
+      verdict +=
+          startup::paragraph() +
+          texts::previewParagraph(state.Sprache, texts::Replacement::kImport, *outcome.preview);
     }
     startup::notify(state, verdict);
   }

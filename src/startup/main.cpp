@@ -1,5 +1,8 @@
 #include "startup/main.h"
 
+#include <optional>
+#include <vector>
+
 #include "hostfiles/file_channel.h"
 #include "startup/folders.h"
 #include "startup/formatting.h"
@@ -11,21 +14,26 @@ namespace startup {
 
 namespace {
 
-std::string baseFolder(ProgramState& state) {
-  const std::string publicFolder = state.system->environment("PUBLIC").value_or("");
-  if (publicFolder.empty()) {
-    return withSeparator(state.system->environment("ProgramFiles").value_or(""));
-  }
-  std::string base = withSeparator(publicFolder);
-  for (const char* part : {"AppData", "Local", "VirtualStore", "Program Files"}) {
+// The folder `root`\VirtualStore\Program Files\, where Windows keeps what a
+// legacy program wrote below Program Files.
+std::string virtualStore(const std::string& root) {
+  std::string base = withSeparator(root);
+  for (const char* part : {"VirtualStore", "Program Files"}) {
     base += part;
     base += platform::kSeparator;
   }
   return base;
 }
 
-std::string installationFolder(ProgramState& state) {
-  const std::string base = baseFolder(state);
+std::string baseFolder(ProgramState& state) {
+  const std::string publicFolder = state.system->environment("PUBLIC").value_or("");
+  if (publicFolder.empty()) {
+    return withSeparator(state.system->environment("ProgramFiles").value_or(""));
+  }
+  return virtualStore(withSeparator(publicFolder) + "AppData" + platform::kSeparator + "Local");
+}
+
+std::string installationFolder(ProgramState& state, const std::string& base) {
   for (const char* edition : {"Zentavo Desk", "Zentavo Bureau"}) {
     if (Ordner_vorhanden(state, base + edition)) return base + edition + platform::kSeparator;
   }
@@ -34,6 +42,21 @@ std::string installationFolder(ProgramState& state) {
 
 bool isNormalFile(ProgramState& state, const std::string& path) {
   return state.system->pathKind(path) == platform::PathKind::kNormalFile;
+}
+
+// The settings file of the installation, else the one beside the program,
+// else the one in the user's own VirtualStore; nothing when none is there.
+std::optional<std::string> settingsFile(ProgramState& state) {
+  std::vector<std::string> candidates = {state.Installationspfad,
+                                         withSeparator(state.system->executableFolder())};
+  const std::string userFolder = state.system->environment("LOCALAPPDATA").value_or("");
+  if (!userFolder.empty()) {
+    candidates.push_back(installationFolder(state, virtualStore(userFolder)));
+  }
+  for (const std::string& folder : candidates) {
+    if (isNormalFile(state, folder + "Zentavo.dat")) return folder + "Zentavo.dat";
+  }
+  return std::nullopt;
 }
 
 // A folder named in the settings, ending with the separator as every folder
@@ -79,7 +102,7 @@ void Main(ProgramState& state) {
     state.Datum_heute = FormatDatumDS(today.year, today.month, today.day);
     state.Benutzername = state.system->environment("USERNAME").value_or("");
     if (state.Benutzername.empty()) state.Benutzername = "NoName";
-    state.Installationspfad = installationFolder(state);
+    state.Installationspfad = installationFolder(state, baseFolder(state));
     Pfade_lesen(state);
   });
 }
@@ -90,13 +113,10 @@ void reportMissingPlanner(ProgramState& state) {
 }
 
 void Pfade_lesen(ProgramState& state) {
-  std::string file = state.Installationspfad + "Zentavo.dat";
-  if (!isNormalFile(state, file)) {
-    file = withSeparator(state.system->executableFolder()) + "Zentavo.dat";
-    if (!isNormalFile(state, file)) return;
-  }
+  const auto file = settingsFile(state);
+  if (!file) return;
   try {
-    const auto lines = readSettingsLines(state, file);
+    const auto lines = readSettingsLines(state, *file);
     if (lines && lines->data.starts_with("data_pfad=")) {
       state.Datenpfad = folderPath(lines->data.substr(10));
       if (lines->log.starts_with("log_pfad=")) state.Logpfad = folderPath(lines->log.substr(9));

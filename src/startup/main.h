@@ -16,7 +16,8 @@ void Main(ProgramState& state);
 [[noreturn]] void reportMissingPlanner(ProgramState& state);
 
 // Reads "Zentavo.dat" (scrambled or plain) from the installation folder, or
-// else from the program's own folder, and sets the data and log folders.
+// else from the program's own folder, or else from the user's VirtualStore,
+// and sets the data and log folders.
 void Pfade_lesen(ProgramState& state);
 
 }  // namespace startup

@@ -1,4 +1,5 @@
 // Wizard step 4: the import of the checked rows into the planner's employee data.
+#include <algorithm>
 #include <string_view>
 
 #include "hostfiles/configuration_data.h"
@@ -49,6 +50,12 @@ std::string withRaisedFractionFlag(std::string settings, const importfile::Impor
   return settings;
 }
 
+// The rows that become employees: text rows have no user id.
+std::size_t employeeCount(const importfile::ImportRows& rows) {
+  return static_cast<std::size_t>(std::ranges::count_if(
+      rows, [](const importfile::ImportRow& row) { return !row.Benutzerkennung.empty(); }));
+}
+
 }  // namespace
 
 ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
@@ -72,7 +79,8 @@ ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
                      },
                  .backupFailed = texts::backupBeforeImportFailed(state_.Sprache),
                  .logEntry = texts::importedLogEntry(state_.Sprache),
-                 .success = texts::imported(state_.Sprache)});
+                 .success = texts::imported(state_.Sprache),
+                 .employees = employeeCount(state_.ImportRows)});
     completeStep(4);
     return ImportOutcome::kImported;
   });

@@ -34,15 +34,16 @@ void replacePlannerData(startup::ProgramState& state, const PlannerWrites& write
   const bool flagChanges = writes.settings != state.Settings_Zeile;
   // Before the backup, so that nothing is written when a file cannot be replaced.
   hostfiles::ensureReplaceable(state, flagChanges);
-  if (!hostfiles::Backup_erstellen(state, "A")) {
-    startup::Programm_beenden(state, writes.backupFailed);
-  }
+  const auto backup = hostfiles::Backup_erstellen(state, "A");
+  if (!backup) startup::Programm_beenden(state, writes.backupFailed);
   writes.writeEmployees();
   if (flagChanges) {
     state.Settings_Zeile = writes.settings;
     writeConfiguration(state);
   }
-  std::string notice = writes.success;
+  std::string notice =
+      writes.success + startup::CR +
+      texts::nowInPlanner(state.Sprache, writes.employees, startup::Name_zitieren(state, *backup));
   // The data are replaced: a log book that cannot be written is only told.
   if (!hostfiles::Logbuch_ergänzen(state, 2, writes.logEntry)) {
     notice += startup::CR +

@@ -13,12 +13,14 @@ struct PlannerWrites {
   std::function<void()> writeEmployees;  // replaces the employee file; errors to the caller
   std::string backupFailed;              // the message when the backup cannot be made
   std::string logEntry;
-  std::string success;  // the notice once everything is written
+  std::string success;    // the notice once everything is written
+  std::size_t employees;  // how many the planner holds afterwards
 };
 
 // Makes sure that every file to be replaced can be, backs the data folder up,
 // replaces the employee file and the configuration, adds the log entry and
-// shows the success notice. Any failure before the notice ends the program
+// shows the success notice with the employees now held and the backup's name,
+// which is what a restore would need. Any failure before the notice ends the program
 // with a message; a log entry that cannot be written only adds a line to it.
 void replacePlannerData(startup::ProgramState& state, const PlannerWrites& writes);
 

@@ -24,7 +24,8 @@ std::string changes(startup::ProgramState& state, const hostfiles::SavedBackup& 
   importfile::EmployeeComparison comparison(importfile::writtenEntries(saved.employees));
   const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
   if (!hostfiles::readEmployeeEntries(state, add)) return {};
-  return importfile::texts::previewParagraph(state.Sprache, comparison.result());
+  return importfile::texts::previewParagraph(
+      state.Sprache, importfile::texts::Replacement::kRestore, comparison.result());
 }
 
 // The present settings line with the backup's fraction flag.
@@ -42,7 +43,8 @@ void restore(startup::ProgramState& state, const hostfiles::SavedBackup& saved,
               .writeEmployees = [&] { hostfiles::writeEmployeeFile(state, saved.employeeFile); },
               .backupFailed = texts::backupBeforeRestoreFailed(state.Sprache),
               .logEntry = texts::restoredLogEntry(state.Sprache, name),
-              .success = texts::restored(state.Sprache)});
+              .success = texts::restored(state.Sprache),
+              .employees = hostfiles::employeeCount(saved.employees)});
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const st
     if (lock == nullptr) return RestoreOutcome::kBusy;
     hostfiles::Konfigdaten_lesen(state);
     if (state.Adminstatus != 2) {
-      startup::notify(state, importfile::texts::notAdministrator(state.Sprache));
+      startup::notify(state, texts::restoreNotPermitted(state.Sprache));
       return RestoreOutcome::kNotAdministrator;
     }
     const std::string name = fileName(path);

@@ -253,6 +253,28 @@ std::string restored(Language language) {
                      "Employee data successfully restored", "Employés restaurés correctement");
 }
 
+std::string restoreNotPermitted(Language language) {
+  return textOrEmpty(
+      language,
+      "Sie sind nicht als Administrator im Zentavo-Kalender eingetragen und nicht zur "
+      "Wiederherstellung der Mitarbeiterdaten berechtigt",
+      "You are not administrator of the Zentavo Desk and you don't have permission to "
+      "restore employee data.",
+      "Vous n'êtes pas administrateur du logiciel. Vous n'avez pas les permissions pour "
+      "restaurer des employés.");
+}
+
+std::string nowInPlanner(Language language, std::size_t employees,
+                         const std::string& quotedBackup) {
+  return textOrEmpty(language, "Im Zentavo-Kalender stehen jetzt ", "Zentavo Desk now holds ",
+                     "Zentavo Bureau compte maintenant ") +
+         std::to_string(employees) +
+         textOrEmpty(language, " Mitarbeiter; der vorige Stand ist in der Sicherung ",
+                     " employees; the previous state is in backup ",
+                     " employés ; l'état précédent est dans la sauvegarde ") +
+         quotedBackup + textOrEmpty(language, ".", ".", ".");
+}
+
 std::string configurationNotWritten(Language language, const std::string& quotedFile, int error) {
   return textOrEmpty(language, "Die Datei ", "Couldn't write file ",
                      "Impossible d'écrire le fichier ") +

@@ -56,6 +56,12 @@ std::string restoreQuestion(Language language, const std::string& quotedName,
 std::string backupBeforeRestoreFailed(Language language);
 std::string restoredLogEntry(Language language, const std::string& name);
 std::string restored(Language language);
+// A non-administrator asked for a restore.
+std::string restoreNotPermitted(Language language);
+
+// The line below a success notice: the employees now in the planner and the
+// backup `quotedBackup` that holds the state before.
+std::string nowInPlanner(Language language, std::size_t employees, const std::string& quotedBackup);
 
 // The configuration `quotedFile` could not be rewritten, with run-time error
 // `error`, after the employee file was replaced.

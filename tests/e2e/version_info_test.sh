@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The version information of the built Windows programs, read back from their
-# files. Usage: version_info_test.sh WINDRES VERSION PROGRAM.exe...
+# files. Usage: version_info_test.sh WINDRES VERSION WINDOW.exe PROGRAM.exe...
 set -u
 windres=$1
 version=$2
@@ -19,6 +19,9 @@ for program in "$@"; do
     grep -qF -- "$expected" <<<"$info" || fail "$name: $expected"
   done
 done
+
+# The window's manifest, the first program's, names the same version.
+grep -aqF "name=\"Personallader\" version=\"$version.0\"" "$1" || fail "manifest: not $version.0"
 
 echo "version information: $failures failure(s)"
 [ "$failures" -eq 0 ]

@@ -86,7 +86,7 @@ TEST_F(BackupTest, ANameThatAnotherRunTakesMeanwhileIsKeptAndTheNextSecondTaken)
   system.onCreate = [&](const std::string&) {
     if (!std::exchange(raced, true)) folder.write(backupFile(), "anderer Lauf");
   };
-  EXPECT_TRUE(Backup_erstellen(state, "A"));
+  EXPECT_EQ(Backup_erstellen(state, "A"), "261204 140510 A.dat");
   EXPECT_EQ(folder.read(backupFile()), "anderer Lauf");
   EXPECT_EQ(written("Backups" + S + "261204 140510 A.dat"), expectedBackup());
 }

@@ -69,7 +69,8 @@ TEST(PreviewParagraphTest, NamesTenRemovedEmployees) {
        "À l'import : nouveaux 1, supprimés 12, modifiés 2, inchangés 3\rSupprimés : " + named +
            " et 2 autres"}};
   for (const auto& [language, text] : expected) {
-    EXPECT_EQ(texts::previewParagraph(language, preview), startup::cp(text));
+    EXPECT_EQ(texts::previewParagraph(language, texts::Replacement::kImport, preview),
+              startup::cp(text));
   }
 }
 

@@ -105,7 +105,16 @@ TEST_F(PfadeLesenTest, ValuesAreTakenAsWrittenWithTheSeparatorAndKeysExactly) {
   expectPaths("D:" + S, "kept");
 }
 
-TEST_F(PfadeLesenTest, FallsBackToTheProgramsOwnFolder) {
+TEST_F(PfadeLesenTest, FallsBackToTheProgramsOwnFolderThenTheUsersVirtualStore) {
+  TempFolder user;
+  system.variables["LOCALAPPDATA"] = user.withoutSeparator();
+  const std::string store = "VirtualStore" + S + "Program Files" + S;
+  for (const std::string& name : {"VirtualStore" + S, store, store + "Zentavo Bureau"}) {
+    user.makeFolder(name);
+  }
+  user.write(store + "Zentavo Bureau" + S + "Zentavo.dat",
+             "[Zentavo]\r\ndata_pfad=user\r\nlog_pfad=user\r\n");
+  expectPaths("user" + S, "user" + S);
   ownFolder.write("Zentavo.dat", "[Zentavo]\r\ndata_pfad=own\r\nlog_pfad=own\r\n");
   expectPaths("own" + S, "own" + S);
   folder.write("Zentavo.dat", "[Zentavo]\r\ndata_pfad=inst\r\nlog_pfad=inst\r\n");

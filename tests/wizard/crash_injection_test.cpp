@@ -185,9 +185,11 @@ class CrashInjectionTest : public testing_support::StateTest,
         << kLogBook;
     const bool logged = log.size() > before.back().at(kLogBook).size();
     if (finished) {
-      EXPECT_EQ(notice, logged ? success(GetParam())
-                               : success(GetParam()) + "\nDer Eintrag im Logbuch '" + logs() +
-                                     kLogBook + "' konnte nicht geschrieben werden.");
+      // The success, its figures, and the log book's failure when there was one.
+      const std::string unlogged =
+          "\nDer Eintrag im Logbuch '" + logs() + kLogBook + "' konnte nicht geschrieben werden.";
+      EXPECT_EQ(notice.ends_with(unlogged), !logged) << notice;
+      EXPECT_EQ(std::ranges::count(notice, '\n'), logged ? 1 : 2) << notice;
     }
     expectOnlyRealFilesListed(data(), kDataFiles);
     expectOnlyRealFilesListed(logs(), {kLogBook});

@@ -65,7 +65,10 @@ TEST_F(ImportTest, ImportIntoAnEmptyListWritesBacksUpLogsAndFinishes) {
   EXPECT_EQ(employeeFile(), (std::vector<std::string>{"[Mitarbeiterdaten]", "12345678", "7",
                                                       kValues + "Mitarbeiter A:ma", "Team Nord",
                                                       kValues + "Zoë:ma"}));
-  EXPECT_EQ(dialogs.notices(), std::vector<std::string>{"Mitarbeiterdaten erfolgreich importiert"});
+  EXPECT_EQ(dialogs.notices(),
+            std::vector<std::string>{"Mitarbeiterdaten erfolgreich importiert\nIm Zentavo-Kalender "
+                                     "stehen jetzt 2 Mitarbeiter; der vorige Stand ist in der "
+                                     "Sicherung '261204 140509 A.dat'."});
   EXPECT_EQ(
       readScrambledFile(folder.path() + "Logs" + S + "2612 Zentavo.log"),
       std::vector<std::string>{"04.12.26 14:05:09|mueller|ZentaAdmin|Mitarbeiterdaten importiert"});
@@ -184,9 +187,11 @@ TEST_F(ImportTest, ARestoreUndoesTheImportWithItsFlagAndCanItselfBeUndone) {
   EXPECT_EQ(dialogs.texts(),
             (std::vector<std::string>{
                 "Die Mitarbeiterdaten werden durch die der Sicherung '261204 140509 A.dat' "
-                "ersetzt.\n\nBeim Import: neu 1, entfallen 1, geändert 0, unverändert 0\n"
-                "Entfallen: Neu (ma)\n\nMöchten Sie fortsetzen?",
-                "Mitarbeiterdaten erfolgreich wiederhergestellt"}));
+                "ersetzt.\n\nBei der Wiederherstellung: neu 1, entfallen 1, geändert 0, "
+                "unverändert 0\nEntfallen: Neu (ma)\n\nMöchten Sie fortsetzen?",
+                "Mitarbeiterdaten erfolgreich wiederhergestellt\nIm Zentavo-Kalender stehen "
+                "jetzt 1 Mitarbeiter; der vorige Stand ist in der Sicherung '261204 140510 "
+                "A.dat'."}));
 
   dialogs.answers = {true};
   EXPECT_EQ(restoreFrom(hostfiles::backupNames(state).front()), RestoreOutcome::kRestored);
@@ -219,6 +224,9 @@ TEST_F(ImportTest, ADamagedOrForeignBackupTheAnswerNoOrANonAdministratorChangeNo
   const auto notAdministrator = testing_support::snapshot(folder.path());
   EXPECT_EQ(restoreFrom("261204 140509 A.dat"), RestoreOutcome::kNotAdministrator);
   EXPECT_EQ(testing_support::snapshot(folder.path()), notAdministrator);
+  EXPECT_EQ(dialogs.texts().back(),
+            "Sie sind nicht als Administrator im Zentavo-Kalender eingetragen und nicht zur "
+            "Wiederherstellung der Mitarbeiterdaten berechtigt");
 }
 
 TEST_F(ImportTest, TheBackupListShowsEachNewestFirstWithItsEmployeesOrItsDamage) {
