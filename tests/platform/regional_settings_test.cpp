@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <optional>
 #include <tuple>
+#include <vector>
 
 #include "platform/codepage.h"
 #include "platform/system.h"
@@ -55,7 +58,7 @@ TEST(RegionalSettingsTest, HostFollowsTheUsersLocale) {
   const char* lcAll = std::getenv("LC_ALL");
   const char* lang = std::getenv("LANG");
   const std::string locale = lcAll && *lcAll ? lcAll : lang ? lang : "";
-  const RegionalSettings host = platform::hostSystem().regionalSettings();
+  const RegionalSettings host = platform::hostSystem().regionalSettings().value();
   if (locale.starts_with("de")) {
     EXPECT_EQ(host.decimalSeparator, ',');
     EXPECT_EQ(host.thousandsSeparator, '.');
@@ -70,21 +73,46 @@ TEST(RegionalSettingsTest, HostFollowsTheUsersLocale) {
   }
 }
 #else
+// Numbers follow LC_NUMERIC, dates LC_TIME, LC_ALL and LANG both; a locale that
+// names no region leaves the choice to the other category or to the caller.
 TEST(RegionalSettingsTest, HostFollowsTheEnvironment) {
-  const char* saved = std::getenv("LC_ALL");
-  const std::optional<std::string> lcAll = saved ? std::optional<std::string>(saved) : std::nullopt;
-  setVariable("LC_ALL", "de_DE.UTF-8");
-  const RegionalSettings german = platform::hostSystem().regionalSettings();
-  setVariable("LC_ALL", "en_US.UTF-8");
-  const RegionalSettings american = platform::hostSystem().regionalSettings();
-  setVariable("LC_ALL", lcAll ? lcAll->c_str() : nullptr);
-
-  EXPECT_EQ(german.decimalSeparator, ',');
-  EXPECT_EQ(german.monthNames, regionalSettingsFor("de").monthNames);
-  EXPECT_EQ(american.decimalSeparator, '.');
-  EXPECT_EQ(american.dateOrder, DateOrder::kMonthDayYear);
+  const char* names[] = {"LC_ALL", "LC_NUMERIC", "LC_TIME", "LANG"};
+  std::vector<std::optional<std::string> > saved;
+  for (const char* name : names) {
+    const char* value = std::getenv(name);
+    saved.push_back(value ? std::optional<std::string>(value) : std::nullopt);
+  }
+  const std::tuple<std::array<const char*, 4>, const char*, char, const char*> cases[] = {
+      {{"de_DE.UTF-8", "en_US.UTF-8", nullptr, nullptr}, "de-DE", ',', "März"},
+      {{nullptr, "de_DE.UTF-8", "en_US.UTF-8", "C"}, "de-DE/en-US", ',', "March"},
+      {{nullptr, "C", "fr_FR.UTF-8", nullptr}, "fr-FR", ',', "mars"},
+      {{nullptr, nullptr, nullptr, "en_US.UTF-8"}, "en-US", '.', "March"},
+      {{"C.UTF-8", nullptr, nullptr, "de_DE.UTF-8"}, nullptr, 0, nullptr},
+      {{nullptr, nullptr, nullptr, "POSIX"}, nullptr, 0, nullptr},
+      {{nullptr, nullptr, nullptr, nullptr}, nullptr, 0, nullptr},
+  };
+  for (const auto& [values, name, decimal, march] : cases) {
+    for (std::size_t i = 0; i < 4; ++i) setVariable(names[i], values[i]);
+    const auto host = platform::hostSystem().regionalSettings();
+    ASSERT_EQ(host.has_value(), name != nullptr) << values[0] << values[3];
+    if (!host) continue;
+    EXPECT_EQ(host->name, name);
+    EXPECT_EQ(host->decimalSeparator, decimal) << name;
+    EXPECT_EQ(host->monthNames[2], utf8ToCodePage(march)) << name;
+  }
+  for (std::size_t i = 0; i < 4; ++i) setVariable(names[i], saved[i] ? saved[i]->c_str() : nullptr);
 }
 #endif
+
+TEST(RegionalSettingsTest, ARegionCodeNamesOneOfTheRecords) {
+  for (const char* code : {"de-DE", "en-GB", "en-US", "fr-FR"}) {
+    EXPECT_EQ(platform::regionalSettingsNamed(code)->name, code);
+  }
+  EXPECT_EQ(platform::regionalSettingsNamed("EN_gb")->dateOrder, DateOrder::kDayMonthYear);
+  for (const char* unknown : {"de", "de-AT", "en-GBX", ""}) {
+    EXPECT_FALSE(platform::regionalSettingsNamed(unknown)) << unknown;
+  }
+}
 
 TEST(PlatformEnvironmentTest, TellsUnsetFromEmptyAndConvertsToTheCodePage) {
   const std::string longValue(300, 'x');

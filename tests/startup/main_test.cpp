@@ -38,6 +38,24 @@ TEST_F(MainTest, FillsTitleSeparatorDateAndUser) {
   EXPECT_EQ(state.Programmtitel, "");
 }
 
+// Where the system names no region, the edition's; a named region comes first.
+TEST_F(MainTest, RegionNamedElseTheSystemsElseTheEditions) {
+  system.region.reset();
+  for (const auto& [language, code] :
+       {std::pair{Language::DE, "de-DE"}, {Language::EN, "en-GB"}, {Language::FR, "fr-FR"}}) {
+    useLanguage(language);
+    Main(state);
+    EXPECT_EQ(state.Region.name, code);
+  }
+  system.region = platform::regionalSettingsNamed("en-US");
+  Main(state);
+  EXPECT_EQ(state.Region.name, "en-US");
+  state.NamedRegion = platform::regionalSettingsNamed("de-DE");
+  Main(state);
+  EXPECT_EQ(state.Region.name, "de-DE");
+  EXPECT_EQ(state.Dezimaltrenner, ",");
+}
+
 TEST_F(MainTest, InstallationFolderBelowPublicVirtualStoreOrProgramFiles) {
   system.variables["PUBLIC"] = folder.withoutSeparator();
   system.variables["ProgramFiles"] = "ignored";
