@@ -44,6 +44,9 @@ std::optional<BatchOptions> batchOptions(const std::vector<platform::Argument>& 
       options.dataFolder = args[++i];
     } else if (args[i] == "--report" && valueFollows && check && !args[i + 1].empty()) {
       options.faultsReport = args[++i];
+    } else if (args[i] == "--region" && valueFollows && takesFile) {
+      options.region = platform::regionalSettingsNamed(args[++i]);
+      if (!options.region) return std::nullopt;
     } else if (args[i] == "--yes" && !check && takesFile) {
       options.yes = true;
     } else if (args[i] == "--dry-run" && import) {

@@ -19,8 +19,9 @@ std::optional<TextRequest> textRequest(const std::vector<std::string>& args);
 
 // "check [--data FOLDER] [--report FAULTS] FILE",
 // "import [--data FOLDER] [--yes | --dry-run] FILE", "backups [--data FOLDER]" and
-// "restore [--data FOLDER] [--yes] BACKUP"; nothing for any other command line,
-// an empty FAULTS included.
+// "restore [--data FOLDER] [--yes] BACKUP", the three with a file also with
+// "--region CODE"; nothing for any other command line, an empty FAULTS or an
+// unknown CODE included.
 std::optional<BatchOptions> batchOptions(const std::vector<platform::Argument>& args);
 
 }  // namespace console

@@ -53,9 +53,11 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
 // Runs the program's start and the wizard's procedures; a fatal message or an
 // error report ends the run with its status.
 template <typename Steps>
-int run(platform::System& system, Language language, startup::Dialogs& dialogs, Steps&& steps) {
+int run(platform::System& system, Language language, startup::Dialogs& dialogs,
+        const std::optional<platform::RegionalSettings>& region, Steps&& steps) {
   startup::ProgramState state(system, dialogs);
   state.Sprache = language;
+  state.NamedRegion = region;
   try {
     startup::Main(state);
     frmPersonallader form(state);
@@ -102,6 +104,17 @@ bool dataFolderKnown(startup::ProgramState& state, frmPersonallader& form,
   return false;
 }
 
+// The regional settings that dates and numbers are read in, since the locale
+// of a server or a container may name none.
+void regionLine(const startup::ProgramState& state, std::ostream& out) {
+  out << say(state.Sprache,
+             {"Regionale Einstellungen: ", "Regional settings: ", "Paramètres régionaux : "})
+      << forTerminal(state.Region.name)
+      << say(state.Sprache,
+             {" (ändern mit --region)", " (change with --region)", " (à changer avec --region)"})
+      << "\n";
+}
+
 // A backup named as in the list lies in the backup folder; any other is a path.
 int restore(startup::ProgramState& state, const std::string& backup, std::ostream& out) {
   const std::string path = backup.find(platform::kSeparator) == std::string::npos
@@ -132,7 +145,7 @@ int restore(startup::ProgramState& state, const std::string& backup, std::ostrea
 int runInteractive(platform::System& system, Language language, std::istream& in, std::ostream& out,
                    bool echo) {
   TerminalDialogs dialogs(system, language, in, out, echo);
-  return run(system, language, dialogs, [&](startup::ProgramState&, frmPersonallader& form) {
+  return run(system, language, dialogs, {}, [&](startup::ProgramState&, frmPersonallader& form) {
     form.Form_Load();
     while (!form.unloaded) {
       draw(form, language, out);
@@ -164,7 +177,8 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
                        {check, options.yes, options.dataFolder,
                         options.command == BatchCommand::kRestore ? "" : options.importFile},
                        out);
-  return run(system, language, dialogs, [&](startup::ProgramState& state, frmPersonallader& form) {
+  const auto steps = [&](startup::ProgramState& state, frmPersonallader& form) {
+    if (check) regionLine(state, out);
     if (!dataFolderKnown(state, form, options.dataFolder, out)) return kUsage;
     switch (options.command) {
       case BatchCommand::kBackups:
@@ -195,7 +209,8 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
     if (options.dryRun) return printChanges(state, outcome, out);
     form.cmdAuswahl_Click(4);
     return form.wizardState() == WizardState::kFinished ? kDone : kFaults;
-  });
+  };
+  return run(system, language, dialogs, options.region, steps);
 }
 
 }  // namespace console

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "platform/system.h"
@@ -29,6 +30,8 @@ struct BatchOptions {
   bool yes = false;          // overwrite existing employee data (restore: the list)
   bool dryRun = false;       // import: list the changes, write nothing
   std::string faultsReport;  // check: the file that gets the faults; empty: none
+  // check, import, restore: the regional settings named by --region; nothing: the system's.
+  std::optional<platform::RegionalSettings> region;
   // A path named with characters that the code page lacks; empty: none.
   std::string nameOutsideCodePage;
 };
