@@ -1,6 +1,7 @@
 #include "wizard_runs.h"
 
 #include <ostream>
+#include <utility>
 
 #include "batch_dialogs.h"
 #include "hostfiles/backup_file.h"
@@ -54,10 +55,10 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
 // error report ends the run with its status.
 template <typename Steps>
 int run(platform::System& system, Language language, startup::Dialogs& dialogs,
-        const std::optional<platform::RegionalSettings>& region, Steps&& steps) {
+        std::optional<platform::RegionalSettings> region, Steps&& steps) {
   startup::ProgramState state(system, dialogs);
   state.Sprache = language;
-  state.NamedRegion = region;
+  state.NamedRegion = std::move(region);
   try {
     startup::Main(state);
     frmPersonallader form(state);
