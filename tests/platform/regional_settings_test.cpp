@@ -60,6 +60,7 @@ TEST(RegionalSettingsTest, HostFollowsTheUsersLocale) {
   const std::string locale = lcAll && *lcAll ? lcAll : lang ? lang : "";
   const RegionalSettings host = platform::hostSystem().regionalSettings().value();
   if (locale.starts_with("de")) {
+    EXPECT_EQ(host.name, "de-DE");
     EXPECT_EQ(host.decimalSeparator, ',');
     EXPECT_EQ(host.thousandsSeparator, '.');
     EXPECT_EQ(host.dateOrder, DateOrder::kDayMonthYear);
