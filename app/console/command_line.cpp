@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/regional_settings.h"
+
 namespace console {
 
 namespace {
@@ -34,6 +36,7 @@ constexpr Option kOptions[] = {
     {"--report", kCheck, &BatchOptions::faultsReport},
     {"--yes", kImport | kRestore, nullptr, &BatchOptions::yes},
     {"--dry-run", kImport, nullptr, &BatchOptions::dryRun},
+    {"--region", kCheck | kImport | kRestore, &BatchOptions::regionCode},
 };
 
 const Option* optionNamed(const std::string& name) {
@@ -76,6 +79,10 @@ std::optional<CommandLineMistake> readArguments(const std::vector<std::string>& 
   }
   if (options.yes && options.dryRun) {
     return CommandLineMistake{MistakeKind::kConflict, "--yes", "--dry-run"};
+  }
+  if (!options.regionCode.empty()) {
+    options.region = platform::regionalSettingsNamed(options.regionCode);
+    if (!options.region) return CommandLineMistake{MistakeKind::kUnknownRegion, options.regionCode};
   }
   return std::nullopt;
 }

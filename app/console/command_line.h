@@ -29,6 +29,7 @@ enum class MistakeKind {
   kMissingArgument,  // `word` is the command
   kExtraArgument,
   kConflict,
+  kUnknownRegion,  // `word` is the code
 };
 struct CommandLineMistake {
   MistakeKind kind;
@@ -39,7 +40,8 @@ struct CommandLineMistake {
 
 // "check [--data FOLDER] [--report FAULTS] FILE",
 // "import [--data FOLDER] [--yes | --dry-run] FILE", "backups [--data FOLDER]" and
-// "restore [--data FOLDER] [--yes] BACKUP"; the first mistake of any other.
+// "restore [--data FOLDER] [--yes] BACKUP", the three with a file also with
+// "--region CODE"; the first mistake of any other.
 std::variant<BatchOptions, CommandLineMistake> batchOptions(
     const std::vector<platform::Argument>& args);
 

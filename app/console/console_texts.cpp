@@ -35,6 +35,11 @@ std::string mistakeOnly(Language language, const CommandLineMistake& m) {
       return say(language,
                  {"überzähliges Argument ", "one argument too many: ", "argument en trop : "}) +
              word;
+    case MistakeKind::kUnknownRegion:
+      return say(language, {"unbekannte Region ", "unknown region ", "région inconnue "}) + word +
+             say(language,
+                 {" (bekannt: de-DE, en-GB, en-US, fr-FR)", " (known: de-DE, en-GB, en-US, fr-FR)",
+                  " (connues : de-DE, en-GB, en-US, fr-FR)"});
     case MistakeKind::kConflict:
       return word + say(language, {" und ", " and ", " et "}) + quoted(language, m.other) +
              say(language,

@@ -36,7 +36,9 @@ constexpr const char* kUsageDe =
     "  personallader --version         zeigt Version, Sprache und Commit\n"
     "--data ORDNER steht für die Wahl des Datenordners in Schritt 1; ohne die Angabe\n"
     "gilt der Datenordner aus den Einstellungen des Planers. Status 2: falscher Aufruf;\n"
-    "Status 3: das Programm wurde mit einer Meldung beendet.\n";
+    "Status 3: das Programm wurde mit einer Meldung beendet.\n"
+    "Mit --region CODE (de-DE, en-GB, en-US, fr-FR) lesen check, import und restore\n"
+    "Datumsangaben und Zahlen in der Form dieser Region statt der des Systems.\n";
 
 constexpr const char* kUsageEn =
     "Usage:\n"
@@ -66,7 +68,9 @@ constexpr const char* kUsageEn =
     "  personallader --version         shows the version, language and commit\n"
     "--data FOLDER takes the place of choosing the data folder in step 1; without it\n"
     "the planner's settings name the data folder. Status 2: wrong command line;\n"
-    "status 3: the program ended with a message.\n";
+    "status 3: the program ended with a message.\n"
+    "With --region CODE (de-DE, en-GB, en-US, fr-FR), check, import and restore read\n"
+    "dates and numbers in that region's form instead of the system's.\n";
 
 constexpr const char* kUsageFr =
     "Utilisation :\n"
@@ -97,7 +101,9 @@ constexpr const char* kUsageFr =
     "  personallader --version         affiche la version, la langue et le commit\n"
     "--data DOSSIER remplace le choix du dossier de données de l'étape 1 ; sans lui,\n"
     "le dossier vient des paramètres du planificateur. Statut 2 : appel incorrect ;\n"
-    "statut 3 : le programme s'est arrêté avec un message.\n";
+    "statut 3 : le programme s'est arrêté avec un message.\n"
+    "Avec --region CODE (de-DE, en-GB, en-US, fr-FR), check, import et restore lisent\n"
+    "dates et nombres sous la forme de cette région au lieu de celle du système.\n";
 
 }  // namespace
 

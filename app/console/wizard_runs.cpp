@@ -1,6 +1,7 @@
 #include "wizard_runs.h"
 
 #include <ostream>
+#include <utility>
 
 #include "batch_dialogs.h"
 #include "console_texts.h"
@@ -54,9 +55,11 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
 // Runs the program's start and the wizard's procedures; a fatal message or an
 // error report ends the run with its status.
 template <typename Steps>
-int run(platform::System& system, Language language, startup::Dialogs& dialogs, Steps&& steps) {
+int run(platform::System& system, Language language, startup::Dialogs& dialogs,
+        std::optional<platform::RegionalSettings> region, Steps&& steps) {
   startup::ProgramState state(system, dialogs);
   state.Sprache = language;
+  state.NamedRegion = std::move(region);
   try {
     startup::Main(state);
     frmPersonallader form(state);
@@ -103,6 +106,17 @@ bool dataFolderKnown(startup::ProgramState& state, frmPersonallader& form,
         << "\n";
   }
   return false;
+}
+
+// The regional settings that dates and numbers are read in, since the locale
+// of a server or a container may name none.
+void regionLine(const startup::ProgramState& state, std::ostream& out) {
+  out << say(state.Sprache,
+             {"Regionale Einstellungen: ", "Regional settings: ", "Paramètres régionaux : "})
+      << forTerminal(state.Region.name)
+      << say(state.Sprache,
+             {" (ändern mit --region)", " (change with --region)", " (à changer avec --region)"})
+      << "\n";
 }
 
 // A backup named as in the list lies in the backup folder; any other is a path.
@@ -191,7 +205,7 @@ void runChoice(startup::ProgramState& state, frmPersonallader& form, TerminalDia
 int runInteractive(platform::System& system, Language language, std::istream& in, std::ostream& out,
                    bool echo) {
   TerminalDialogs dialogs(system, language, in, out, echo);
-  return run(system, language, dialogs, [&](startup::ProgramState& state, frmPersonallader& form) {
+  const auto steps = [&](startup::ProgramState& state, frmPersonallader& form) {
     form.Form_Load();
     while (!form.unloaded) {
       draw(form, language, out);
@@ -201,7 +215,8 @@ int runInteractive(platform::System& system, Language language, std::istream& in
     }
     out << "\n";
     return kDone;
-  });
+  };
+  return run(system, language, dialogs, {}, steps);
 }
 
 int runBatch(platform::System& system, Language language, const BatchOptions& options,
@@ -218,7 +233,8 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
                        {check, options.yes, options.dataFolder,
                         options.command == BatchCommand::kRestore ? "" : options.importFile},
                        out);
-  return run(system, language, dialogs, [&](startup::ProgramState& state, frmPersonallader& form) {
+  const auto steps = [&](startup::ProgramState& state, frmPersonallader& form) {
+    if (check) regionLine(state, out);
     if (!dataFolderKnown(state, form, options.dataFolder, out)) return kUsage;
     switch (options.command) {
       case BatchCommand::kBackups:
@@ -260,7 +276,8 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
         break;
     }
     return kFaults;
-  });
+  };
+  return run(system, language, dialogs, options.region, steps);
 }
 
 }  // namespace console

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "platform/system.h"
@@ -29,6 +30,9 @@ struct BatchOptions {
   bool yes = false;          // overwrite existing employee data (restore: the list)
   bool dryRun = false;       // import: list the changes, write nothing
   std::string faultsReport;  // check: the file that gets the faults; empty: none
+  // check, import, restore: the regional settings named by --region; nothing: the system's.
+  std::string regionCode;
+  std::optional<platform::RegionalSettings> region;  // the one that regionCode names
   // A path named with characters that the code page lacks; empty: none.
   std::string nameOutsideCodePage;
 };

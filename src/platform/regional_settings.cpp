@@ -1,5 +1,8 @@
 #include "platform/regional_settings.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "platform/codepage.h"
 
 namespace platform {
@@ -8,6 +11,7 @@ namespace {
 
 struct Region {
   std::string_view prefix;  // language, or language and territory
+  std::string_view code;
   char decimal;
   char thousands;
   DateOrder order;
@@ -25,6 +29,7 @@ constexpr std::array<const char*, 12> kEnglishAbbreviations = {
 // Narrow regions first: "en_GB" must win over the fallback.
 constexpr Region kRegions[] = {
     {"de",
+     "de-DE",
      ',',
      '.',
      DateOrder::kDayMonthYear,
@@ -34,6 +39,7 @@ constexpr Region kRegions[] = {
      {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"}},
     // French groups thousands with a no-break space.
     {"fr",
+     "fr-FR",
      ',',
      '\xA0',
      DateOrder::kDayMonthYear,
@@ -42,12 +48,14 @@ constexpr Region kRegions[] = {
       "octobre", "novembre", "décembre"},
      {"janv.", "févr.", "mars", "avr.", "mai", "juin", "juil.", "août", "sept.", "oct.", "nov.",
       "déc."}},
-    {"en_GB", '.', ',', DateOrder::kDayMonthYear, '/', kEnglishMonths, kEnglishAbbreviations},
-    {"en", '.', ',', DateOrder::kMonthDayYear, '/', kEnglishMonths, kEnglishAbbreviations},
+    {"en_GB", "en-GB", '.', ',', DateOrder::kDayMonthYear, '/', kEnglishMonths,
+     kEnglishAbbreviations},
+    {"en", "en-US", '.', ',', DateOrder::kMonthDayYear, '/', kEnglishMonths, kEnglishAbbreviations},
 };
 
 RegionalSettings fill(const Region& region) {
   RegionalSettings settings;
+  settings.name = region.code;
   settings.decimalSeparator = region.decimal;
   settings.thousandsSeparator = region.thousands;
   settings.dateOrder = region.order;
@@ -66,6 +74,26 @@ RegionalSettings regionalSettingsFor(std::string_view localeName) {
     if (localeName.substr(0, region.prefix.size()) == region.prefix) return fill(region);
   }
   return fill(kRegions[std::size(kRegions) - 1]);
+}
+
+bool localeNamesRegion(std::string_view localeName) {
+  return !(localeName.empty() || localeName == "C" || localeName == "POSIX" ||
+           localeName.starts_with("C."));
+}
+
+std::optional<RegionalSettings> regionalSettingsNamed(std::string_view code) {
+  const auto sameLetter = [](char a, char b) {
+    const auto folded = [](char c) {
+      return c == '_' ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    };
+    return folded(a) == folded(b);
+  };
+  for (const Region& region : kRegions) {
+    if (std::equal(code.begin(), code.end(), region.code.begin(), region.code.end(), sameLetter)) {
+      return fill(region);
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace platform

@@ -127,7 +127,8 @@ class System {
   virtual void pause(unsigned milliseconds) = 0;
   // A uniform pseudo-random number in [0, 1); the sequence is not seeded.
   virtual double random() = 0;
-  virtual RegionalSettings regionalSettings() = 0;
+  // The user's regional settings; nothing where the system names no region.
+  virtual std::optional<RegionalSettings> regionalSettings() = 0;
 };
 
 // The system the program runs on.

@@ -66,6 +66,15 @@ std::string folderPath(const std::string& value) {
   return value.empty() ? value : withSeparator(value);
 }
 
+// Where the system names no region (a server's or a container's plain
+// locale), the region of the edition, so that its users' files read as written.
+platform::RegionalSettings editionRegion(Language language) {
+  const char* code = language == Language::DE   ? "de-DE"
+                     : language == Language::FR ? "fr-FR"
+                                                : "en-GB";
+  return platform::regionalSettingsNamed(code).value();
+}
+
 struct SettingsLines {
   std::string header, data, log;
 };
@@ -96,7 +105,9 @@ std::optional<SettingsLines> readSettingsLines(ProgramState& state, const std::s
 void Main(ProgramState& state) {
   guarded(state, "modPersonallader - Main", [&] {
     state.Programmtitel = texts::programTitle(state.Sprache);
-    state.Region = state.system->regionalSettings();
+    state.Region = state.NamedRegion
+                       ? *state.NamedRegion
+                       : state.system->regionalSettings().value_or(editionRegion(state.Sprache));
     state.Dezimaltrenner = formatTenths(1.1f, 1, state.Region).substr(1, 1);
     const platform::DateTime today = state.system->now();
     state.Datum_heute = FormatDatumDS(today.year, today.month, today.day);

@@ -5,7 +5,8 @@
 
 namespace startup {
 
-// Fills title, decimal separator, today's date stamp, user name and the
+// Fills title, regional settings (the named ones, else the system's, else
+// the edition's), decimal separator, today's date stamp, user name and the
 // planner's installation folder, then reads the installation settings. The
 // front-end shows the wizard window afterwards.
 void Main(ProgramState& state);

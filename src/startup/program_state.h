@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,8 @@ struct ProgramState {
   Language Sprache = buildLanguage();
   // The user's regional settings, read by Main.
   platform::RegionalSettings Region;
+  // Regional settings that the front-end names for Main to take; nothing: the system's.
+  std::optional<platform::RegionalSettings> NamedRegion;
   platform::System* system;
   Dialogs* dialogs;
   hostfiles::FileChannel Datei1;  // file number 1

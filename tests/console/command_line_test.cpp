@@ -36,7 +36,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{{"restore", "--yes"}, {kMissingArgument, "restore"}},
         Case{{"import", "a.csv", "b.csv"}, {kExtraArgument, "b.csv"}},
         Case{{"backups", "a"}, {kExtraArgument, "a"}},
-        Case{{"import", "--dry-run", "--yes", "a.csv"}, {kConflict, "--yes", "--dry-run"}}));
+        Case{{"import", "--dry-run", "--yes", "a.csv"}, {kConflict, "--yes", "--dry-run"}},
+        Case{{"check", "--region", "xx-XX", "a.csv"}, {kUnknownRegion, "xx-XX"}},
+        Case{{"backups", "--region", "de-DE"}, {kNotForCommand, "--region", "backups"}}));
 
 }  // namespace
 }  // namespace console

@@ -36,6 +36,15 @@ out=$(run check "$samples/Mitarbeiter.csv")
 expect_status 0 $? "check of a clean file"
 [ "$(snapshot)" = "$before" ] || fail "check changed files"
 
+# --region names the regional settings, and check's first line shows them: in US
+# order the German sample has faults. An unknown region is a wrong command line.
+out=$(run check --region en-US "$samples/Mitarbeiter.csv")
+expect_status 1 $? "check in US regional settings"
+[ "$(head -n 1 <<<"$out")" = "Regionale Einstellungen: en-US (ändern mit --region)" ] ||
+  fail "region line: $out"
+run check --region xx-XX "$samples/Mitarbeiter.csv" 2>/dev/null
+expect_status 2 $? "unknown region"
+
 # check --report: the faults, one report line per question after the header,
 # in UTF-8 with BOM. The messages themselves are the check's model tests.
 out=$(run check --report "$work/faults.csv" "$samples/Mitarbeiter_mit_Fehlern.csv")

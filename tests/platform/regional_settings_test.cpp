@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <optional>
 #include <tuple>
+#include <vector>
 
 #include "platform/codepage.h"
 #include "platform/system.h"
@@ -55,8 +58,9 @@ TEST(RegionalSettingsTest, HostFollowsTheUsersLocale) {
   const char* lcAll = std::getenv("LC_ALL");
   const char* lang = std::getenv("LANG");
   const std::string locale = lcAll && *lcAll ? lcAll : lang ? lang : "";
-  const RegionalSettings host = platform::hostSystem().regionalSettings();
+  const RegionalSettings host = platform::hostSystem().regionalSettings().value();
   if (locale.starts_with("de")) {
+    EXPECT_EQ(host.name, "de-DE");
     EXPECT_EQ(host.decimalSeparator, ',');
     EXPECT_EQ(host.thousandsSeparator, '.');
     EXPECT_EQ(host.dateOrder, DateOrder::kDayMonthYear);
@@ -70,21 +74,38 @@ TEST(RegionalSettingsTest, HostFollowsTheUsersLocale) {
   }
 }
 #else
+// Numbers follow LC_NUMERIC, dates LC_TIME, LC_ALL and LANG both; a locale that
+// names no region leaves the choice to the other category or to the caller.
 TEST(RegionalSettingsTest, HostFollowsTheEnvironment) {
-  const char* saved = std::getenv("LC_ALL");
-  const std::optional<std::string> lcAll = saved ? std::optional<std::string>(saved) : std::nullopt;
-  setVariable("LC_ALL", "de_DE.UTF-8");
-  const RegionalSettings german = platform::hostSystem().regionalSettings();
-  setVariable("LC_ALL", "en_US.UTF-8");
-  const RegionalSettings american = platform::hostSystem().regionalSettings();
-  setVariable("LC_ALL", lcAll ? lcAll->c_str() : nullptr);
-
-  EXPECT_EQ(german.decimalSeparator, ',');
-  EXPECT_EQ(german.monthNames, regionalSettingsFor("de").monthNames);
-  EXPECT_EQ(american.decimalSeparator, '.');
-  EXPECT_EQ(american.dateOrder, DateOrder::kMonthDayYear);
+  const char* names[] = {"LC_ALL", "LC_NUMERIC", "LC_TIME", "LANG"};
+  std::array<std::string, 4> saved;  // empty: unset, which the locale takes alike
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (const char* value = std::getenv(names[i])) saved[i] = value;
+  }
+  const std::pair<std::array<const char*, 4>, std::string> cases[] = {
+      {{"de_DE.UTF-8", "en_US.UTF-8", nullptr, nullptr}, "de-DE,Januar"},
+      {{nullptr, "de_DE.UTF-8", "en_US.UTF-8", "C"}, "de-DE/en-US,January"},
+      {{nullptr, "C", "fr_FR.UTF-8", nullptr}, "fr-FR,janvier"},
+      {{"C.UTF-8", nullptr, nullptr, "de_DE.UTF-8"}, ""},
+      {{nullptr, nullptr, nullptr, "POSIX"}, ""},
+      {{nullptr, nullptr, nullptr, nullptr}, ""},
+  };
+  for (const auto& [values, expected] : cases) {
+    for (std::size_t i = 0; i < 4; ++i) setVariable(names[i], values[i]);
+    const auto host = platform::hostSystem().regionalSettings();
+    EXPECT_EQ(host ? host->name + host->decimalSeparator + host->monthNames[0] : "", expected);
+  }
+  for (std::size_t i = 0; i < 4; ++i) {
+    setVariable(names[i], saved[i].empty() ? nullptr : saved[i].c_str());
+  }
 }
 #endif
+
+TEST(RegionalSettingsTest, ARegionCodeNamesOneOfTheRecordsInAnyCase) {
+  EXPECT_EQ(platform::regionalSettingsNamed("EN_gb")->name, "en-GB");
+  EXPECT_FALSE(platform::regionalSettingsNamed("de"));
+  EXPECT_FALSE(platform::regionalSettingsNamed("de-AT"));
+}
 
 TEST(PlatformEnvironmentTest, TellsUnsetFromEmptyAndConvertsToTheCodePage) {
   const std::string longValue(300, 'x');

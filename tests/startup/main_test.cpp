@@ -38,6 +38,18 @@ TEST_F(MainTest, FillsTitleSeparatorDateAndUser) {
   EXPECT_EQ(state.Programmtitel, "");
 }
 
+// Where the system names no region, the edition's; a named region comes first.
+TEST_F(MainTest, RegionNamedElseTheSystemsElseTheEditions) {
+  system.region.reset();
+  useLanguage(Language::EN);
+  Main(state);
+  EXPECT_EQ(state.Region.name, "en-GB");
+  system.region = platform::regionalSettingsNamed("en-US");
+  state.NamedRegion = platform::regionalSettingsNamed("de-DE");
+  Main(state);
+  EXPECT_EQ(state.Dezimaltrenner, ",");
+}
+
 TEST_F(MainTest, InstallationFolderBelowPublicVirtualStoreOrProgramFiles) {
   system.variables["PUBLIC"] = folder.withoutSeparator();
   system.variables["ProgramFiles"] = "ignored";

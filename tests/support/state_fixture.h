@@ -13,7 +13,7 @@ namespace testing_support {
 
 class StateTest : public ::testing::Test {
  protected:
-  StateTest() { state.Region = system.region; }
+  StateTest() { state.Region = *system.region; }
 
   void useLanguage(startup::Language language) {
     state.Sprache = language;

@@ -19,8 +19,8 @@ class TestSystem : public platform::System {
   // Variables not set here are unset for the program.
   std::map<std::string, std::string> variables;
   platform::DateTime clock{2026, 12, 4, 14, 5, 9};
-  platform::RegionalSettings region;
-  std::string ownFolder;  // code page, without trailing separator
+  std::optional<platform::RegionalSettings> region;  // nothing: no region named
+  std::string ownFolder;                             // code page, without trailing separator
   // Replacements and appends fail to open: all, or those of files in refusedFolder.
   bool refuseWrites = false;
   std::string refusedFolder;
@@ -67,7 +67,7 @@ class TestSystem : public platform::System {
   // The clock moves on by whole seconds as pauses add up to them.
   void pause(unsigned milliseconds) override;
   double random() override { return host_.random(); }
-  platform::RegionalSettings regionalSettings() override { return region; }
+  std::optional<platform::RegionalSettings> regionalSettings() override { return region; }
 
  private:
   bool refused(const std::string& path) const;

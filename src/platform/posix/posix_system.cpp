@@ -149,13 +149,21 @@ class PosixSystem final : public System {
 
   double random() override { return random_.next(); }
 
-  RegionalSettings regionalSettings() override {
-    RegionalSettings settings = regionalSettingsFor(localeName("LC_NUMERIC"));
-    const RegionalSettings dates = regionalSettingsFor(localeName("LC_TIME"));
-    settings.dateOrder = dates.dateOrder;
-    settings.dateSeparator = dates.dateSeparator;
-    settings.monthNames = dates.monthNames;
-    settings.monthAbbreviations = dates.monthAbbreviations;
+  // Numbers follow LC_NUMERIC and dates LC_TIME; where only one of them names
+  // a region, it stands for both.
+  std::optional<RegionalSettings> regionalSettings() override {
+    std::string numbers = localeName("LC_NUMERIC");
+    std::string dates = localeName("LC_TIME");
+    if (!localeNamesRegion(numbers)) numbers = dates;
+    if (!localeNamesRegion(dates)) dates = numbers;
+    if (!localeNamesRegion(numbers)) return std::nullopt;
+    RegionalSettings settings = regionalSettingsFor(numbers);
+    const RegionalSettings dateSettings = regionalSettingsFor(dates);
+    if (dateSettings.name != settings.name) settings.name += "/" + dateSettings.name;
+    settings.dateOrder = dateSettings.dateOrder;
+    settings.dateSeparator = dateSettings.dateSeparator;
+    settings.monthNames = dateSettings.monthNames;
+    settings.monthAbbreviations = dateSettings.monthAbbreviations;
     return settings;
   }
 

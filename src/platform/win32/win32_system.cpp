@@ -209,8 +209,10 @@ class Win32System final : public System {
 
   double random() override { return random_.next(); }
 
-  RegionalSettings regionalSettings() override {
+  // Windows always has regional settings of its own.
+  std::optional<RegionalSettings> regionalSettings() override {
     RegionalSettings settings;
+    settings.name = utf16ToCodePage(localeInfo(LOCALE_SNAME));
     settings.decimalSeparator = separator(localeInfo(LOCALE_SDECIMAL)).value_or('.');
     settings.thousandsSeparator = thousandsSeparator(localeInfo(LOCALE_STHOUSAND));
     readShortDate(localeInfo(LOCALE_SSHORTDATE), settings);
