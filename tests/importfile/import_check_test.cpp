@@ -172,6 +172,23 @@ TEST_F(ImportCheckTest, QuotedFieldsHoldSeparatorsAndLineBreaks) {
       "Anführungszeichen im Feld.");
 }
 
+// The sample files of the three editions, as spreadsheets of their regions
+// write them: a header, a text row and five employees.
+TEST_F(ImportCheckTest, SamplesAreFaultFreeInTheirEditionsAndRegions) {
+  const std::tuple<const char*, Language, const char*> samples[] = {
+      {"Mitarbeiter-Beispiel.csv", Language::DE, "de_DE"},
+      {"Employees-sample.csv", Language::EN, "en_GB"},
+      {"Employes-exemple.csv", Language::FR, "fr_FR"}};
+  for (const auto& [file, language, locale] : samples) {
+    SCOPED_TRACE(file);
+    useLanguage(language);
+    state.Region = platform::regionalSettingsFor(locale);
+    writeImport(testing_support::readFile(std::string(SAMPLES_DIR) + file));
+    EXPECT_TRUE(check());
+    EXPECT_EQ(state.ImportRows.size(), 6u);
+  }
+}
+
 TEST_F(ImportCheckTest, ColonsAreForbiddenUnlessTheyAreTheSeparator) {
   writeImportLines({"Meier:mm:01.01.2020:::::::", "Huber:hh"});
   EXPECT_TRUE(check());

@@ -13,7 +13,11 @@ namespace testing_support {
 
 class StateTest : public ::testing::Test {
  protected:
-  StateTest() { state.Region = *system.region; }
+  // The tests' texts are German, whatever the build's language.
+  StateTest() {
+    state.Region = *system.region;
+    state.Sprache = startup::Language::DE;
+  }
 
   void useLanguage(startup::Language language) {
     state.Sprache = language;
