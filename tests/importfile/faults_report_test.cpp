@@ -69,7 +69,7 @@ TEST_P(ReportTargetTest, IsRefusedWithItsReasonOrAllowed) {
   std::filesystem::create_directory_symlink(nativePath(folder.file("Data")),
                                             nativePath(folder.file("DataLink")), noLinks);
   useLanguage(startup::Language::DE);
-  state.Datenpfad = folder.file("DataLink") + s;
+  state.Datenpfad = folder.file(noLinks ? "Data" : "DataLink") + s;
   state.Logpfad = folder.file("Logs") + s;
   state.Importdatei = folder.file("import.csv");
   const Target& t = GetParam();
