@@ -189,20 +189,21 @@ std::string tooManyRows(Language language, const std::string& quotedName) {
                      " enthält mehr als 32.767 Zeilen; der Zentavo-Kalender nimmt höchstens "
                      "32.767 Mitarbeiter auf.",
                      " holds more than 32,767 rows; the planner takes at most 32,767 employees.",
-                     " contient plus de 32 767 lignes ; le logiciel accepte au plus 32 767 "
+                     " contient plus de 32 767 lignes ; le planificateur accepte au plus 32 767 "
                      "employés.");
 }
 
 std::string lineTooLong(Language language, const std::string& quotedName) {
   return textOrEmpty(language, "Importdatei ", "Import file ", "Le fichier d'import ") +
          quotedName +
-         textOrEmpty(language,
-                     " beginnt mit einer Zeile von mehr als 32.767 Zeichen; der Zentavo-Kalender "
-                     "liest dort höchstens 32.767 Zeichen je Zeile.",
-                     " begins with a line of more than 32,767 characters; the planner reads at "
-                     "most 32,767 characters per line there.",
-                     " commence par une ligne de plus de 32 767 caractères ; le logiciel y lit "
-                     "au plus 32 767 caractères par ligne.");
+         textOrEmpty(
+             language,
+             " beginnt mit einer Zeile von mehr als 32.767 Zeichen; der Zentavo-Kalender "
+             "liest dort höchstens 32.767 Zeichen je Zeile.",
+             " begins with a line of more than 32,767 characters; the planner reads at "
+             "most 32,767 characters per line there.",
+             " commence par une ligne de plus de 32 767 caractères ; le planificateur y lit "
+             "au plus 32 767 caractères par ligne.");
 }
 
 std::string notAdministrator(Language language) {
