@@ -50,7 +50,7 @@ class MemorySystem : public platform::System {
   void pause(unsigned) override { ++pausedSeconds_; }
   // The same sequence in every run, so that a finding reproduces.
   double random() override;
-  platform::RegionalSettings regionalSettings() override { return region; }
+  std::optional<platform::RegionalSettings> regionalSettings() override { return region; }
 
  private:
   static std::string asFolder(std::string path);
