@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "hostfiles/backup_file.h"
 #include "hostfiles/clock_texts.h"
 #include "hostfiles/file_channel.h"
 #include "hostfiles/line_store.h"
@@ -74,7 +75,7 @@ std::string bracketed(std::string_view text) {
 }
 
 void writeContent(ProgramState& state, const BackupContent& content) {
-  LineOut(state, "[ZentavoBackup]");
+  LineOut(state, kBackupHeader);
   LineStore::Reader lines(content.lines);
   for (const SavedFile& file : content.files) {
     LineOut(state, bracketed(file.name));

@@ -17,9 +17,6 @@ namespace hostfiles {
 
 namespace {
 
-constexpr std::string_view kBackupHeader = "[ZentavoBackup]";
-constexpr std::string_view kSettingsHeader = "[Settings]";
-
 // The text inside "[...]", nothing for another line.
 std::optional<std::string_view> bracketed(std::string_view line) {
   if (line.size() < 2 || line.front() != '[' || line.back() != ']') return std::nullopt;

@@ -12,6 +12,9 @@
 
 namespace hostfiles {
 
+// The first line of every backup, as written and as read back.
+inline constexpr std::string_view kBackupHeader = "[ZentavoBackup]";
+
 // Why a backup file cannot be used, and where.
 struct BackupDamage {
   enum class Kind {

@@ -17,7 +17,6 @@ using startup::RunTimeError;
 
 namespace {
 
-constexpr std::string_view kSettingsHeader = "[Settings]";
 constexpr std::string_view kAdminHeader = "[Administratoren]";
 // Position 16 of the settings line: "1" makes every user an administrator.
 constexpr std::size_t kEveryoneIsAdmin = 15;

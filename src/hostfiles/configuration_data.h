@@ -11,6 +11,8 @@
 namespace hostfiles {
 
 inline constexpr std::string_view kConfigurationFile = "Konfigdaten.dat";
+// The section whose next line is the settings line.
+inline constexpr std::string_view kSettingsHeader = "[Settings]";
 // The fraction flag: character 30 of the settings line, "0" to "2".
 inline constexpr std::size_t kFractionFlag = 29;
 inline bool isFractionFlag(char flag) { return flag >= '0' && flag <= '2'; }
