@@ -5,44 +5,52 @@
 
 namespace startup {
 
-void Meldung_anzeigen(ProgramState& state, const std::string& text) {
-  state.dialogs->notice(state.Programmtitel, text);
+void Meldung_anzeigen(const Context& context, const std::string& text) {
+  context.dialogs->notice(context.Programmtitel, text);
 }
 
 namespace {
 
 // Without texts of its language the program ends without a word.
-[[noreturn]] void endProgram(ProgramState& state, const std::string& text) {
-  notify(state, text);
+[[noreturn]] void endProgram(const Context& context, const std::string& text) {
+  notify(context, text);
   throw ProgramEnd{kFatalExitStatus};
 }
 
 }  // namespace
 
+void Programm_beenden(const Context& context, const std::string& text) {
+  endProgram(context, text + "." + CR + CR + texts::closing(context.Sprache));
+}
+
+void Fehler_melden(const Context& context, std::string_view where, const RunTimeError& error) {
+  // The places are UTF-8 literals.
+  endProgram(context, texts::errorReport(context.Sprache, cp(where), error.number()));
+}
+
 void Programm_beenden(ProgramState& state, const std::string& text) {
   state.Datei1.abandon();
-  endProgram(state, text + "." + CR + CR + texts::closing(state.Sprache));
+  Programm_beenden(static_cast<const Context&>(state), text);
 }
 
-void Fehler_melden(ProgramState& state, std::string_view context, const RunTimeError& error) {
+void Fehler_melden(ProgramState& state, std::string_view where, const RunTimeError& error) {
   state.Datei1.abandon();
-  // Contexts are UTF-8 literals.
-  endProgram(state, texts::errorReport(state.Sprache, cp(context), error.number()));
+  Fehler_melden(static_cast<const Context&>(state), where, error);
 }
 
-void notify(ProgramState& state, const std::string& text) {
-  if (state.Sprache != Language::Other) Meldung_anzeigen(state, text);
+void notify(const Context& context, const std::string& text) {
+  if (context.Sprache != Language::Other) Meldung_anzeigen(context, text);
 }
 
-bool overwriteConfirmed(ProgramState& state, const std::string& question) {
-  return state.Sprache == Language::Other ||
-         state.dialogs->askOverwrite(state.Programmtitel, question);
+bool overwriteConfirmed(const Context& context, const std::string& question) {
+  return context.Sprache == Language::Other ||
+         context.dialogs->askOverwrite(context.Programmtitel, question);
 }
 
-std::string Name_zitieren(const ProgramState& state, std::string_view name) {
+std::string Name_zitieren(const Context& context, std::string_view name) {
   if (!name.empty() && name.back() == platform::kSeparator) name.remove_suffix(1);
-  if (state.Sprache == Language::Other) return {};
-  return texts::quoted(state.Sprache, std::string(name));
+  if (context.Sprache == Language::Other) return {};
+  return texts::quoted(context.Sprache, std::string(name));
 }
 
 }  // namespace startup

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "startup/context.h"
 #include "startup/program_state.h"
 #include "startup/run_time_error.h"
 
@@ -18,31 +19,35 @@ struct ProgramEnd {
 inline constexpr int kFatalExitStatus = 3;
 
 // Beeps and shows `text` with an OK button.
-void Meldung_anzeigen(ProgramState& state, const std::string& text);
+void Meldung_anzeigen(const Context& context, const std::string& text);
 // Shows `text` as Meldung_anzeigen does, unless the language has no texts.
-void notify(ProgramState& state, const std::string& text);
+void notify(const Context& context, const std::string& text);
 // Asks `question` before existing data are overwritten; without texts of its
 // language it counts as answered Yes.
-bool overwriteConfirmed(ProgramState& state, const std::string& question);
+bool overwriteConfirmed(const Context& context, const std::string& question);
 // Shows `text` + "." and the closing line, then ends the program.
-[[noreturn]] void Programm_beenden(ProgramState& state, const std::string& text);
+[[noreturn]] void Programm_beenden(const Context& context, const std::string& text);
 // Reports `error` for the procedure named by `context` (a UTF-8 literal such as
 // "modPersonallader - LineIn"), then ends the program.
-[[noreturn]] void Fehler_melden(ProgramState& state, std::string_view context,
+[[noreturn]] void Fehler_melden(const Context& context, std::string_view where,
+                                const RunTimeError& error);
+// The same, with file number 1 abandoned first, until no unit uses it.
+[[noreturn]] void Programm_beenden(ProgramState& state, const std::string& text);
+[[noreturn]] void Fehler_melden(ProgramState& state, std::string_view where,
                                 const RunTimeError& error);
 // `name` in the quotation marks of the language, without one trailing separator.
-std::string Name_zitieren(const ProgramState& state, std::string_view name);
+std::string Name_zitieren(const Context& context, std::string_view name);
 
 // A procedure's error handler: runs `body` and reports a run-time error raised
-// in it with `context`, which ends the program.
-template <typename Body>
-auto guarded(ProgramState& state, std::string_view context, Body&& body) -> decltype(body()) {
+// in it with `where`, which ends the program.
+template <typename State, typename Body>
+auto guarded(State& state, std::string_view where, Body&& body) -> decltype(body()) {
   try {
     return body();
   } catch (const RunTimeError& error) {
-    Fehler_melden(state, context, error);
+    Fehler_melden(state, where, error);
   } catch (const std::bad_alloc&) {
-    Fehler_melden(state, context, RunTimeError(kOutOfMemory));
+    Fehler_melden(state, where, RunTimeError(kOutOfMemory));
   }
 }
 

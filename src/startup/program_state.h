@@ -12,20 +12,14 @@
 
 #include "hostfiles/file_channel.h"
 #include "importfile/import_row.h"
-#include "platform/regional_settings.h"
-#include "platform/system.h"
-#include "startup/dialogs.h"
-#include "startup/language.h"
+#include "startup/context.h"
 
 namespace startup {
 
-struct ProgramState {
-  ProgramState(platform::System& host, Dialogs& shown) : system(&host), dialogs(&shown) {}
+// The context is a base for now, so that units that need no more than it take it alone.
+struct ProgramState : Context {
+  using Context::Context;
 
-  std::string Programmtitel;
-  std::string Dezimaltrenner;
-  std::string Datum_heute;
-  std::string Benutzername;
   std::string Installationspfad;
   std::string Datenpfad;
   std::string Logpfad;
@@ -44,14 +38,6 @@ struct ProgramState {
   std::string Trennzeichen_Import;
   importfile::ImportRows ImportRows;
 
-  // The build's language; tests set another one.
-  Language Sprache = buildLanguage();
-  // The user's regional settings, read by Main.
-  platform::RegionalSettings Region;
-  // Regional settings that the front-end names for Main to take; nothing: the system's.
-  std::optional<platform::RegionalSettings> NamedRegion;
-  platform::System* system;
-  Dialogs* dialogs;
   hostfiles::FileChannel Datei1;  // file number 1
 };
 
