@@ -35,4 +35,16 @@ std::optional<std::string> BatchDialogs::openFile(const startup::OpenFileRequest
   return std::nullopt;
 }
 
+// The regional settings that dates and numbers are read in, since the locale
+// of a server or a container may name none.
+void BatchDialogs::regionChosen(const platform::RegionalSettings& region) {
+  if (!answers_.showRegion) return;
+  out_ << say(language_,
+              {"Regionale Einstellungen: ", "Regional settings: ", "Paramètres régionaux : "})
+       << forTerminal(region.name)
+       << say(language_,
+              {" (ändern mit --region)", " (change with --region)", " (à changer avec --region)"})
+       << "\n";
+}
+
 }  // namespace console

@@ -1,5 +1,6 @@
 // The dialogs of batch use: every box is written to standard output and
 // answered as the command line decided before the run.
+// The batch commands' operations report to them.
 #pragma once
 
 #include <iosfwd>
@@ -7,6 +8,7 @@
 #include "platform/system.h"
 #include "startup/dialogs.h"
 #include "startup/language.h"
+#include "wizard/operations.h"
 
 namespace console {
 
@@ -15,9 +17,10 @@ struct BatchAnswers {
   bool overwrite = false;       // the question before existing data are overwritten
   std::string dataFolder;       // takes the place of the folder dialog
   std::string importFile;       // takes the place of the file dialog
+  bool showRegion = false;      // a line names the regional settings of the run
 };
 
-class BatchDialogs : public startup::Dialogs {
+class BatchDialogs : public wizard::OperationCallback {
  public:
   BatchDialogs(platform::System& system, startup::Language language, BatchAnswers answers,
                std::ostream& out)
@@ -28,6 +31,7 @@ class BatchDialogs : public startup::Dialogs {
   bool askOverwrite(const std::string& title, const std::string& text) override;
   std::string browseForFolder(std::intptr_t ownerWindow, const std::string& instruction) override;
   std::optional<std::string> openFile(const startup::OpenFileRequest& request) override;
+  void regionChosen(const platform::RegionalSettings& region) override;
 
  private:
   platform::System& system_;

@@ -1,20 +1,20 @@
 #include "wizard_runs.h"
 
+#include <functional>
 #include <ostream>
 #include <utility>
 
 #include "batch_dialogs.h"
 #include "console_texts.h"
 #include "hostfiles/backup_file.h"
-#include "hostfiles/employee_data.h"
 #include "importfile/check_texts.h"
-#include "importfile/faults_report.h"
 #include "platform/terminal.h"
 #include "startup/main.h"
 #include "startup/messages.h"
 #include "startup/startup_texts.h"
 #include "terminal_dialogs.h"
 #include "terminal_text.h"
+#include "wizard/operations.h"
 #include "wizard/restore_backup.h"
 #include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
@@ -26,7 +26,6 @@ namespace {
 using startup::Language;
 using wizard::Bild;
 using wizard::frmPersonallader;
-using wizard::WizardState;
 
 // The choice after the five buttons: restoring a backup.
 constexpr int kRestoreChoice = 6;
@@ -54,12 +53,10 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
 
 // Runs the program's start and the wizard's procedures; a fatal message or an
 // error report ends the run with its status.
-template <typename Steps>
 int run(platform::System& system, Language language, startup::Dialogs& dialogs,
-        std::optional<platform::RegionalSettings> region, Steps&& steps) {
+        const std::function<int(startup::ProgramState&, frmPersonallader&)>& steps) {
   startup::ProgramState state(system, dialogs);
   state.Sprache = language;
-  state.NamedRegion = std::move(region);
   try {
     startup::Main(state);
     frmPersonallader form(state);
@@ -69,90 +66,117 @@ int run(platform::System& system, Language language, startup::Dialogs& dialogs,
   }
 }
 
-// The changes that the checked rows would make, one line each, then the count
-// line. Without a readable employee file the import would end at its reading.
-int printChanges(startup::ProgramState& state, const importfile::CheckOutcome& check,
-                 std::ostream& out) {
-  if (!check.preview) {
-    hostfiles::Mitarbeiterdaten_lesen(state);  // ends the program with the import's message
-    return kFaults;
+// A backup named as in the list lies in the backup folder; any other is a path.
+std::string absoluteUnlessName(const std::string& backup) {
+  return backup.find(platform::kSeparator) == std::string::npos ? backup
+                                                                : platform::absolutePath(backup);
+}
+
+// The line after a restore of a backup file that is not there.
+void noSuchBackup(Language language, const std::string& path, std::ostream& out) {
+  out << forTerminal(path) << "\n" << texts::noSuchBackup(language) << "\n";
+}
+
+using Operation = wizard::OperationOutcome (*)(platform::System&, wizard::OperationCallback&,
+                                               const wizard::OperationOptions&);
+
+Operation operation(BatchCommand command) {
+  switch (command) {
+    case BatchCommand::kCheck:
+      return wizard::checkImportFile;
+    case BatchCommand::kImport:
+      return wizard::importEmployees;
+    case BatchCommand::kBackups:
+      return wizard::listBackups;
+    case BatchCommand::kRestore:
+      break;
   }
-  for (const importfile::EmployeeChange& change : check.preview->changes) {
-    out << forTerminal(importfile::texts::changeLine(state.Sprache, change)) << "\n";
+  return wizard::restoreBackup;
+}
+
+// The changes that the checked rows would make, one line each, then the count line.
+int printChanges(Language language, const importfile::ChangePreview& preview, std::ostream& out) {
+  for (const importfile::EmployeeChange& change : preview.changes) {
+    out << forTerminal(importfile::texts::changeLine(language, change)) << "\n";
   }
   out << forTerminal(importfile::texts::previewCounts(
-             state.Sprache, importfile::texts::Replacement::kImport, *check.preview))
+             language, importfile::texts::Replacement::kImport, preview))
       << "\n";
   return kDone;
 }
 
-// Step 1 as the command line asks for it: the folder of the command line
-// replaces the one of the planner's settings, and its log folder is found
-// from it as in step 1, since the log folder of the settings belongs to
-// another installation.
-bool dataFolderKnown(startup::ProgramState& state, frmPersonallader& form,
-                     const std::string& dataFolder, std::ostream& out) {
-  if (!dataFolder.empty()) {
-    state.Datenpfad.clear();
-    state.Logpfad.clear();
+int imported(Language language, const BatchOptions& options,
+             const wizard::OperationOutcome& outcome, std::ostream& out) {
+  const importfile::CheckOutcome& check = outcome.check;
+  if (check.verdict == importfile::Verdict::kStopped) {
+    out << texts::nothingImported(language, false) << "\n";
   }
-  form.Form_Load();
-  if (!dataFolder.empty()) form.cmdAuswahl_Click(1);
-  if (form.wizardState() != WizardState::kChooseDataFolder) return true;
-  if (dataFolder.empty()) {
-    out << say(state.Sprache, {"Kein Datenordner: Geben Sie ihn mit --data an.",
-                               "No data folder: name it with --data.",
-                               "Aucun dossier de données : indiquez-le avec --data."})
-        << "\n";
+  if (check.verdict != importfile::Verdict::kFaultFree) return kFaults;
+  if (options.dryRun) return check.preview ? printChanges(language, *check.preview, out) : kFaults;
+  switch (*outcome.import) {
+    case wizard::ImportOutcome::kImported:
+      return kDone;
+    case wizard::ImportOutcome::kDeclined:
+      out << texts::nothingImported(language, true) << "\n";
+      break;
+    case wizard::ImportOutcome::kBusy:
+      break;
   }
-  return false;
+  return kFaults;
 }
 
-// The regional settings that dates and numbers are read in, since the locale
-// of a server or a container may name none.
-void regionLine(const startup::ProgramState& state, std::ostream& out) {
-  out << say(state.Sprache,
-             {"Regionale Einstellungen: ", "Regional settings: ", "Paramètres régionaux : "})
-      << forTerminal(state.Region.name)
-      << say(state.Sprache,
-             {" (ändern mit --region)", " (change with --region)", " (à changer avec --region)"})
-      << "\n";
-}
-
-// A backup named as in the list lies in the backup folder; any other is a path.
-std::string backupPath(startup::ProgramState& state, const std::string& backup) {
-  return backup.find(platform::kSeparator) == std::string::npos
-             ? hostfiles::backupFolder(state) + backup
-             : platform::absolutePath(backup);
-}
-
-// The restore of the backup file at `path`; nothing, after a line that says
-// so, when there is no such file.
-std::optional<wizard::RestoreOutcome> restoreFrom(startup::ProgramState& state,
-                                                  const std::string& path, std::ostream& out) {
-  if (state.system->pathKind(path) == platform::PathKind::kMissing) {
-    out << forTerminal(path) << "\n" << texts::noSuchBackup(state.Sprache) << "\n";
-    return std::nullopt;
-  }
-  return wizard::Sicherung_wiederherstellen(state, path);
-}
-
-int restore(startup::ProgramState& state, const std::string& backup, bool yes, std::ostream& out) {
-  const auto outcome = restoreFrom(state, backupPath(state, backup), out);
-  if (!outcome) return kUsage;
-  switch (*outcome) {
+int restored(Language language, wizard::RestoreOutcome outcome, bool yes, std::ostream& out) {
+  switch (outcome) {
     case wizard::RestoreOutcome::kRestored:
       return kDone;
     case wizard::RestoreOutcome::kRefused:
       return kUsage;
     case wizard::RestoreOutcome::kDeclined:
-      out << texts::nothingRestored(state.Sprache, !yes) << "\n";
+      out << texts::nothingRestored(language, !yes) << "\n";
       break;
     case wizard::RestoreOutcome::kNotAdministrator:
     case wizard::RestoreOutcome::kBusy:
       break;
   }
   return kFaults;
+}
+
+// The lines that an operation's outcome adds, and the exit status it gives.
+int finished(const BatchOptions& options, Language language,
+             const wizard::OperationOutcome& outcome, std::ostream& out) {
+  using wizard::Shortfall;
+  switch (outcome.shortfall) {
+    case Shortfall::kNoDataFolder:
+      if (options.dataFolder.empty()) {
+        out << say(language, {"Kein Datenordner: Geben Sie ihn mit --data an.",
+                              "No data folder: name it with --data.",
+                              "Aucun dossier de données : indiquez-le avec --data."})
+            << "\n";
+      }
+      return kUsage;
+    case Shortfall::kReportRefused:
+      out << forTerminal(outcome.detail) << "\n";
+      return kUsage;
+    case Shortfall::kNoSuchBackup:
+      noSuchBackup(language, outcome.detail, out);
+      return kUsage;
+    case Shortfall::kNoImportFile:
+      return kUsage;
+    case Shortfall::kNone:
+      break;
+  }
+  switch (options.command) {
+    case BatchCommand::kCheck:
+      return outcome.check.verdict == importfile::Verdict::kFaultFree ? kDone : kFaults;
+    case BatchCommand::kImport:
+      return imported(language, options, outcome, out);
+    case BatchCommand::kRestore:
+      return restored(language, *outcome.restore, options.yes, out);
+    case BatchCommand::kBackups:
+      break;
+  }
+  for (const std::string& line : outcome.backups) out << forTerminal(line) << "\n";
+  return kDone;
 }
 
 // Choice 6: the backups numbered as "backups" lists them, and the restore of
@@ -174,7 +198,10 @@ void chooseAndRestore(startup::ProgramState& state, TerminalDialogs& dialogs, st
   const bool isNumber = answer->find_first_not_of("0123456789") == std::string::npos;
   const std::size_t number = isNumber && answer->size() < 6 ? std::stoul(*answer) : 0;
   const std::string name = number >= 1 && number <= names.size() ? names[number - 1] : *answer;
-  if (restoreFrom(state, backupPath(state, name), out) == wizard::RestoreOutcome::kDeclined) {
+  const std::string path = wizard::backupPath(state, absoluteUnlessName(name));
+  if (state.system->pathKind(path) == platform::PathKind::kMissing) {
+    noSuchBackup(state.Sprache, path, out);
+  } else if (wizard::Sicherung_wiederherstellen(state, path) == wizard::RestoreOutcome::kDeclined) {
     out << texts::nothingRestored(state.Sprache, false) << "\n";
   }
 }
@@ -216,7 +243,7 @@ int runInteractive(platform::System& system, Language language, std::istream& in
     out << "\n";
     return kDone;
   };
-  return run(system, language, dialogs, {}, steps);
+  return run(system, language, dialogs, steps);
 }
 
 int runBatch(platform::System& system, Language language, const BatchOptions& options,
@@ -228,56 +255,27 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
         << "\n";
     return kUsage;
   }
-  const bool check = options.command == BatchCommand::kCheck;
+  const bool restore = options.command == BatchCommand::kRestore;
   BatchDialogs dialogs(system, language,
-                       {check, options.yes, options.dataFolder,
-                        options.command == BatchCommand::kRestore ? "" : options.importFile},
+                       {.faultQuestions = options.command == BatchCommand::kCheck,
+                        .overwrite = options.yes,
+                        .dataFolder = options.dataFolder,
+                        .importFile = restore ? "" : options.importFile,
+                        .showRegion = options.command == BatchCommand::kCheck},
                        out);
-  const auto steps = [&](startup::ProgramState& state, frmPersonallader& form) {
-    if (check) regionLine(state, out);
-    if (!dataFolderKnown(state, form, options.dataFolder, out)) return kUsage;
-    switch (options.command) {
-      case BatchCommand::kBackups:
-        for (const std::string& line : wizard::backupList(state)) out << forTerminal(line) << "\n";
-        return kDone;
-      case BatchCommand::kRestore:
-        return restore(state, options.importFile, options.yes, out);
-      case BatchCommand::kCheck:
-      case BatchCommand::kImport:
-        break;
-    }
-    form.cmdAuswahl_Click(2);
-    if (form.wizardState() == WizardState::kChooseImportFile) return kUsage;
-    const std::string report =
-        options.faultsReport.empty() ? "" : platform::absolutePath(options.faultsReport);
-    if (const auto refused =
-            report.empty() ? std::nullopt : importfile::faultsReportRefused(state, report)) {
-      out << forTerminal(*refused) << "\n";
-      return kUsage;
-    }
-    form.cmdAuswahl_Click(3);
-    const importfile::CheckOutcome& outcome = form.lastCheck();
-    if (!report.empty() && outcome.verdict != importfile::Verdict::kNotChecked) {
-      importfile::writeFaultsReport(state, report, outcome.faults);
-    }
-    if (outcome.verdict == importfile::Verdict::kStopped && !check) {
-      out << texts::nothingImported(language, false) << "\n";
-    }
-    if (form.wizardState() == WizardState::kCheckImportData) return kFaults;
-    if (check) return kDone;
-    if (options.dryRun) return printChanges(state, outcome, out);
-    switch (form.Mitarbeiterdaten_importieren()) {
-      case wizard::ImportOutcome::kImported:
-        return kDone;
-      case wizard::ImportOutcome::kDeclined:
-        out << texts::nothingImported(language, true) << "\n";
-        break;
-      case wizard::ImportOutcome::kBusy:
-        break;
-    }
-    return kFaults;
-  };
-  return run(system, language, dialogs, options.region, steps);
+  const wizard::OperationOptions given{
+      .language = language,
+      .region = options.region,
+      .askDataFolder = !options.dataFolder.empty(),
+      .faultsReport =
+          options.faultsReport.empty() ? "" : platform::absolutePath(options.faultsReport),
+      .dryRun = options.dryRun,
+      .backup = restore ? absoluteUnlessName(options.importFile) : ""};
+  try {
+    return finished(options, language, operation(options.command)(system, dialogs, given), out);
+  } catch (const startup::ProgramEnd& end) {
+    return end.status;
+  }
 }
 
 }  // namespace console

@@ -1,0 +1,110 @@
+#include "wizard/operations.h"
+
+#include "hostfiles/backup_file.h"
+#include "hostfiles/employee_data.h"
+#include "importfile/faults_report.h"
+#include "startup/main.h"
+
+namespace wizard {
+
+namespace {
+
+// Step 1. A data folder asked for replaces the one of the planner's settings,
+// and its log folder is found from it as in step 1, since the log folder of
+// the settings belongs to another installation.
+bool dataFolderKnown(startup::ProgramState& state, frmPersonallader& form, bool ask) {
+  if (ask) {
+    state.Datenpfad.clear();
+    state.Logpfad.clear();
+  }
+  form.Form_Load();
+  if (ask) form.cmdAuswahl_Click(1);
+  return form.wizardState() != WizardState::kChooseDataFolder;
+}
+
+// Starts the program and runs step 1, then `work` on the session and the window.
+template <typename Work>
+OperationOutcome run(platform::System& system, OperationCallback& callback,
+                     const OperationOptions& options, Work&& work) {
+  startup::ProgramState state(system, callback);
+  state.Sprache = options.language;
+  state.NamedRegion = options.region;
+  startup::Main(state);
+  callback.regionChosen(state.Region);
+  frmPersonallader form(state);
+  OperationOutcome outcome;
+  if (dataFolderKnown(state, form, options.askDataFolder)) {
+    work(state, form, outcome);
+  } else {
+    outcome.shortfall = Shortfall::kNoDataFolder;
+  }
+  return outcome;
+}
+
+// Steps 2 and 3, the faults report refused before the check or written after it.
+void check(startup::ProgramState& state, frmPersonallader& form, const std::string& report,
+           OperationOutcome& outcome) {
+  if (!form.Importdatei_auswählen()) {
+    outcome.shortfall = Shortfall::kNoImportFile;
+    return;
+  }
+  if (const auto refused =
+          report.empty() ? std::nullopt : importfile::faultsReportRefused(state, report)) {
+    outcome.shortfall = Shortfall::kReportRefused;
+    outcome.detail = *refused;
+    return;
+  }
+  outcome.check = form.Importdatei_checken();
+  if (!report.empty() && outcome.check.verdict != importfile::Verdict::kNotChecked) {
+    importfile::writeFaultsReport(state, report, outcome.check.faults);
+  }
+}
+
+}  // namespace
+
+std::string backupPath(const startup::ProgramState& state, const std::string& backup) {
+  const bool named = backup.find(platform::kSeparator) == std::string::npos;
+  return named ? hostfiles::backupFolder(state) + backup : backup;
+}
+
+OperationOutcome checkImportFile(platform::System& system, OperationCallback& callback,
+                                 const OperationOptions& options) {
+  return run(system, callback, options, [&](auto& state, auto& form, auto& outcome) {
+    check(state, form, options.faultsReport, outcome);
+  });
+}
+
+OperationOutcome importEmployees(platform::System& system, OperationCallback& callback,
+                                 const OperationOptions& options) {
+  return run(system, callback, options, [&](auto& state, auto& form, auto& outcome) {
+    check(state, form, "", outcome);
+    if (outcome.check.verdict != importfile::Verdict::kFaultFree) return;
+    if (!options.dryRun) {
+      outcome.import = form.Mitarbeiterdaten_importieren();
+    } else if (!outcome.check.preview) {
+      // The import would end at reading the employee file: so does its preview.
+      hostfiles::Mitarbeiterdaten_lesen(state);
+    }
+  });
+}
+
+OperationOutcome restoreBackup(platform::System& system, OperationCallback& callback,
+                               const OperationOptions& options) {
+  return run(system, callback, options, [&](auto& state, auto&, auto& outcome) {
+    const std::string path = backupPath(state, options.backup);
+    if (system.pathKind(path) == platform::PathKind::kMissing) {
+      outcome.shortfall = Shortfall::kNoSuchBackup;
+      outcome.detail = path;
+      return;
+    }
+    outcome.restore = Sicherung_wiederherstellen(state, path);
+  });
+}
+
+OperationOutcome listBackups(platform::System& system, OperationCallback& callback,
+                             const OperationOptions& options) {
+  return run(system, callback, options,
+             [&](auto& state, auto&, auto& outcome) { outcome.backups = backupList(state); });
+}
+
+}  // namespace wizard
