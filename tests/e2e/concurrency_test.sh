@@ -49,7 +49,6 @@ fresh
 run import --yes "$csv_b" >/dev/null || fail "import b alone"
 result[b]=$(employees)
 
-runs=0 completed=0 refused=0 backups=0
 for ((pair = 1; pair <= pairs; pair++)); do
   fresh
   kinds=(a b)
@@ -70,27 +69,21 @@ for ((pair = 1; pair <= pairs; pair++)); do
     wait "${pids[$i]}"
     status=$?
     kind=${kinds[$i]}
-    runs=$((runs + 1))
     if [ "$status" -eq 0 ] && grep -qE "erfolgreich (importiert|wiederhergestellt)" "$work/out_$kind"; then
-      completed=$((completed + 1))
       expected+=("${result[$kind]}")
     elif [ "$status" -ne 1 ] || ! grep -qF "anderer Import oder eine Wiederherstellung" "$work/out_$kind"; then
       fail "pair $pair, $kind: status $status: $(cat "$work/out_$kind")"
-    else
-      refused=$((refused + 1))
     fi
   done
   # Backup names sort by time; each backup saved the state that its run found.
   states=()
   for file in "$data/Backups/"*.dat; do [ -e "$file" ] && states+=("$(saved_employees "$file")"); done
-  backups=$((backups + ${#states[@]}))
   [ "${#states[@]}" -eq "${#expected[@]}" ] || fail "pair $pair: ${#states[@]} backups, ${#expected[@]} runs done"
   states+=("$(employees)")
   [ "${states[0]}" = "${result[restore]}" ] || fail "pair $pair: the first backup missed the old state"
   [ "$(printf '%s\n' "${states[@]:1}" | sort)" = "$(printf '%s\n' "${expected[@]}" | sort)" ] ||
     fail "pair $pair: the later states are not the runs' results one after the other"
 done
-echo "concurrency: $runs runs in $pairs pairs: $completed completed, $refused refused, $backups backups"
 
 # A run waiting at the overwrite question holds the lock; killed, it blocks nobody.
 fresh

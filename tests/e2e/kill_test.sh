@@ -128,19 +128,13 @@ check_backups() {  # what
   done
 }
 
-declare -A phases=()
 for line in "${moments[@]}"; do
-  read -r call number phase < <(sed -n "${line}p" "$work/operations")
+  read -r call number _ < <(sed -n "${line}p" "$work/operations")
   what="kill at $call $number"
   fresh
   import -e trace="$call" -e inject="$call:signal=KILL:when=$number"
   status=$?
   [ "$status" -eq 137 ] || fail "$what: status $status, not killed"
-  if [ "$phase" = "after the backup" ]; then
-    phase+=", employee file $(state_of "$data/Mitarbeiterdaten.dat")"
-    phase+=", configuration $(state_of "$data/Konfigdaten.dat")"
-  fi
-  phases[$phase]=$((${phases[$phase]:-0} + 1))
   check_planner_files "$what"
   check_backups "$what"
   check_listing "$what"
@@ -151,7 +145,6 @@ for line in "${moments[@]}"; do
   check_listing "$what, second import"
 done
 
-echo "kill: ${#moments[@]} kills over $operations file operations, data folder $(du -sh "$old" | cut -f1):"
-for phase in "${!phases[@]}"; do echo "  ${phases[$phase]} $phase"; done | sort -k2
+echo "kill: ${#moments[@]} kills over $operations file operations"
 echo "kill: $failures failure(s)"
 [ "$failures" -eq 0 ]
