@@ -7,6 +7,7 @@
 #include "console_texts.h"
 #include "hostfiles/backup_file.h"
 #include "hostfiles/employee_data.h"
+#include "hostfiles/planner_texts.h"
 #include "importfile/check_texts.h"
 #include "importfile/faults_report.h"
 #include "platform/terminal.h"
@@ -77,11 +78,11 @@ int printChanges(startup::ProgramState& state, const importfile::CheckOutcome& c
     hostfiles::Mitarbeiterdaten_lesen(state);  // ends the program with the import's message
     return kFaults;
   }
-  for (const importfile::EmployeeChange& change : check.preview->changes) {
-    out << forTerminal(importfile::texts::changeLine(state.Sprache, change)) << "\n";
+  for (const hostfiles::EmployeeChange& change : check.preview->changes) {
+    out << forTerminal(hostfiles::texts::changeLine(state.Sprache, change)) << "\n";
   }
-  out << forTerminal(importfile::texts::previewCounts(
-             state.Sprache, importfile::texts::Replacement::kImport, *check.preview))
+  out << forTerminal(hostfiles::texts::previewCounts(
+             state.Sprache, hostfiles::texts::Replacement::kImport, *check.preview))
       << "\n";
   return kDone;
 }

@@ -171,10 +171,4 @@ std::vector<std::string> backupNames(startup::ProgramState& state) {
   return *names;
 }
 
-std::size_t employeeCount(const std::vector<EmployeeRecord>& entries) {
-  return static_cast<std::size_t>(std::count_if(
-      entries.begin(), entries.end(),
-      [](const EmployeeRecord& entry) { return entry.kind == EmployeeRecord::Kind::kEmployee; }));
-}
-
 }  // namespace hostfiles

@@ -62,7 +62,4 @@ bool hasPossibleDate(std::string_view name);
 // those whose date is impossible; none when the folder is missing.
 std::vector<std::string> backupNames(startup::ProgramState& state);
 
-// The employees among `entries`: the text lines left out.
-std::size_t employeeCount(const std::vector<EmployeeRecord>& entries);
-
 }  // namespace hostfiles

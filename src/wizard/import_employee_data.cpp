@@ -75,7 +75,7 @@ ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
                  .writeEmployees =
                      [&] {
                        hostfiles::writeEmployeeData(state_,
-                                                    importfile::plannerRecords(state_.ImportRows));
+                                                    importfile::plannerEntries(state_.ImportRows));
                      },
                  .backupFailed = texts::backupBeforeImportFailed(state_.Sprache),
                  .logEntry = texts::importedLogEntry(state_.Sprache),

@@ -63,15 +63,14 @@ TEST_F(EmployeeDataTest, ValuesTakeTheRegionalSeparatorAndTheNumberIsRoundedDown
 }
 
 TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
-  const EmployeeRecord employee{.kind = EmployeeRecord::Kind::kEmployee,
+  const EmployeeRecord employee{.kind = EntryKind::kEmployee,
                                 .name = "Mitarbeiter A",
                                 .userId = "ma",
                                 .fromDate = "170101",
                                 .toDate = "999999",
                                 .residual = "005,0",
                                 .entitlements = {"030,0", "030,0", "-02,5", "030,5"},
-                                .additional = "001,5",
-                                .reserved = {"000,0", "000,0", "000,0"}};
+                                .additional = "001,5"};
   EmployeeRecord other = employee;
   other.name = cp("Jörg Weiß");
   other.userId = cp("jweiß");
@@ -79,8 +78,7 @@ TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
   text.name = cp("Team Süd");
   const std::vector<EmployeeRecord> records = {employee, text, other};
   const auto writeEmployeeData = [&](startup::ProgramState& written) {
-    hostfiles::writeEmployeeData(written,
-                                 {records.size(), [&](std::size_t i) { return records[i]; }});
+    hostfiles::writeEmployeeData(written, entryViews(records));
   };
   state.Mitarbeiter_Zahl = -7;
   const std::string values = "170101:999999:005,0:030,0:030,0:-02,5:030,5:001,5:000,0:000,0:000,0:";

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "importfile/import_fixture.h"
 #include "support/temp_folder.h"
 
@@ -122,6 +124,13 @@ TEST_F(ImportCheckTest, YesRepairsAndNormalises) {
   EXPECT_EQ(std::string(rows[1].VonDatum) + std::string(rows[1].BisDatum), "240201999999");
   EXPECT_EQ(rows[2].Name, ">" + std::string(39, 't'));
   EXPECT_EQ(rows[2].Benutzerkennung, "");
+}
+
+TEST_F(ImportCheckTest, AnUnreadableEmployeeFileLeavesThePreviewOut) {
+  writeImportLines({kHeader, "Neu;nn"});
+  std::filesystem::remove(testing_support::nativePath(folder.file("Mitarbeiterdaten.dat")));
+  EXPECT_TRUE(check());
+  EXPECT_EQ(dialogs.texts(), Lines{"Prüfen der Importdaten fehlerfrei"});
 }
 
 TEST_F(ImportCheckTest, QuotedColumnsLoseTheirQuotesAndUnquotedOnesKeepThem) {
