@@ -74,9 +74,7 @@ TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
   EmployeeRecord other = employee;
   other.name = cp("Jörg Weiß");
   other.userId = cp("jweiß");
-  EmployeeRecord text;
-  text.name = cp("Team Süd");
-  const std::vector<EmployeeRecord> records = {employee, text, other};
+  const std::vector<EmployeeRecord> records = {employee, entryRecord(cp("Team Süd")), other};
   const auto writeEmployeeData = [&](startup::ProgramState& written) {
     hostfiles::writeEmployeeData(written, entryViews(records));
   };
