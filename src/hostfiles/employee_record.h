@@ -1,5 +1,6 @@
 // The entry lines of the employee data file: their column layout, shared by
-// the reader and the writer, and the record that one line holds.
+// the reader and the writer, and the one shape of an entry, as a record that
+// owns its fields or as a view of them.
 #pragma once
 
 #include <algorithm>
@@ -43,10 +44,9 @@ inline constexpr std::size_t kVacationBlockWidth = kAdditional - 1 - kResidual;
 
 enum class EntryKind { kText, kEmployee };
 
-// The fields of one entry line, in the order of the import file's columns
-// (kFieldCount of them). A text line is the whole line in `name`, every other
-// field empty; its line holds no kFieldSeparator. The three reserved values
-// are left out: every line that passes the layout holds zero there.
+// The fields of one entry line. A text line is the whole line in `name`,
+// every other field empty; its line holds no kFieldSeparator. The three
+// reserved values are not kept: nothing reads them, and we write them zero.
 template <typename Text>
 struct Entry {
   EntryKind kind = EntryKind::kText;
