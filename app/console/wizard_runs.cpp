@@ -7,6 +7,7 @@
 #include "batch_dialogs.h"
 #include "console_texts.h"
 #include "hostfiles/backup_file.h"
+#include "hostfiles/planner_texts.h"
 #include "importfile/check_texts.h"
 #include "platform/terminal.h"
 #include "startup/main.h"
@@ -95,12 +96,12 @@ Operation operation(BatchCommand command) {
 }
 
 // The changes that the checked rows would make, one line each, then the count line.
-int printChanges(Language language, const importfile::ChangePreview& preview, std::ostream& out) {
-  for (const importfile::EmployeeChange& change : preview.changes) {
-    out << forTerminal(importfile::texts::changeLine(language, change)) << "\n";
+int printChanges(Language language, const hostfiles::ChangePreview& preview, std::ostream& out) {
+  for (const hostfiles::EmployeeChange& change : preview.changes) {
+    out << forTerminal(hostfiles::texts::changeLine(language, change)) << "\n";
   }
-  out << forTerminal(importfile::texts::previewCounts(
-             language, importfile::texts::Replacement::kImport, preview))
+  out << forTerminal(hostfiles::texts::previewCounts(
+             language, hostfiles::texts::Replacement::kImport, preview))
       << "\n";
   return kDone;
 }

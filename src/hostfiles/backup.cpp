@@ -66,14 +66,6 @@ void saveFiles(ProgramState& state, const std::string& folder, const std::string
   for (const std::string& name : *names) saveFile(state, folder, name, content);
 }
 
-// The name and count lines of a saved file.
-std::string bracketed(std::string_view text) {
-  std::string line(1, '[');
-  line += text;
-  line += ']';
-  return line;
-}
-
 void writeContent(ProgramState& state, const BackupContent& content) {
   LineOut(state, kBackupHeader);
   LineStore::Reader lines(content.lines);
@@ -88,8 +80,7 @@ void writeContent(ProgramState& state, const BackupContent& content) {
 // the form of the name, so a second backup within one second waits for the next.
 std::string unusedName(ProgramState& state, const std::string& folder, const std::string& Art) {
   for (;;) {
-    std::string name =
-        state.Datum_heute + " " + timeStamp(state.system->now()) + " " + Art + ".dat";
+    std::string name = backupName(state.Datum_heute, timeStamp(state.system->now()), Art);
     if (state.system->pathKind(folder + name) == platform::PathKind::kMissing) return name;
     state.system->pause(100);
   }
@@ -112,7 +103,7 @@ bool completedAsNew(ProgramState& state) {
 
 std::optional<std::string> Backup_erstellen(ProgramState& state, const std::string& Art) {
   return startup::guarded(state, "modPersonallader - Backup_erstellen", [&] {
-    const std::string folder = state.Datenpfad + "Backups" + platform::kSeparator;
+    const std::string folder = backupFolder(state);
     if (!startup::Ordner_vorhanden(state, folder)) startup::Ordner_anlegen(state, folder);
     BackupContent content;
     saveFiles(state, state.Datenpfad, "*.dat", content);
@@ -120,7 +111,7 @@ std::optional<std::string> Backup_erstellen(ProgramState& state, const std::stri
     if (!state.Logpfad.empty()) saveFiles(state, state.Logpfad, "*.log", content);
     // What a killed backup left is as big as a backup, and no later backup
     // has its name: its replacement would never sweep it away.
-    state.system->removeStaleTemporaries(folder, "?????? ?????? ?.dat");
+    state.system->removeStaleTemporaries(folder, std::string(kBackupNamePattern));
     for (;;) {
       const std::string name = unusedName(state, folder, Art);
       if (!Datei_oeffnen(state, folder + name, Modus::OutputNew, Fehlerbehandlung::IgnoreErrors)) {

@@ -18,14 +18,14 @@ namespace hostfiles {
 namespace {
 
 // The text inside "[...]", nothing for another line.
-std::optional<std::string_view> bracketed(std::string_view line) {
+std::optional<std::string_view> insideBrackets(std::string_view line) {
   if (line.size() < 2 || line.front() != '[' || line.back() != ']') return std::nullopt;
   return line.substr(1, line.size() - 2);
 }
 
 // A count as the backup writes it: decimal digits without a leading zero.
 std::optional<std::size_t> lineCount(std::string_view line) {
-  const auto inside = bracketed(line);
+  const auto inside = insideBrackets(line);
   std::size_t count = 0;
   if (!inside || inside->empty() || (inside->size() > 1 && inside->front() == '0')) {
     return std::nullopt;
@@ -65,7 +65,7 @@ using Kind = BackupDamage::Kind;
 BackupDamage readSavedFiles(BackupLines& in, Kept& kept) {
   std::set<std::string> names;
   while (!in.atEnd()) {
-    const std::string name(bracketed(in.next()).value_or(""));
+    const std::string name(insideBrackets(in.next()).value_or(""));
     if (name.empty()) return {Kind::kBadLine, in.line()};
     if (!names.insert(name).second) return {Kind::kSavedTwice, in.line()};
     if (in.atEnd()) return {Kind::kCutShort};
@@ -149,8 +149,21 @@ SavedBackup readBackup(startup::ProgramState& state, const std::string& path) {
   return backup;
 }
 
+std::string bracketed(std::string_view text) {
+  std::string line(1, '[');
+  line += text;
+  line += ']';
+  return line;
+}
+
 std::string backupFolder(const startup::ProgramState& state) {
-  return state.Datenpfad + "Backups" + platform::kSeparator;
+  return state.Datenpfad + std::string(kBackupFolder) + platform::kSeparator;
+}
+
+std::string backupName(std::string_view date, std::string_view time, std::string_view Art) {
+  std::string name(date);
+  name.append(" ").append(time).append(" ").append(Art).append(".dat");
+  return name;
 }
 
 bool hasPossibleDate(std::string_view name) {
@@ -159,7 +172,7 @@ bool hasPossibleDate(std::string_view name) {
 }
 
 std::vector<std::string> backupNames(startup::ProgramState& state) {
-  auto names = state.system->listFiles(backupFolder(state), "?????? ?????? ?.dat");
+  auto names = state.system->listFiles(backupFolder(state), std::string(kBackupNamePattern));
   if (!names) return {};
   // A dated name begins with its date and time, so the newest is the largest;
   // the others follow in the order of their names.
@@ -169,12 +182,6 @@ std::vector<std::string> backupNames(startup::ProgramState& state) {
     return datedA ? a > b : a < b;
   });
   return *names;
-}
-
-std::size_t employeeCount(const std::vector<EmployeeRecord>& entries) {
-  return static_cast<std::size_t>(std::count_if(
-      entries.begin(), entries.end(),
-      [](const EmployeeRecord& entry) { return entry.kind == EmployeeRecord::Kind::kEmployee; }));
 }
 
 }  // namespace hostfiles

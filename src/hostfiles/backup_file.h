@@ -12,8 +12,20 @@
 
 namespace hostfiles {
 
-// The first line of every backup, as written and as read back.
+// The layout of a backup file, shared by its writer and its reader: the
+// header line, then for each saved file a line with its name and one with its
+// count of lines, both in brackets, then those lines. Every line is scrambled
+// as the planner scrambles its files.
 inline constexpr std::string_view kBackupHeader = "[ZentavoBackup]";
+// The folder of the backups in the data folder.
+inline constexpr std::string_view kBackupFolder = "Backups";
+// A backup's name: its date (yymmdd), its time (hhmmss) and its kind.
+inline constexpr std::string_view kBackupNamePattern = "?????? ?????? ?.dat";
+
+// A name or count line: `text` in brackets.
+std::string bracketed(std::string_view text);
+// The name of a backup of kind `Art` (one letter) made at `date` and `time`.
+std::string backupName(std::string_view date, std::string_view time, std::string_view Art);
 
 // Why a backup file cannot be used, and where.
 struct BackupDamage {
@@ -61,8 +73,5 @@ bool hasPossibleDate(std::string_view name);
 // The names of the backup files in the backup folder, newest first, then
 // those whose date is impossible; none when the folder is missing.
 std::vector<std::string> backupNames(startup::ProgramState& state);
-
-// The employees among `entries`: the text lines left out.
-std::size_t employeeCount(const std::vector<EmployeeRecord>& entries);
 
 }  // namespace hostfiles

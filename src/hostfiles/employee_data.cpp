@@ -79,7 +79,7 @@ std::optional<Head> readLayout(AtEnd atEnd, NextLine nextLine,
 void addEntry(Entries& entries, const std::string& line, EmployeeRecord record,
               const std::string& decimalSeparator) {
   entries.add(std::move(record.name));
-  if (record.kind == EmployeeRecord::Kind::kText) return;
+  if (record.kind == EntryKind::kText) return;
   const auto regional = [&](std::string_view value) {
     return startup::Text_ersetzen(std::string(value), ",", decimalSeparator);
   };
@@ -179,14 +179,14 @@ void writeEmployeeFile(ProgramState& state, const std::vector<std::string>& line
   Datei_schliessen(state);
 }
 
-void writeEmployeeData(ProgramState& state, const EntrySource& entries) {
+void writeEmployeeData(ProgramState& state, std::span<const EntryView> entries) {
   Datei_oeffnen(state, state.Datenpfad + std::string(kEmployeeDataFile), Modus::Output,
                 Fehlerbehandlung::ReportErrors);
   LineOut(state, kEmployeeDataHeader);
   LineOut(state, state.Mitarbeiter_Kopf.empty() ? kDefaultHeadValue
                                                 : std::string_view(state.Mitarbeiter_Kopf));
   LineOut(state, std::to_string(state.Mitarbeiter_Zahl));
-  for (std::size_t i = 0; i < entries.count; ++i) LineOut(state, entryLine(entries.entry(i)));
+  for (const EntryView& entry : entries) LineOut(state, entryLine(entry));
   Datei_schliessen(state);
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <variant>
 #include <vector>
 
@@ -43,6 +44,6 @@ void writeEmployeeFile(startup::ProgramState& state, const std::vector<std::stri
 // Writes the file anew: header, head value ("99999999" when it was empty), the
 // whole number, then the lines of `entries`. Run-time errors go to the
 // caller's handler.
-void writeEmployeeData(startup::ProgramState& state, const EntrySource& entries);
+void writeEmployeeData(startup::ProgramState& state, std::span<const EntryView> entries);
 
 }  // namespace hostfiles

@@ -68,7 +68,7 @@ EntryView viewEmployeeLine(std::string_view line) {
   const std::size_t end = line.find(kFieldSeparator, columns::kName);
   if (end == std::string_view::npos) throw startup::RunTimeError(startup::kInvalidProcedureCall);
   EntryView entry;
-  entry.kind = EmployeeRecord::Kind::kEmployee;
+  entry.kind = EntryKind::kEmployee;
   entry.fromDate = column(line, columns::kFromDate, columns::kDateWidth);
   entry.toDate = column(line, columns::kToDate, columns::kDateWidth);
   entry.residual = value(line, columns::kResidual);
@@ -83,32 +83,6 @@ EntryView viewEmployeeLine(std::string_view line) {
 
 }  // namespace
 
-EmployeeRecord readEmployeeLine(std::string_view line) {
-  const EntryView entry = viewEmployeeLine(line);
-  EmployeeRecord record;
-  record.kind = EmployeeRecord::Kind::kEmployee;
-  record.name = entry.name;
-  record.userId = entry.userId;
-  record.fromDate = entry.fromDate;
-  record.toDate = entry.toDate;
-  record.residual = entry.residual;
-  for (std::size_t i = 0; i < record.entitlements.size(); ++i) {
-    record.entitlements[i] = entry.entitlements[i];
-  }
-  record.additional = entry.additional;
-  for (std::size_t i = 0; i < record.reserved.size(); ++i) {
-    record.reserved[i] = value(line, columns::kReserved + i * columns::kValueStep);
-  }
-  return record;
-}
-
-EmployeeRecord entryRecord(std::string_view line) {
-  if (!isTextLine(line)) return readEmployeeLine(line);
-  EmployeeRecord record;
-  record.name = line;
-  return record;
-}
-
 EntryView viewEntry(std::string_view line) {
   if (!isTextLine(line)) return viewEmployeeLine(line);
   EntryView text;
@@ -116,19 +90,28 @@ EntryView viewEntry(std::string_view line) {
   return text;
 }
 
-std::string entryLine(const EmployeeRecord& record) {
-  if (record.kind == EmployeeRecord::Kind::kText) return record.name;
-  std::string line = record.fromDate + kFieldSeparator + record.toDate;
-  const auto add = [&](const std::string& field) {
+EmployeeRecord entryRecord(std::string_view line) { return entryAs<std::string>(viewEntry(line)); }
+
+std::vector<EntryView> entryViews(const std::vector<EmployeeRecord>& records) {
+  std::vector<EntryView> views(records.size());
+  std::ranges::transform(records, views.begin(), entryAs<std::string_view, std::string>);
+  return views;
+}
+
+std::string entryLine(const EntryView& entry) {
+  if (entry.kind == EntryKind::kText) return std::string(entry.name);
+  std::string line(entry.fromDate);
+  const auto add = [&](std::string_view field) {
     line += kFieldSeparator;
     line += field;
   };
-  add(record.residual);
-  for (const std::string& value : record.entitlements) add(value);
-  add(record.additional);
-  for (const std::string& value : record.reserved) add(value);
-  add(record.name);
-  add(record.userId);
+  add(entry.toDate);
+  add(entry.residual);
+  for (const std::string_view value : entry.entitlements) add(value);
+  add(entry.additional);
+  for (std::size_t i = 0; i < columns::kReservedCount; ++i) add(kZeroValue);
+  add(entry.name);
+  add(entry.userId);
   return line;
 }
 

@@ -1,12 +1,14 @@
 // The entry lines of the employee data file: their column layout, shared by
-// the reader and the writer, and the record that one line holds.
+// the reader and the writer, and the one shape of an entry, as a record that
+// owns its fields or as a view of them.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hostfiles {
 
@@ -32,35 +34,69 @@ inline constexpr std::size_t kDateWidth = 6;
 inline constexpr std::size_t kResidual = 14;
 inline constexpr std::size_t kEntitlements = 20;  // four values, kValueStep apart
 inline constexpr std::size_t kAdditional = 44;
-inline constexpr std::size_t kReserved = 50;  // three values, kValueStep apart
-inline constexpr std::size_t kName = 68;      // the name runs to the next separator
+inline constexpr std::size_t kReservedCount = 3;  // from 50 on, kValueStep apart
+inline constexpr std::size_t kName = 68;          // the name runs to the next separator
 inline constexpr std::size_t kValueWidth = 5;
 inline constexpr std::size_t kValueStep = kValueWidth + 1;
 // The residual vacation and the four entitlements with their separators.
 inline constexpr std::size_t kVacationBlockWidth = kAdditional - 1 - kResidual;
 }  // namespace columns
 
-// One entry line. A text line is the whole line in `name`, every other field
-// empty; its line holds no kFieldSeparator.
-struct EmployeeRecord {
-  enum class Kind { kText, kEmployee };
+enum class EntryKind { kText, kEmployee };
 
-  Kind kind = Kind::kText;
-  std::string name;
-  std::string userId;
-  std::string fromDate;  // yymmdd, "000000" for no start
-  std::string toDate;    // yymmdd, "999999" for no end
-  std::string residual;  // the values: five characters with ","
-  std::array<std::string, 4> entitlements;
-  std::string additional;
-  std::array<std::string, 3> reserved;
+// The fields of one entry line. A text line is the whole line in `name`,
+// every other field empty; its line holds no kFieldSeparator. The three
+// reserved values are not kept: nothing reads them, and we write them zero.
+template <typename Text>
+struct Entry {
+  EntryKind kind = EntryKind::kText;
+  Text name;
+  Text userId;
+  Text fromDate;  // yymmdd, "000000" for no start
+  Text toDate;    // yymmdd, "999999" for no end
+  Text residual;  // the values: five characters with ","
+  std::array<Text, 4> entitlements;
+  Text additional;
 };
 
-// Entries given one at a time, so that no list of records need be built.
-struct EntrySource {
-  std::size_t count = 0;
-  std::function<EmployeeRecord(std::size_t)> entry;  // entry(0) to entry(count - 1)
-};
+// An entry that owns its fields, and one that views them in a text that
+// outlives it.
+using EmployeeRecord = Entry<std::string>;
+using EntryView = Entry<std::string_view>;
+
+inline constexpr std::size_t kFieldCount = 10;
+
+// The fields of `entry` in their order: 0 the name, 1 the user id, 2 and 3
+// the dates, 4 the residual vacation, 5 to 8 the entitlements, 9 the
+// additional vacation.
+template <typename Text>
+std::array<std::string_view, kFieldCount> fieldsOf(const Entry<Text>& entry) {
+  return {entry.name,
+          entry.userId,
+          entry.fromDate,
+          entry.toDate,
+          entry.residual,
+          entry.entitlements[0],
+          entry.entitlements[1],
+          entry.entitlements[2],
+          entry.entitlements[3],
+          entry.additional};
+}
+
+// `entry` with its fields as `To`: a record's view, or a view's record.
+template <typename To, typename From>
+Entry<To> entryAs(const Entry<From>& entry) {
+  const auto as = [](const From& field) { return To(field); };
+  return {entry.kind,
+          as(entry.name),
+          as(entry.userId),
+          as(entry.fromDate),
+          as(entry.toDate),
+          as(entry.residual),
+          {as(entry.entitlements[0]), as(entry.entitlements[1]), as(entry.entitlements[2]),
+           as(entry.entitlements[3])},
+          as(entry.additional)};
+}
 
 // The `width` characters of `line` from `at` on, fewer or none where the line
 // is shorter.
@@ -72,30 +108,23 @@ bool isTextLine(std::string_view line);
 // without the additional vacation and the reserved values. Current lines come
 // back unchanged.
 std::string currentEmployeeLine(std::string line);
-// The record of an employee line in the current form. Raises a run-time error
-// when no separator follows the name's column.
-EmployeeRecord readEmployeeLine(std::string_view line);
-// The record of an entry line in the current form: a text line or an employee line.
-EmployeeRecord entryRecord(std::string_view line);
 
-// The fields of an entry line that tell who the employee is and what is due,
-// as views into the line; a text line is the whole line in `name`.
-struct EntryView {
-  EmployeeRecord::Kind kind = EmployeeRecord::Kind::kText;
-  std::string_view name;
-  std::string_view userId;
-  std::string_view fromDate;
-  std::string_view toDate;
-  std::string_view residual;
-  std::array<std::string_view, 4> entitlements;
-  std::string_view additional;
-};
-
-// The view of an entry line in the current form. Raises a run-time error as
-// readEmployeeLine does.
+// The view of an entry line in the current form: a text line or an employee
+// line. Raises a run-time error when no separator follows the name's column.
 EntryView viewEntry(std::string_view line);
-// The line that holds `record`.
-std::string entryLine(const EmployeeRecord& record);
+// The same as a record.
+EmployeeRecord entryRecord(std::string_view line);
+// Views of `records`, which must outlive them.
+std::vector<EntryView> entryViews(const std::vector<EmployeeRecord>& records);
+// The line that holds `entry`, its reserved values zero.
+std::string entryLine(const EntryView& entry);
+
+// The employees among `entries`: the text lines left out.
+template <typename Entries>
+std::size_t employeeCount(const Entries& entries) {
+  return static_cast<std::size_t>(
+      std::ranges::count(entries, EntryKind::kEmployee, &Entries::value_type::kind));
+}
 
 // Why a line of the employee file breaks the layout that the writer keeps.
 enum class LineFault {

@@ -4,6 +4,15 @@ namespace hostfiles::texts {
 
 using startup::textOrEmpty;
 
+namespace {
+
+// "Name (id)".
+std::string employee(const std::string& name, const std::string& userId) {
+  return name + " (" + userId + ")";
+}
+
+}  // namespace
+
 std::string fileNotFound(Language language, const std::string& path) {
   return textOrEmpty(language, "Die Datei '", "File '", "Fichier « ") + path +
          textOrEmpty(language, "' wurde nicht gefunden", "' not found", " » non trouvé");
@@ -54,6 +63,79 @@ std::string configurationHeaderNotDetected(Language language, std::string_view h
          textOrEmpty(language, " in 'Konfigdaten.dat' wurde nicht erkannt",
                      " in 'Konfigdaten.dat' not detected",
                      " dans « Konfigdaten.dat » n'a pas été détecté");
+}
+
+std::string fieldLabel(Language language, std::size_t field) {
+  switch (field) {
+    case 0:
+      return textOrEmpty(language, "Name", "Name", "Nom");
+    case 1:
+      return textOrEmpty(language, "Benutzerkennung", "Windows User Name",
+                         "Nom d'Utilisateur Windows");
+    case 2:
+      return textOrEmpty(language, "Von-Datum", "From date", "Date de début");
+    case 3:
+      return textOrEmpty(language, "Bis-Datum", "To date", "Date de fin");
+    case 4:
+      return textOrEmpty(language, "Resturlaub", "Residual vacation", "Reliquat CP");
+    case 9:
+      return textOrEmpty(language, "Sonderurlaub", "Additional vacation", "RTT");
+    default:
+      return textOrEmpty(language, "Urlaubsanspruch ", "Vacation entitlement ", "Droits CP ") +
+             std::to_string(field - 4);
+  }
+}
+
+std::string previewCounts(Language language, Replacement by, const ChangePreview& preview) {
+  return (by == Replacement::kImport
+              ? textOrEmpty(language, "Beim Import: ", "On import: ", "À l'import : ")
+              : textOrEmpty(language, "Bei der Wiederherstellung: ", "On restore: ",
+                            "À la restauration : ")) +
+         textOrEmpty(language, "neu ", "new ", "nouveaux ") + std::to_string(preview.added) +
+         textOrEmpty(language, ", entfallen ", ", removed ", ", supprimés ") +
+         std::to_string(preview.removed) +
+         textOrEmpty(language, ", geändert ", ", changed ", ", modifiés ") +
+         std::to_string(preview.changed) +
+         textOrEmpty(language, ", unverändert ", ", unchanged ", ", inchangés ") +
+         std::to_string(preview.unchanged);
+}
+
+std::string previewParagraph(Language language, Replacement by, const ChangePreview& preview) {
+  constexpr std::size_t kNamed = 10;
+  std::string paragraph = previewCounts(language, by, preview);
+  if (preview.removed == 0) return paragraph;
+  paragraph += startup::CR;
+  paragraph += textOrEmpty(language, "Entfallen: ", "Removed: ", "Supprimés : ");
+  std::size_t named = 0;
+  for (const EmployeeChange& change : preview.changes) {
+    if (change.kind != EmployeeChange::Kind::kRemoved || named == kNamed) continue;
+    if (named++ > 0) paragraph += ", ";
+    paragraph += employee(change.name, change.userId);
+  }
+  if (preview.removed > kNamed) {
+    paragraph += textOrEmpty(language, " und ", " and ", " et ") +
+                 std::to_string(preview.removed - kNamed) +
+                 textOrEmpty(language, " weitere", " more", " autres");
+  }
+  return paragraph;
+}
+
+std::string changeLine(Language language, const EmployeeChange& change) {
+  switch (change.kind) {
+    case EmployeeChange::Kind::kNew:
+      return "+ " + employee(change.name, change.userId);
+    case EmployeeChange::Kind::kRemoved:
+      return "- " + employee(change.name, change.userId);
+    case EmployeeChange::Kind::kChanged:
+      break;
+  }
+  std::string line = "~ " + employee(change.name, change.userId) + ":";
+  for (std::size_t i = 0; i < change.fields.size(); ++i) {
+    const FieldChange& field = change.fields[i];
+    line += (i == 0 ? " " : ", ") + fieldLabel(language, field.field) + " " + field.before +
+            " -> " + field.after;
+  }
+  return line;
 }
 
 }  // namespace hostfiles::texts

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "importfile/change_preview.h"
+#include "hostfiles/change_preview.h"
 
 namespace importfile {
 
@@ -32,7 +32,7 @@ struct CheckOutcome {
   Verdict verdict = Verdict::kNotChecked;
   std::vector<Fault> faults;
   // Only for a fault-free run whose planner employee file could be read.
-  std::optional<ChangePreview> preview;
+  std::optional<hostfiles::ChangePreview> preview;
 };
 
 }  // namespace importfile

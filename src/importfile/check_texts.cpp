@@ -23,33 +23,7 @@ std::string columnCountFault(Language language) {
          paragraph();
 }
 
-// "Name (id)".
-std::string employee(const std::string& name, const std::string& userId) {
-  return name + " (" + userId + ")";
-}
-
 }  // namespace
-
-std::string columnLabel(Language language, std::size_t column) {
-  switch (column) {
-    case 0:
-      return textOrEmpty(language, "Name", "Name", "Nom");
-    case 1:
-      return textOrEmpty(language, "Benutzerkennung", "Windows User Name",
-                         "Nom d'Utilisateur Windows");
-    case 2:
-      return textOrEmpty(language, "Von-Datum", "From date", "Date de début");
-    case 3:
-      return textOrEmpty(language, "Bis-Datum", "To date", "Date de fin");
-    case 4:
-      return textOrEmpty(language, "Resturlaub", "Residual vacation", "Reliquat CP");
-    case 9:
-      return textOrEmpty(language, "Sonderurlaub", "Additional vacation", "RTT");
-    default:
-      return textOrEmpty(language, "Urlaubsanspruch ", "Vacation entitlement ", "Droits CP ") +
-             std::to_string(column - 4);
-  }
-}
 
 std::string question(Language language, std::size_t row, const std::string* name,
                      const std::string& error) {
@@ -241,58 +215,6 @@ std::array<std::string, 6> reportHeader(Language language) {
           textOrEmpty(language, "Spalte", "Column", "Colonne"),
           textOrEmpty(language, "Wert", "Value", "Valeur"),
           textOrEmpty(language, "Fehler", "Fault", "Erreur")};
-}
-
-std::string previewCounts(Language language, Replacement by, const ChangePreview& preview) {
-  return (by == Replacement::kImport
-              ? textOrEmpty(language, "Beim Import: ", "On import: ", "À l'import : ")
-              : textOrEmpty(language, "Bei der Wiederherstellung: ", "On restore: ",
-                            "À la restauration : ")) +
-         textOrEmpty(language, "neu ", "new ", "nouveaux ") + std::to_string(preview.added) +
-         textOrEmpty(language, ", entfallen ", ", removed ", ", supprimés ") +
-         std::to_string(preview.removed) +
-         textOrEmpty(language, ", geändert ", ", changed ", ", modifiés ") +
-         std::to_string(preview.changed) +
-         textOrEmpty(language, ", unverändert ", ", unchanged ", ", inchangés ") +
-         std::to_string(preview.unchanged);
-}
-
-std::string previewParagraph(Language language, Replacement by, const ChangePreview& preview) {
-  constexpr std::size_t kNamed = 10;
-  std::string paragraph = previewCounts(language, by, preview);
-  if (preview.removed == 0) return paragraph;
-  paragraph += startup::CR;
-  paragraph += textOrEmpty(language, "Entfallen: ", "Removed: ", "Supprimés : ");
-  std::size_t named = 0;
-  for (const EmployeeChange& change : preview.changes) {
-    if (change.kind != EmployeeChange::Kind::kRemoved || named == kNamed) continue;
-    if (named++ > 0) paragraph += ", ";
-    paragraph += employee(change.name, change.userId);
-  }
-  if (preview.removed > kNamed) {
-    paragraph += textOrEmpty(language, " und ", " and ", " et ") +
-                 std::to_string(preview.removed - kNamed) +
-                 textOrEmpty(language, " weitere", " more", " autres");
-  }
-  return paragraph;
-}
-
-std::string changeLine(Language language, const EmployeeChange& change) {
-  switch (change.kind) {
-    case EmployeeChange::Kind::kNew:
-      return "+ " + employee(change.name, change.userId);
-    case EmployeeChange::Kind::kRemoved:
-      return "- " + employee(change.name, change.userId);
-    case EmployeeChange::Kind::kChanged:
-      break;
-  }
-  std::string line = "~ " + employee(change.name, change.userId) + ":";
-  for (std::size_t i = 0; i < change.fields.size(); ++i) {
-    const FieldChange& field = change.fields[i];
-    line += (i == 0 ? " " : ", ") + columnLabel(language, field.column) + " " + field.before +
-            " -> " + field.after;
-  }
-  return line;
 }
 
 }  // namespace importfile::texts

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-#include "importfile/change_preview.h"
+#include "hostfiles/planner_texts.h"
 #include "startup/language.h"
 
 namespace importfile::texts {
@@ -19,8 +19,11 @@ using startup::Language;
 std::string question(Language language, std::size_t row, const std::string* name,
                      const std::string& error);
 
-// The name of column `column`, counted from 0 (Name) to 9.
-std::string columnLabel(Language language, std::size_t column);
+// The name of column `column`, counted from 0 (Name) to 9: the columns hold
+// an employee's fields in their order.
+inline std::string columnLabel(Language language, std::size_t column) {
+  return hostfiles::texts::fieldLabel(language, column);
+}
 
 std::string forbiddenCharacter(Language language);
 // A control character in column `column`, counted from 0 (Name) to 9.
@@ -62,15 +65,5 @@ std::string verdictFaultFree(Language language);
 // The column names of the faults report: row, line in the file, name, column,
 // value, fault. Reports written before the line column lack the second.
 std::array<std::string, 6> reportHeader(Language language);
-
-// Whether a preview tells what an import or what a restore would change.
-enum class Replacement { kImport, kRestore };
-
-// What an import or a restore would change: the count line and, when employees
-// would be removed, a line that names up to ten of them.
-std::string previewParagraph(Language language, Replacement by, const ChangePreview& preview);
-std::string previewCounts(Language language, Replacement by, const ChangePreview& preview);
-// "+ Name (id)", "- Name (id)" or "~ Name (id): field old -> new, ...".
-std::string changeLine(Language language, const EmployeeChange& change);
 
 }  // namespace importfile::texts

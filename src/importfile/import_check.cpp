@@ -2,6 +2,7 @@
 
 #include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
+#include "hostfiles/planner_texts.h"
 #include "importfile/check_texts.h"
 #include "importfile/column_values.h"
 #include "importfile/duplicates.h"
@@ -20,8 +21,8 @@ bool checkRows(CheckRun& run) {
          checkDuplicates(run);
 }
 
-std::optional<ChangePreview> previewOf(startup::ProgramState& state) {
-  EmployeeComparison comparison(writtenEntries(state.ImportRows));
+std::optional<hostfiles::ChangePreview> previewOf(startup::ProgramState& state) {
+  hostfiles::EmployeeComparison comparison(plannerEntries(state.ImportRows));
   const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
   if (!hostfiles::readEmployeeEntries(state, add)) return std::nullopt;
   return comparison.result();
@@ -48,9 +49,9 @@ CheckOutcome checkRun(startup::ProgramState& state) {
     outcome.preview = previewOf(state);
     std::string verdict = texts::verdictFaultFree(state.Sprache);
     if (outcome.preview) {
-      verdict +=
-          startup::paragraph() +
-          texts::previewParagraph(state.Sprache, texts::Replacement::kImport, *outcome.preview);
+      verdict += startup::paragraph() +
+                 hostfiles::texts::previewParagraph(
+                     state.Sprache, hostfiles::texts::Replacement::kImport, *outcome.preview);
     }
     startup::notify(state, verdict);
   }

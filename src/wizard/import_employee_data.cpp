@@ -1,5 +1,4 @@
 // Wizard step 4: the import of the checked rows into the planner's employee data.
-#include <algorithm>
 #include <string_view>
 
 #include "hostfiles/configuration_data.h"
@@ -50,12 +49,6 @@ std::string withRaisedFractionFlag(std::string settings, const importfile::Impor
   return settings;
 }
 
-// The rows that become employees: text rows have no user id.
-std::size_t employeeCount(const importfile::ImportRows& rows) {
-  return static_cast<std::size_t>(std::ranges::count_if(
-      rows, [](const importfile::ImportRow& row) { return !row.Benutzerkennung.empty(); }));
-}
-
 }  // namespace
 
 ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
@@ -70,17 +63,14 @@ ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
         !startup::overwriteConfirmed(state_, texts::overwriteQuestion(state_.Sprache))) {
       return ImportOutcome::kDeclined;
     }
+    const auto entries = importfile::plannerEntries(state_.ImportRows);
     replacePlannerData(
         state_, {.settings = withRaisedFractionFlag(state_.Settings_Zeile, state_.ImportRows),
-                 .writeEmployees =
-                     [&] {
-                       hostfiles::writeEmployeeData(state_,
-                                                    importfile::plannerRecords(state_.ImportRows));
-                     },
+                 .writeEmployees = [&] { hostfiles::writeEmployeeData(state_, entries); },
                  .backupFailed = texts::backupBeforeImportFailed(state_.Sprache),
                  .logEntry = texts::importedLogEntry(state_.Sprache),
                  .success = texts::imported(state_.Sprache),
-                 .employees = employeeCount(state_.ImportRows)});
+                 .employees = hostfiles::employeeCount(entries)});
     completeStep(4);
     return ImportOutcome::kImported;
   });

@@ -1,10 +1,10 @@
 #include "wizard/restore_backup.h"
 
 #include "hostfiles/backup_file.h"
+#include "hostfiles/change_preview.h"
 #include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
-#include "importfile/change_preview.h"
-#include "importfile/check_texts.h"
+#include "hostfiles/planner_texts.h"
 #include "startup/messages.h"
 #include "wizard/data_folder_lock.h"
 #include "wizard/planner_writes.h"
@@ -21,11 +21,11 @@ std::string fileName(const std::string& path) {
 
 // What the restore changes, empty when the present employee file cannot be read.
 std::string changes(startup::ProgramState& state, const hostfiles::SavedBackup& saved) {
-  importfile::EmployeeComparison comparison(importfile::writtenEntries(saved.employees));
+  hostfiles::EmployeeComparison comparison(hostfiles::entryViews(saved.employees));
   const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
   if (!hostfiles::readEmployeeEntries(state, add)) return {};
-  return importfile::texts::previewParagraph(
-      state.Sprache, importfile::texts::Replacement::kRestore, comparison.result());
+  return hostfiles::texts::previewParagraph(state.Sprache, hostfiles::texts::Replacement::kRestore,
+                                            comparison.result());
 }
 
 // The present settings line with the backup's fraction flag.

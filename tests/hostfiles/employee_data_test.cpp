@@ -63,30 +63,13 @@ TEST_F(EmployeeDataTest, ValuesTakeTheRegionalSeparatorAndTheNumberIsRoundedDown
 }
 
 TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
-  const EmployeeRecord employee{.kind = EmployeeRecord::Kind::kEmployee,
-                                .name = "Mitarbeiter A",
-                                .userId = "ma",
-                                .fromDate = "170101",
-                                .toDate = "999999",
-                                .residual = "005,0",
-                                .entitlements = {"030,0", "030,0", "-02,5", "030,5"},
-                                .additional = "001,5",
-                                .reserved = {"000,0", "000,0", "000,0"}};
-  EmployeeRecord other = employee;
-  other.name = cp("Jörg Weiß");
-  other.userId = cp("jweiß");
-  EmployeeRecord text;
-  text.name = cp("Team Süd");
-  const std::vector<EmployeeRecord> records = {employee, text, other};
-  const auto writeEmployeeData = [&](startup::ProgramState& written) {
-    hostfiles::writeEmployeeData(written,
-                                 {records.size(), [&](std::size_t i) { return records[i]; }});
-  };
   state.Mitarbeiter_Zahl = -7;
   const std::string values = "170101:999999:005,0:030,0:030,0:-02,5:030,5:001,5:000,0:000,0:000,0:";
   Lines expected = {"[Mitarbeiterdaten]",        "99999999",     "-7",
                     values + "Mitarbeiter A:ma", cp("Team Süd"), values + cp("Jörg Weiß:jweiß")};
-  writeEmployeeData(state);
+  std::vector<EntryView> entries;  // as the reader views the lines
+  for (std::size_t i = 3; i < expected.size(); ++i) entries.push_back(viewEntry(expected[i]));
+  writeEmployeeData(state, entries);
   EXPECT_EQ(written("Mitarbeiterdaten.dat"), expected);
   EXPECT_FALSE(state.Datei1.isOpen());
 
@@ -95,7 +78,7 @@ TEST_F(EmployeeDataTest, TheWriterWritesTheLayoutThatTheReaderReads) {
   EXPECT_EQ(state.Mitarbeiter_Urlaub[2], "005,0:030,0:030,0:-02,5:030,5");
 
   state.Mitarbeiter_Kopf = "12345678";
-  writeEmployeeData(state);
+  writeEmployeeData(state, entries);
   expected[1] = "12345678";
   EXPECT_EQ(written("Mitarbeiterdaten.dat"), expected);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "importfile/import_fixture.h"
 #include "support/temp_folder.h"
 
@@ -82,6 +84,9 @@ TEST_F(ImportCheckTest, TheOtherMessages) {
   EXPECT_EQ(stopped.faults.at(0).fileLine, 2u);
   writeImportLines({"Meier;mm"});
   EXPECT_TRUE(check());
+  // Without a readable employee file the verdict tells no changes.
+  std::filesystem::remove(testing_support::nativePath(folder.file("Mitarbeiterdaten.dat")));
+  EXPECT_TRUE(check());
   writeKonfigdaten({"AX:huber"});
   EXPECT_FALSE(check());
   EXPECT_EQ(
@@ -92,6 +97,7 @@ TEST_F(ImportCheckTest, TheOtherMessages) {
              "Trennzeichen in der Importdatei.",
              "Prüfen der Importdaten fehlerfrei\n\nBeim Import: neu 1, entfallen 0, geändert 0, "
              "unverändert 0",
+             "Prüfen der Importdaten fehlerfrei",
              "Sie sind nicht als Administrator im Zentavo-Kalender eingetragen und nicht zum "
              "Import der Mitarbeiterdaten berechtigt"}));
 }

@@ -1,24 +1,23 @@
-// What an import would change in the planner's employee list: the entries
-// it writes compared with those of the present employee file, matched by
+// What an import or a restore would change in the planner's employee list:
+// the entries it writes compared with those of the present employee file, matched by
 // user id without regard to case. Text lines are not counted.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "hostfiles/employee_record.h"
 
-namespace importfile {
+namespace hostfiles {
 
-// A field that an import would change, in its written form.
+// A field that an import or a restore would change, in its written form.
 struct FieldChange {
-  std::size_t column;  // as the check counts columns: 0 (Name), 2 to 9
+  std::size_t field;  // as fieldsOf() counts them: 0 (the name), 2 to 9
   std::string before;
   std::string after;
 };
@@ -41,35 +40,16 @@ struct ChangePreview {
   std::vector<EmployeeChange> changes;
 };
 
-// The fields of an employee entry that the preview compares, as views.
-struct ComparedFields {
-  std::string_view name;
-  std::string_view userId;
-  std::array<std::string_view, 8> values;  // columns 2 to 9
-};
-
-ComparedFields comparedFields(const hostfiles::EmployeeRecord& employee);
-ComparedFields comparedFields(const hostfiles::EntryView& employee);
-
-// The entries that an import or a restore writes: nothing for a text line.
-struct WrittenEntries {
-  std::size_t count = 0;
-  std::function<std::optional<ComparedFields>(std::size_t)> employee;
-};
-
-// The entries of a list that is written as it stands, a backup's say; they
-// must outlive the result.
-WrittenEntries writtenEntries(const std::vector<hostfiles::EmployeeRecord>& entries);
-
-// What replacing the present entries by `after` changes. The present ones
-// arrive one at a time, in the order of their file, so that none of them
-// need be kept.
+// What replacing the present entries by `after`, the entries that an import
+// or a restore writes, changes. The present ones arrive one at a time, in the
+// order of their file, so that none of them need be kept. The texts that
+// `after` views must outlive the comparison.
 class EmployeeComparison {
  public:
-  explicit EmployeeComparison(WrittenEntries after);
+  explicit EmployeeComparison(std::vector<EntryView> after);
 
   // The next present entry.
-  void add(const hostfiles::EntryView& before);
+  void add(const EntryView& before);
   // Once, after the last present entry.
   ChangePreview result();
 
@@ -79,7 +59,7 @@ class EmployeeComparison {
 
   static constexpr std::uint32_t kNone = UINT32_MAX;
 
-  WrittenEntries after_;
+  std::vector<EntryView> after_;
   std::vector<bool> matched_;
   // The entries of `after` by the hash of their lower-cased user id: the
   // first of each bucket, and behind each entry the next of its bucket.
@@ -91,4 +71,4 @@ class EmployeeComparison {
   std::size_t unchanged_ = 0;
 };
 
-}  // namespace importfile
+}  // namespace hostfiles
