@@ -251,7 +251,10 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
     const std::string report =
         options.faultsReport.empty() ? "" : platform::absolutePath(options.faultsReport);
     if (const auto refused =
-            report.empty() ? std::nullopt : importfile::faultsReportRefused(state, report)) {
+            report.empty()
+                ? std::nullopt
+                : importfile::faultsReportRefused(
+                      state, report, {state.Datenpfad, state.Logpfad, state.Importdatei})) {
       out << forTerminal(*refused) << "\n";
       return kUsage;
     }

@@ -70,17 +70,16 @@ ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
         !startup::overwriteConfirmed(state_, texts::overwriteQuestion(state_.Sprache))) {
       return ImportOutcome::kDeclined;
     }
+    const importfile::ImportRows& rows = state_.lastCheck.data.rows;
     replacePlannerData(
-        state_, {.settings = withRaisedFractionFlag(state_.Settings_Zeile, state_.ImportRows),
-                 .writeEmployees =
-                     [&] {
-                       hostfiles::writeEmployeeData(state_,
-                                                    importfile::plannerRecords(state_.ImportRows));
-                     },
-                 .backupFailed = texts::backupBeforeImportFailed(state_.Sprache),
-                 .logEntry = texts::importedLogEntry(state_.Sprache),
-                 .success = texts::imported(state_.Sprache),
-                 .employees = employeeCount(state_.ImportRows)});
+        state_,
+        {.settings = withRaisedFractionFlag(state_.Settings_Zeile, rows),
+         .writeEmployees =
+             [&] { hostfiles::writeEmployeeData(state_, importfile::plannerRecords(rows)); },
+         .backupFailed = texts::backupBeforeImportFailed(state_.Sprache),
+         .logEntry = texts::importedLogEntry(state_.Sprache),
+         .success = texts::imported(state_.Sprache),
+         .employees = employeeCount(rows)});
     completeStep(4);
     return ImportOutcome::kImported;
   });

@@ -23,7 +23,7 @@ std::string fileName(const std::string& path) {
 std::string changes(startup::ProgramState& state, const hostfiles::SavedBackup& saved) {
   importfile::EmployeeComparison comparison(importfile::writtenEntries(saved.employees));
   const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
-  if (!hostfiles::readEmployeeEntries(state, add)) return {};
+  if (!hostfiles::readEmployeeEntries(state, state.Datenpfad, add)) return {};
   return importfile::texts::previewParagraph(
       state.Sprache, importfile::texts::Replacement::kRestore, comparison.result());
 }

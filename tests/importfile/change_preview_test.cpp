@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "importfile/check_texts.h"
-#include "importfile/import_check.h"
 #include "importfile/import_fixture.h"
 #include "support/planner_files.h"
 
@@ -20,8 +19,7 @@ const std::string kRow = ";01.01.2017;;5;30;30;30;30;0";  // the same values as 
 class ChangePreviewTest : public ImportFixture {
  protected:
   std::optional<ChangePreview> preview() {
-    const CheckOutcome outcome = Importdatei_checken(state);
-    EXPECT_EQ(outcome.verdict, Verdict::kFaultFree);
+    EXPECT_TRUE(check());
     return outcome.preview;
   }
 };
