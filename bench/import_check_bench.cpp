@@ -13,9 +13,8 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "hostfiles/file_channel.h"
 #include "importfile/import_check.h"
-#include "startup/program_state.h"
+#include "startup/context.h"
 
 namespace {
 
@@ -31,17 +30,6 @@ void writeImportFile(const std::string& path, std::size_t rows) {
   }
 }
 
-void writeConfiguration(startup::ProgramState& state, const std::string& folder) {
-  using namespace hostfiles;
-  Datei_oeffnen(state, folder + "Konfigdaten.dat", Modus::Output, Fehlerbehandlung::ReportErrors);
-  for (const char* line :
-       {"[Zentavo]", "2", "3", "[Firma]", "5", "6", "[Settings]", "0000000000000000000000000000000",
-        "9", "[Administratoren]", "NoAdmins"}) {
-    LineOut(state, line);
-  }
-  Datei_schliessen(state);
-}
-
 struct Times {
   double fastest;  // seconds; the run least disturbed by other work on the machine
   double median;
@@ -52,15 +40,12 @@ Times timeCheck(const std::string& folder, const std::string& file, int repetiti
   std::vector<double> times;
   for (int i = 0; i < repetitions; ++i) {
     bench::CountingDialogs dialogs;
-    startup::ProgramState state(platform::hostSystem(), dialogs);
-    state.Region = platform::regionalSettingsFor("de_DE");
-    state.Sprache = startup::Language::DE;
-    state.Datenpfad = folder;
-    state.Benutzername = "bench";
-    state.Importdatei = file;
+    startup::Context context(platform::hostSystem(), dialogs);
+    context.Region = platform::regionalSettingsFor("de_DE");
+    context.Sprache = startup::Language::DE;
     const auto start = std::chrono::steady_clock::now();
-    const bool opened =
-        importfile::Importdatei_checken(state).verdict == importfile::Verdict::kFaultFree;
+    const bool opened = importfile::Importdatei_checken(context, {file, folder}).verdict ==
+                        importfile::Verdict::kFaultFree;
     times.push_back(
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     if (!opened || dialogs.questions != 0) {
@@ -81,11 +66,6 @@ int main(int argc, char** argv) {
   const fs::path folder = base / "bench_import_check";
   fs::create_directories(folder);
   const std::string data = folder.string() + "/";
-  {
-    bench::CountingDialogs dialogs;
-    startup::ProgramState state(platform::hostSystem(), dialogs);
-    writeConfiguration(state, data);
-  }
   std::printf("peak memory before the checks: %.1f MB\n", bench::peakMegabytes());
   std::printf("%6s %9s %12s %11s %12s %9s %12s\n", "rows", "file MB", "fastest ms", "median ms",
               "us per row", "peak MB", "peak / file");

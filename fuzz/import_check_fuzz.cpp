@@ -10,7 +10,6 @@
 #include "hostfiles/employee_data.h"
 #include "hostfiles/scrambled_line.h"
 #include "importfile/check_run.h"
-#include "importfile/import_check.h"
 #include "memory_system.h"
 #include "platform/codepage.h"
 #include "require.h"
@@ -47,7 +46,7 @@ void makeDataFolder(fuzzing::MemorySystem& system) {
 }
 
 void checkWrittenEmployees(startup::ProgramState& state) {
-  const importfile::ImportRows& rows = state.ImportRows;
+  const importfile::ImportRows& rows = state.lastCheck.data.rows;
   try {
     hostfiles::Mitarbeiterdaten_lesen(state);
   } catch (const startup::ProgramEnd&) {
@@ -83,14 +82,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.Importordner = "/import/";
   state.Importdatei = "/import/import.csv";
 
+  wizard::frmPersonallader window(state);
   bool faultFree = false;
   try {
-    faultFree = importfile::Importdatei_checken(state).verdict == importfile::Verdict::kFaultFree;
+    faultFree = window.Importdatei_checken().verdict == importfile::Verdict::kFaultFree;
   } catch (const startup::ProgramEnd&) {
     return 0;  // a file the check cannot read ends the program with a message
   }
   if (!faultFree) return 0;
-  wizard::frmPersonallader window(state);
   try {
     window.Mitarbeiterdaten_importieren();
   } catch (const startup::ProgramEnd&) {

@@ -10,6 +10,7 @@
 #include "memory_system.h"
 #include "platform/regional_settings.h"
 #include "require.h"
+#include "startup/context.h"
 #include "startup/dates.h"
 #include "startup/formatting.h"
 #include "startup/numbers.h"
@@ -64,7 +65,7 @@ void checkNumber(std::string_view text, const RegionalSettings& region) {
   require(again && *again == *number, "a number reads back from its shortest form");
 }
 
-void checkPlannerNumber(std::string_view text, startup::ProgramState& state) {
+void checkPlannerNumber(std::string_view text, startup::Context& state) {
   const std::string formatted = startup::Zahl_formatieren(state, text);
   require(formatted.size() == 5, "the planner's number has five characters");
   const auto value = startup::readNumber(formatted, state.Region);
@@ -79,7 +80,7 @@ struct Region {
   }
   fuzzing::MemorySystem system;
   fuzzing::YesDialogs dialogs;
-  startup::ProgramState state{system, dialogs};
+  startup::Context state{system, dialogs};
 };
 
 }  // namespace

@@ -155,16 +155,17 @@ std::variant<std::vector<EmployeeRecord>, EmployeeFileFault> employeeEntries(
   return records;
 }
 
-bool readEmployeeEntries(ProgramState& state, const std::function<void(const EntryView&)>& each) {
-  const std::string path = state.Datenpfad + std::string(kEmployeeDataFile);
+bool readEmployeeEntries(const startup::Context& context, const std::string& dataFolder,
+                         const std::function<void(const EntryView&)>& each) {
+  const std::string path = dataFolder + std::string(kEmployeeDataFile);
   FileChannel channel;
-  if (state.system->pathKind(path) != platform::PathKind::kNormalFile ||
-      !channel.open(*state.system, path, Modus::Input)) {
+  if (context.system->pathKind(path) != platform::PathKind::kNormalFile ||
+      !channel.open(*context.system, path, Modus::Input)) {
     return false;
   }
   try {
     return readLayout([&] { return channel.atEnd(); },
-                      [&](std::string& line) { unscrambledLine(channel, line); }, state.Region,
+                      [&](std::string& line) { unscrambledLine(channel, line); }, context.Region,
                       [&](const std::string& line) { each(viewEntry(line)); })
         .has_value();
   } catch (const RunTimeError&) {

@@ -30,11 +30,11 @@ struct EmployeeFileFault {
 std::variant<std::vector<EmployeeRecord>, EmployeeFileFault> employeeEntries(
     const std::vector<std::string>& lines, const platform::RegionalSettings& region);
 
-// Gives the entries of the file to `each` one by one, in the file's order,
+// Gives the entries of the file in `dataFolder` to `each` one by one, in the file's order,
 // read through a channel of its own without ending the program: false when
 // the file is missing or damaged, perhaps after some entries. The file is
 // only read.
-bool readEmployeeEntries(startup::ProgramState& state,
+bool readEmployeeEntries(const startup::Context& context, const std::string& dataFolder,
                          const std::function<void(const EntryView&)>& each);
 
 // Writes the file anew with `lines` as they stand, each with a new key.

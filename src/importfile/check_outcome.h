@@ -1,5 +1,5 @@
 // What a run of the import data check found: its verdict, every fault it put
-// to the user, and what an import of the checked rows would change.
+// to the user, the rows as it left them, and what an import of them would change.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "hostfiles/change_preview.h"
+#include "importfile/import_row.h"
 
 namespace importfile {
 
@@ -33,6 +34,8 @@ struct CheckOutcome {
   std::vector<Fault> faults;
   // Only for a fault-free run whose planner employee file could be read.
   std::optional<hostfiles::ChangePreview> preview;
+  // Split and normalised as far as the run went; the import writes them.
+  ImportData data;
 };
 
 }  // namespace importfile

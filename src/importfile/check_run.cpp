@@ -8,16 +8,16 @@ namespace importfile {
 bool CheckRun::ask(Fault fault) {
   const std::string* name = fault.name.empty() ? nullptr : &fault.name;
   const bool yes =
-      state.Sprache == startup::Language::Other ||
-      state.dialogs->question(state.Programmtitel,
-                              texts::question(state.Sprache, fault.row, name, fault.text));
+      context.Sprache == startup::Language::Other ||
+      context.dialogs->question(context.Programmtitel,
+                                texts::question(context.Sprache, fault.row, name, fault.text));
   keep(std::move(fault));
   Fehler_gefunden = Fehler_gefunden || yes;
   return yes;
 }
 
 void CheckRun::keep(Fault fault) {
-  fault.fileLine = state.ImportRows[fault.row - 1].fileLine;
+  fault.fileLine = rows[fault.row - 1].fileLine;
   faults.push_back(std::move(fault));
 }
 

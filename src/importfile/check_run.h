@@ -1,4 +1,4 @@
-// One run of the import data check: the state it works on, the mark of faults
+// One run of the import data check: the rows it works on, the mark of faults
 // that the user chose to pass over, and the question protocol.
 #pragma once
 
@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "importfile/check_outcome.h"
-#include "startup/program_state.h"
+#include "startup/context.h"
 
 namespace importfile {
 
+// `data` must outlive the run.
 struct CheckRun {
-  explicit CheckRun(startup::ProgramState& checked) : state(checked) {}
+  CheckRun(const startup::Context& shownTo, ImportData& data)
+      : context(shownTo), rows(data.rows), separator(data.Trennzeichen_Import) {}
 
   // Puts `fault` to the user, with its name in the head unless that is empty,
   // and keeps it. Yes sets Fehler_gefunden and gives true; No gives false, and
@@ -21,7 +23,9 @@ struct CheckRun {
   // Keeps `fault` with the line of the file where its row begins.
   void keep(Fault fault);
 
-  startup::ProgramState& state;
+  const startup::Context& context;
+  ImportRows& rows;
+  const char separator;
   bool Fehler_gefunden = false;
   std::vector<Fault> faults;  // in the order asked
 };

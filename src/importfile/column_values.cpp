@@ -38,18 +38,17 @@ struct NumberForm {
 // What the values of the date and number columns stand for, read once each;
 // the forms are kept by the rows, which view them.
 struct ReadValues {
-  explicit ReadValues(startup::ProgramState& state)
+  ReadValues(const startup::Context& context, ImportRows& rows)
       : stamps(2,
-               [&state](std::string_view value) -> std::optional<std::string_view> {
-                 const auto date = startup::readDate(value, state.Region);
+               [&context, &rows](std::string_view value) -> std::optional<std::string_view> {
+                 const auto date = startup::readDate(value, context.Region);
                  if (!date) return std::nullopt;
-                 return state.ImportRows.keep(
-                     startup::FormatDatumDS(date->year, date->month, date->day));
+                 return rows.keep(startup::FormatDatumDS(date->year, date->month, date->day));
                }),
-        numbers(kNumbers.size(), [&state](std::string_view value) {
-          return NumberForm{value.empty() || startup::readNumber(value, state.Region).has_value(),
-                            state.ImportRows.keep(startup::Text_ersetzen(
-                                startup::Zahl_formatieren(state, value), ".", ","))};
+        numbers(kNumbers.size(), [&context, &rows](std::string_view value) {
+          return NumberForm{value.empty() || startup::readNumber(value, context.Region).has_value(),
+                            rows.keep(startup::Text_ersetzen(
+                                startup::Zahl_formatieren(context, value), ".", ","))};
         }) {}
 
   Remembered<std::optional<std::string_view>> stamps;  // nothing for a text that is no date
@@ -72,7 +71,7 @@ class RowCheck {
                      .text = texts::emptyName(language())})) {
         return false;
       }
-      row_.Name = run_.state.ImportRows.keep("Name " + std::to_string(number_));
+      row_.Name = run_.rows.keep("Name " + std::to_string(number_));
     }
     row_.Name = row_.Name.substr(0, hostfiles::kMaxNameLength);
     if (isTextRow(row_)) return true;
@@ -89,7 +88,7 @@ class RowCheck {
   }
 
  private:
-  startup::Language language() const { return run_.state.Sprache; }
+  startup::Language language() const { return run_.context.Sprache; }
 
   // A fault of the row, whose head shows its name.
   bool ask(std::optional<std::size_t> column, std::string_view value, std::string error) {
@@ -139,8 +138,8 @@ class RowCheck {
 }  // namespace
 
 bool checkColumnValues(CheckRun& run) {
-  ReadValues values(run.state);
-  ImportRows& rows = run.state.ImportRows;
+  ReadValues values(run.context, run.rows);
+  ImportRows& rows = run.rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (!RowCheck(run, values, i + 1, rows[i]).run()) return false;
   }

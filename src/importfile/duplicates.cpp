@@ -59,16 +59,17 @@ bool Namensliste::seenBefore(std::string_view Benutzerkennung) {
 }
 
 bool checkDuplicates(CheckRun& run) {
-  ImportRows& rows = run.state.ImportRows;
+  ImportRows& rows = run.rows;
   Namensliste seen(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ImportRow& row = rows[i];
     if (row.Benutzerkennung.empty() || !seen.seenBefore(row.Benutzerkennung)) continue;
-    if (!run.ask({.row = i + 1,
-                  .name = std::string(row.Name),
-                  .column = 1,
-                  .value = std::string(row.Benutzerkennung),
-                  .text = texts::duplicate(run.state.Sprache, std::string(row.Benutzerkennung))})) {
+    if (!run.ask(
+            {.row = i + 1,
+             .name = std::string(row.Name),
+             .column = 1,
+             .value = std::string(row.Benutzerkennung),
+             .text = texts::duplicate(run.context.Sprache, std::string(row.Benutzerkennung))})) {
       return false;
     }
   }

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "hostfiles/file_channel.h"
+#include "hostfiles/planner_texts.h"
 #include "importfile/check_texts.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
@@ -47,8 +48,8 @@ std::string reportLine(std::span<const std::string> fields, char separator) {
   return line;
 }
 
-char separatorFor(const startup::ProgramState& state) {
-  return state.Dezimaltrenner == "," ? ';' : ',';
+char separatorFor(const startup::Context& context) {
+  return context.Dezimaltrenner == "," ? ';' : ',';
 }
 
 // Whether `path` begins as a report of this program does, in any language and
@@ -83,25 +84,26 @@ bool isFaultsReport(platform::System& system, const std::string& path) {
 
 }  // namespace
 
-std::optional<std::string> faultsReportRefused(startup::ProgramState& state,
-                                               const std::string& path) {
+std::optional<std::string> faultsReportRefused(const startup::Context& context,
+                                               const std::string& path,
+                                               const startup::ProtectedPlaces& places) {
   const auto refusal = startup::writeTargetRefusal(
-      *state.system, path, {state.Datenpfad, state.Logpfad, state.Importdatei},
-      [&](const std::string& existing) { return isFaultsReport(*state.system, existing); });
+      *context.system, path, places,
+      [&](const std::string& existing) { return isFaultsReport(*context.system, existing); });
   if (!refusal) return std::nullopt;
-  return startup::texts::targetRefused(state.Sprache, *refusal,
-                                       startup::Name_zitieren(state, path));
+  return startup::texts::targetRefused(context.Sprache, *refusal,
+                                       startup::Name_zitieren(context, path));
 }
 
-std::vector<std::string> faultsReportLines(const startup::ProgramState& state,
+std::vector<std::string> faultsReportLines(const startup::Context& context,
                                            const std::vector<Fault>& faults) {
-  const char separator = separatorFor(state);
+  const char separator = separatorFor(context);
   std::vector<std::string> lines;
   lines.reserve(faults.size() + 1);
-  lines.push_back(reportLine(texts::reportHeader(state.Sprache), separator));
+  lines.push_back(reportLine(texts::reportHeader(context.Sprache), separator));
   for (const Fault& fault : faults) {
     const std::string column =
-        fault.column ? texts::columnLabel(state.Sprache, *fault.column) : std::string();
+        fault.column ? texts::columnLabel(context.Sprache, *fault.column) : std::string();
     const std::array<std::string, 6> fields = {std::to_string(fault.row),
                                                std::to_string(fault.fileLine),
                                                fault.name,
@@ -113,15 +115,17 @@ std::vector<std::string> faultsReportLines(const startup::ProgramState& state,
   return lines;
 }
 
-void writeFaultsReport(startup::ProgramState& state, const std::string& path,
+void writeFaultsReport(const startup::Context& context, const std::string& path,
                        const std::vector<Fault>& faults) {
-  hostfiles::Datei_oeffnen(state, path, hostfiles::Modus::Output,
-                           hostfiles::Fehlerbehandlung::ReportErrors);
-  startup::guarded(state, "personallader - writeFaultsReport", [&] {
-    const std::vector<std::string> lines = faultsReportLines(state, faults);
-    state.Datei1.writeLine(std::string(kByteOrderMark) + lines.front());
-    for (std::size_t i = 1; i < lines.size(); ++i) state.Datei1.writeLine(lines[i]);
-    hostfiles::Datei_schliessen(state);
+  hostfiles::FileChannel channel;
+  if (!channel.open(*context.system, path, hostfiles::Modus::Output)) {
+    startup::Programm_beenden(context, hostfiles::texts::openFailure(context.Sprache, path, false));
+  }
+  startup::guarded(context, "personallader - writeFaultsReport", [&] {
+    const std::vector<std::string> lines = faultsReportLines(context, faults);
+    channel.writeLine(std::string(kByteOrderMark) + lines.front());
+    for (std::size_t i = 1; i < lines.size(); ++i) channel.writeLine(lines[i]);
+    channel.close();
   });
 }
 

@@ -8,24 +8,26 @@
 #include <vector>
 
 #include "importfile/check_outcome.h"
-#include "startup/program_state.h"
+#include "startup/context.h"
+#include "startup/write_target.h"
 
 namespace importfile {
 
 // The lines of the report, header first, without line ends. The separator is
 // ";" where the regional decimal separator is ",", otherwise ",".
-std::vector<std::string> faultsReportLines(const startup::ProgramState& state,
+std::vector<std::string> faultsReportLines(const startup::Context& context,
                                            const std::vector<Fault>& faults);
 
-// Why the report may not be written to `path` (the import file, a file in the
-// data or log folder, an existing file that is no earlier report), as the
+// Why the report may not be written to `path` (the file being read, a file in
+// the data or log folder, an existing file that is no earlier report), as the
 // message to show; nothing when it may.
-std::optional<std::string> faultsReportRefused(startup::ProgramState& state,
-                                               const std::string& path);
+std::optional<std::string> faultsReportRefused(const startup::Context& context,
+                                               const std::string& path,
+                                               const startup::ProtectedPlaces& places);
 
 // Writes the report to `path`, replacing an older one only once it is
 // complete. A file that cannot be written ends the program with a message.
-void writeFaultsReport(startup::ProgramState& state, const std::string& path,
+void writeFaultsReport(const startup::Context& context, const std::string& path,
                        const std::vector<Fault>& faults);
 
 }  // namespace importfile

@@ -1,6 +1,5 @@
 #include "importfile/import_check.h"
 
-#include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
 #include "hostfiles/planner_texts.h"
 #include "importfile/check_texts.h"
@@ -21,48 +20,51 @@ bool checkRows(CheckRun& run) {
          checkDuplicates(run);
 }
 
-std::optional<hostfiles::ChangePreview> previewOf(startup::ProgramState& state) {
-  hostfiles::EmployeeComparison comparison(plannerEntries(state.ImportRows));
+std::optional<hostfiles::ChangePreview> previewOf(const startup::Context& context,
+                                                  const std::string& dataFolder,
+                                                  const ImportRows& rows) {
+  hostfiles::EmployeeComparison comparison(plannerEntries(rows));
   const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
-  if (!hostfiles::readEmployeeEntries(state, add)) return std::nullopt;
+  if (!hostfiles::readEmployeeEntries(context, dataFolder, add)) return std::nullopt;
   return comparison.result();
 }
 
-CheckOutcome checkRun(startup::ProgramState& state) {
+// Runs the passes over the rows of `data`, which keep what the passes made of them.
+CheckOutcome checkData(const startup::Context& context, const std::string& dataFolder,
+                       ImportData& data) {
   CheckOutcome outcome;
-  hostfiles::Konfigdaten_lesen(state);
-  if (state.Adminstatus != 2) {
-    startup::notify(state, texts::notAdministrator(state.Sprache));
-    return outcome;
-  }
-  if (!Importdatei_lesen(state)) return outcome;
-  CheckRun run(state);
+  CheckRun run(context, data);
   const bool ranThrough = checkRows(run);
   outcome.faults = std::move(run.faults);
   if (!ranThrough) {
     outcome.verdict = Verdict::kStopped;
   } else if (run.Fehler_gefunden) {
     outcome.verdict = Verdict::kFaultsFound;
-    startup::notify(state, texts::verdictWithErrors(state.Sprache));
+    startup::notify(context, texts::verdictWithErrors(context.Sprache));
   } else {
     outcome.verdict = Verdict::kFaultFree;
-    outcome.preview = previewOf(state);
-    std::string verdict = texts::verdictFaultFree(state.Sprache);
+    outcome.preview = previewOf(context, dataFolder, data.rows);
+    std::string verdict = texts::verdictFaultFree(context.Sprache);
     if (outcome.preview) {
       verdict += startup::paragraph() +
                  hostfiles::texts::previewParagraph(
-                     state.Sprache, hostfiles::texts::Replacement::kImport, *outcome.preview);
+                     context.Sprache, hostfiles::texts::Replacement::kImport, *outcome.preview);
     }
-    startup::notify(state, verdict);
+    startup::notify(context, verdict);
   }
   return outcome;
 }
 
 }  // namespace
 
-CheckOutcome Importdatei_checken(startup::ProgramState& state) {
-  return startup::guarded(state, "frmPersonallader - Importdatei_checken",
-                          [&] { return checkRun(state); });
+CheckOutcome Importdatei_checken(const startup::Context& context, const CheckInput& input) {
+  return startup::guarded(context, "frmPersonallader - Importdatei_checken", [&] {
+    std::optional<ImportData> data = Importdatei_lesen(context, input.Importdatei);
+    if (!data) return CheckOutcome{};
+    CheckOutcome outcome = checkData(context, input.dataFolder, *data);
+    outcome.data = std::move(*data);
+    return outcome;
+  });
 }
 
 }  // namespace importfile

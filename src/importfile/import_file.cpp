@@ -15,7 +15,7 @@
 
 namespace importfile {
 
-using startup::ProgramState;
+using startup::Context;
 using startup::RunTimeError;
 
 namespace {
@@ -32,13 +32,14 @@ void requireCountable(std::string_view line) {
   if (line.size() > kMaxCount) throw LimitExceeded{texts::lineTooLong};
 }
 
-bool failWith(ProgramState& state, const std::string& text) {
-  startup::notify(state, text);
-  return false;
+std::nullopt_t failWith(const Context& context, const std::string& text) {
+  startup::notify(context, text);
+  return std::nullopt;
 }
 
-bool failWith(ProgramState& state, std::string (*text)(startup::Language, const std::string&)) {
-  return failWith(state, text(state.Sprache, startup::Name_zitieren(state, state.Importdatei)));
+std::nullopt_t failWith(const Context& context, const std::string& Importdatei,
+                        std::string (*text)(startup::Language, const std::string&)) {
+  return failWith(context, text(context.Sprache, startup::Name_zitieren(context, Importdatei)));
 }
 
 bool isHeader(std::string_view line) {
@@ -69,9 +70,8 @@ struct Header {
 };
 
 // The header takes records until their separators add up to the threshold.
-Header readHeader(const ProgramState& state, std::string_view text) {
-  const char separator = state.Trennzeichen_Import[0];
-  const std::size_t threshold = state.Sprache == startup::Language::FR ? 9 : 8;
+Header readHeader(startup::Language language, std::string_view text, char separator) {
+  const std::size_t threshold = language == startup::Language::FR ? 9 : 8;
   Header header;
   std::size_t count = 0;
   do {
@@ -108,11 +108,11 @@ std::size_t lineCount(std::string_view text) {
 // records lie in `text`, where the line end after a record becomes the
 // separator that closes its last column; only a last record without a line end
 // is copied for it.
-std::size_t storeRows(ProgramState& state, std::span<char> text, std::size_t position,
+std::size_t storeRows(ImportData& data, std::span<char> text, std::size_t position,
                       std::size_t line) {
-  const char separator = state.Trennzeichen_Import[0];
+  const char separator = data.Trennzeichen_Import;
   const std::string_view whole(text.data(), text.size());
-  ImportRows& rows = state.ImportRows;
+  ImportRows& rows = data.rows;
   rows.reserve(std::min(lineCount(whole), kMaxCount));
   std::size_t count = 0;
   while (position < whole.size()) {
@@ -137,34 +137,36 @@ std::size_t storeRows(ProgramState& state, std::span<char> text, std::size_t pos
 
 // The message for a file without a data row: a header that took the lines
 // after it says so, as the likely cause.
-std::string emptyFileText(const ProgramState& state, const Header& header) {
+std::string emptyFileText(const Context& context, const std::string& Importdatei, char separator,
+                          const Header& header) {
   std::string text =
-      texts::emptyFile(state.Sprache, startup::Name_zitieren(state, state.Importdatei));
+      texts::emptyFile(context.Sprache, startup::Name_zitieren(context, Importdatei));
   if (header.swallowed == 0) return text;
   return text + startup::paragraph() +
-         texts::headerSwallowed(state.Sprache, state.Trennzeichen_Import[0], header.separators,
-                                header.swallowed);
+         texts::headerSwallowed(context.Sprache, separator, header.separators, header.swallowed);
 }
 
-bool readRows(ProgramState& state) {
-  state.ImportRows = ImportRows(1);
-  const std::span<char> text = state.ImportRows.holdText(readImportText(state));
+std::optional<ImportData> readRows(const Context& context, const std::string& Importdatei) {
+  ImportData data{.rows = ImportRows(1)};
+  const std::span<char> text = data.rows.holdText(readImportText(context, Importdatei));
   const std::string_view whole(text.data(), text.size());
-  if (whole.empty()) return failWith(state, texts::emptyFile);
-  if (!Trennzeichen(state, whole)) return failWith(state, texts::noSeparator);
+  if (whole.empty()) return failWith(context, Importdatei, texts::emptyFile);
+  const std::optional<char> separator = Trennzeichen(context, whole);
+  if (!separator) return failWith(context, Importdatei, texts::noSeparator);
+  data.Trennzeichen_Import = *separator;
   std::size_t position = 0;
-  const std::string_view first = nextRecord(whole, position, state.Trennzeichen_Import[0]);
-  const Header header = isHeader(first) ? readHeader(state, whole) : Header{};
-  if (storeRows(state, text, header.end, header.lines + 1) == 0) {
-    return failWith(state, emptyFileText(state, header));
+  const std::string_view first = nextRecord(whole, position, *separator);
+  const Header header = isHeader(first) ? readHeader(context.Sprache, whole, *separator) : Header{};
+  if (storeRows(data, text, header.end, header.lines + 1) == 0) {
+    return failWith(context, emptyFileText(context, Importdatei, *separator, header));
   }
-  return true;
+  return data;
 }
 
 }  // namespace
 
-bool Trennzeichen(ProgramState& state, std::string_view text) {
-  return startup::guarded(state, "frmPersonallader - Trennzeichen", [&] {
+std::optional<char> Trennzeichen(const Context& context, std::string_view text) {
+  return startup::guarded(context, "frmPersonallader - Trennzeichen", [&]() -> std::optional<char> {
     static constexpr std::array<char, 4> kCandidates = {',', ';', ':', '\t'};
     std::array<std::size_t, 4> counts{};
     for (std::size_t i = 0; i < kCandidates.size(); ++i) {
@@ -174,22 +176,23 @@ bool Trennzeichen(ProgramState& state, std::string_view text) {
       counts[i] = separatorsIn(record, kCandidates[i]);
     }
     const std::size_t largest = *std::max_element(counts.begin(), counts.end());
-    if (largest == 0) return false;
+    if (largest == 0) return std::nullopt;
     // On a tie the later candidate wins.
+    std::size_t last = 0;
     for (std::size_t i = 0; i < kCandidates.size(); ++i) {
-      if (counts[i] == largest) state.Trennzeichen_Import = std::string(1, kCandidates[i]);
+      if (counts[i] == largest) last = i;
     }
-    return true;
+    return kCandidates[last];
   });
 }
 
-bool Importdatei_lesen(ProgramState& state) {
+std::optional<ImportData> Importdatei_lesen(const Context& context,
+                                            const std::string& Importdatei) {
   try {
-    return startup::guarded(state, "frmPersonallader - Importdatei_lesen",
-                            [&] { return readRows(state); });
+    return startup::guarded(context, "frmPersonallader - Importdatei_lesen",
+                            [&] { return readRows(context, Importdatei); });
   } catch (const LimitExceeded& exceeded) {
-    state.ImportRows = ImportRows(1);
-    return failWith(state, exceeded.text);
+    return failWith(context, Importdatei, exceeded.text);
   }
 }
 

@@ -1,7 +1,9 @@
 #include "importfile/import_lines.h"
 
 #include "hostfiles/file_channel.h"
+#include "hostfiles/planner_texts.h"
 #include "importfile/text_decoding.h"
+#include "startup/messages.h"
 
 namespace importfile {
 
@@ -32,11 +34,14 @@ std::string decoded(std::string bytes) {
 
 }  // namespace
 
-std::string readImportText(startup::ProgramState& state) {
-  using namespace hostfiles;
-  Datei_oeffnen(state, state.Importdatei, Modus::Input, Fehlerbehandlung::ReportErrors);
-  std::string bytes = state.Datei1.readRest();
-  Datei_schliessen(state);
+std::string readImportText(const startup::Context& context, const std::string& Importdatei) {
+  hostfiles::FileChannel channel;
+  if (!channel.open(*context.system, Importdatei, hostfiles::Modus::Input)) {
+    startup::Programm_beenden(context,
+                              hostfiles::texts::openFailure(context.Sprache, Importdatei, true));
+  }
+  std::string bytes = channel.readRest();
+  channel.close();
   return decoded(std::move(bytes));
 }
 

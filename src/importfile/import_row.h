@@ -54,4 +54,10 @@ class ImportRows : public std::vector<ImportRow> {
   std::deque<std::string> kept_;
 };
 
+// What the import file holds: its data rows and the separator that splits them.
+struct ImportData {
+  ImportRows rows;
+  char Trennzeichen_Import = ',';
+};
+
 }  // namespace importfile

@@ -129,9 +129,9 @@ std::string asRead(std::string_view Rohzeile) {
 }  // namespace
 
 bool checkForbiddenCharacters(CheckRun& run) {
-  const char separator = run.state.Trennzeichen_Import[0];
-  const startup::Language language = run.state.Sprache;
-  const ImportRows& rows = run.state.ImportRows;
+  const char separator = run.separator;
+  const startup::Language language = run.context.Sprache;
+  const ImportRows& rows = run.rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const std::string_view line = rows[i].Rohzeile;
     // Only the separator may stand for a colon outside a quoted field.
@@ -149,7 +149,7 @@ bool checkForbiddenCharacters(CheckRun& run) {
     if (control && !run.ask({.row = i + 1,
                              .name = {},
                              .column = control->column,
-                             .value = std::string(valueOf(control->value, run.state.ImportRows)),
+                             .value = std::string(valueOf(control->value, run.rows)),
                              .text = texts::controlCharacter(language, control->column)})) {
       return false;
     }
@@ -158,9 +158,9 @@ bool checkForbiddenCharacters(CheckRun& run) {
 }
 
 bool splitRows(CheckRun& run) {
-  const char separator = run.state.Trennzeichen_Import[0];
-  const startup::Language language = run.state.Sprache;
-  ImportRows& rows = run.state.ImportRows;
+  const char separator = run.separator;
+  const startup::Language language = run.context.Sprache;
+  ImportRows& rows = run.rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const Structure structure = splitRow(rows[i], separator, rows);
     if (structure == Structure::kFits) continue;
@@ -173,7 +173,7 @@ bool splitRows(CheckRun& run) {
               .column = {},
               .value = asRead(rows[i].Rohzeile),
               .text = error});
-    startup::notify(run.state, texts::columnCountNotice(language, i + 1, name, error));
+    startup::notify(run.context, texts::columnCountNotice(language, i + 1, name, error));
     return false;
   }
   return true;

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "hostfiles/file_channel.h"
-#include "importfile/import_row.h"
+#include "importfile/check_outcome.h"
 #include "startup/context.h"
 
 namespace startup {
@@ -35,8 +35,8 @@ struct ProgramState : Context {
   std::int16_t Mitarbeiter_Zahl = 0;
   std::string Importordner;
   std::string Importdatei;
-  std::string Trennzeichen_Import;
-  importfile::ImportRows ImportRows;
+  // The outcome of the last check of step 3, whose rows step 4 imports.
+  importfile::CheckOutcome lastCheck;
 
   hostfiles::FileChannel Datei1;  // file number 1
 };

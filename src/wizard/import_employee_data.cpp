@@ -63,14 +63,15 @@ ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
         !startup::overwriteConfirmed(state_, texts::overwriteQuestion(state_.Sprache))) {
       return ImportOutcome::kDeclined;
     }
-    const auto entries = importfile::plannerEntries(state_.ImportRows);
-    replacePlannerData(
-        state_, {.settings = withRaisedFractionFlag(state_.Settings_Zeile, state_.ImportRows),
-                 .writeEmployees = [&] { hostfiles::writeEmployeeData(state_, entries); },
-                 .backupFailed = texts::backupBeforeImportFailed(state_.Sprache),
-                 .logEntry = texts::importedLogEntry(state_.Sprache),
-                 .success = texts::imported(state_.Sprache),
-                 .employees = hostfiles::employeeCount(entries)});
+    const importfile::ImportRows& rows = state_.lastCheck.data.rows;
+    const auto entries = importfile::plannerEntries(rows);
+    replacePlannerData(state_,
+                       {.settings = withRaisedFractionFlag(state_.Settings_Zeile, rows),
+                        .writeEmployees = [&] { hostfiles::writeEmployeeData(state_, entries); },
+                        .backupFailed = texts::backupBeforeImportFailed(state_.Sprache),
+                        .logEntry = texts::importedLogEntry(state_.Sprache),
+                        .success = texts::imported(state_.Sprache),
+                        .employees = hostfiles::employeeCount(entries)});
     completeStep(4);
     return ImportOutcome::kImported;
   });

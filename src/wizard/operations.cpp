@@ -1,5 +1,7 @@
 #include "wizard/operations.h"
 
+#include <utility>
+
 #include "hostfiles/backup_file.h"
 #include "hostfiles/employee_data.h"
 #include "importfile/faults_report.h"
@@ -22,7 +24,8 @@ bool dataFolderKnown(startup::ProgramState& state, frmPersonallader& form, bool 
   return form.wizardState() != WizardState::kChooseDataFolder;
 }
 
-// Starts the program and runs step 1, then `work` on the session and the window.
+// Starts the program and runs step 1, then `work` on the session and the window;
+// the outcome takes the session's last check.
 template <typename Work>
 OperationOutcome run(platform::System& system, OperationCallback& callback,
                      const OperationOptions& options, Work&& work) {
@@ -35,6 +38,7 @@ OperationOutcome run(platform::System& system, OperationCallback& callback,
   OperationOutcome outcome;
   if (dataFolderKnown(state, form, options.askDataFolder)) {
     work(state, form, outcome);
+    outcome.check = std::move(state.lastCheck);
   } else {
     outcome.shortfall = Shortfall::kNoDataFolder;
   }
@@ -49,14 +53,17 @@ void check(startup::ProgramState& state, frmPersonallader& form, const std::stri
     return;
   }
   if (const auto refused =
-          report.empty() ? std::nullopt : importfile::faultsReportRefused(state, report)) {
+          report.empty()
+              ? std::nullopt
+              : importfile::faultsReportRefused(
+                    state, report, {state.Datenpfad, state.Logpfad, state.Importdatei})) {
     outcome.shortfall = Shortfall::kReportRefused;
     outcome.detail = *refused;
     return;
   }
-  outcome.check = form.Importdatei_checken();
-  if (!report.empty() && outcome.check.verdict != importfile::Verdict::kNotChecked) {
-    importfile::writeFaultsReport(state, report, outcome.check.faults);
+  const importfile::CheckOutcome& checked = form.Importdatei_checken();
+  if (!report.empty() && checked.verdict != importfile::Verdict::kNotChecked) {
+    importfile::writeFaultsReport(state, report, checked.faults);
   }
 }
 
@@ -78,10 +85,10 @@ OperationOutcome importEmployees(platform::System& system, OperationCallback& ca
                                  const OperationOptions& options) {
   return run(system, callback, options, [&](auto& state, auto& form, auto& outcome) {
     check(state, form, "", outcome);
-    if (outcome.check.verdict != importfile::Verdict::kFaultFree) return;
+    if (form.lastCheck().verdict != importfile::Verdict::kFaultFree) return;
     if (!options.dryRun) {
       outcome.import = form.Mitarbeiterdaten_importieren();
-    } else if (!outcome.check.preview) {
+    } else if (!form.lastCheck().preview) {
       // The import would end at reading the employee file: so does its preview.
       hostfiles::Mitarbeiterdaten_lesen(state);
     }

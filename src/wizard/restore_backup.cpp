@@ -23,7 +23,7 @@ std::string fileName(const std::string& path) {
 std::string changes(startup::ProgramState& state, const hostfiles::SavedBackup& saved) {
   hostfiles::EmployeeComparison comparison(hostfiles::entryViews(saved.employees));
   const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
-  if (!hostfiles::readEmployeeEntries(state, add)) return {};
+  if (!hostfiles::readEmployeeEntries(state, state.Datenpfad, add)) return {};
   return hostfiles::texts::previewParagraph(state.Sprache, hostfiles::texts::Replacement::kRestore,
                                             comparison.result());
 }

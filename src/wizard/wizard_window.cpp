@@ -1,5 +1,7 @@
 #include "wizard/wizard_window.h"
 
+#include "hostfiles/configuration_data.h"
+#include "importfile/check_texts.h"
 #include "importfile/import_check.h"
 #include "startup/data_folder.h"
 #include "startup/folders.h"
@@ -116,10 +118,19 @@ void frmPersonallader::Datenordner_checken() {
   });
 }
 
+// Only an administrator may check, as only one may import.
 const importfile::CheckOutcome& frmPersonallader::Importdatei_checken() {
-  lastCheck_ = importfile::Importdatei_checken(state_);
-  if (lastCheck_.verdict == importfile::Verdict::kFaultFree) completeStep(3);
-  return lastCheck_;
+  state_.lastCheck = startup::guarded(state_, "frmPersonallader - Importdatei_checken", [&] {
+    hostfiles::Konfigdaten_lesen(state_);
+    if (state_.Adminstatus == 2) {
+      return importfile::Importdatei_checken(
+          state_, {.Importdatei = state_.Importdatei, .dataFolder = state_.Datenpfad});
+    }
+    startup::notify(state_, importfile::texts::notAdministrator(state_.Sprache));
+    return importfile::CheckOutcome{};
+  });
+  if (state_.lastCheck.verdict == importfile::Verdict::kFaultFree) completeStep(3);
+  return state_.lastCheck;
 }
 
 bool frmPersonallader::Importdatei_auswählen() {

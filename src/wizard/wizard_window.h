@@ -83,7 +83,7 @@ class frmPersonallader {
 
   WizardState wizardState() const { return wizardState_; }
   // The outcome of the last check of step 3; kNotChecked before the first.
-  const importfile::CheckOutcome& lastCheck() const { return lastCheck_; }
+  const importfile::CheckOutcome& lastCheck() const { return state_.lastCheck; }
 
   // Once the data folder is known, a backup can be restored at any step.
   bool canRestore() const { return wizardState_ != WizardState::kChooseDataFolder; }
@@ -109,7 +109,6 @@ class frmPersonallader {
 
   startup::ProgramState& state_;
   WizardState wizardState_ = WizardState::kChooseDataFolder;
-  importfile::CheckOutcome lastCheck_;
   std::array<Frame, 4> frames_;
   std::array<Button, 5> buttons_;
   std::array<Picture, 4> pictures_;

@@ -4,7 +4,6 @@
 
 #include <random>
 
-#include "importfile/import_check.h"
 #include "importfile/import_fixture.h"
 #include "platform/codepage.h"
 
@@ -46,8 +45,8 @@ TEST_F(DuplicatesTest, LaterRowsAreAskedAboutInTheirOwnSpelling) {
   writeImportLines({"Anna;anna", "Bernd;", "x;y", "Anna B;ANNA", "Bernd;", ">Bernd;", "z;Anna"});
   dialogs.answers.assign(3, true);
   std::vector<std::pair<std::size_t, std::string>> asked;  // the text is ImportCheckTest's
-  for (const Fault& fault : Importdatei_checken(state).faults)
-    asked.emplace_back(fault.row, fault.value);
+  check();
+  for (const Fault& fault : outcome.faults) asked.emplace_back(fault.row, fault.value);
   EXPECT_EQ(asked, (decltype(asked){{4, "ANNA"}, {5, "Bernd"}, {7, "Anna"}}));
 }
 

@@ -69,13 +69,12 @@ TEST_P(ReportTargetTest, IsRefusedWithItsReasonOrAllowed) {
   std::filesystem::create_directory_symlink(nativePath(folder.file("Data")),
                                             nativePath(folder.file("DataLink")), noLinks);
   useLanguage(startup::Language::DE);
-  state.Datenpfad = folder.file(noLinks ? "Data" : "DataLink") + s;
-  state.Logpfad = folder.file("Logs") + s;
-  state.Importdatei = folder.file("import.csv");
+  const startup::ProtectedPlaces places{folder.file(noLinks ? "Data" : "DataLink") + s,
+                                        folder.file("Logs") + s, folder.file("import.csv")};
   const Target& t = GetParam();
   if (noLinks && t.path.find("Link") != std::string::npos) GTEST_SKIP();
 
-  const auto refused = faultsReportRefused(state, folder.file(t.path));
+  const auto refused = faultsReportRefused(state, folder.file(t.path), places);
   if (*t.refusal == '\0') {
     EXPECT_EQ(refused, std::nullopt);
   } else {

@@ -19,12 +19,10 @@ TEST_F(ImportFileTest, OnlyTheFirstLineDecidesAndTiesGoToTheLaterCandidate) {
       {"a,b", ","},           {"\"a,b,c\";d", ";"},  // separators in quotes do not count
       {"\"a\nb;c;d\",e", ","}};                      // nor in a quoted line break
   for (const auto& [line, separator] : cases) {
-    EXPECT_TRUE(Trennzeichen(state, line)) << line;
-    EXPECT_EQ(state.Trennzeichen_Import, separator) << line;
+    EXPECT_EQ(Trennzeichen(state, line), separator[0]) << line;
   }
-  EXPECT_FALSE(Trennzeichen(state, "abc"));
-  EXPECT_FALSE(Trennzeichen(state, ""));
-  EXPECT_EQ(state.Trennzeichen_Import, ",");
+  EXPECT_EQ(Trennzeichen(state, "abc"), std::nullopt);
+  EXPECT_EQ(Trennzeichen(state, ""), std::nullopt);
 }
 
 TEST_F(ImportFileTest, StoredRowsKeepDataLinesWithTheSeparatorAppended) {
@@ -52,9 +50,8 @@ TEST_F(ImportFileTest, StoredRowsKeepDataLinesWithTheSeparatorAppended) {
     SCOPED_TRACE(c.label);
     useLanguage(c.language);
     writeImportLines(c.file);
-    ASSERT_TRUE(Importdatei_lesen(state));
+    ASSERT_TRUE(read());
     EXPECT_EQ(rawLines(), c.rows);
-    EXPECT_FALSE(state.Datei1.isOpen());
   }
   EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -82,9 +79,8 @@ TEST_F(ImportFileTest, EmptyFilesAndFirstLinesWithoutSeparatorAreReported) {
         {"\r\nHuber;h\r\n", noSeparator}}) {
     writeImport(bytes);
     dialogs.shown.clear();
-    EXPECT_FALSE(Importdatei_lesen(state)) << bytes;
+    EXPECT_FALSE(read()) << bytes;
     EXPECT_EQ(dialogs.texts(), Lines{message});
-    EXPECT_EQ(rawLines(), Lines{""});
   }
 }
 
@@ -100,9 +96,9 @@ std::string validRows(std::size_t rows) {
 
 TEST_F(ImportFileTest, RowsKnowTheFileLineWhereTheyBegin) {
   writeImportLines({"Name;B;C;D;E", "F;G;H;I;J", "", "a;b", "\"c", "d\";e", "f;g"});
-  ASSERT_TRUE(Importdatei_lesen(state));
+  ASSERT_TRUE(read());
   std::vector<std::size_t> lines;
-  for (const ImportRow& row : state.ImportRows) lines.push_back(row.fileLine);
+  for (const ImportRow& row : rows) lines.push_back(row.fileLine);
   EXPECT_EQ(lines, (std::vector<std::size_t>{4, 5, 7}));
 }
 
@@ -111,19 +107,18 @@ TEST_F(ImportFileTest, SixteenBitLimits) {
   useLanguage(Language::EN);
   const std::string file = "Import file " + startup::Name_zitieren(state, state.Importdatei);
   writeImport(validRows(32767));
-  ASSERT_TRUE(Importdatei_lesen(state));
-  EXPECT_EQ(state.ImportRows.size(), 32767u);
-  EXPECT_EQ(state.ImportRows.back().Rohzeile,
+  ASSERT_TRUE(read());
+  EXPECT_EQ(rows.size(), 32767u);
+  EXPECT_EQ(rows.back().Rohzeile,
             "Mitarbeiter 32767;user32767;01.01.2020;31.12.2030;2,5;30;30;30;30;1;");
 
   writeImport(validRows(32768));
-  EXPECT_FALSE(Importdatei_lesen(state));
-  EXPECT_FALSE(state.Datei1.isOpen());
+  EXPECT_FALSE(read());
 
   writeImport(std::string(32767, ';') + "\r\n");
-  EXPECT_TRUE(Importdatei_lesen(state));
+  EXPECT_TRUE(read());
   writeImport(std::string(32768, ';') + "\r\n");
-  EXPECT_FALSE(Importdatei_lesen(state));
+  EXPECT_FALSE(read());
   EXPECT_EQ(
       dialogs.texts(),
       (Lines{file + " holds more than 32,767 rows; the planner takes at most 32,767 employees.",

@@ -1,6 +1,7 @@
 #include "importfile/import_fixture.h"
 
 #include "importfile/import_check.h"
+#include "importfile/import_file.h"
 #include "support/planner_files.h"
 
 namespace importfile {
@@ -8,9 +9,8 @@ namespace importfile {
 ImportFixture::ImportFixture() {
   useLanguage(startup::Language::DE);
   state.Datenpfad = folder.path();
-  state.Benutzername = "mueller";
   state.Importdatei = folder.file("import.csv");
-  writeKonfigdaten({"NoAdmins"});
+  testing_support::makePlannerData(folder.path(), {});
 }
 
 void ImportFixture::writeImport(const std::string& bytes) { folder.write("import.csv", bytes); }
@@ -21,17 +21,20 @@ void ImportFixture::writeImportLines(const Lines& utf8) {
   writeImport(bytes);
 }
 
-void ImportFixture::writeKonfigdaten(const Lines& admins) {
-  testing_support::PlannerData data;
-  data.administrators = admins;
-  testing_support::makePlannerData(folder.path(), data);
+bool ImportFixture::check() {
+  outcome = Importdatei_checken(state, {state.Importdatei, state.Datenpfad});
+  return outcome.verdict == Verdict::kFaultFree;
 }
 
-bool ImportFixture::check() { return Importdatei_checken(state).verdict == Verdict::kFaultFree; }
+bool ImportFixture::read() {
+  std::optional<ImportData> data = Importdatei_lesen(state, state.Importdatei);
+  outcome.data = data ? std::move(*data) : ImportData{};
+  return data.has_value();
+}
 
 Lines ImportFixture::rawLines() const {
   Lines lines;
-  for (const ImportRow& row : state.ImportRows) lines.emplace_back(row.Rohzeile);
+  for (const ImportRow& row : rows) lines.emplace_back(row.Rohzeile);
   return lines;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "importfile/check_outcome.h"
 #include "support/state_fixture.h"
 
 namespace importfile {
@@ -19,12 +20,15 @@ class ImportFixture : public testing_support::StateTest {
   void writeImport(const std::string& bytes);
   // Writes the lines of `utf8`, each ended by CR LF, in the code page.
   void writeImportLines(const Lines& utf8);
-  // A data folder whose administrator list is `admins`.
-  void writeKonfigdaten(const Lines& admins);
-  // Runs the check; true for the fault-free verdict.
+  // Runs the check into `outcome`; true for the fault-free verdict.
   bool check();
+  // Reads the import file into `outcome.data`; false when it gave no rows.
+  bool read();
   // The lines of the rows read, each as read with the separator appended.
   Lines rawLines() const;
+
+  CheckOutcome outcome;
+  const ImportRows& rows = outcome.data.rows;
 };
 
 // The ten columns of `row`, from Name to Sonderurlaub, joined by "|".

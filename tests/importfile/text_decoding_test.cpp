@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "importfile/import_file.h"
 #include "importfile/import_fixture.h"
 
 namespace importfile {
@@ -40,7 +39,7 @@ TEST_F(EncodingTest, ArrivesInTheCodePage) {
                {"CodePageAsItStands", "a;M\xFCller\r\nb;\xC3\xBC\r\n", {"a;Müller;", "b;Ã¼;"}}};
   for (const auto& c : cases) {
     writeImport(c.bytes);
-    ASSERT_TRUE(Importdatei_lesen(state)) << c.label;
+    ASSERT_TRUE(read()) << c.label;
     Lines expected;
     for (const std::string& row : c.rows) expected.push_back(startup::cp(row));
     EXPECT_EQ(rawLines(), expected) << c.label;

@@ -41,7 +41,7 @@ class ImportTest : public testing_support::StateTest {
     state.Datenpfad = folder.path();
     state.Logpfad = folder.path() + "Logs" + S;
     state.Settings_Zeile = data.settings;
-    state.ImportRows = std::move(rows);
+    state.lastCheck.data.rows = std::move(rows);
     form.Form_Load();
     for (int step = 1; step <= 3; ++step) form.completeStep(step);
   }
@@ -227,6 +227,10 @@ TEST_F(ImportTest, ADamagedOrForeignBackupTheAnswerNoOrANonAdministratorChangeNo
   EXPECT_EQ(dialogs.texts().back(),
             "Sie sind nicht als Administrator im Zentavo-Kalender eingetragen und nicht zur "
             "Wiederherstellung der Mitarbeiterdaten berechtigt");
+  EXPECT_EQ(form.Importdatei_checken().verdict, importfile::Verdict::kNotChecked);
+  EXPECT_EQ(dialogs.texts().back(),
+            "Sie sind nicht als Administrator im Zentavo-Kalender eingetragen und nicht zum "
+            "Import der Mitarbeiterdaten berechtigt");
 }
 
 TEST_F(ImportTest, TheBackupListShowsEachNewestFirstWithItsEmployeesOrItsDamage) {
