@@ -61,7 +61,7 @@ int run(platform::System& system, Language language, startup::Dialogs& dialogs,
   state.Sprache = language;
   state.NamedRegion = std::move(region);
   try {
-    startup::Main(state);
+    startup::Pfade_lesen(state, startup::Main(state));
     frmPersonallader form(state);
     return steps(state, form);
   } catch (const startup::ProgramEnd& end) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "startup/program_state.h"
+#include "startup/context.h"
 
 namespace startup {
 
@@ -13,10 +13,10 @@ std::string FormatDatumDS(int year, int month, int day);
 // The last two digits of `value` (0 or more), with a leading zero.
 std::string twoDigits(int value);
 
-// A number typed by the user (regional settings of `state`) in the planner's
+// A number typed by the user (regional settings of `context`) in the planner's
 // five-character form: 005,0, 012,3, -05,0; the integer part held between -99
 // and 999. Anything that is not a number gives zero (000,0 under German settings).
-std::string Zahl_formatieren(const ProgramState& state, std::string_view t);
+std::string Zahl_formatieren(const Context& context, std::string_view t);
 
 // `s` with every occurrence of `f` (not empty) replaced by `r`, searching from
 // the left with letter case significant. The search goes on one character after
