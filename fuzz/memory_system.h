@@ -32,7 +32,7 @@ class MemorySystem : public platform::System {
     return path == place || path.starts_with(asFolder(place));
   }
   bool createFolder(const std::string& path) override;
-  bool changeFolder(const std::string& path) override {
+  bool canEnterFolder(const std::string& path) override {
     return pathKind(path) == platform::PathKind::kFolder;
   }
   std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override;

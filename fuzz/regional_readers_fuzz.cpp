@@ -10,7 +10,6 @@
 #include "memory_system.h"
 #include "platform/regional_settings.h"
 #include "require.h"
-#include "startup/context.h"
 #include "startup/dates.h"
 #include "startup/formatting.h"
 #include "startup/numbers.h"
@@ -65,22 +64,22 @@ void checkNumber(std::string_view text, const RegionalSettings& region) {
   require(again && *again == *number, "a number reads back from its shortest form");
 }
 
-void checkPlannerNumber(std::string_view text, startup::Context& state) {
-  const std::string formatted = startup::Zahl_formatieren(state, text);
+void checkPlannerNumber(std::string_view text, const startup::Context& context) {
+  const std::string formatted = startup::Zahl_formatieren(context, text);
   require(formatted.size() == 5, "the planner's number has five characters");
-  const auto value = startup::readNumber(formatted, state.Region);
+  const auto value = startup::readNumber(formatted, context.Region);
   require(value && *value > -100 && *value < 1000, "the planner's number reads back in range");
-  require(startup::Zahl_formatieren(state, formatted) == formatted,
+  require(startup::Zahl_formatieren(context, formatted) == formatted,
           "the planner's number keeps its form");
 }
 
 struct Region {
   explicit Region(std::string_view localeName) {
-    state.Region = platform::regionalSettingsFor(localeName);
+    context.Region = platform::regionalSettingsFor(localeName);
   }
   fuzzing::MemorySystem system;
   fuzzing::YesDialogs dialogs;
-  startup::Context state{system, dialogs};
+  startup::Context context{system, dialogs};
 };
 
 }  // namespace
@@ -91,9 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                           Region("en_US"), Region("C")};
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   for (Region& region : regions) {
-    checkDate(text, region.state.Region);
-    checkNumber(text, region.state.Region);
-    checkPlannerNumber(text, region.state);
+    checkDate(text, region.context.Region);
+    checkNumber(text, region.context.Region);
+    checkPlannerNumber(text, region.context);
   }
   return 0;
 }

@@ -59,7 +59,7 @@ int run(platform::System& system, Language language, startup::Dialogs& dialogs,
   startup::ProgramState state(system, dialogs);
   state.Sprache = language;
   try {
-    startup::Main(state);
+    startup::Pfade_lesen(state, startup::Main(state));
     frmPersonallader form(state);
     return steps(state, form);
   } catch (const startup::ProgramEnd& end) {

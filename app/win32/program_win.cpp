@@ -45,7 +45,7 @@ int runProgram(HINSTANCE instance, int show) {
   Win32Dialogs dialogs;
   startup::ProgramState state(platform::hostSystem(), dialogs);
   try {
-    startup::Main(state);
+    startup::Pfade_lesen(state, startup::Main(state));
     wizard::frmPersonallader form(state);
     const auto window = openWizard(state, form, dialogs, instance);
     window->onEnd = [](int status) { PostQuitMessage(status); };

@@ -103,8 +103,9 @@ class System {
   virtual bool isWithin(const std::string& path, const std::string& place) = 0;
   // Creates one folder level; false when it exists already or cannot be made.
   virtual bool createFolder(const std::string& path) = 0;
-  // Makes `path` the current folder (and, on Windows, its drive the current drive).
-  virtual bool changeFolder(const std::string& path) = 0;
+  // True when `path` is a folder that could be entered, as a current folder
+  // is: it exists and may be passed through. Enters nothing.
+  virtual bool canEnterFolder(const std::string& path) = 0;
 
   virtual std::unique_ptr<ReadFile> openRead(const std::string& path) = 0;
   // Fails for a target that is write protected or a folder that cannot be written.

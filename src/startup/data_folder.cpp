@@ -24,47 +24,47 @@ bool isPlannerSubfolder(const std::string& path) {
   return false;
 }
 
-// Descends into "Data", or into the language's default folder and its "Data".
-void descendToData(ProgramState& state) {
-  if (Ordner_vorhanden(state, state.Datenpfad + "Data")) {
-    state.Datenpfad += "Data" + kSeparator;
+// Descends `folder` into "Data", or into the language's default folder and its
+// "Data"; a folder that cannot be read leaves it where the descent stopped.
+void descendToData(const Context& context, std::string& folder) {
+  if (Ordner_vorhanden(context, folder + "Data")) {
+    folder += "Data" + kSeparator;
     return;
   }
-  const std::string defaultFolder = texts::defaultDataFolder(state.Sprache);
-  if (defaultFolder.empty() || !Ordner_vorhanden(state, state.Datenpfad + defaultFolder)) return;
-  state.Datenpfad += defaultFolder + kSeparator;
-  if (!holdsPlannerData(state, state.Datenpfad) &&
-      Ordner_vorhanden(state, state.Datenpfad + "Data")) {
-    state.Datenpfad += "Data" + kSeparator;
+  const std::string defaultFolder = texts::defaultDataFolder(context.Sprache);
+  if (defaultFolder.empty() || !Ordner_vorhanden(context, folder + defaultFolder)) return;
+  folder += defaultFolder + kSeparator;
+  if (!holdsPlannerData(context, folder) && Ordner_vorhanden(context, folder + "Data")) {
+    folder += "Data" + kSeparator;
   }
 }
 
 }  // namespace
 
-bool holdsPlannerData(ProgramState& state, const std::string& folder) {
-  const auto names = state.system->listFiles(folder, "*Data.dat");
+bool holdsPlannerData(const Context& context, const std::string& folder) {
+  const auto names = context.system->listFiles(folder, "*Data.dat");
   if (!names) throw RunTimeError(kBadFileNameOrNumber);
   return !names->empty();
 }
 
-bool Datenordner_auswählen(ProgramState& state, std::intptr_t ownerWindow) {
-  return guarded(state, "modOrdner - Datenordner_auswählen", [&] {
-    state.Datenpfad = BrowseForFolder(state, ownerWindow);
-    if (state.Datenpfad.empty()) return false;
-    state.Datenpfad = withSeparator(state.Datenpfad);
-    if (isPlannerSubfolder(state.Datenpfad)) state.Datenpfad = ParentDir(state.Datenpfad);
+std::optional<std::string> Datenordner_auswählen(const Context& context,
+                                                 std::intptr_t ownerWindow) {
+  return guarded(context, "modOrdner - Datenordner_auswählen", [&]() -> std::optional<std::string> {
+    std::string folder = BrowseForFolder(context, ownerWindow);
+    if (folder.empty()) return std::nullopt;
+    folder = withSeparator(folder);
+    if (isPlannerSubfolder(folder)) folder = ParentDir(folder);
     try {
-      if (!holdsPlannerData(state, state.Datenpfad) &&
-          !endsWithLower(state.Datenpfad, kSeparator + "data" + kSeparator)) {
-        descendToData(state);
+      if (!holdsPlannerData(context, folder) &&
+          !endsWithLower(folder, kSeparator + "data" + kSeparator)) {
+        descendToData(context, folder);
       }
     } catch (const RunTimeError& error) {
       if (error.number() != kBadFileNameOrNumber) throw;
-      notify(state, texts::noAccess(state.Sprache, Name_zitieren(state, state.Datenpfad)));
-      state.Datenpfad.clear();
-      return false;
+      notify(context, texts::noAccess(context.Sprache, Name_zitieren(context, folder)));
+      return std::nullopt;
     }
-    return true;
+    return folder;
   });
 }
 

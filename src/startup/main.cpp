@@ -14,30 +14,12 @@ namespace startup {
 
 namespace {
 
-// The folder `root`\VirtualStore\Program Files\, where Windows keeps what a
-// legacy program wrote below Program Files.
-std::string virtualStore(const std::string& root) {
-  std::string base = withSeparator(root);
-  for (const char* part : {"VirtualStore", "Program Files"}) {
-    base += part;
-    base += platform::kSeparator;
-  }
-  return base;
-}
-
-std::string baseFolder(ProgramState& state) {
-  const std::string publicFolder = state.system->environment("PUBLIC").value_or("");
+std::string baseFolder(const Context& context) {
+  const std::string publicFolder = context.system->environment("PUBLIC").value_or("");
   if (publicFolder.empty()) {
-    return withSeparator(state.system->environment("ProgramFiles").value_or(""));
+    return withSeparator(context.system->environment("ProgramFiles").value_or(""));
   }
   return virtualStore(withSeparator(publicFolder) + "AppData" + platform::kSeparator + "Local");
-}
-
-std::string installationFolder(ProgramState& state, const std::string& base) {
-  for (const char* edition : {"Zentavo Desk", "Zentavo Bureau"}) {
-    if (Ordner_vorhanden(state, base + edition)) return base + edition + platform::kSeparator;
-  }
-  return base + "ZentavoKalender" + platform::kSeparator;
 }
 
 bool isNormalFile(ProgramState& state, const std::string& path) {
@@ -46,8 +28,8 @@ bool isNormalFile(ProgramState& state, const std::string& path) {
 
 // The settings file of the installation, else the one beside the program,
 // else the one in the user's own VirtualStore; nothing when none is there.
-std::optional<std::string> settingsFile(ProgramState& state) {
-  std::vector<std::string> candidates = {state.Installationspfad,
+std::optional<std::string> settingsFile(ProgramState& state, const std::string& installation) {
+  std::vector<std::string> candidates = {installation,
                                          withSeparator(state.system->executableFolder())};
   const std::string userFolder = state.system->environment("LOCALAPPDATA").value_or("");
   if (!userFolder.empty()) {
@@ -102,40 +84,59 @@ std::optional<SettingsLines> readSettingsLines(ProgramState& state, const std::s
 
 }  // namespace
 
-void Main(ProgramState& state) {
-  guarded(state, "modPersonallader - Main", [&] {
-    state.Programmtitel = texts::programTitle(state.Sprache);
-    state.Region = state.NamedRegion
-                       ? *state.NamedRegion
-                       : state.system->regionalSettings().value_or(editionRegion(state.Sprache));
-    state.Dezimaltrenner = formatTenths(1.1f, 1, state.Region).substr(1, 1);
-    const platform::DateTime today = state.system->now();
-    state.Datum_heute = FormatDatumDS(today.year, today.month, today.day);
-    state.Benutzername = state.system->environment("USERNAME").value_or("");
-    if (state.Benutzername.empty()) state.Benutzername = "NoName";
-    state.Installationspfad = installationFolder(state, baseFolder(state));
-    Pfade_lesen(state);
+std::string virtualStore(const std::string& root) {
+  std::string base = withSeparator(root);
+  for (const char* part : {"VirtualStore", "Program Files"}) {
+    base += part;
+    base += platform::kSeparator;
+  }
+  return base;
+}
+
+std::string installationFolder(const Context& context, const std::string& base) {
+  for (const char* edition : {"Zentavo Desk", "Zentavo Bureau"}) {
+    if (Ordner_vorhanden(context, base + edition)) return base + edition + platform::kSeparator;
+  }
+  return base + "ZentavoKalender" + platform::kSeparator;
+}
+
+std::string Main(Context& context) {
+  return guarded(context, "modPersonallader - Main", [&] {
+    context.Programmtitel = texts::programTitle(context.Sprache);
+    context.Region =
+        context.NamedRegion
+            ? *context.NamedRegion
+            : context.system->regionalSettings().value_or(editionRegion(context.Sprache));
+    context.Dezimaltrenner = formatTenths(1.1f, 1, context.Region).substr(1, 1);
+    const platform::DateTime today = context.system->now();
+    context.Datum_heute = FormatDatumDS(today.year, today.month, today.day);
+    context.Benutzername = context.system->environment("USERNAME").value_or("");
+    if (context.Benutzername.empty()) context.Benutzername = "NoName";
+    return installationFolder(context, baseFolder(context));
   });
 }
 
-void reportMissingPlanner(ProgramState& state) {
+void reportMissingPlanner(const Context& context) {
   // The closing full stop and the closing line come from Programm_beenden.
-  Programm_beenden(state, texts::plannerMissing(state.Sprache));
+  Programm_beenden(context, texts::plannerMissing(context.Sprache));
 }
 
-void Pfade_lesen(ProgramState& state) {
-  const auto file = settingsFile(state);
-  if (!file) return;
-  try {
-    const auto lines = readSettingsLines(state, *file);
-    if (lines && lines->data.starts_with("data_pfad=")) {
-      state.Datenpfad = folderPath(lines->data.substr(10));
-      if (lines->log.starts_with("log_pfad=")) state.Logpfad = folderPath(lines->log.substr(9));
+// Read as part of the start, whose error handler reports what it raises.
+void Pfade_lesen(ProgramState& state, const std::string& installation) {
+  guarded(state, "modPersonallader - Main", [&] {
+    const auto file = settingsFile(state, installation);
+    if (!file) return;
+    try {
+      const auto lines = readSettingsLines(state, *file);
+      if (lines && lines->data.starts_with("data_pfad=")) {
+        state.Datenpfad = folderPath(lines->data.substr(10));
+        if (lines->log.starts_with("log_pfad=")) state.Logpfad = folderPath(lines->log.substr(9));
+      }
+    } catch (const RunTimeError&) {
+      // A plain file too short to hold the three lines: the fields stay as they were.
     }
-  } catch (const RunTimeError&) {
-    // A plain file too short to hold the three lines: the fields stay as they were.
-  }
-  state.Datei1.abandon();
+    state.Datei1.abandon();
+  });
 }
 
 }  // namespace startup

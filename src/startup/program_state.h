@@ -20,7 +20,6 @@ namespace startup {
 struct ProgramState : Context {
   using Context::Context;
 
-  std::string Installationspfad;
   std::string Datenpfad;
   std::string Logpfad;
   std::int16_t Adminstatus = 0;

@@ -17,18 +17,20 @@ constexpr int kAttempts = 20;  // about five seconds
 
 }  // namespace
 
-std::unique_ptr<platform::FileLock> lockDataFolder(startup::ProgramState& state) {
-  const std::string path = state.Datenpfad + kLockFileName;
+std::unique_ptr<platform::FileLock> lockDataFolder(const startup::Context& context,
+                                                   const std::string& dataFolder) {
+  const std::string path = dataFolder + kLockFileName;
   for (int attempt = 1;; ++attempt) {
-    platform::LockAttempt taken = state.system->lockFile(path);
+    platform::LockAttempt taken = context.system->lockFile(path);
     if (taken.lock != nullptr) return std::move(taken.lock);
     if (!taken.heldElsewhere) {
-      startup::Programm_beenden(state, hostfiles::texts::openFailure(state.Sprache, path, false));
+      startup::Programm_beenden(context,
+                                hostfiles::texts::openFailure(context.Sprache, path, false));
     }
     if (attempt == kAttempts) break;
-    state.system->pause(kPauseMilliseconds);
+    context.system->pause(kPauseMilliseconds);
   }
-  startup::notify(state, texts::dataFolderBusy(state.Sprache));
+  startup::notify(context, texts::dataFolderBusy(context.Sprache));
   return nullptr;
 }
 

@@ -53,7 +53,7 @@ std::string withRaisedFractionFlag(std::string settings, const importfile::Impor
 
 ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
   return startup::guarded(state_, "frmPersonallader - Mitarbeiterdaten_importieren", [&] {
-    const auto lock = lockDataFolder(state_);
+    const auto lock = lockDataFolder(state_, state_.Datenpfad);
     if (lock == nullptr) return ImportOutcome::kBusy;
     // Read again under the lock: a run that held it before may have changed
     // the settings since the check read them.

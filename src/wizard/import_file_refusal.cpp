@@ -5,13 +5,13 @@
 
 namespace wizard {
 
-bool refusedAsImportFile(startup::ProgramState& state, const std::string& path) {
+bool refusedAsImportFile(const startup::Context& context, const std::string& path) {
   using platform::PathKind;
-  const PathKind kind = state.system->pathKind(path);
+  const PathKind kind = context.system->pathKind(path);
   if (kind == PathKind::kNormalFile || kind == PathKind::kHiddenFile) return false;
-  const std::string q = startup::Name_zitieren(state, path);
-  startup::notify(state, kind == PathKind::kMissing ? texts::chosenFileMissing(state.Sprache, q)
-                                                    : texts::notAPlainFile(state.Sprache, q));
+  const std::string q = startup::Name_zitieren(context, path);
+  startup::notify(context, kind == PathKind::kMissing ? texts::chosenFileMissing(context.Sprache, q)
+                                                      : texts::notAPlainFile(context.Sprache, q));
   return true;
 }
 

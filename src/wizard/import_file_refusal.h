@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "startup/program_state.h"
+#include "startup/context.h"
 
 namespace wizard {
 
@@ -12,6 +12,6 @@ namespace wizard {
 // pipe or a device may never end), and neither is a name that the code page
 // could not hold (its lost characters show as "?"), which names no file that
 // the program can open.
-bool refusedAsImportFile(startup::ProgramState& state, const std::string& path);
+bool refusedAsImportFile(const startup::Context& context, const std::string& path);
 
 }  // namespace wizard

@@ -32,7 +32,7 @@ OperationOutcome run(platform::System& system, OperationCallback& callback,
   startup::ProgramState state(system, callback);
   state.Sprache = options.language;
   state.NamedRegion = options.region;
-  startup::Main(state);
+  startup::Pfade_lesen(state, startup::Main(state));
   callback.regionChosen(state.Region);
   frmPersonallader form(state);
   OperationOutcome outcome;

@@ -51,7 +51,7 @@ void restore(startup::ProgramState& state, const hostfiles::SavedBackup& saved,
 
 RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const std::string& path) {
   return startup::guarded(state, "frmPersonallader - Sicherung_wiederherstellen", [&] {
-    const auto lock = lockDataFolder(state);
+    const auto lock = lockDataFolder(state, state.Datenpfad);
     if (lock == nullptr) return RestoreOutcome::kBusy;
     hostfiles::Konfigdaten_lesen(state);
     if (state.Adminstatus != 2) {

@@ -77,9 +77,13 @@ bool frmPersonallader::canPress(int index) {
 void frmPersonallader::cmdAuswahl_Click(int index) {
   if (!canPress(index)) return;
   switch (index) {
-    case 1:
-      if (startup::Datenordner_auswählen(state_, hWnd)) Datenordner_checken();
+    case 1: {
+      // A cancelled choice leaves no data folder.
+      const auto chosen = startup::Datenordner_auswählen(state_, hWnd);
+      state_.Datenpfad = chosen.value_or("");
+      if (chosen) Datenordner_checken();
       break;
+    }
     case 2:
       Importdatei_auswählen();
       break;

@@ -259,7 +259,7 @@ TEST_F(FilesTest, RefusesAFolderWithoutSeparatorAndTakesTheCurrentFolder) {
   EXPECT_EQ(list(folder.file("fehlt") + platform::kSeparator, "*"), Names{});  // a missing folder
 
   const testing_support::KeepCurrentFolder guard;
-  ASSERT_TRUE(system.changeFolder(folder.path()));
+  fs::current_path(testing_support::nativePath(folder.path()));
   EXPECT_EQ(list("", "*.dat"), Names{"a.dat"});
 }
 
@@ -273,6 +273,10 @@ TEST_F(FilesTest, PathKindsTellFoldersPlainAndHiddenFilesApart) {
   EXPECT_EQ(system.pathKind(folder.path()), PathKind::kFolder);
   EXPECT_EQ(system.pathKind(folder.file("fehlt.dat")), PathKind::kMissing);
   EXPECT_EQ(system.pathKind(""), PathKind::kMissing);
+  EXPECT_TRUE(system.canEnterFolder(folder.file("sub")));
+  for (const std::string& path : {folder.file("plain.dat"), folder.file("fehlt"), std::string()}) {
+    EXPECT_FALSE(system.canEnterFolder(path)) << path;
+  }
 }
 
 }  // namespace

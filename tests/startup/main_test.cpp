@@ -53,20 +53,17 @@ TEST_F(MainTest, RegionNamedElseTheSystemsElseTheEditions) {
 TEST_F(MainTest, InstallationFolderBelowPublicVirtualStoreOrProgramFiles) {
   system.variables["PUBLIC"] = folder.withoutSeparator();
   system.variables["ProgramFiles"] = "ignored";
-  Main(state);
   const std::string base =
       folder.path() + "AppData" + S + "Local" + S + "VirtualStore" + S + "Program Files" + S;
-  EXPECT_EQ(state.Installationspfad, base + "ZentavoKalender" + S);
+  EXPECT_EQ(Main(state), base + "ZentavoKalender" + S);
 
   // Without PUBLIC, below ProgramFiles, preferring the English edition.
   system.variables["PUBLIC"] = "";
   system.variables["ProgramFiles"] = folder.withoutSeparator();
   folder.makeFolder("Zentavo Bureau");
-  Main(state);
-  EXPECT_EQ(state.Installationspfad, folder.path() + "Zentavo Bureau" + S);
+  EXPECT_EQ(Main(state), folder.path() + "Zentavo Bureau" + S);
   folder.makeFolder("Zentavo Desk");
-  Main(state);
-  EXPECT_EQ(state.Installationspfad, folder.path() + "Zentavo Desk" + S);
+  EXPECT_EQ(Main(state), folder.path() + "Zentavo Desk" + S);
 }
 
 // Scrambled here; the plain form and the rules of the values are Pfade_lesen's tests.
@@ -76,7 +73,7 @@ TEST_F(MainTest, ReadsTheSettingsOfTheInstallation) {
   testing_support::writeScrambledFile(
       folder.path() + "Zentavo Desk" + S + "Zentavo.dat",
       {"[Zentavo]", "data_pfad=D:" + S + "Daten" + S, "log_pfad=D:" + S + "Logs" + S, "x"});
-  Main(state);
+  Pfade_lesen(state, Main(state));
   EXPECT_EQ(state.Datenpfad, "D:" + S + "Daten" + S);
   EXPECT_EQ(state.Logpfad, "D:" + S + "Logs" + S);
 }
@@ -89,13 +86,10 @@ TEST_F(MainTest, MissingPlannerInstallation) {
 
 class PfadeLesenTest : public testing_support::StateTest {
  protected:
-  PfadeLesenTest() {
-    state.Installationspfad = folder.path();
-    system.ownFolder = ownFolder.withoutSeparator();
-  }
+  PfadeLesenTest() { system.ownFolder = ownFolder.withoutSeparator(); }
 
   void expectPaths(const std::string& data, const std::string& log) {
-    Pfade_lesen(state);
+    Pfade_lesen(state, folder.path());
     EXPECT_EQ(state.Datenpfad, data);
     EXPECT_EQ(state.Logpfad, log);
     EXPECT_FALSE(state.Datei1.isOpen());
@@ -149,11 +143,11 @@ TEST_F(PfadeLesenTest, ShortScrambledSettingsEndTheProgramWithTheReadError) {
   const std::string report =
       testing_support::errorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende");
   testing_support::writeScrambledFile(folder.file("Zentavo.dat"), {"[Zentavo]", "data_pfad=x"});
-  EXPECT_EQ(endingNotice(dialogs, [&] { Pfade_lesen(state); }), report);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Pfade_lesen(state, folder.path()); }), report);
   folder.write("Zentavo.dat", "");
-  EXPECT_EQ(endingNotice(dialogs, [&] { Pfade_lesen(state); }), report);
+  EXPECT_EQ(endingNotice(dialogs, [&] { Pfade_lesen(state, folder.path()); }), report);
   folder.write("Zentavo.dat", "\r\n[Zentavo]\r\n");
-  EXPECT_NE(endingNotice(dialogs, [&] { Pfade_lesen(state); }), "");
+  EXPECT_NE(endingNotice(dialogs, [&] { Pfade_lesen(state, folder.path()); }), "");
   EXPECT_FALSE(state.Datei1.isOpen());
 }
 

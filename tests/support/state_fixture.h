@@ -28,8 +28,8 @@ class StateTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   startup::ProgramState state{system, dialogs};
   TempFolder folder;
-  // Creating a backup folder makes it the current folder: leave it before the
-  // temporary folder goes.
+  // A test that enters the temporary folder, to see that nothing looks in the
+  // current one, leaves it before the folder goes.
   KeepCurrentFolder keepCurrentFolder;
 };
 

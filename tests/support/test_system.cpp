@@ -68,8 +68,6 @@ std::optional<std::vector<std::string>> TestSystem::listFiles(const std::string&
 
 bool TestSystem::createFolder(const std::string& path) { return host_.createFolder(path); }
 
-bool TestSystem::changeFolder(const std::string& path) { return host_.changeFolder(path); }
-
 bool TestSystem::failsNow() {
   ++operations;
   if (!fault || fault->at != operations) return false;

@@ -54,7 +54,7 @@ class TestSystem : public platform::System {
     return host_.isWithin(path, place);
   }
   bool createFolder(const std::string& path) override;
-  bool changeFolder(const std::string& path) override;
+  bool canEnterFolder(const std::string& path) override { return host_.canEnterFolder(path); }
   std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openReplace(const std::string& path) override;
   std::unique_ptr<platform::WriteFile> openAppend(const std::string& path) override;

@@ -7,7 +7,7 @@ namespace win32_testing {
 
 void WindowTest::open(startup::Language language) {
   state.Sprache = language;
-  startup::Main(state);
+  startup::Pfade_lesen(state, startup::Main(state));
   form = std::make_unique<wizard::frmPersonallader>(state);
   window = win32ui::openWizard(state, *form, dialogs, GetModuleHandleW(nullptr));
   window->onEnd = [this](int status) { endStatus = status; };

@@ -93,7 +93,6 @@ class CrashInjectionTest : public testing_support::StateTest,
   // A fresh copy of the data folder to start from, and the clock of its start.
   void reset() {
     system.clock = {2026, 11, 20, 10, 0, 0};
-    system.changeFolder(folder.path());  // Windows keeps a current folder
     fs::remove_all(nativePath(data()));
     fs::copy(nativePath(source), nativePath(data()), fs::copy_options::recursive);
   }
@@ -114,7 +113,7 @@ class CrashInjectionTest : public testing_support::StateTest,
     startup::ProgramState run(system, boxes);
     run.Sprache = startup::Language::DE;
     try {
-      startup::Main(run);
+      startup::Pfade_lesen(run, startup::Main(run));
       frmPersonallader form(run);
       form.Form_Load();
       if (kind == Kind::kRestore) {

@@ -114,8 +114,11 @@ class PosixSystem final : public System {
     return !path.empty() && ::mkdir(native(path).c_str(), 0777) == 0;
   }
 
-  bool changeFolder(const std::string& path) override {
-    return !path.empty() && ::chdir(native(path).c_str()) == 0;
+  bool canEnterFolder(const std::string& path) override {
+    struct stat info {};
+    const std::string name = native(path);
+    return !path.empty() && ::stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           ::access(name.c_str(), X_OK) == 0;
   }
 
   std::unique_ptr<ReadFile> openRead(const std::string& path) override {

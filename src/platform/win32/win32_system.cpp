@@ -178,8 +178,18 @@ class Win32System final : public System {
     return !path.empty() && CreateDirectoryW(native(path).c_str(), nullptr);
   }
 
-  bool changeFolder(const std::string& path) override {
-    return !path.empty() && SetCurrentDirectoryW(native(path).c_str());
+  // Opens the folder for passing through, as entering it would, and no more.
+  bool canEnterFolder(const std::string& path) override {
+    if (path.empty()) return false;
+    const HANDLE folder = CreateFileW(native(path).c_str(), FILE_TRAVERSE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (folder == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool isFolder = GetFileInformationByHandle(folder, &info) &&
+                          (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    CloseHandle(folder);
+    return isFolder;
   }
 
   std::unique_ptr<ReadFile> openRead(const std::string& path) override {
