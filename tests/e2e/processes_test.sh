@@ -27,10 +27,8 @@ printf '[Zentavo]\ndata_pfad=%s/\nlog_pfad=%s/\n' "$data" "$data/Logs" |
 # A log book of this month, appended to in place.
 printf '01.11.26 08:00:00|tester|ZentaAdmin|Start\n' | "$program" encode >"$old/$log"
 # A fraction of a leave raises the flag, so that the configuration is rewritten too.
-csv_a="$work/a.csv"
-csv_b="$work/b.csv"
-sed -e '/^Berger/s/;30;30;30;30;0/;30,5;30;30;30;0/' "$base/Personallader/Mitarbeiter.csv" >"$csv_a"
-sed -e 's/^Berger, Anna;/Bergmann, Anna;/' "$csv_a" >"$csv_b"
+sed -e '/^Berger/s/;30;30;30;30;0/;30,5;30;30;30;0/' "$base/Personallader/Mitarbeiter.csv" >"$work/a.csv"
+sed -e 's/^Berger, Anna;/Bergmann, Anna;/' "$work/a.csv" >"$work/b.csv"
 
 fresh() { rm -rf "$inst" && cp -r "$base" "$inst"; }
 in_inst() { env -u PUBLIC ProgramFiles="$inst" USERNAME=tester LC_ALL=de_DE.UTF-8 "$@"; }
@@ -43,7 +41,7 @@ listing() { (cd "$1" && ls -- *.dat Logs/*.log); }
 # the calls of its kind; its files are the new ones.
 fresh
 in_inst strace -o "$work/trace" -e trace=write,fsync,rename,renameat2,unlink,mkdir \
-  "$program" import --yes "$csv_a" >/dev/null || fail "clean import: status $?"
+  "$program" import --yes "$work/a.csv" >/dev/null || fail "clean import: status $?"
 awk -F'(' '/^[a-z]/ { print $1, ++count[$1] }' "$work/trace" >"$work/operations"
 for file in Konfigdaten.dat Mitarbeiterdaten.dat "$log"; do text "$data/$file" >"$work/new_${file##*/}"; done
 text "$data/Backups/"*.dat >"$work/backup"
@@ -53,7 +51,7 @@ while read -r call number; do
   what="kill at $call $number"
   fresh
   { in_inst strace -o /dev/null -e trace="$call" -e inject="$call:signal=KILL:when=$number" \
-    "$program" import --yes "$csv_a" >/dev/null; } 2>/dev/null
+    "$program" import --yes "$work/a.csv" >/dev/null; } 2>/dev/null
   [ $? -eq 137 ] || fail "$what: not killed"
   for file in KalenderData.dat Konfigdaten.dat Mitarbeiterdaten.dat "$log"; do
     cmp -s "$data/$file" "$old/$file" || { [ "$file" != KalenderData.dat ] &&
@@ -63,7 +61,7 @@ while read -r call number; do
     [ ! -e "$file" ] || text "$file" | cmp -s - "$work/backup" || fail "$what: $file is incomplete"
   done
   [ "$(listing "$data")" = "$(listing "$old")" ] || fail "$what: listed $(listing "$data")"
-  run import --yes "$csv_a" >/dev/null || fail "$what: the next import, status $?"
+  run import --yes "$work/a.csv" >/dev/null || fail "$what: the next import, status $?"
 done <"$work/operations"
 
 # 2. The employee data after each kind of run alone; a restore brings back the old state.
@@ -73,12 +71,10 @@ saved_employees() {  # the employee data that the backup $1 saved
     take { left = substr($0, 2, length($0) - 2) + 0; take = 0; next }
     $0 == "[Mitarbeiterdaten.dat]" { take = 1 }' | md5sum
 }
-fresh
-declare -A result=([restore]=$(employees "$data/Mitarbeiterdaten.dat"))
+declare -A result=([restore]=$(employees "$old/Mitarbeiterdaten.dat"))
 for kind in a b; do
   fresh
-  csv=csv_$kind
-  run import --yes "${!csv}" >/dev/null || fail "import $kind alone"
+  run import --yes "$work/$kind.csv" >/dev/null || fail "import $kind alone"
   result[$kind]=$(employees "$data/Mitarbeiterdaten.dat")
 done
 cp "$data/Backups/"*.dat "$work/before.dat"
@@ -91,7 +87,7 @@ for ((pair = 1; pair <= pairs; pair++)); do
   for kind in "${kinds[@]}"; do
     case $kind in
       restore) run restore --yes "$work/before.dat" ;;
-      *) csv=csv_$kind && run import --yes "${!csv}" ;;
+      *) run import --yes "$work/$kind.csv" ;;
     esac >"$work/out_$kind" 2>&1 &
     pids+=($!)
   done
