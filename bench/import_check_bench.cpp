@@ -31,15 +31,17 @@ void writeImportFile(const std::string& path, std::size_t rows) {
   }
 }
 
-void writeConfiguration(startup::ProgramState& state, const std::string& folder) {
+void writeConfiguration(const startup::Context& state, const std::string& folder) {
   using namespace hostfiles;
-  Datei_oeffnen(state, folder + "Konfigdaten.dat", Modus::Output, Fehlerbehandlung::ReportErrors);
+  FileChannel channel;
+  Datei_oeffnen(state, channel, folder + "Konfigdaten.dat", Modus::Output,
+                Fehlerbehandlung::ReportErrors);
   for (const char* line :
        {"[Zentavo]", "2", "3", "[Firma]", "5", "6", "[Settings]", "0000000000000000000000000000000",
         "9", "[Administratoren]", "NoAdmins"}) {
-    LineOut(state, line);
+    LineOut(state, channel, line);
   }
-  Datei_schliessen(state);
+  Datei_schliessen(channel);
 }
 
 struct Times {

@@ -28,10 +28,11 @@ struct ReadResult {
 ReadResult readAll(startup::ProgramState& state, const std::string& path) {
   ReadResult result;
   try {
-    hostfiles::Datei_oeffnen(state, path, hostfiles::Modus::Input,
+    hostfiles::FileChannel channel;
+    hostfiles::Datei_oeffnen(state, channel, path, hostfiles::Modus::Input,
                              hostfiles::Fehlerbehandlung::ReportErrors);
-    while (!state.Datei1.atEnd()) result.lines.push_back(hostfiles::LineIn(state));
-    hostfiles::Datei_schliessen(state);
+    while (!channel.atEnd()) result.lines.push_back(hostfiles::LineIn(state, channel));
+    hostfiles::Datei_schliessen(channel);
   } catch (const startup::ProgramEnd&) {
     result.ended = true;
   }
@@ -66,10 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(read.ended == unreadable, "LineIn ends the program exactly at an unreadable line");
   require(read.lines == expected, "LineIn gives each line decoded as read whole");
 
-  hostfiles::Datei_oeffnen(state, "/data/copy.dat", hostfiles::Modus::Output,
+  hostfiles::FileChannel copied;
+  hostfiles::Datei_oeffnen(state, copied, "/data/copy.dat", hostfiles::Modus::Output,
                            hostfiles::Fehlerbehandlung::ReportErrors);
-  for (const std::string& line : read.lines) hostfiles::LineOut(state, line);
-  hostfiles::Datei_schliessen(state);
+  for (const std::string& line : read.lines) hostfiles::LineOut(state, copied, line);
+  hostfiles::Datei_schliessen(copied);
   for (const std::string_view line : splitLines(system.files["/data/copy.dat"])) {
     require(hostfiles::isScrambledLine(line), "LineOut writes scrambled lines");
   }

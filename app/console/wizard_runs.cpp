@@ -7,6 +7,7 @@
 #include "batch_dialogs.h"
 #include "console_texts.h"
 #include "hostfiles/backup_file.h"
+#include "hostfiles/installation_settings.h"
 #include "hostfiles/planner_texts.h"
 #include "importfile/check_texts.h"
 #include "platform/terminal.h"
@@ -60,6 +61,9 @@ int run(platform::System& system, Language language, startup::Dialogs& dialogs,
   state.Sprache = language;
   try {
     startup::Main(state);
+    auto folders = hostfiles::Pfade_lesen(state, state.Installationspfad);
+    state.Datenpfad = std::move(folders.data);
+    state.Logpfad = std::move(folders.log);
     frmPersonallader form(state);
     return steps(state, form);
   } catch (const startup::ProgramEnd& end) {
@@ -184,7 +188,7 @@ int finished(const BatchOptions& options, Language language,
 // the one named by its number or name.
 void chooseAndRestore(startup::ProgramState& state, TerminalDialogs& dialogs, std::ostream& out) {
   const std::vector<std::string> lines = wizard::backupList(state);
-  const std::vector<std::string> names = hostfiles::backupNames(state);
+  const std::vector<std::string> names = hostfiles::backupNames(state, state.Datenpfad);
   if (names.empty()) {
     out << "\n" << forTerminal(lines.front()) << "\n";
     return;

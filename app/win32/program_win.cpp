@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "hostfiles/installation_settings.h"
 #include "startup/main.h"
 #include "startup/messages.h"
 #include "wizard/wizard_texts.h"
@@ -46,6 +47,9 @@ int runProgram(HINSTANCE instance, int show) {
   startup::ProgramState state(platform::hostSystem(), dialogs);
   try {
     startup::Main(state);
+    auto folders = hostfiles::Pfade_lesen(state, state.Installationspfad);
+    state.Datenpfad = std::move(folders.data);
+    state.Logpfad = std::move(folders.log);
     wizard::frmPersonallader form(state);
     const auto window = openWizard(state, form, dialogs, instance);
     window->onEnd = [](int status) { PostQuitMessage(status); };

@@ -115,13 +115,14 @@ std::vector<std::string> faultsReportLines(const startup::ProgramState& state,
 
 void writeFaultsReport(startup::ProgramState& state, const std::string& path,
                        const std::vector<Fault>& faults) {
-  hostfiles::Datei_oeffnen(state, path, hostfiles::Modus::Output,
+  hostfiles::FileChannel channel;
+  hostfiles::Datei_oeffnen(state, channel, path, hostfiles::Modus::Output,
                            hostfiles::Fehlerbehandlung::ReportErrors);
   startup::guarded(state, "personallader - writeFaultsReport", [&] {
     const std::vector<std::string> lines = faultsReportLines(state, faults);
-    state.Datei1.writeLine(std::string(kByteOrderMark) + lines.front());
-    for (std::size_t i = 1; i < lines.size(); ++i) state.Datei1.writeLine(lines[i]);
-    hostfiles::Datei_schliessen(state);
+    channel.writeLine(std::string(kByteOrderMark) + lines.front());
+    for (std::size_t i = 1; i < lines.size(); ++i) channel.writeLine(lines[i]);
+    hostfiles::Datei_schliessen(channel);
   });
 }
 

@@ -24,13 +24,13 @@ bool checkRows(CheckRun& run) {
 std::optional<hostfiles::ChangePreview> previewOf(startup::ProgramState& state) {
   hostfiles::EmployeeComparison comparison(plannerEntries(state.ImportRows));
   const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
-  if (!hostfiles::readEmployeeEntries(state, add)) return std::nullopt;
+  if (!hostfiles::readEmployeeEntries(state, state.Datenpfad, add)) return std::nullopt;
   return comparison.result();
 }
 
 CheckOutcome checkRun(startup::ProgramState& state) {
   CheckOutcome outcome;
-  hostfiles::Konfigdaten_lesen(state);
+  state.Adminstatus = hostfiles::Konfigdaten_lesen(state, state.Datenpfad).adminStatus;
   if (state.Adminstatus != 2) {
     startup::notify(state, texts::notAdministrator(state.Sprache));
     return outcome;

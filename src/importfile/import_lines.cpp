@@ -34,9 +34,10 @@ std::string decoded(std::string bytes) {
 
 std::string readImportText(startup::ProgramState& state) {
   using namespace hostfiles;
-  Datei_oeffnen(state, state.Importdatei, Modus::Input, Fehlerbehandlung::ReportErrors);
-  std::string bytes = state.Datei1.readRest();
-  Datei_schliessen(state);
+  FileChannel channel;
+  Datei_oeffnen(state, channel, state.Importdatei, Modus::Input, Fehlerbehandlung::ReportErrors);
+  std::string bytes = channel.readRest();
+  Datei_schliessen(channel);
   return decoded(std::move(bytes));
 }
 

@@ -5,23 +5,25 @@
 
 namespace startup {
 
-bool Ordner_vorhanden(ProgramState& state, const std::string& path) {
-  return state.system->pathKind(path) == platform::PathKind::kFolder;
+bool Ordner_vorhanden(const Context& context, const std::string& path) {
+  return context.system->pathKind(path) == platform::PathKind::kFolder;
 }
 
 // Without texts of its language a folder that cannot be made or entered ends nothing.
-void Ordner_anlegen(ProgramState& state, const std::string& path) {
+void Ordner_anlegen(const Context& context, const std::string& path) {
   // A folder that another run made in the meantime is as good.
-  if (!state.system->createFolder(path) && !Ordner_vorhanden(state, path)) {
-    if (state.Sprache == Language::Other) return;
-    Programm_beenden(state, texts::folderNotCreated(state.Sprache, Name_zitieren(state, path)));
+  if (!context.system->createFolder(path) && !Ordner_vorhanden(context, path)) {
+    if (context.Sprache == Language::Other) return;
+    Programm_beenden(context,
+                     texts::folderNotCreated(context.Sprache, Name_zitieren(context, path)));
   }
-  Ordner_pruefen(state, path);
+  Ordner_pruefen(context, path);
 }
 
-void Ordner_pruefen(ProgramState& state, const std::string& path) {
-  if (state.system->changeFolder(path) || state.Sprache == Language::Other) return;
-  Programm_beenden(state, texts::folderNotAccessible(state.Sprache, Name_zitieren(state, path)));
+void Ordner_pruefen(const Context& context, const std::string& path) {
+  if (context.system->changeFolder(path) || context.Sprache == Language::Other) return;
+  Programm_beenden(context,
+                   texts::folderNotAccessible(context.Sprache, Name_zitieren(context, path)));
 }
 
 std::string withSeparator(std::string folder) {

@@ -9,13 +9,13 @@
 
 namespace startup {
 
-bool Ordner_vorhanden(ProgramState& state, const std::string& path);
+bool Ordner_vorhanden(const Context& context, const std::string& path);
 // Creates one folder level and makes it the current folder; ends the program
 // with a message when either fails.
-void Ordner_anlegen(ProgramState& state, const std::string& path);
+void Ordner_anlegen(const Context& context, const std::string& path);
 // Makes `path` the current folder (and its drive the current drive), or ends
 // the program with a message.
-void Ordner_pruefen(ProgramState& state, const std::string& path);
+void Ordner_pruefen(const Context& context, const std::string& path);
 // `folder` with the separator appended unless it already ends with it.
 std::string withSeparator(std::string folder);
 // The containing folder with its trailing separator, or the empty text; a

@@ -1,4 +1,4 @@
-// Program start: fills the program state and reads the planner's installation settings.
+// Program start: fills the program state and finds the planner's installation.
 #pragma once
 
 #include "startup/program_state.h"
@@ -7,8 +7,8 @@ namespace startup {
 
 // Fills title, regional settings (the named ones, else the system's, else
 // the edition's), decimal separator, today's date stamp, user name and the
-// planner's installation folder, then reads the installation settings. The
-// front-end shows the wizard window afterwards.
+// planner's installation folder. The front-end reads the installation
+// settings and shows the wizard window afterwards.
 void Main(ProgramState& state);
 
 // When the window cannot be created because a part of the planner's
@@ -16,9 +16,11 @@ void Main(ProgramState& state);
 // ends the program.
 [[noreturn]] void reportMissingPlanner(ProgramState& state);
 
-// Reads "Zentavo.dat" (scrambled or plain) from the installation folder, or
-// else from the program's own folder, or else from the user's VirtualStore,
-// and sets the data and log folders.
-void Pfade_lesen(ProgramState& state);
+// The folder `root`\VirtualStore\Program Files\, where Windows keeps what a
+// legacy program wrote below Program Files.
+std::string virtualStore(const std::string& root);
+// The folder of the planner's edition below `base` (which ends with the
+// separator), with its final separator.
+std::string installationFolder(const Context& context, const std::string& base);
 
 }  // namespace startup

@@ -1,8 +1,7 @@
 // The one program-wide record: everything that outlives one procedure.
 //
 // The front-end creates it, connects the system and the dialogs, and hands it
-// to Main; every routine of the program works on it. Arrays that the planner
-// numbers from 1 hold element n at index n - 1.
+// to Main; every routine of the program works on it.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "hostfiles/file_channel.h"
 #include "importfile/import_row.h"
 #include "startup/context.h"
 
@@ -24,21 +22,10 @@ struct ProgramState : Context {
   std::string Datenpfad;
   std::string Logpfad;
   std::int16_t Adminstatus = 0;
-  std::string Settings_Zeile;
-  std::vector<std::string> Mitarbeiter_Name;
-  std::vector<std::string> Mitarbeiter_Kennung;
-  std::vector<std::string> Mitarbeiter_Von;
-  std::vector<std::string> Mitarbeiter_Bis;
-  std::vector<std::string> Mitarbeiter_Urlaub;
-  std::vector<std::string> Mitarbeiter_Sonderurlaub;
-  std::string Mitarbeiter_Kopf;
-  std::int16_t Mitarbeiter_Zahl = 0;
   std::string Importordner;
   std::string Importdatei;
   std::string Trennzeichen_Import;
   importfile::ImportRows ImportRows;
-
-  hostfiles::FileChannel Datei1;  // file number 1
 };
 
 }  // namespace startup

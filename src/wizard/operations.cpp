@@ -2,6 +2,7 @@
 
 #include "hostfiles/backup_file.h"
 #include "hostfiles/employee_data.h"
+#include "hostfiles/installation_settings.h"
 #include "importfile/faults_report.h"
 #include "startup/main.h"
 
@@ -30,6 +31,9 @@ OperationOutcome run(platform::System& system, OperationCallback& callback,
   state.Sprache = options.language;
   state.NamedRegion = options.region;
   startup::Main(state);
+  auto folders = hostfiles::Pfade_lesen(state, state.Installationspfad);
+  state.Datenpfad = std::move(folders.data);
+  state.Logpfad = std::move(folders.log);
   callback.regionChosen(state.Region);
   frmPersonallader form(state);
   OperationOutcome outcome;
@@ -64,7 +68,7 @@ void check(startup::ProgramState& state, frmPersonallader& form, const std::stri
 
 std::string backupPath(const startup::ProgramState& state, const std::string& backup) {
   const bool named = backup.find(platform::kSeparator) == std::string::npos;
-  return named ? hostfiles::backupFolder(state) + backup : backup;
+  return named ? hostfiles::backupFolder(state.Datenpfad) + backup : backup;
 }
 
 OperationOutcome checkImportFile(platform::System& system, OperationCallback& callback,
@@ -83,7 +87,7 @@ OperationOutcome importEmployees(platform::System& system, OperationCallback& ca
       outcome.import = form.Mitarbeiterdaten_importieren();
     } else if (!outcome.check.preview) {
       // The import would end at reading the employee file: so does its preview.
-      hostfiles::Mitarbeiterdaten_lesen(state);
+      hostfiles::Mitarbeiterdaten_lesen(state, state.Datenpfad);
     }
   });
 }

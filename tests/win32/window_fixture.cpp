@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include "hostfiles/installation_settings.h"
 #include "program_win.h"
 #include "startup/main.h"
 
@@ -8,6 +9,9 @@ namespace win32_testing {
 void WindowTest::open(startup::Language language) {
   state.Sprache = language;
   startup::Main(state);
+  auto folders = hostfiles::Pfade_lesen(state, state.Installationspfad);
+  state.Datenpfad = std::move(folders.data);
+  state.Logpfad = std::move(folders.log);
   form = std::make_unique<wizard::frmPersonallader>(state);
   window = win32ui::openWizard(state, *form, dialogs, GetModuleHandleW(nullptr));
   window->onEnd = [this](int status) { endStatus = status; };

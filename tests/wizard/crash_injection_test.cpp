@@ -15,6 +15,7 @@
 #include <unistd.h>
 #endif
 
+#include "hostfiles/installation_settings.h"
 #include "platform/wildcard.h"
 #include "startup/main.h"
 #include "support/planner_files.h"
@@ -115,6 +116,9 @@ class CrashInjectionTest : public testing_support::StateTest,
     run.Sprache = startup::Language::DE;
     try {
       startup::Main(run);
+      auto folders = hostfiles::Pfade_lesen(run, run.Installationspfad);
+      run.Datenpfad = std::move(folders.data);
+      run.Logpfad = std::move(folders.log);
       frmPersonallader form(run);
       form.Form_Load();
       if (kind == Kind::kRestore) {
