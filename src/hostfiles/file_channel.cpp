@@ -227,8 +227,27 @@ std::string LineIn(const startup::Context& context, FileChannel& channel) {
   return Text;
 }
 
+namespace {
+
+// Reports a run-time error of `body`, with the channel closed first: the
+// output written so far is gone before the user reads why the program ends.
+template <typename Body>
+void reported(const startup::Context& context, std::string_view where, FileChannel& channel,
+              Body&& body) {
+  startup::guarded(context, where, [&] {
+    try {
+      body();
+    } catch (...) {
+      channel.abandon();
+      throw;
+    }
+  });
+}
+
+}  // namespace
+
 void LineIn(const startup::Context& context, FileChannel& channel, std::string& Text) {
-  startup::guarded(context, "modPersonallader - LineIn", [&] { unscrambledLine(channel, Text); });
+  reported(context, "modPersonallader - LineIn", channel, [&] { unscrambledLine(channel, Text); });
 }
 
 void scrambledLine(FileChannel& channel, platform::System& system, std::string_view text) {
@@ -242,8 +261,8 @@ void scrambledLine(FileChannel& channel, platform::System& system, std::string_v
 }
 
 void LineOut(const startup::Context& context, FileChannel& channel, std::string_view Text) {
-  startup::guarded(context, "modPersonallader - LineOut",
-                   [&] { scrambledLine(channel, *context.system, Text); });
+  reported(context, "modPersonallader - LineOut", channel,
+           [&] { scrambledLine(channel, *context.system, Text); });
 }
 
 }  // namespace hostfiles

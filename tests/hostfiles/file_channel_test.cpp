@@ -9,6 +9,7 @@ namespace hostfiles {
 namespace {
 
 using startup::Language;
+using testing_support::endingNotice;
 using testing_support::errorReport;
 
 class FileChannelTest : public testing_support::StateTest {
@@ -19,13 +20,6 @@ class FileChannelTest : public testing_support::StateTest {
   }
   std::string lineIn() { return LineIn(state, channel); }
   void lineOut(std::string_view text) { LineOut(state, channel, text); }
-  // The notice with which `body` ends the program; the channel goes as a local one would.
-  template <typename Body>
-  std::string endingNotice(Body&& body) {
-    const std::string notice = testing_support::endingNotice(dialogs, body);
-    channel.abandon();
-    return notice;
-  }
 
   void writeLines(const std::string& name, const std::vector<std::string>& texts) {
     ASSERT_TRUE(open(folder.file(name), Modus::Output));
@@ -73,35 +67,35 @@ TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
                                 std::string(kMaxLineLength + 1, 'A') + "\r\n");
   open(folder.file("limit.dat"), Modus::Input);
   EXPECT_EQ(lineIn().size(), kMaxLineLength - 1);
-  EXPECT_EQ(endingNotice([&] { lineIn(); }),
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
             errorReport("modPersonallader - LineIn", 6, "Überlauf"));
 
   folder.write("gap.dat", "Aceg\r\n\r\nAceg\r\n");
   open(folder.file("gap.dat"), Modus::Input);
   EXPECT_EQ(lineIn(), "abc");
-  EXPECT_EQ(endingNotice([&] { lineIn(); }),
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
             errorReport("modPersonallader - LineIn", 5,
                         "Unzulässiger Prozeduraufruf oder ungültiges Argument"));
 
   folder.write("one.dat", "Aceg");
   open(folder.file("one.dat"), Modus::Input);
   lineIn();
-  EXPECT_EQ(endingNotice([&] { lineIn(); }),
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
             errorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende"));
 
   system.fault = {system.operations + 2};  // the opening, then the first read
   open(folder.file("one.dat"), Modus::Input);
-  EXPECT_EQ(endingNotice([&] { lineIn(); }),
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
             errorReport("modPersonallader - LineIn", 57,
                         "Fehler beim Lesen oder Schreiben auf dem Gerät"));
 
-  EXPECT_EQ(endingNotice([&] { lineIn(); }),
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
             errorReport("modPersonallader - LineIn", 52, "Dateiname oder -nummer falsch"));
-  EXPECT_EQ(endingNotice([&] { lineOut("x"); }),
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineOut("x"); }),
             errorReport("modPersonallader - LineOut", 52, "Dateiname oder -nummer falsch"));
 
   open(folder.file("one.dat"), Modus::Input);
-  EXPECT_EQ(endingNotice([&] { lineOut("x"); }),
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineOut("x"); }),
             errorReport("modPersonallader - LineOut", 54, "Dateimodus falsch"));
 }
 
@@ -125,16 +119,17 @@ TEST_F(FileChannelTest, FailedWritesKeepTheOldFile) {
   const auto openOld = [&] { open(folder.file("Konfigdaten.dat"), Modus::Output); };
   openOld();
   lineOut("new");
-  EXPECT_EQ(endingNotice([&] { lineOut(std::string(kMaxLineLength, 'x')); }),
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineOut(std::string(kMaxLineLength, 'x')); }),
             errorReport("modPersonallader - LineOut", 6, "Überlauf"));
   expectOldFileAlone();
 
   // The first write after the opening, once the buffer is full.
   system.fault = {system.operations + 2, false, platform::WriteResult::kDiskFull};
   openOld();
-  EXPECT_EQ(endingNotice([&] {
-              for (int i = 0; i < 20000; ++i) lineOut("new line of text");
-            }),
+  EXPECT_EQ(endingNotice(dialogs,
+                         [&] {
+                           for (int i = 0; i < 20000; ++i) lineOut("new line of text");
+                         }),
             errorReport("modPersonallader - LineOut", 61, "Datenträger voll"));
   expectOldFileAlone();
 
@@ -189,7 +184,7 @@ TEST_F(FileChannelTest, OpenFailureNamesTheFileAndEndsTheProgram) {
   for (const auto& c : cases) {
     useLanguage(c.language);
     const std::string& name = c.mode == Modus::Input ? missing : sub;
-    EXPECT_EQ(endingNotice([&] { open(name, c.mode); }), c.expected);
+    EXPECT_EQ(endingNotice(dialogs, [&] { open(name, c.mode); }), c.expected);
     EXPECT_FALSE(open(name, c.mode, Fehlerbehandlung::IgnoreErrors));
   }
   EXPECT_EQ(dialogs.shown.size(), std::size(cases));  // ignored errors show nothing
