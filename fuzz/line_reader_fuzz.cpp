@@ -25,7 +25,7 @@ struct ReadResult {
   bool ended = false;  // the program ended at a line it could not read
 };
 
-ReadResult readAll(startup::ProgramState& state, const std::string& path) {
+ReadResult readAll(const startup::Context& state, const std::string& path) {
   ReadResult result;
   try {
     hostfiles::FileChannel channel;
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view input(reinterpret_cast<const char*>(data), size);
   fuzzing::MemorySystem system;
   fuzzing::YesDialogs dialogs;
-  startup::ProgramState state(system, dialogs);
+  startup::Context state(system, dialogs);
   system.readChunk = static_cast<std::size_t>(data[0]) + 1;
   input.remove_prefix(1);
   if (data[0] == 255 && input.size() >= 2) {
