@@ -35,21 +35,20 @@ std::string employees(const std::string& number, const std::string& entry) {
 const std::string kLineIn = "modPersonallader - LineIn";
 const std::string kReader = "modPersonallader - Mitarbeiterdaten_lesen";
 constexpr auto DE = Language::DE, EN = Language::EN, FR = Language::FR;
-void readConfiguration(const startup::Context& context, const std::string& folder) {
+using Reader = void (*)(const startup::Context&, const std::string&);
+constexpr Reader kConfig = [](const auto& context, const auto& folder) {
   Konfigdaten_lesen(context, folder);
-}
-void readEmployees(const startup::Context& context, const std::string& folder) {
+};
+constexpr Reader kStaff = [](const auto& context, const auto& folder) {
   Mitarbeiterdaten_lesen(context, folder);
-}
-constexpr auto kConfig = &readConfiguration;
-constexpr auto kStaff = &readEmployees;
+};
 
 class DamagedFileTest : public PlannerFileFixture {};
 
 TEST_F(DamagedFileTest, EndsTheProgramWithItsMessage) {
   const struct {
     const char* label;
-    void (*reader)(const startup::Context&, const std::string&);
+    Reader reader;
     Language language;
     std::optional<std::string> bytes;  // nothing: no file
     std::string notice;                // UTF-8; "%" stands for the data folder
