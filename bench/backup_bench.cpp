@@ -13,7 +13,7 @@
 #include "bench_support.h"
 #include "hostfiles/backup.h"
 #include "hostfiles/scrambled_line.h"
-#include "startup/program_state.h"
+#include "startup/context.h"
 
 namespace {
 
@@ -80,14 +80,14 @@ int main(int argc, char** argv) {
   const double size = folderMegabytes(data) + folderMegabytes(logs);
 
   bench::CountingDialogs dialogs;
-  startup::ProgramState state(platform::hostSystem(), dialogs);
-  state.Datenpfad = data.string() + "/";
-  state.Logpfad = logs.string() + "/";
+  startup::Context state(platform::hostSystem(), dialogs);
   state.Datum_heute = "261204";
   const double before = bench::peakMegabytes();
   bool written = false;
-  const double backup =
-      bench::seconds([&] { written = hostfiles::Backup_erstellen(state, "A").has_value(); });
+  const double backup = bench::seconds([&] {
+    written = hostfiles::Backup_erstellen(state, data.string() + "/", logs.string() + "/", "A")
+                  .has_value();
+  });
   const double peak = bench::peakMegabytes();
   if (!written) return 1;
   const double backupSize = folderMegabytes(data / "Backups");

@@ -10,7 +10,7 @@
 
 #include "bench_support.h"
 #include "hostfiles/file_channel.h"
-#include "startup/program_state.h"
+#include "startup/context.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   const std::string copy = (folder / "bench_channel_copy.dat").string();
 
   bench::CountingDialogs dialogs;
-  startup::ProgramState state(platform::hostSystem(), dialogs);
+  startup::Context state(platform::hostSystem(), dialogs);
   using namespace hostfiles;
 
   std::vector<std::string> texts;
@@ -39,17 +39,19 @@ int main(int argc, char** argv) {
     bytes += static_cast<double>(texts.back().size() + 3);
   }
   const double write = bench::seconds([&] {
-    Datei_oeffnen(state, file, Modus::Output, Fehlerbehandlung::ReportErrors);
-    for (const std::string& text : texts) LineOut(state, text);
-    Datei_schliessen(state);
+    FileChannel channel;
+    Datei_oeffnen(state, channel, file, Modus::Output, Fehlerbehandlung::ReportErrors);
+    for (const std::string& text : texts) LineOut(state, channel, text);
+    Datei_schliessen(channel);
   });
   const double size = static_cast<double>(fs::file_size(file)) / 1e6;
 
   std::size_t read = 0;
   const double readTime = bench::seconds([&] {
-    Datei_oeffnen(state, file, Modus::Input, Fehlerbehandlung::ReportErrors);
-    while (!state.Datei1.atEnd()) read += LineIn(state).size();
-    Datei_schliessen(state);
+    FileChannel channel;
+    Datei_oeffnen(state, channel, file, Modus::Input, Fehlerbehandlung::ReportErrors);
+    while (!channel.atEnd()) read += LineIn(state, channel).size();
+    Datei_schliessen(channel);
   });
   // cat gets the file warm from the page cache, as the channel's reader did.
   const std::string command = "cat '" + file + "' > '" + copy + "'";

@@ -47,20 +47,18 @@ void makeDataFolder(fuzzing::MemorySystem& system) {
 
 void checkWrittenEmployees(startup::ProgramState& state) {
   const importfile::ImportRows& rows = state.lastCheck.data.rows;
-  try {
-    hostfiles::Mitarbeiterdaten_lesen(state);
-  } catch (const startup::ProgramEnd&) {
-    require(false, "the written employee file can be read");
-  }
-  require(state.Mitarbeiter_Name.size() == rows.size(), "one entry per checked row");
+  std::size_t entries = 0;
   std::unordered_set<std::string> userIds;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (importfile::isTextRow(rows[i])) continue;
-    require(!state.Mitarbeiter_Name[i].empty(), "every employee is named");
-    const std::string& userId = state.Mitarbeiter_Kennung[i];
-    if (userId.empty()) continue;
-    require(userIds.insert(platform::lowerCase(userId)).second, "no user id twice");
-  }
+  const auto check = [&](const hostfiles::EntryView& entry) {
+    const std::size_t i = entries++;
+    if (i >= rows.size() || importfile::isTextRow(rows[i])) return;
+    require(!entry.name.empty(), "every employee is named");
+    if (entry.userId.empty()) return;
+    require(userIds.insert(platform::lowerCase(entry.userId)).second, "no user id twice");
+  };
+  require(hostfiles::readEmployeeEntries(state, state.Datenpfad, check),
+          "the written employee file can be read");
+  require(entries == rows.size(), "one entry per checked row");
 }
 
 }  // namespace

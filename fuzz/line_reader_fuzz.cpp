@@ -25,13 +25,14 @@ struct ReadResult {
   bool ended = false;  // the program ended at a line it could not read
 };
 
-ReadResult readAll(startup::ProgramState& state, const std::string& path) {
+ReadResult readAll(const startup::Context& state, const std::string& path) {
   ReadResult result;
   try {
-    hostfiles::Datei_oeffnen(state, path, hostfiles::Modus::Input,
+    hostfiles::FileChannel channel;
+    hostfiles::Datei_oeffnen(state, channel, path, hostfiles::Modus::Input,
                              hostfiles::Fehlerbehandlung::ReportErrors);
-    while (!state.Datei1.atEnd()) result.lines.push_back(hostfiles::LineIn(state));
-    hostfiles::Datei_schliessen(state);
+    while (!channel.atEnd()) result.lines.push_back(hostfiles::LineIn(state, channel));
+    hostfiles::Datei_schliessen(channel);
   } catch (const startup::ProgramEnd&) {
     result.ended = true;
   }
@@ -45,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view input(reinterpret_cast<const char*>(data), size);
   fuzzing::MemorySystem system;
   fuzzing::YesDialogs dialogs;
-  startup::ProgramState state(system, dialogs);
+  startup::Context state(system, dialogs);
   system.readChunk = static_cast<std::size_t>(data[0]) + 1;
   input.remove_prefix(1);
   if (data[0] == 255 && input.size() >= 2) {
@@ -66,10 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(read.ended == unreadable, "LineIn ends the program exactly at an unreadable line");
   require(read.lines == expected, "LineIn gives each line decoded as read whole");
 
-  hostfiles::Datei_oeffnen(state, "/data/copy.dat", hostfiles::Modus::Output,
+  hostfiles::FileChannel copied;
+  hostfiles::Datei_oeffnen(state, copied, "/data/copy.dat", hostfiles::Modus::Output,
                            hostfiles::Fehlerbehandlung::ReportErrors);
-  for (const std::string& line : read.lines) hostfiles::LineOut(state, line);
-  hostfiles::Datei_schliessen(state);
+  for (const std::string& line : read.lines) hostfiles::LineOut(state, copied, line);
+  hostfiles::Datei_schliessen(copied);
   for (const std::string_view line : splitLines(system.files["/data/copy.dat"])) {
     require(hostfiles::isScrambledLine(line), "LineOut writes scrambled lines");
   }

@@ -40,13 +40,14 @@ bool endsNormally(Body&& body) {
   }
 }
 
+const std::string kData = "/data/";
+
 struct PlannerFolder {
   explicit PlannerFolder(std::string_view bytes) {
     system.region = platform::regionalSettingsFor("de_DE");
     system.folders = {"/", "/data/"};
     system.files["/data/Konfigdaten.dat"] = std::string(bytes);
     system.files["/data/Mitarbeiterdaten.dat"] = std::string(bytes);
-    state.Datenpfad = "/data/";
     state.Region = system.region;
     state.Dezimaltrenner = ",";
     state.Benutzername = "Anna";
@@ -54,46 +55,39 @@ struct PlannerFolder {
 
   fuzzing::MemorySystem system;
   fuzzing::YesDialogs dialogs;
-  startup::ProgramState state{system, dialogs};
+  startup::Context state{system, dialogs};
 };
 
 void readConfiguration(std::string_view bytes) {
   PlannerFolder folder(bytes);
-  startup::ProgramState& state = folder.state;
-  if (!endsNormally([&] { hostfiles::Konfigdaten_lesen(state); })) return;
-  require(state.Adminstatus == 0 || state.Adminstatus == 2, "the status is 0 or 2");
+  const startup::Context& state = folder.state;
+  hostfiles::Configuration read;
+  if (!endsNormally([&] { read = hostfiles::Konfigdaten_lesen(state, kData); })) return;
+  require(read.adminStatus == 0 || read.adminStatus == 2, "the status is 0 or 2");
   // With one settings header the rewrite changes nothing that the reader sees.
   if (settingsHeaders(bytes) != 1) return;
-  const std::string settings = state.Settings_Zeile;
-  const std::int16_t status = state.Adminstatus;
-  hostfiles::Konfigdaten_schreiben(state);
-  require(endsNormally([&] { hostfiles::Konfigdaten_lesen(state); }),
+  hostfiles::Konfigdaten_schreiben(state, kData, read.settingsLine);
+  hostfiles::Configuration reread;
+  require(endsNormally([&] { reread = hostfiles::Konfigdaten_lesen(state, kData); }),
           "a rewritten configuration file can be read");
-  require(state.Settings_Zeile == settings && state.Adminstatus == status,
+  require(reread.settingsLine == read.settingsLine && reread.adminStatus == read.adminStatus,
           "the rewrite keeps the settings line and the status");
 }
 
 void readEmployees(std::string_view bytes) {
   PlannerFolder folder(bytes);
-  startup::ProgramState& state = folder.state;
-  if (!endsNormally([&] { hostfiles::Mitarbeiterdaten_lesen(state); })) return;
-  const std::size_t count = state.Mitarbeiter_Name.size();
-  require(count > 0, "at least one entry");
-  for (const auto* field :
-       {&state.Mitarbeiter_Kennung, &state.Mitarbeiter_Von, &state.Mitarbeiter_Bis,
-        &state.Mitarbeiter_Urlaub, &state.Mitarbeiter_Sonderurlaub}) {
-    require(field->size() == count, "one value of each field per entry");
-  }
+  const startup::Context& state = folder.state;
+  endsNormally([&] { hostfiles::Mitarbeiterdaten_lesen(state, kData); });
 }
 
 void readBackupFile(std::string_view bytes) {
   PlannerFolder folder(bytes);
-  startup::ProgramState& state = folder.state;
+  const startup::Context& state = folder.state;
   folder.system.files["/data/backup.dat"] = std::string(bytes);
   const hostfiles::SavedBackup saved = hostfiles::readBackup(state, "/data/backup.dat");
   if (saved.damage) return;
-  hostfiles::writeEmployeeFile(state, saved.employeeFile);
-  require(endsNormally([&] { hostfiles::Mitarbeiterdaten_lesen(state); }),
+  hostfiles::writeEmployeeFile(state, kData, saved.employeeFile);
+  require(endsNormally([&] { hostfiles::Mitarbeiterdaten_lesen(state, kData); }),
           "the employee file of a sound backup can be read");
 }
 

@@ -31,12 +31,10 @@ forbid "the lower layers include the wizard" '#include "wizard/' src/startup src
 forbid "the platform includes the core" '#include "(startup|hostfiles|importfile)/' src/platform
 
 # Start-up lies below the planner files and the import file with one exception:
-# the program's one record holds file number 1 and the last check, and Main
-# reads the planner's settings through file number 1. Nothing else points up.
+# the program's one record holds the last check. Nothing else points up.
 report "start-up includes a layer above it" "$(
   grep -rnE --include='*.cpp' --include='*.h' '#include "(hostfiles|importfile)/' src/startup |
-    grep -vE '^src/startup/program_state\.h:[0-9]+:#include "(hostfiles/file_channel|importfile/check_outcome)\.h"$' |
-    grep -vE '^src/startup/main\.cpp:[0-9]+:#include "hostfiles/file_channel\.h"$')"
+    grep -vE '^src/startup/program_state\.h:[0-9]+:#include "importfile/check_outcome\.h"$')"
 forbid "the core includes a front-end" '#include "(console|win32ui|app)/' src
 
 # The front-ends include their own headers without a folder: none may name the other's.

@@ -7,6 +7,7 @@
 #include "batch_dialogs.h"
 #include "console_texts.h"
 #include "hostfiles/backup_file.h"
+#include "hostfiles/installation_settings.h"
 #include "hostfiles/planner_texts.h"
 #include "importfile/check_texts.h"
 #include "platform/terminal.h"
@@ -59,7 +60,7 @@ int run(platform::System& system, Language language, startup::Dialogs& dialogs,
   startup::ProgramState state(system, dialogs);
   state.Sprache = language;
   try {
-    startup::Pfade_lesen(state, startup::Main(state));
+    wizard::startProgram(state);
     frmPersonallader form(state);
     return steps(state, form);
   } catch (const startup::ProgramEnd& end) {
@@ -184,7 +185,7 @@ int finished(const BatchOptions& options, Language language,
 // the one named by its number or name.
 void chooseAndRestore(startup::ProgramState& state, TerminalDialogs& dialogs, std::ostream& out) {
   const std::vector<std::string> lines = wizard::backupList(state);
-  const std::vector<std::string> names = hostfiles::backupNames(state);
+  const std::vector<std::string> names = hostfiles::backupNames(state, state.Datenpfad);
   if (names.empty()) {
     out << "\n" << forTerminal(lines.front()) << "\n";
     return;

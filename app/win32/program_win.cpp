@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "hostfiles/installation_settings.h"
 #include "startup/main.h"
 #include "startup/messages.h"
 #include "wizard/wizard_texts.h"
@@ -45,7 +46,7 @@ int runProgram(HINSTANCE instance, int show) {
   Win32Dialogs dialogs;
   startup::ProgramState state(platform::hostSystem(), dialogs);
   try {
-    startup::Pfade_lesen(state, startup::Main(state));
+    wizard::startProgram(state);
     wizard::frmPersonallader form(state);
     const auto window = openWizard(state, form, dialogs, instance);
     window->onEnd = [](int status) { PostQuitMessage(status); };

@@ -5,13 +5,16 @@
 #include <optional>
 #include <string>
 
-#include "startup/program_state.h"
+#include "startup/context.h"
 
 namespace hostfiles {
 
-// Saves every data file of the data folder and every log file of the log
-// folder into one new backup file of kind `Art` (one letter). Gives the new
-// file's name, nothing when the backup file cannot be written.
-std::optional<std::string> Backup_erstellen(startup::ProgramState& state, const std::string& Art);
+// Saves every data file of `dataFolder` and every log file of `logFolder`
+// (none when it is empty) into one new backup file of kind `Art` (one
+// letter). Gives the new file's name, nothing when the backup file cannot be
+// written.
+std::optional<std::string> Backup_erstellen(const startup::Context& context,
+                                            const std::string& dataFolder,
+                                            const std::string& logFolder, const std::string& Art);
 
 }  // namespace hostfiles

@@ -85,10 +85,10 @@ BackupDamage readSavedFiles(BackupLines& in, Kept& kept) {
   return {};
 }
 
-BackupDamage readKept(startup::ProgramState& state, const std::string& path, Kept& kept) {
+BackupDamage readKept(platform::System& system, const std::string& path, Kept& kept) {
   FileChannel channel;
-  if (state.system->pathKind(path) != platform::PathKind::kNormalFile ||
-      !channel.open(*state.system, path, Modus::Input)) {
+  if (system.pathKind(path) != platform::PathKind::kNormalFile ||
+      !channel.open(system, path, Modus::Input)) {
     return {Kind::kUnreadable};
   }
   BackupLines in(channel);
@@ -126,11 +126,11 @@ bool isTimeStamp(std::string_view time) {
 
 }  // namespace
 
-SavedBackup readBackup(startup::ProgramState& state, const std::string& path) {
+SavedBackup readBackup(const startup::Context& context, const std::string& path) {
   Kept kept;
-  if (const BackupDamage damage = readKept(state, path, kept)) return damaged(damage);
+  if (const BackupDamage damage = readKept(*context.system, path, kept)) return damaged(damage);
   if (!kept.employeeFile) return damaged({Kind::kNoEmployeeFile});
-  auto entries = employeeEntries(*kept.employeeFile, state.Region);
+  auto entries = employeeEntries(*kept.employeeFile, context.Region);
   if (const auto* fault = std::get_if<EmployeeFileFault>(&entries)) {
     return damaged({Kind::kBadEmployeeFile, fault->line, fault->fault});
   }
@@ -156,8 +156,8 @@ std::string bracketed(std::string_view text) {
   return line;
 }
 
-std::string backupFolder(const startup::ProgramState& state) {
-  return state.Datenpfad + std::string(kBackupFolder) + platform::kSeparator;
+std::string backupFolder(const std::string& dataFolder) {
+  return dataFolder + std::string(kBackupFolder) + platform::kSeparator;
 }
 
 std::string backupName(std::string_view date, std::string_view time, std::string_view Art) {
@@ -171,8 +171,9 @@ bool hasPossibleDate(std::string_view name) {
          isTimeStamp(name.substr(7, 6));
 }
 
-std::vector<std::string> backupNames(startup::ProgramState& state) {
-  auto names = state.system->listFiles(backupFolder(state), std::string(kBackupNamePattern));
+std::vector<std::string> backupNames(const startup::Context& context,
+                                     const std::string& dataFolder) {
+  auto names = context.system->listFiles(backupFolder(dataFolder), std::string(kBackupNamePattern));
   if (!names) return {};
   // A dated name begins with its date and time, so the newest is the largest;
   // the others follow in the order of their names.

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "hostfiles/employee_record.h"
-#include "startup/program_state.h"
+#include "startup/context.h"
 
 namespace hostfiles {
 
@@ -62,16 +62,17 @@ struct SavedBackup {
 // Reads the whole backup file at `path` through a channel of its own; every
 // line must be sound. Nothing is written. A damaged backup gives its damage
 // and nothing else.
-SavedBackup readBackup(startup::ProgramState& state, const std::string& path);
+SavedBackup readBackup(const startup::Context& context, const std::string& path);
 
-// The folder of the data folder's backups, with its final separator.
-std::string backupFolder(const startup::ProgramState& state);
+// The folder of the backups of `dataFolder`, with its final separator.
+std::string backupFolder(const std::string& dataFolder);
 
 // True when the date and time that begin a backup file's name exist.
 bool hasPossibleDate(std::string_view name);
 
 // The names of the backup files in the backup folder, newest first, then
 // those whose date is impossible; none when the folder is missing.
-std::vector<std::string> backupNames(startup::ProgramState& state);
+std::vector<std::string> backupNames(const startup::Context& context,
+                                     const std::string& dataFolder);
 
 }  // namespace hostfiles

@@ -12,7 +12,7 @@
 
 namespace hostfiles {
 
-using startup::ProgramState;
+using startup::Context;
 using startup::RunTimeError;
 
 namespace {
@@ -23,23 +23,24 @@ constexpr std::size_t kEveryoneIsAdmin = 15;
 // The planner counts lines and administrators in 16 bits.
 constexpr std::size_t kMostLines = std::numeric_limits<std::int16_t>::max();
 
-void expectHeader(ProgramState& state, std::string_view header) {
-  if (LineIn(state) != header) {
-    startup::Programm_beenden(state, texts::configurationHeaderNotDetected(state.Sprache, header));
+void expectHeader(const Context& context, FileChannel& channel, std::string_view header) {
+  if (LineIn(context, channel) != header) {
+    startup::Programm_beenden(context,
+                              texts::configurationHeaderNotDetected(context.Sprache, header));
   }
 }
 
-void skipLines(ProgramState& state, int count) {
-  for (int i = 0; i < count; ++i) LineIn(state);
+void skipLines(const Context& context, FileChannel& channel, int count) {
+  for (int i = 0; i < count; ++i) LineIn(context, channel);
 }
 
 // Reads up to and including the administrator header, which must not be the last line.
-void findAdminList(ProgramState& state) {
+void findAdminList(const Context& context, FileChannel& channel) {
   bool found = false;
-  while (!found && !state.Datei1.atEnd()) found = LineIn(state) == kAdminHeader;
-  if (state.Datei1.atEnd()) {
-    startup::Programm_beenden(state,
-                              texts::configurationHeaderNotDetected(state.Sprache, kAdminHeader));
+  while (!found && !channel.atEnd()) found = LineIn(context, channel) == kAdminHeader;
+  if (channel.atEnd()) {
+    startup::Programm_beenden(context,
+                              texts::configurationHeaderNotDetected(context.Sprache, kAdminHeader));
   }
 }
 
@@ -50,12 +51,12 @@ bool namesUser(std::string_view entry, const std::string& lowerUser) {
 }
 
 // 2 when the list names the user or holds no administrator at all, else 0.
-std::int16_t adminStatusFromList(ProgramState& state) {
-  const std::string user = platform::lowerCase(state.Benutzername);
+std::int16_t adminStatusFromList(const Context& context, FileChannel& channel) {
+  const std::string user = platform::lowerCase(context.Benutzername);
   std::int16_t status = 0;
   std::size_t admins = 0;
-  while (!state.Datei1.atEnd()) {
-    const std::string entry = LineIn(state);
+  while (!channel.atEnd()) {
+    const std::string entry = LineIn(context, channel);
     if (entry == "NoAdmins" || !entry.starts_with('A')) continue;
     if (namesUser(entry, user)) status = 2;
     if (++admins > kMostLines) throw RunTimeError(startup::kOverflow);
@@ -90,33 +91,36 @@ void writeWithSettings(platform::System& system, const std::string& file,
 
 }  // namespace
 
-void Konfigdaten_lesen(ProgramState& state) {
-  startup::guarded(state, "modPersonallader - Konfigdaten_lesen", [&] {
-    openPlannerFile(state, configurationFile(state));
-    expectHeader(state, "[Zentavo]");
-    skipLines(state, 2);
-    expectHeader(state, "[Firma]");
-    skipLines(state, 2);
-    expectHeader(state, kSettingsHeader);
-    state.Settings_Zeile = LineIn(state);
-    skipLines(state, 1);
-    findAdminList(state);
-    state.Adminstatus = adminStatusFromList(state);
-    Datei_schliessen(state);
-    if (state.Settings_Zeile.size() > kEveryoneIsAdmin &&
-        state.Settings_Zeile[kEveryoneIsAdmin] == '1') {
-      state.Adminstatus = 2;
+Configuration Konfigdaten_lesen(const Context& context, const std::string& dataFolder) {
+  return startup::guarded(context, "modPersonallader - Konfigdaten_lesen", [&] {
+    FileChannel channel;
+    openPlannerFile(context, channel, configurationFile(dataFolder));
+    expectHeader(context, channel, "[Zentavo]");
+    skipLines(context, channel, 2);
+    expectHeader(context, channel, "[Firma]");
+    skipLines(context, channel, 2);
+    expectHeader(context, channel, kSettingsHeader);
+    Configuration read;
+    read.settingsLine = LineIn(context, channel);
+    skipLines(context, channel, 1);
+    findAdminList(context, channel);
+    read.adminStatus = adminStatusFromList(context, channel);
+    Datei_schliessen(channel);
+    if (read.settingsLine.size() > kEveryoneIsAdmin && read.settingsLine[kEveryoneIsAdmin] == '1') {
+      read.adminStatus = 2;
     }
+    return read;
   });
 }
 
-std::string configurationFile(const ProgramState& state) {
-  return state.Datenpfad + std::string(kConfigurationFile);
+std::string configurationFile(const std::string& dataFolder) {
+  return dataFolder + std::string(kConfigurationFile);
 }
 
-void Konfigdaten_schreiben(ProgramState& state) {
-  const std::string file = configurationFile(state);
-  writeWithSettings(*state.system, file, readAllLines(*state.system, file), state.Settings_Zeile);
+void Konfigdaten_schreiben(const Context& context, const std::string& dataFolder,
+                           const std::string& Settings_Zeile) {
+  const std::string file = configurationFile(dataFolder);
+  writeWithSettings(*context.system, file, readAllLines(*context.system, file), Settings_Zeile);
 }
 
 }  // namespace hostfiles

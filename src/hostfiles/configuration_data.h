@@ -3,10 +3,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "startup/program_state.h"
+#include "startup/context.h"
 
 namespace hostfiles {
 
@@ -17,17 +18,24 @@ inline constexpr std::string_view kSettingsHeader = "[Settings]";
 inline constexpr std::size_t kFractionFlag = 29;
 inline bool isFractionFlag(char flag) { return flag >= '0' && flag <= '2'; }
 
-// Checks the headers, keeps the settings line in Settings_Zeile and sets
-// Adminstatus (2 when the user counts as an administrator, else 0). Ends the
-// program with a message when the file is missing or damaged.
-void Konfigdaten_lesen(startup::ProgramState& state);
+// What the file says about the planner's settings and the user.
+struct Configuration {
+  std::string settingsLine;
+  std::int16_t adminStatus = 0;  // 2 when the user counts as an administrator, else 0
+};
 
-// The file's path in the data folder.
-std::string configurationFile(const startup::ProgramState& state);
+// Checks the headers of the file in `dataFolder` and gives its settings line
+// and the user's status. Ends the program with a message when the file is
+// missing or damaged.
+Configuration Konfigdaten_lesen(const startup::Context& context, const std::string& dataFolder);
 
-// Rewrites the file with Settings_Zeile after each "[Settings]" line, every
+// The file's path in `dataFolder`.
+std::string configurationFile(const std::string& dataFolder);
+
+// Rewrites the file with `Settings_Zeile` after each "[Settings]" line, every
 // other line kept in its order. Raises a run-time error, the old file kept,
 // when the file cannot be read or replaced; shows nothing.
-void Konfigdaten_schreiben(startup::ProgramState& state);
+void Konfigdaten_schreiben(const startup::Context& context, const std::string& dataFolder,
+                           const std::string& Settings_Zeile);
 
 }  // namespace hostfiles

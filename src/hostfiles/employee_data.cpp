@@ -9,27 +9,15 @@
 #include "hostfiles/file_channel.h"
 #include "hostfiles/open_planner_file.h"
 #include "hostfiles/planner_texts.h"
-#include "startup/formatting.h"
 #include "startup/messages.h"
 #include "startup/numbers.h"
 
 namespace hostfiles {
 
-using startup::ProgramState;
+using startup::Context;
 using startup::RunTimeError;
 
 namespace {
-
-// The six Mitarbeiter_ arrays, element i of each for entry line i + 1.
-struct Entries {
-  std::vector<std::string> name, userId, from, to, vacation, additional;
-
-  std::size_t size() const { return name.size(); }
-  void add(std::string entryName) {
-    name.push_back(std::move(entryName));
-    for (auto* field : {&userId, &from, &to, &vacation, &additional}) field->emplace_back();
-  }
-};
 
 // The number rounded down, as a 16-bit integer.
 std::int16_t wholeNumber(const std::string& text, const platform::RegionalSettings& region) {
@@ -43,24 +31,18 @@ std::int16_t wholeNumber(const std::string& text, const platform::RegionalSettin
   return static_cast<std::int16_t>(whole);
 }
 
-// The head of the file: the value after the header and the whole number.
-struct Head {
-  std::string value;
-  std::int16_t number = 0;
-};
-
 // The one reading of the file's layout: the header, the head value, the whole
 // number, then each entry line to the end, handed to `entry` in its current
 // form. Nothing when the header is not the file's. `nextLine` fills the line
 // it is given and raises a run-time error past the end; every error goes to
 // the caller.
 template <typename AtEnd, typename NextLine, typename Entry>
-std::optional<Head> readLayout(AtEnd atEnd, NextLine nextLine,
-                               const platform::RegionalSettings& region, Entry entry) {
+std::optional<EmployeeFileHead> readLayout(AtEnd atEnd, NextLine nextLine,
+                                           const platform::RegionalSettings& region, Entry entry) {
   std::string line;  // one buffer for every line
   nextLine(line);
   if (line != kEmployeeDataHeader) return std::nullopt;
-  Head head;
+  EmployeeFileHead head;
   nextLine(head.value);
   nextLine(line);
   head.number = wholeNumber(line, region);
@@ -74,49 +56,25 @@ std::optional<Head> readLayout(AtEnd atEnd, NextLine nextLine,
   return head;
 }
 
-// Fills the arrays with an entry; the vacation values are the line's own, in
-// the regional form.
-void addEntry(Entries& entries, const std::string& line, EmployeeRecord record,
-              const std::string& decimalSeparator) {
-  entries.add(std::move(record.name));
-  if (record.kind == EntryKind::kText) return;
-  const auto regional = [&](std::string_view value) {
-    return startup::Text_ersetzen(std::string(value), ",", decimalSeparator);
-  };
-  entries.userId.back() = std::move(record.userId);
-  entries.from.back() = std::move(record.fromDate);
-  entries.to.back() = std::move(record.toDate);
-  entries.vacation.back() =
-      regional(column(line, columns::kResidual, columns::kVacationBlockWidth));
-  entries.additional.back() = regional(record.additional);
-}
-
-void keep(ProgramState& state, Entries entries) {
-  state.Mitarbeiter_Name = std::move(entries.name);
-  state.Mitarbeiter_Kennung = std::move(entries.userId);
-  state.Mitarbeiter_Von = std::move(entries.from);
-  state.Mitarbeiter_Bis = std::move(entries.to);
-  state.Mitarbeiter_Urlaub = std::move(entries.vacation);
-  state.Mitarbeiter_Sonderurlaub = std::move(entries.additional);
-}
-
 }  // namespace
 
-void Mitarbeiterdaten_lesen(ProgramState& state) {
-  startup::guarded(state, "modPersonallader - Mitarbeiterdaten_lesen", [&] {
-    openPlannerFile(state, state.Datenpfad + std::string(kEmployeeDataFile));
-    Entries entries;
-    const auto head = readLayout([&] { return state.Datei1.atEnd(); },
-                                 [&](std::string& line) { LineIn(state, line); }, state.Region,
-                                 [&](const std::string& line) {
-                                   addEntry(entries, line, entryRecord(line), state.Dezimaltrenner);
-                                 });
-    if (!head) startup::Programm_beenden(state, texts::employeeHeaderNotDetected(state.Sprache));
-    Datei_schliessen(state);
-    if (entries.size() == 0) entries.add("NoNames");
-    state.Mitarbeiter_Kopf = head->value;
-    state.Mitarbeiter_Zahl = head->number;
-    keep(state, std::move(entries));
+EmployeeFileHead Mitarbeiterdaten_lesen(const Context& context, const std::string& dataFolder) {
+  return startup::guarded(context, "modPersonallader - Mitarbeiterdaten_lesen", [&] {
+    FileChannel channel;
+    openPlannerFile(context, channel, dataFolder + std::string(kEmployeeDataFile));
+    std::optional<std::string> firstName;
+    auto head =
+        readLayout([&] { return channel.atEnd(); },
+                   [&](std::string& line) { LineIn(context, channel, line); }, context.Region,
+                   [&](const std::string& line) {
+                     const EntryView entry = viewEntry(line);  // raises for a broken line
+                     if (!firstName) firstName.emplace(entry.name);
+                   });
+    if (!head)
+      startup::Programm_beenden(context, texts::employeeHeaderNotDetected(context.Sprache));
+    Datei_schliessen(channel);
+    head->holdsEntries = firstName.value_or(std::string(kNoEntries)) != kNoEntries;
+    return *std::move(head);
   });
 }
 
@@ -155,7 +113,7 @@ std::variant<std::vector<EmployeeRecord>, EmployeeFileFault> employeeEntries(
   return records;
 }
 
-bool readEmployeeEntries(const startup::Context& context, const std::string& dataFolder,
+bool readEmployeeEntries(const Context& context, const std::string& dataFolder,
                          const std::function<void(const EntryView&)>& each) {
   const std::string path = dataFolder + std::string(kEmployeeDataFile);
   FileChannel channel;
@@ -173,22 +131,25 @@ bool readEmployeeEntries(const startup::Context& context, const std::string& dat
   }
 }
 
-void writeEmployeeFile(ProgramState& state, const std::vector<std::string>& lines) {
-  Datei_oeffnen(state, state.Datenpfad + std::string(kEmployeeDataFile), Modus::Output,
+void writeEmployeeFile(const Context& context, const std::string& dataFolder,
+                       const std::vector<std::string>& lines) {
+  FileChannel channel;
+  Datei_oeffnen(context, channel, dataFolder + std::string(kEmployeeDataFile), Modus::Output,
                 Fehlerbehandlung::ReportErrors);
-  for (const std::string& line : lines) LineOut(state, line);
-  Datei_schliessen(state);
+  for (const std::string& line : lines) LineOut(context, channel, line);
+  Datei_schliessen(channel);
 }
 
-void writeEmployeeData(ProgramState& state, std::span<const EntryView> entries) {
-  Datei_oeffnen(state, state.Datenpfad + std::string(kEmployeeDataFile), Modus::Output,
+void writeEmployeeData(const Context& context, const std::string& dataFolder,
+                       const EmployeeFileHead& head, std::span<const EntryView> entries) {
+  FileChannel channel;
+  Datei_oeffnen(context, channel, dataFolder + std::string(kEmployeeDataFile), Modus::Output,
                 Fehlerbehandlung::ReportErrors);
-  LineOut(state, kEmployeeDataHeader);
-  LineOut(state, state.Mitarbeiter_Kopf.empty() ? kDefaultHeadValue
-                                                : std::string_view(state.Mitarbeiter_Kopf));
-  LineOut(state, std::to_string(state.Mitarbeiter_Zahl));
-  for (const EntryView& entry : entries) LineOut(state, entryLine(entry));
-  Datei_schliessen(state);
+  LineOut(context, channel, kEmployeeDataHeader);
+  LineOut(context, channel, head.value.empty() ? kDefaultHeadValue : std::string_view(head.value));
+  LineOut(context, channel, std::to_string(head.number));
+  for (const EntryView& entry : entries) LineOut(context, channel, entryLine(entry));
+  Datei_schliessen(channel);
 }
 
 }  // namespace hostfiles

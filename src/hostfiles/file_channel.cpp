@@ -9,7 +9,6 @@
 #include "hostfiles/planner_texts.h"
 #include "hostfiles/scrambled_line.h"
 #include "startup/messages.h"
-#include "startup/program_state.h"
 #include "startup/run_time_error.h"
 
 namespace hostfiles {
@@ -198,16 +197,16 @@ void FileChannel::abandon() noexcept {
   exhausted_ = false;
 }
 
-bool Datei_oeffnen(startup::ProgramState& state, const std::string& Dateiname, Modus mode,
-                   Fehlerbehandlung errors) {
-  if (state.Datei1.open(*state.system, Dateiname, mode)) return true;
-  state.Datei1.abandon();
+bool Datei_oeffnen(const startup::Context& context, FileChannel& channel,
+                   const std::string& Dateiname, Modus mode, Fehlerbehandlung errors) {
+  if (channel.open(*context.system, Dateiname, mode)) return true;
+  channel.abandon();
   if (errors == Fehlerbehandlung::IgnoreErrors) return false;
-  startup::Programm_beenden(state,
-                            texts::openFailure(state.Sprache, Dateiname, mode == Modus::Input));
+  startup::Programm_beenden(context,
+                            texts::openFailure(context.Sprache, Dateiname, mode == Modus::Input));
 }
 
-void Datei_schliessen(startup::ProgramState& state) { state.Datei1.close(); }
+void Datei_schliessen(FileChannel& channel) { channel.close(); }
 
 std::string unscrambledLine(FileChannel& channel) {
   std::string text;
@@ -222,15 +221,33 @@ void unscrambledLine(FileChannel& channel, std::string& text) {
   decodeLine(line, text);
 }
 
-std::string LineIn(startup::ProgramState& state) {
+std::string LineIn(const startup::Context& context, FileChannel& channel) {
   std::string Text;
-  LineIn(state, Text);
+  LineIn(context, channel, Text);
   return Text;
 }
 
-void LineIn(startup::ProgramState& state, std::string& Text) {
-  startup::guarded(state, "modPersonallader - LineIn",
-                   [&] { unscrambledLine(state.Datei1, Text); });
+namespace {
+
+// Reports a run-time error of `body`, with the channel closed first: the
+// output written so far is gone before the user reads why the program ends.
+template <typename Body>
+void reported(const startup::Context& context, std::string_view where, FileChannel& channel,
+              Body&& body) {
+  startup::guarded(context, where, [&] {
+    try {
+      body();
+    } catch (...) {
+      channel.abandon();
+      throw;
+    }
+  });
+}
+
+}  // namespace
+
+void LineIn(const startup::Context& context, FileChannel& channel, std::string& Text) {
+  reported(context, "modPersonallader - LineIn", channel, [&] { unscrambledLine(channel, Text); });
 }
 
 void scrambledLine(FileChannel& channel, platform::System& system, std::string_view text) {
@@ -243,9 +260,9 @@ void scrambledLine(FileChannel& channel, platform::System& system, std::string_v
   channel.endLine();
 }
 
-void LineOut(startup::ProgramState& state, std::string_view Text) {
-  startup::guarded(state, "modPersonallader - LineOut",
-                   [&] { scrambledLine(state.Datei1, *state.system, Text); });
+void LineOut(const startup::Context& context, FileChannel& channel, std::string_view Text) {
+  reported(context, "modPersonallader - LineOut", channel,
+           [&] { scrambledLine(channel, *context.system, Text); });
 }
 
 }  // namespace hostfiles

@@ -1,5 +1,5 @@
-// File number 1: the one channel through which the program opens, reads,
-// writes and closes every file, one file at a time.
+// A file opened for reading or writing line by line: each unit that reads or
+// writes a file opens a channel of its own.
 #pragma once
 
 #include <memory>
@@ -9,7 +9,7 @@
 #include "platform/system.h"
 
 namespace startup {
-struct ProgramState;
+struct Context;
 }
 
 namespace hostfiles {
@@ -76,12 +76,13 @@ class FileChannel {
 // No line follows a final line end.
 std::string_view nextLine(std::string_view text, std::size_t& position);
 
-// Opens `Dateiname` on file number 1. On failure the channel is closed; with
+// Opens `Dateiname` on `channel`. On failure the channel is closed; with
 // IgnoreErrors the result is false, otherwise the program ends with the
 // open-failure message.
-bool Datei_oeffnen(startup::ProgramState& state, const std::string& Dateiname, Modus mode,
-                   Fehlerbehandlung errors);
-void Datei_schliessen(startup::ProgramState& state);
+bool Datei_oeffnen(const startup::Context& context, FileChannel& channel,
+                   const std::string& Dateiname, Modus mode, Fehlerbehandlung errors);
+// Completes and closes the file; run-time errors go to the caller.
+void Datei_schliessen(FileChannel& channel);
 // Reads the next line of `channel` and unscrambles it. Raises a run-time
 // error for an empty line or one too long for the planner.
 std::string unscrambledLine(FileChannel& channel);
@@ -90,9 +91,9 @@ void unscrambledLine(FileChannel& channel, std::string& text);
 // Scrambles `text` with a new random key and writes it on `channel` as one
 // line; run-time errors go to the caller.
 void scrambledLine(FileChannel& channel, platform::System& system, std::string_view text);
-// The same on file number 1; a run-time error is reported and ends the program.
-std::string LineIn(startup::ProgramState& state);
-void LineIn(startup::ProgramState& state, std::string& Text);
-void LineOut(startup::ProgramState& state, std::string_view Text);
+// The same, with a run-time error reported, which ends the program.
+std::string LineIn(const startup::Context& context, FileChannel& channel);
+void LineIn(const startup::Context& context, FileChannel& channel, std::string& Text);
+void LineOut(const startup::Context& context, FileChannel& channel, std::string_view Text);
 
 }  // namespace hostfiles

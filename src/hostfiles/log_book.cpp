@@ -6,22 +6,25 @@
 
 namespace hostfiles {
 
-std::string logBookFile(const startup::ProgramState& state) {
-  return state.Logpfad + state.Datum_heute.substr(0, 4) + " Zentavo.log";
+std::string logBookFile(const startup::Context& context, const std::string& logFolder) {
+  return logFolder + context.Datum_heute.substr(0, 4) + " Zentavo.log";
 }
 
-bool Logbuch_ergänzen(startup::ProgramState& state, std::uint8_t Art, const std::string& Text) {
-  return startup::guarded(state, "modPersonallader - Logbuch_ergänzen", [&] {
-    if (state.Logpfad.empty()) return true;
-    std::string entry = logTimeStamp(state.system->now()) + "|" + state.Benutzername + "|";
+bool Logbuch_ergänzen(const startup::Context& context, const std::string& logFolder,
+                      std::uint8_t Art, const std::string& Text) {
+  return startup::guarded(context, "modPersonallader - Logbuch_ergänzen", [&] {
+    if (logFolder.empty()) return true;
+    std::string entry = logTimeStamp(context.system->now()) + "|" + context.Benutzername + "|";
     if (Art == 2) entry += "ZentaAdmin|";
     entry += Text;
     // The entry goes out in one write, at the close, which the file takes
     // whole or not at all.
     FileChannel channel;
-    if (!channel.open(*state.system, logBookFile(state), Modus::Append)) return false;
+    if (!channel.open(*context.system, logBookFile(context, logFolder), Modus::Append)) {
+      return false;
+    }
     try {
-      scrambledLine(channel, *state.system, entry);
+      scrambledLine(channel, *context.system, entry);
       channel.close();
     } catch (const startup::RunTimeError&) {
       return false;

@@ -3,12 +3,14 @@
 
 #include <string>
 
-#include "startup/program_state.h"
+#include "hostfiles/file_channel.h"
+#include "startup/context.h"
 
 namespace hostfiles {
 
-// Opens `path` for reading on file number 1; ends the program with the
-// not-found message unless it is a plain file (hidden and system files don't count).
-void openPlannerFile(startup::ProgramState& state, const std::string& path);
+// Opens `path` for reading on `channel`; ends the program with the not-found
+// message unless it is a plain file (hidden and system files don't count).
+void openPlannerFile(const startup::Context& context, FileChannel& channel,
+                     const std::string& path);
 
 }  // namespace hostfiles

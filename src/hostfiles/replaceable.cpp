@@ -15,22 +15,24 @@ namespace {
 constexpr std::string_view kBackupProbe = "Personallader.probe";
 
 // `path` opened for replacing and abandoned; the message names `shown`.
-void ensureOne(startup::ProgramState& state, const std::string& path, const std::string& shown) {
+void ensureOne(const startup::Context& context, const std::string& path, const std::string& shown) {
   FileChannel channel;
-  if (!channel.open(*state.system, path, Modus::Output)) {
-    startup::Programm_beenden(state, texts::openFailure(state.Sprache, shown, false));
+  if (!channel.open(*context.system, path, Modus::Output)) {
+    startup::Programm_beenden(context, texts::openFailure(context.Sprache, shown, false));
   }
 }
 
 }  // namespace
 
-void ensureReplaceable(startup::ProgramState& state, bool configurationToo) {
-  const std::string employees = state.Datenpfad + std::string(kEmployeeDataFile);
-  ensureOne(state, employees, employees);
-  if (configurationToo) ensureOne(state, configurationFile(state), configurationFile(state));
-  const std::string backups = backupFolder(state);
-  if (state.system->pathKind(backups) == platform::PathKind::kFolder) {
-    ensureOne(state, backups + std::string(kBackupProbe), backups.substr(0, backups.size() - 1));
+void ensureReplaceable(const startup::Context& context, const std::string& dataFolder,
+                       bool configurationToo) {
+  const std::string employees = dataFolder + std::string(kEmployeeDataFile);
+  ensureOne(context, employees, employees);
+  const std::string configuration = configurationFile(dataFolder);
+  if (configurationToo) ensureOne(context, configuration, configuration);
+  const std::string backups = backupFolder(dataFolder);
+  if (context.system->pathKind(backups) == platform::PathKind::kFolder) {
+    ensureOne(context, backups + std::string(kBackupProbe), backups.substr(0, backups.size() - 1));
   }
 }
 

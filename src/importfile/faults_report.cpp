@@ -4,7 +4,6 @@
 #include <span>
 
 #include "hostfiles/file_channel.h"
-#include "hostfiles/planner_texts.h"
 #include "importfile/check_texts.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
@@ -118,14 +117,13 @@ std::vector<std::string> faultsReportLines(const startup::Context& context,
 void writeFaultsReport(const startup::Context& context, const std::string& path,
                        const std::vector<Fault>& faults) {
   hostfiles::FileChannel channel;
-  if (!channel.open(*context.system, path, hostfiles::Modus::Output)) {
-    startup::Programm_beenden(context, hostfiles::texts::openFailure(context.Sprache, path, false));
-  }
+  hostfiles::Datei_oeffnen(context, channel, path, hostfiles::Modus::Output,
+                           hostfiles::Fehlerbehandlung::ReportErrors);
   startup::guarded(context, "personallader - writeFaultsReport", [&] {
     const std::vector<std::string> lines = faultsReportLines(context, faults);
     channel.writeLine(std::string(kByteOrderMark) + lines.front());
     for (std::size_t i = 1; i < lines.size(); ++i) channel.writeLine(lines[i]);
-    channel.close();
+    hostfiles::Datei_schliessen(channel);
   });
 }
 

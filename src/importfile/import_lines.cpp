@@ -1,7 +1,6 @@
 #include "importfile/import_lines.h"
 
 #include "hostfiles/file_channel.h"
-#include "hostfiles/planner_texts.h"
 #include "importfile/text_decoding.h"
 #include "startup/messages.h"
 
@@ -35,13 +34,11 @@ std::string decoded(std::string bytes) {
 }  // namespace
 
 std::string readImportText(const startup::Context& context, const std::string& Importdatei) {
-  hostfiles::FileChannel channel;
-  if (!channel.open(*context.system, Importdatei, hostfiles::Modus::Input)) {
-    startup::Programm_beenden(context,
-                              hostfiles::texts::openFailure(context.Sprache, Importdatei, true));
-  }
+  using namespace hostfiles;
+  FileChannel channel;
+  Datei_oeffnen(context, channel, Importdatei, Modus::Input, Fehlerbehandlung::ReportErrors);
   std::string bytes = channel.readRest();
-  channel.close();
+  Datei_schliessen(channel);
   return decoded(std::move(bytes));
 }
 

@@ -4,8 +4,6 @@
 #include <string>
 
 #include "startup/context.h"
-// For Pfade_lesen, which works on the program state until it takes a channel of its own.
-#include "startup/program_state.h"
 
 namespace startup {
 
@@ -26,10 +24,5 @@ std::string virtualStore(const std::string& root);
 // The planner's installation folder below `base`: the English or French
 // edition's where one is there, else the German one's.
 std::string installationFolder(const Context& context, const std::string& base);
-
-// Reads "Zentavo.dat" (scrambled or plain) from `installation`, or else from
-// the program's own folder, or else from the user's VirtualStore, and sets the
-// data and log folders.
-void Pfade_lesen(ProgramState& state, const std::string& installation);
 
 }  // namespace startup

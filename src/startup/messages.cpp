@@ -28,16 +28,6 @@ void Fehler_melden(const Context& context, std::string_view where, const RunTime
   endProgram(context, texts::errorReport(context.Sprache, cp(where), error.number()));
 }
 
-void Programm_beenden(ProgramState& state, const std::string& text) {
-  state.Datei1.abandon();
-  Programm_beenden(static_cast<const Context&>(state), text);
-}
-
-void Fehler_melden(ProgramState& state, std::string_view where, const RunTimeError& error) {
-  state.Datei1.abandon();
-  Fehler_melden(static_cast<const Context&>(state), where, error);
-}
-
 void notify(const Context& context, const std::string& text) {
   if (context.Sprache != Language::Other) Meldung_anzeigen(context, text);
 }

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "startup/context.h"
-#include "startup/program_state.h"
 #include "startup/run_time_error.h"
 
 namespace startup {
@@ -31,23 +30,19 @@ bool overwriteConfirmed(const Context& context, const std::string& question);
 // "modPersonallader - LineIn"), then ends the program.
 [[noreturn]] void Fehler_melden(const Context& context, std::string_view where,
                                 const RunTimeError& error);
-// The same, with file number 1 abandoned first, until no unit uses it.
-[[noreturn]] void Programm_beenden(ProgramState& state, const std::string& text);
-[[noreturn]] void Fehler_melden(ProgramState& state, std::string_view where,
-                                const RunTimeError& error);
 // `name` in the quotation marks of the language, without one trailing separator.
 std::string Name_zitieren(const Context& context, std::string_view name);
 
 // A procedure's error handler: runs `body` and reports a run-time error raised
 // in it with `where`, which ends the program.
-template <typename State, typename Body>
-auto guarded(State& state, std::string_view where, Body&& body) -> decltype(body()) {
+template <typename Body>
+auto guarded(const Context& context, std::string_view where, Body&& body) -> decltype(body()) {
   try {
     return body();
   } catch (const RunTimeError& error) {
-    Fehler_melden(state, where, error);
+    Fehler_melden(context, where, error);
   } catch (const std::bad_alloc&) {
-    Fehler_melden(state, where, RunTimeError(kOutOfMemory));
+    Fehler_melden(context, where, RunTimeError(kOutOfMemory));
   }
 }
 

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "hostfiles/file_channel.h"
 #include "importfile/check_outcome.h"
 #include "startup/context.h"
 
@@ -23,21 +22,10 @@ struct ProgramState : Context {
   std::string Datenpfad;
   std::string Logpfad;
   std::int16_t Adminstatus = 0;
-  std::string Settings_Zeile;
-  std::vector<std::string> Mitarbeiter_Name;
-  std::vector<std::string> Mitarbeiter_Kennung;
-  std::vector<std::string> Mitarbeiter_Von;
-  std::vector<std::string> Mitarbeiter_Bis;
-  std::vector<std::string> Mitarbeiter_Urlaub;
-  std::vector<std::string> Mitarbeiter_Sonderurlaub;
-  std::string Mitarbeiter_Kopf;
-  std::int16_t Mitarbeiter_Zahl = 0;
   std::string Importordner;
   std::string Importdatei;
   // The outcome of the last check of step 3, whose rows step 4 imports.
   importfile::CheckOutcome lastCheck;
-
-  hostfiles::FileChannel Datei1;  // file number 1
 };
 
 }  // namespace startup

@@ -57,21 +57,26 @@ ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
     if (lock == nullptr) return ImportOutcome::kBusy;
     // Read again under the lock: a run that held it before may have changed
     // the settings since the check read them.
-    hostfiles::Konfigdaten_lesen(state_);
-    hostfiles::Mitarbeiterdaten_lesen(state_);
-    if (state_.Mitarbeiter_Name.front() != "NoNames" &&
+    const std::string settings =
+        hostfiles::Konfigdaten_lesen(state_, state_.Datenpfad).settingsLine;
+    const hostfiles::EmployeeFileHead present =
+        hostfiles::Mitarbeiterdaten_lesen(state_, state_.Datenpfad);
+    if (present.holdsEntries &&
         !startup::overwriteConfirmed(state_, texts::overwriteQuestion(state_.Sprache))) {
       return ImportOutcome::kDeclined;
     }
     const importfile::ImportRows& rows = state_.lastCheck.data.rows;
     const auto entries = importfile::plannerEntries(rows);
-    replacePlannerData(state_,
-                       {.settings = withRaisedFractionFlag(state_.Settings_Zeile, rows),
-                        .writeEmployees = [&] { hostfiles::writeEmployeeData(state_, entries); },
-                        .backupFailed = texts::backupBeforeImportFailed(state_.Sprache),
-                        .logEntry = texts::importedLogEntry(state_.Sprache),
-                        .success = texts::imported(state_.Sprache),
-                        .employees = hostfiles::employeeCount(entries)});
+    replacePlannerData(
+        state_,
+        {.presentSettings = settings,
+         .settings = withRaisedFractionFlag(settings, rows),
+         .writeEmployees =
+             [&] { hostfiles::writeEmployeeData(state_, state_.Datenpfad, present, entries); },
+         .backupFailed = texts::backupBeforeImportFailed(state_.Sprache),
+         .logEntry = texts::importedLogEntry(state_.Sprache),
+         .success = texts::imported(state_.Sprache),
+         .employees = hostfiles::employeeCount(entries)});
     completeStep(4);
     return ImportOutcome::kImported;
   });

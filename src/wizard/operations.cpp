@@ -4,6 +4,7 @@
 
 #include "hostfiles/backup_file.h"
 #include "hostfiles/employee_data.h"
+#include "hostfiles/installation_settings.h"
 #include "importfile/faults_report.h"
 #include "startup/main.h"
 
@@ -32,7 +33,7 @@ OperationOutcome run(platform::System& system, OperationCallback& callback,
   startup::ProgramState state(system, callback);
   state.Sprache = options.language;
   state.NamedRegion = options.region;
-  startup::Pfade_lesen(state, startup::Main(state));
+  wizard::startProgram(state);
   callback.regionChosen(state.Region);
   frmPersonallader form(state);
   OperationOutcome outcome;
@@ -71,7 +72,7 @@ void check(startup::ProgramState& state, frmPersonallader& form, const std::stri
 
 std::string backupPath(const startup::ProgramState& state, const std::string& backup) {
   const bool named = backup.find(platform::kSeparator) == std::string::npos;
-  return named ? hostfiles::backupFolder(state) + backup : backup;
+  return named ? hostfiles::backupFolder(state.Datenpfad) + backup : backup;
 }
 
 OperationOutcome checkImportFile(platform::System& system, OperationCallback& callback,
@@ -90,7 +91,7 @@ OperationOutcome importEmployees(platform::System& system, OperationCallback& ca
       outcome.import = form.Mitarbeiterdaten_importieren();
     } else if (!form.lastCheck().preview) {
       // The import would end at reading the employee file: so does its preview.
-      hostfiles::Mitarbeiterdaten_lesen(state);
+      hostfiles::Mitarbeiterdaten_lesen(state, state.Datenpfad);
     }
   });
 }

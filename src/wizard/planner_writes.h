@@ -9,6 +9,7 @@
 namespace wizard {
 
 struct PlannerWrites {
+  std::string presentSettings;  // the settings line that the configuration holds
   std::string settings;  // the settings line wanted; the configuration is rewritten when it differs
   std::function<void()> writeEmployees;  // replaces the employee file; errors to the caller
   std::string backupFailed;              // the message when the backup cannot be made

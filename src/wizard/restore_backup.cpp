@@ -36,11 +36,13 @@ std::string withSavedFlag(std::string settings, const std::string& saved) {
   return settings;
 }
 
-void restore(startup::ProgramState& state, const hostfiles::SavedBackup& saved,
-             const std::string& name) {
+void restore(startup::ProgramState& state, const std::string& settings,
+             const hostfiles::SavedBackup& saved, const std::string& name) {
   replacePlannerData(
-      state, {.settings = withSavedFlag(state.Settings_Zeile, saved.settingsLine),
-              .writeEmployees = [&] { hostfiles::writeEmployeeFile(state, saved.employeeFile); },
+      state, {.presentSettings = settings,
+              .settings = withSavedFlag(settings, saved.settingsLine),
+              .writeEmployees =
+                  [&] { hostfiles::writeEmployeeFile(state, state.Datenpfad, saved.employeeFile); },
               .backupFailed = texts::backupBeforeRestoreFailed(state.Sprache),
               .logEntry = texts::restoredLogEntry(state.Sprache, name),
               .success = texts::restored(state.Sprache),
@@ -53,7 +55,9 @@ RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const st
   return startup::guarded(state, "frmPersonallader - Sicherung_wiederherstellen", [&] {
     const auto lock = lockDataFolder(state, state.Datenpfad);
     if (lock == nullptr) return RestoreOutcome::kBusy;
-    hostfiles::Konfigdaten_lesen(state);
+    const hostfiles::Configuration configuration =
+        hostfiles::Konfigdaten_lesen(state, state.Datenpfad);
+    state.Adminstatus = configuration.adminStatus;
     if (state.Adminstatus != 2) {
       startup::notify(state, texts::restoreNotPermitted(state.Sprache));
       return RestoreOutcome::kNotAdministrator;
@@ -69,7 +73,7 @@ RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const st
             state, texts::restoreQuestion(state.Sprache, quoted, changes(state, saved)))) {
       return RestoreOutcome::kDeclined;
     }
-    restore(state, saved, name);
+    restore(state, configuration.settingsLine, saved, name);
     return RestoreOutcome::kRestored;
   });
 }
@@ -77,8 +81,8 @@ RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const st
 std::vector<std::string> backupList(startup::ProgramState& state) {
   return startup::guarded(state, "frmPersonallader - backupList", [&] {
     std::vector<std::string> lines;
-    const std::string folder = hostfiles::backupFolder(state);
-    for (const std::string& name : hostfiles::backupNames(state)) {
+    const std::string folder = hostfiles::backupFolder(state.Datenpfad);
+    for (const std::string& name : hostfiles::backupNames(state, state.Datenpfad)) {
       const hostfiles::SavedBackup saved = hostfiles::readBackup(state, folder + name);
       lines.push_back(texts::backupLine(state.Sprache, name, saved.damage,
                                         hostfiles::employeeCount(saved.employees)));
@@ -95,7 +99,7 @@ std::optional<RestoreOutcome> frmPersonallader::Sicherung_auswählen() {
   startup::OpenFileRequest request;
   request.title = state_.Programmtitel + " - " + texts::restoreDialogTitle(state_.Sprache);
   request.filter = texts::backupFilter(state_.Sprache);
-  request.startFolder = hostfiles::backupFolder(state_);
+  request.startFolder = hostfiles::backupFolder(state_.Datenpfad);
   request.fileMustExist = true;
   const auto chosen = state_.dialogs->openFile(request);
   if (!chosen) return std::nullopt;

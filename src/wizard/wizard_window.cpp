@@ -1,15 +1,23 @@
 #include "wizard/wizard_window.h"
 
 #include "hostfiles/configuration_data.h"
+#include "hostfiles/installation_settings.h"
 #include "importfile/check_texts.h"
 #include "importfile/import_check.h"
 #include "startup/data_folder.h"
 #include "startup/folders.h"
+#include "startup/main.h"
 #include "startup/messages.h"
 #include "wizard/import_file_refusal.h"
 #include "wizard/wizard_texts.h"
 
 namespace wizard {
+
+void startProgram(startup::ProgramState& state) {
+  hostfiles::PlannerFolders folders = hostfiles::Pfade_lesen(state, startup::Main(state));
+  state.Datenpfad = std::move(folders.data);
+  state.Logpfad = std::move(folders.log);
+}
 
 using startup::Language;
 
@@ -125,7 +133,7 @@ void frmPersonallader::Datenordner_checken() {
 // Only an administrator may check, as only one may import.
 const importfile::CheckOutcome& frmPersonallader::Importdatei_checken() {
   state_.lastCheck = startup::guarded(state_, "frmPersonallader - Importdatei_checken", [&] {
-    hostfiles::Konfigdaten_lesen(state_);
+    state_.Adminstatus = hostfiles::Konfigdaten_lesen(state_, state_.Datenpfad).adminStatus;
     if (state_.Adminstatus == 2) {
       return importfile::Importdatei_checken(
           state_, {.Importdatei = state_.Importdatei, .dataFolder = state_.Datenpfad});

@@ -59,6 +59,10 @@ struct ControlChange {
   bool operator==(const ControlChange&) const = default;
 };
 
+// The program's start: Main, then the planner's installation settings, whose
+// data and log folders the session takes.
+void startProgram(startup::ProgramState& state);
+
 class frmPersonallader {
  public:
   explicit frmPersonallader(startup::ProgramState& state);

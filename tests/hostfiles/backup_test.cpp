@@ -54,12 +54,15 @@ class BackupTest : public PlannerFileFixture {
   }
 
   std::string backupFile() { return "Backups" + S + "261204 140509 A.dat"; }
+  std::optional<std::string> backup() {
+    return Backup_erstellen(state, state.Datenpfad, state.Logpfad, "A");
+  }
 
   std::map<std::string, Lines> sources;
 };
 
 TEST_F(BackupTest, SavesTheDataFilesThenTheLogFilesLineByLine) {
-  EXPECT_TRUE(Backup_erstellen(state, "A"));
+  EXPECT_TRUE(backup());
   EXPECT_EQ(written(backupFile()), expectedBackup());
   EXPECT_EQ(expectedBackup().size(), 15u);  // four files found
 
@@ -73,11 +76,10 @@ TEST_F(BackupTest, SavesTheDataFilesThenTheLogFilesLineByLine) {
 #endif
   folder.write(killed, "halb");
   save("leer.dat", {"neu"});
-  EXPECT_TRUE(Backup_erstellen(state, "A"));
+  EXPECT_TRUE(backup());
   EXPECT_EQ(folder.read(backupFile()), first);
   EXPECT_EQ(written("Backups" + S + "261204 140510 A.dat"), expectedBackup());
   EXPECT_FALSE(folder.exists(killed));
-  EXPECT_FALSE(state.Datei1.isOpen());
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -86,7 +88,7 @@ TEST_F(BackupTest, ANameThatAnotherRunTakesMeanwhileIsKeptAndTheNextSecondTaken)
   system.onCreate = [&](const std::string&) {
     if (!std::exchange(raced, true)) folder.write(backupFile(), "anderer Lauf");
   };
-  EXPECT_EQ(Backup_erstellen(state, "A"), "261204 140510 A.dat");
+  EXPECT_EQ(backup(), "261204 140510 A.dat");
   EXPECT_EQ(folder.read(backupFile()), "anderer Lauf");
   EXPECT_EQ(written("Backups" + S + "261204 140510 A.dat"), expectedBackup());
 }
@@ -95,23 +97,22 @@ TEST_F(BackupTest, WithoutLogFolderOnlyTheDataFilesAreSaved) {
   folder.makeFolder("Backups");
   std::filesystem::current_path(testing_support::nativePath(state.Logpfad));
   state.Logpfad.clear();
-  EXPECT_TRUE(Backup_erstellen(state, "A"));
+  EXPECT_TRUE(backup());
   EXPECT_EQ(written(backupFile()), expectedBackup());
 
   state.Logpfad = folder.file("Backups") + S;  // a log folder without log files
-  EXPECT_TRUE(Backup_erstellen(state, "A"));
+  EXPECT_TRUE(backup());
   EXPECT_EQ(written(backupFile()), expectedBackup());
 }
 
 TEST_F(BackupTest, AFileThatCannotBeWrittenGivesFalseAndAnEmptyLineEndsTheProgramWithItsPlace) {
   system.refuseWrites = true;
-  EXPECT_FALSE(Backup_erstellen(state, "A"));
+  EXPECT_FALSE(backup());
   EXPECT_FALSE(folder.exists(backupFile()));
-  EXPECT_FALSE(state.Datei1.isOpen());
   EXPECT_TRUE(dialogs.shown.empty());
   system.refuseWrites = false;
   folder.write("kaputt.dat", scrambledFile({"a"}) + "\r\n" + scrambledFile({"b"}));
-  EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { Backup_erstellen(state, "A"); }),
+  EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { backup(); }),
             "Zeile 2 der Datei '" + testing_support::readable(folder.file("kaputt.dat")) +
                 "' ist leer; die Datei kann nicht gesichert werden.\n\nDas Programm wird beendet.");
   EXPECT_FALSE(folder.exists(backupFile()));

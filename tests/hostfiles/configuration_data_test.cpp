@@ -40,11 +40,9 @@ TEST_F(ConfigurationDataTest, AdminStatusFollowsTheListAndTheSettingsLine) {
     for (const std::string& admin : c.admins) admins.push_back(cp(admin));
     store(testing_support::configurationLines(c.settings, admins));
     state.Benutzername = cp(c.user);
-    state.Adminstatus = 7;
-    Konfigdaten_lesen(state);
-    EXPECT_EQ(state.Adminstatus, c.status) << c.user << " " << c.admins[0];
-    EXPECT_EQ(state.Settings_Zeile, c.settings);
-    EXPECT_FALSE(state.Datei1.isOpen());
+    const Configuration read = Konfigdaten_lesen(state, folder.path());
+    EXPECT_EQ(read.adminStatus, c.status) << c.user << " " << c.admins[0];
+    EXPECT_EQ(read.settingsLine, c.settings);
   }
   EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -54,20 +52,20 @@ class ConfigurationRewriteTest : public ConfigurationDataTest {
   void SetUp() override {
     store({"[Zentavo]", "[Settings]", "alt", cp("Grüße"), "", "[Settings]", "alt2", "[Settings]"});
     before = folder.read("Konfigdaten.dat");
-    state.Settings_Zeile = cp("neu ä");
   }
+
+  void rewrite() { Konfigdaten_schreiben(state, folder.path(), cp("neu ä")); }
 
   void expectOldFileAlone() {
     EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
     EXPECT_EQ(folder.entries(), Lines{"Konfigdaten.dat"});
-    EXPECT_FALSE(state.Datei1.isOpen());
   }
 
   std::string before;
 };
 
 TEST_F(ConfigurationRewriteTest, ReplacesTheLineAfterEachSettingsHeader) {
-  Konfigdaten_schreiben(state);
+  rewrite();
   const std::string neu = cp("neu ä");
   EXPECT_EQ(written("Konfigdaten.dat"), (Lines{"[Zentavo]", "[Settings]", neu, cp("Grüße"), "",
                                                "[Settings]", neu, "[Settings]", neu}));
@@ -79,7 +77,7 @@ TEST_F(ConfigurationRewriteTest, AFileOfMoreThan32767LinesStaysUnchanged) {
   Lines lines(32767, "x");
   lines[0] = "[Settings]";
   store(lines);
-  Konfigdaten_schreiben(state);
+  rewrite();
   const Lines rewritten = written("Konfigdaten.dat");
   ASSERT_EQ(rewritten.size(), 32767u);
   EXPECT_EQ(rewritten[1], cp("neu ä"));
@@ -87,7 +85,7 @@ TEST_F(ConfigurationRewriteTest, AFileOfMoreThan32767LinesStaysUnchanged) {
   lines.push_back("x");
   store(lines);
   before = folder.read("Konfigdaten.dat");
-  EXPECT_THROW(Konfigdaten_schreiben(state), startup::RunTimeError);
+  EXPECT_THROW(rewrite(), startup::RunTimeError);
   expectOldFileAlone();
   EXPECT_TRUE(dialogs.shown.empty());
 }

@@ -1,5 +1,5 @@
 // Every damaged configuration or employee data file ends the program with
-// exactly its message or error report, and leaves file number 1 closed.
+// exactly its message or error report.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -35,15 +35,20 @@ std::string employees(const std::string& number, const std::string& entry) {
 const std::string kLineIn = "modPersonallader - LineIn";
 const std::string kReader = "modPersonallader - Mitarbeiterdaten_lesen";
 constexpr auto DE = Language::DE, EN = Language::EN, FR = Language::FR;
-constexpr auto kConfig = &Konfigdaten_lesen;
-constexpr auto kStaff = &Mitarbeiterdaten_lesen;
+using Reader = void (*)(const startup::Context&, const std::string&);
+constexpr Reader kConfig = [](const auto& context, const auto& folder) {
+  Konfigdaten_lesen(context, folder);
+};
+constexpr Reader kStaff = [](const auto& context, const auto& folder) {
+  Mitarbeiterdaten_lesen(context, folder);
+};
 
 class DamagedFileTest : public PlannerFileFixture {};
 
 TEST_F(DamagedFileTest, EndsTheProgramWithItsMessage) {
   const struct {
     const char* label;
-    void (*reader)(startup::ProgramState&);
+    Reader reader;
     Language language;
     std::optional<std::string> bytes;  // nothing: no file
     std::string notice;                // UTF-8; "%" stands for the data folder
@@ -89,8 +94,8 @@ TEST_F(DamagedFileTest, EndsTheProgramWithItsMessage) {
     if (const auto at = expected.find('%'); at != std::string::npos) {
       expected.replace(at, 1, testing_support::readable(folder.path()));
     }
-    EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { c.reader(state); }), expected);
-    EXPECT_FALSE(state.Datei1.isOpen());
+    EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { c.reader(state, folder.path()); }),
+              expected);
   }
 }
 

@@ -14,23 +14,31 @@ using testing_support::errorReport;
 
 class FileChannelTest : public testing_support::StateTest {
  protected:
+  bool open(const std::string& path, Modus mode,
+            Fehlerbehandlung errors = Fehlerbehandlung::ReportErrors) {
+    return Datei_oeffnen(state, channel, path, mode, errors);
+  }
+  std::string lineIn() { return LineIn(state, channel); }
+  void lineOut(std::string_view text) { LineOut(state, channel, text); }
+
   void writeLines(const std::string& name, const std::vector<std::string>& texts) {
-    ASSERT_TRUE(
-        Datei_oeffnen(state, folder.file(name), Modus::Output, Fehlerbehandlung::ReportErrors));
-    for (const auto& text : texts) LineOut(state, text);
-    Datei_schliessen(state);
+    ASSERT_TRUE(open(folder.file(name), Modus::Output));
+    for (const auto& text : texts) lineOut(text);
+    Datei_schliessen(channel);
   }
 
   // Every line of the file, descrambled or as it stands.
   std::vector<std::string> readLines(const std::string& name, bool scrambled = true) {
     std::vector<std::string> texts;
-    Datei_oeffnen(state, folder.file(name), Modus::Input, Fehlerbehandlung::ReportErrors);
-    while (!state.Datei1.atEnd()) {
-      texts.push_back(scrambled ? LineIn(state) : std::string(state.Datei1.readLine()));
+    open(folder.file(name), Modus::Input);
+    while (!channel.atEnd()) {
+      texts.push_back(scrambled ? lineIn() : std::string(channel.readLine()));
     }
-    Datei_schliessen(state);
+    Datei_schliessen(channel);
     return texts;
   }
+
+  FileChannel channel;
 };
 
 TEST_F(FileChannelTest, LinesReadBackWrittenOrWithEveryKindOfLineEndAndAnyLength) {
@@ -57,48 +65,45 @@ TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
   // Lines up to the limit read back; longer ones are errors.
   folder.write("limit.dat", std::string(kMaxLineLength, 'A') + "\r\n" +
                                 std::string(kMaxLineLength + 1, 'A') + "\r\n");
-  Datei_oeffnen(state, folder.file("limit.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
-  EXPECT_EQ(LineIn(state).size(), kMaxLineLength - 1);
-  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
+  open(folder.file("limit.dat"), Modus::Input);
+  EXPECT_EQ(lineIn().size(), kMaxLineLength - 1);
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
             errorReport("modPersonallader - LineIn", 6, "Überlauf"));
-  EXPECT_FALSE(state.Datei1.isOpen());
 
   folder.write("gap.dat", "Aceg\r\n\r\nAceg\r\n");
-  Datei_oeffnen(state, folder.file("gap.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
-  EXPECT_EQ(LineIn(state), "abc");
-  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
+  open(folder.file("gap.dat"), Modus::Input);
+  EXPECT_EQ(lineIn(), "abc");
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
             errorReport("modPersonallader - LineIn", 5,
                         "Unzulässiger Prozeduraufruf oder ungültiges Argument"));
 
   folder.write("one.dat", "Aceg");
-  Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
-  LineIn(state);
-  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
+  open(folder.file("one.dat"), Modus::Input);
+  lineIn();
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
             errorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende"));
 
   system.fault = {system.operations + 2};  // the opening, then the first read
-  Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
-  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
+  open(folder.file("one.dat"), Modus::Input);
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
             errorReport("modPersonallader - LineIn", 57,
                         "Fehler beim Lesen oder Schreiben auf dem Gerät"));
 
-  EXPECT_EQ(endingNotice(dialogs, [&] { LineIn(state); }),
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
             errorReport("modPersonallader - LineIn", 52, "Dateiname oder -nummer falsch"));
-  EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, "x"); }),
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineOut("x"); }),
             errorReport("modPersonallader - LineOut", 52, "Dateiname oder -nummer falsch"));
 
-  Datei_oeffnen(state, folder.file("one.dat"), Modus::Input, Fehlerbehandlung::ReportErrors);
-  EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, "x"); }),
+  open(folder.file("one.dat"), Modus::Input);
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineOut("x"); }),
             errorReport("modPersonallader - LineOut", 54, "Dateimodus falsch"));
 }
 
 TEST_F(FileChannelTest, OpeningWhileTheChannelIsInUseFails) {
   folder.write("a.txt", "x");
-  ASSERT_TRUE(
-      Datei_oeffnen(state, folder.file("a.txt"), Modus::Input, Fehlerbehandlung::IgnoreErrors));
-  EXPECT_FALSE(
-      Datei_oeffnen(state, folder.file("a.txt"), Modus::Input, Fehlerbehandlung::IgnoreErrors));
-  EXPECT_FALSE(state.Datei1.isOpen());
+  ASSERT_TRUE(open(folder.file("a.txt"), Modus::Input, Fehlerbehandlung::IgnoreErrors));
+  EXPECT_FALSE(open(folder.file("a.txt"), Modus::Input, Fehlerbehandlung::IgnoreErrors));
+  EXPECT_FALSE(channel.isOpen());
   EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -110,24 +115,20 @@ TEST_F(FileChannelTest, FailedWritesKeepTheOldFile) {
   const auto expectOldFileAlone = [&] {
     EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"Konfigdaten.dat"});
-    EXPECT_FALSE(state.Datei1.isOpen());
   };
-  const auto open = [&] {
-    Datei_oeffnen(state, folder.file("Konfigdaten.dat"), Modus::Output,
-                  Fehlerbehandlung::ReportErrors);
-  };
-  open();
-  LineOut(state, "new");
-  EXPECT_EQ(endingNotice(dialogs, [&] { LineOut(state, std::string(kMaxLineLength, 'x')); }),
+  const auto openOld = [&] { open(folder.file("Konfigdaten.dat"), Modus::Output); };
+  openOld();
+  lineOut("new");
+  EXPECT_EQ(endingNotice(dialogs, [&] { lineOut(std::string(kMaxLineLength, 'x')); }),
             errorReport("modPersonallader - LineOut", 6, "Überlauf"));
   expectOldFileAlone();
 
   // The first write after the opening, once the buffer is full.
   system.fault = {system.operations + 2, false, platform::WriteResult::kDiskFull};
-  open();
+  openOld();
   EXPECT_EQ(endingNotice(dialogs,
                          [&] {
-                           for (int i = 0; i < 20000; ++i) LineOut(state, "new line of text");
+                           for (int i = 0; i < 20000; ++i) lineOut("new line of text");
                          }),
             errorReport("modPersonallader - LineOut", 61, "Datenträger voll"));
   expectOldFileAlone();
@@ -145,10 +146,10 @@ TEST_F(FileChannelTest, FailedWritesKeepTheOldFile) {
   for (const auto& c : cases) {
     system.operations = 0;
     system.fault = {c.at, false, c.result};
-    open();
-    LineOut(state, "new line of text");
+    openOld();
+    lineOut("new line of text");
     try {
-      Datei_schliessen(state);
+      Datei_schliessen(channel);
       ADD_FAILURE() << "operation " << c.at << " did not fail";
     } catch (const startup::RunTimeError& error) {
       EXPECT_EQ(error.number(), c.number) << "operation " << c.at;
@@ -183,11 +184,8 @@ TEST_F(FileChannelTest, OpenFailureNamesTheFileAndEndsTheProgram) {
   for (const auto& c : cases) {
     useLanguage(c.language);
     const std::string& name = c.mode == Modus::Input ? missing : sub;
-    EXPECT_EQ(
-        endingNotice(dialogs,
-                     [&] { Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::ReportErrors); }),
-        c.expected);
-    EXPECT_FALSE(Datei_oeffnen(state, name, c.mode, Fehlerbehandlung::IgnoreErrors));
+    EXPECT_EQ(endingNotice(dialogs, [&] { open(name, c.mode); }), c.expected);
+    EXPECT_FALSE(open(name, c.mode, Fehlerbehandlung::IgnoreErrors));
   }
   EXPECT_EQ(dialogs.shown.size(), std::size(cases));  // ignored errors show nothing
 }

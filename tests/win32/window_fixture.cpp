@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include "hostfiles/installation_settings.h"
 #include "program_win.h"
 #include "startup/main.h"
 
@@ -7,7 +8,7 @@ namespace win32_testing {
 
 void WindowTest::open(startup::Language language) {
   state.Sprache = language;
-  startup::Pfade_lesen(state, startup::Main(state));
+  wizard::startProgram(state);
   form = std::make_unique<wizard::frmPersonallader>(state);
   window = win32ui::openWizard(state, *form, dialogs, GetModuleHandleW(nullptr));
   window->onEnd = [this](int status) { endStatus = status; };

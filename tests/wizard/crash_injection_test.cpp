@@ -15,6 +15,7 @@
 #include <unistd.h>
 #endif
 
+#include "hostfiles/installation_settings.h"
 #include "platform/wildcard.h"
 #include "startup/main.h"
 #include "support/planner_files.h"
@@ -113,7 +114,7 @@ class CrashInjectionTest : public testing_support::StateTest,
     startup::ProgramState run(system, boxes);
     run.Sprache = startup::Language::DE;
     try {
-      startup::Pfade_lesen(run, startup::Main(run));
+      wizard::startProgram(run);
       frmPersonallader form(run);
       form.Form_Load();
       if (kind == Kind::kRestore) {

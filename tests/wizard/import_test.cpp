@@ -40,7 +40,6 @@ class ImportTest : public testing_support::StateTest {
     testing_support::makePlannerData(folder.path(), data);
     state.Datenpfad = folder.path();
     state.Logpfad = folder.path() + "Logs" + S;
-    state.Settings_Zeile = data.settings;
     state.lastCheck.data.rows = std::move(rows);
     form.Form_Load();
     for (int step = 1; step <= 3; ++step) form.completeStep(step);
@@ -162,7 +161,6 @@ TEST_F(ImportTest, TheTenthsOfTheImportedValuesRaiseTheFractionFlag) {
     const std::string before = folder.read("Konfigdaten.dat");
     form.cmdAuswahl_Click(4);
     EXPECT_EQ(readScrambledFile(folder.file("Konfigdaten.dat"))[7][29], c.expected);
-    EXPECT_EQ(state.Settings_Zeile[29], c.expected);
     if (c.expected == c.flag) {
       EXPECT_EQ(folder.read("Konfigdaten.dat"), before);
     }
@@ -194,7 +192,8 @@ TEST_F(ImportTest, ARestoreUndoesTheImportWithItsFlagAndCanItselfBeUndone) {
                 "A.dat'."}));
 
   dialogs.answers = {true};
-  EXPECT_EQ(restoreFrom(hostfiles::backupNames(state).front()), RestoreOutcome::kRestored);
+  EXPECT_EQ(restoreFrom(hostfiles::backupNames(state, state.Datenpfad).front()),
+            RestoreOutcome::kRestored);
   EXPECT_EQ(std::pair(employeeFile(), configuration()), imported);
 }
 
