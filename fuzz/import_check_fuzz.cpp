@@ -45,7 +45,7 @@ void makeDataFolder(fuzzing::MemorySystem& system) {
                   {"/data/KalenderData.dat", calendar}};
 }
 
-void checkWrittenEmployees(startup::ProgramState& state) {
+void checkWrittenEmployees(wizard::ProgramState& state) {
   const importfile::ImportRows& rows = state.lastCheck.data.rows;
   std::size_t entries = 0;
   std::unordered_set<std::string> userIds;
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   system.region = platform::regionalSettingsFor("de_DE");
   makeDataFolder(system);
   system.files["/import/import.csv"].assign(reinterpret_cast<const char*>(data), size);
-  startup::ProgramState state(system, dialogs);
+  wizard::ProgramState state(system, dialogs);
   state.Programmtitel = "Personallader";
   state.Region = system.region;
   state.Dezimaltrenner = ",";

@@ -56,8 +56,8 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
 // Runs the program's start and the wizard's procedures; a fatal message or an
 // error report ends the run with its status.
 int run(platform::System& system, Language language, startup::Dialogs& dialogs,
-        const std::function<int(startup::ProgramState&, frmPersonallader&)>& steps) {
-  startup::ProgramState state(system, dialogs);
+        const std::function<int(wizard::ProgramState&, frmPersonallader&)>& steps) {
+  wizard::ProgramState state(system, dialogs);
   state.Sprache = language;
   try {
     wizard::startProgram(state);
@@ -183,7 +183,7 @@ int finished(const BatchOptions& options, Language language,
 
 // Choice 6: the backups numbered as "backups" lists them, and the restore of
 // the one named by its number or name.
-void chooseAndRestore(startup::ProgramState& state, TerminalDialogs& dialogs, std::ostream& out) {
+void chooseAndRestore(wizard::ProgramState& state, TerminalDialogs& dialogs, std::ostream& out) {
   const std::vector<std::string> lines = wizard::backupList(state);
   const std::vector<std::string> names = hostfiles::backupNames(state, state.Datenpfad);
   if (names.empty()) {
@@ -209,7 +209,7 @@ void chooseAndRestore(startup::ProgramState& state, TerminalDialogs& dialogs, st
 }
 
 // Runs a choice typed at the menu, and says what a No left undone.
-void runChoice(startup::ProgramState& state, frmPersonallader& form, TerminalDialogs& dialogs,
+void runChoice(wizard::ProgramState& state, frmPersonallader& form, TerminalDialogs& dialogs,
                const std::string& choice, std::ostream& out) {
   const int index = choice.size() == 1 ? choice[0] - '0' : 0;
   if (index == kRestoreChoice && form.canRestore()) {
@@ -234,7 +234,7 @@ void runChoice(startup::ProgramState& state, frmPersonallader& form, TerminalDia
 int runInteractive(platform::System& system, Language language, std::istream& in, std::ostream& out,
                    bool echo) {
   TerminalDialogs dialogs(system, language, in, out, echo);
-  const auto steps = [&](startup::ProgramState& state, frmPersonallader& form) {
+  const auto steps = [&](wizard::ProgramState& state, frmPersonallader& form) {
     form.Form_Load();
     while (!form.unloaded) {
       draw(form, language, out);

@@ -24,7 +24,7 @@ int messageLoop(HWND window) {
 
 }  // namespace
 
-std::unique_ptr<WizardWindow> openWizard(startup::ProgramState& state,
+std::unique_ptr<WizardWindow> openWizard(wizard::ProgramState& state,
                                          wizard::frmPersonallader& form, Win32Dialogs& dialogs,
                                          HINSTANCE instance) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
@@ -44,7 +44,7 @@ std::unique_ptr<WizardWindow> openWizard(startup::ProgramState& state,
 
 int runProgram(HINSTANCE instance, int show) {
   Win32Dialogs dialogs;
-  startup::ProgramState state(platform::hostSystem(), dialogs);
+  wizard::ProgramState state(platform::hostSystem(), dialogs);
   try {
     wizard::startProgram(state);
     wizard::frmPersonallader form(state);

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "dialogs_win.h"
-#include "startup/program_state.h"
 #include "window_win.h"
+#include "wizard/program_state.h"
 #include "wizard/wizard_window.h"
 
 namespace win32ui {
@@ -16,7 +16,7 @@ namespace win32ui {
 // connects it with the form and the dialogs, runs Form_Load and draws the
 // outcome; the window stays hidden. When Windows cannot create it, ends the
 // program with the message that the planner must be installed first.
-std::unique_ptr<WizardWindow> openWizard(startup::ProgramState& state,
+std::unique_ptr<WizardWindow> openWizard(wizard::ProgramState& state,
                                          wizard::frmPersonallader& form, Win32Dialogs& dialogs,
                                          HINSTANCE instance);
 

@@ -15,7 +15,7 @@ namespace {
 // Step 1. A data folder asked for replaces the one of the planner's settings,
 // and its log folder is found from it as in step 1, since the log folder of
 // the settings belongs to another installation.
-bool dataFolderKnown(startup::ProgramState& state, frmPersonallader& form, bool ask) {
+bool dataFolderKnown(wizard::ProgramState& state, frmPersonallader& form, bool ask) {
   if (ask) {
     state.Datenpfad.clear();
     state.Logpfad.clear();
@@ -30,7 +30,7 @@ bool dataFolderKnown(startup::ProgramState& state, frmPersonallader& form, bool 
 template <typename Work>
 OperationOutcome run(platform::System& system, OperationCallback& callback,
                      const OperationOptions& options, Work&& work) {
-  startup::ProgramState state(system, callback);
+  wizard::ProgramState state(system, callback);
   state.Sprache = options.language;
   state.NamedRegion = options.region;
   wizard::startProgram(state);
@@ -47,7 +47,7 @@ OperationOutcome run(platform::System& system, OperationCallback& callback,
 }
 
 // Steps 2 and 3, the faults report refused before the check or written after it.
-void check(startup::ProgramState& state, frmPersonallader& form, const std::string& report,
+void check(wizard::ProgramState& state, frmPersonallader& form, const std::string& report,
            OperationOutcome& outcome) {
   if (!form.Importdatei_auswählen()) {
     outcome.shortfall = Shortfall::kNoImportFile;
@@ -70,7 +70,7 @@ void check(startup::ProgramState& state, frmPersonallader& form, const std::stri
 
 }  // namespace
 
-std::string backupPath(const startup::ProgramState& state, const std::string& backup) {
+std::string backupPath(const wizard::ProgramState& state, const std::string& backup) {
   const bool named = backup.find(platform::kSeparator) == std::string::npos;
   return named ? hostfiles::backupFolder(state.Datenpfad) + backup : backup;
 }

@@ -60,7 +60,7 @@ OperationOutcome importEmployees(platform::System& system, OperationCallback& ca
                                  const OperationOptions& options);
 // The backup that `backup` names: a file name lies in the data folder's backup
 // folder; anything else is an absolute path.
-std::string backupPath(const startup::ProgramState& state, const std::string& backup);
+std::string backupPath(const wizard::ProgramState& state, const std::string& backup);
 
 // Step 1 and the restore of options.backup.
 OperationOutcome restoreBackup(platform::System& system, OperationCallback& callback,

@@ -14,7 +14,7 @@ namespace wizard {
 namespace {
 
 // After the employee file: a failure must say that it was replaced already.
-void writeConfiguration(startup::ProgramState& state, const std::string& settings) {
+void writeConfiguration(wizard::ProgramState& state, const std::string& settings) {
   int error = 0;
   try {
     hostfiles::Konfigdaten_schreiben(state, state.Datenpfad, settings);
@@ -31,7 +31,7 @@ void writeConfiguration(startup::ProgramState& state, const std::string& setting
 
 }  // namespace
 
-void replacePlannerData(startup::ProgramState& state, const PlannerWrites& writes) {
+void replacePlannerData(wizard::ProgramState& state, const PlannerWrites& writes) {
   const bool flagChanges = writes.settings != writes.presentSettings;
   // Before the backup, so that nothing is written when a file cannot be replaced.
   hostfiles::ensureReplaceable(state, state.Datenpfad, flagChanges);

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "startup/program_state.h"
+#include "wizard/program_state.h"
 
 namespace wizard {
 
@@ -23,6 +23,6 @@ struct PlannerWrites {
 // shows the success notice with the employees now held and the backup's name,
 // which is what a restore would need. Any failure before the notice ends the program
 // with a message; a log entry that cannot be written only adds a line to it.
-void replacePlannerData(startup::ProgramState& state, const PlannerWrites& writes);
+void replacePlannerData(wizard::ProgramState& state, const PlannerWrites& writes);
 
 }  // namespace wizard

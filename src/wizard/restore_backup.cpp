@@ -20,7 +20,7 @@ std::string fileName(const std::string& path) {
 }
 
 // What the restore changes, empty when the present employee file cannot be read.
-std::string changes(startup::ProgramState& state, const hostfiles::SavedBackup& saved) {
+std::string changes(wizard::ProgramState& state, const hostfiles::SavedBackup& saved) {
   hostfiles::EmployeeComparison comparison(hostfiles::entryViews(saved.employees));
   const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
   if (!hostfiles::readEmployeeEntries(state, state.Datenpfad, add)) return {};
@@ -36,7 +36,7 @@ std::string withSavedFlag(std::string settings, const std::string& saved) {
   return settings;
 }
 
-void restore(startup::ProgramState& state, const std::string& settings,
+void restore(wizard::ProgramState& state, const std::string& settings,
              const hostfiles::SavedBackup& saved, const std::string& name) {
   replacePlannerData(
       state, {.presentSettings = settings,
@@ -51,7 +51,7 @@ void restore(startup::ProgramState& state, const std::string& settings,
 
 }  // namespace
 
-RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const std::string& path) {
+RestoreOutcome Sicherung_wiederherstellen(wizard::ProgramState& state, const std::string& path) {
   return startup::guarded(state, "frmPersonallader - Sicherung_wiederherstellen", [&] {
     const auto lock = lockDataFolder(state, state.Datenpfad);
     if (lock == nullptr) return RestoreOutcome::kBusy;
@@ -78,7 +78,7 @@ RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const st
   });
 }
 
-std::vector<std::string> backupList(startup::ProgramState& state) {
+std::vector<std::string> backupList(wizard::ProgramState& state) {
   return startup::guarded(state, "frmPersonallader - backupList", [&] {
     std::vector<std::string> lines;
     const std::string folder = hostfiles::backupFolder(state.Datenpfad);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "startup/program_state.h"
+#include "wizard/program_state.h"
 
 namespace wizard {
 
@@ -14,10 +14,10 @@ enum class RestoreOutcome { kNotAdministrator, kRefused, kDeclined, kBusy, kRest
 // Restores the employee file from the backup file at `path`, after the
 // administrator gate, a sound reading of the whole backup, the question with
 // what the restore changes, and a backup of the present state.
-RestoreOutcome Sicherung_wiederherstellen(startup::ProgramState& state, const std::string& path);
+RestoreOutcome Sicherung_wiederherstellen(wizard::ProgramState& state, const std::string& path);
 
 // One line per backup of the data folder, newest first, each with its
 // employees or its damage; a sentence when there is none.
-std::vector<std::string> backupList(startup::ProgramState& state);
+std::vector<std::string> backupList(wizard::ProgramState& state);
 
 }  // namespace wizard

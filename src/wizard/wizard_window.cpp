@@ -1,27 +1,19 @@
 #include "wizard/wizard_window.h"
 
 #include "hostfiles/configuration_data.h"
-#include "hostfiles/installation_settings.h"
 #include "importfile/check_texts.h"
 #include "importfile/import_check.h"
 #include "startup/data_folder.h"
 #include "startup/folders.h"
-#include "startup/main.h"
 #include "startup/messages.h"
 #include "wizard/import_file_refusal.h"
 #include "wizard/wizard_texts.h"
 
 namespace wizard {
 
-void startProgram(startup::ProgramState& state) {
-  hostfiles::PlannerFolders folders = hostfiles::Pfade_lesen(state, startup::Main(state));
-  state.Datenpfad = std::move(folders.data);
-  state.Logpfad = std::move(folders.log);
-}
-
 using startup::Language;
 
-frmPersonallader::frmPersonallader(startup::ProgramState& state) : state_(state) {
+frmPersonallader::frmPersonallader(wizard::ProgramState& state) : state_(state) {
   for (int n = 1; n <= 4; ++n) {
     fraRahmen(n).rect = frameRect(n);
     cmdAuswahl(n).rect = kStepButtonRect;

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "importfile/check_outcome.h"
-#include "startup/program_state.h"
+#include "wizard/program_state.h"
 #include "wizard/restore_backup.h"
 #include "wizard/window_layout.h"
 
@@ -59,13 +59,9 @@ struct ControlChange {
   bool operator==(const ControlChange&) const = default;
 };
 
-// The program's start: Main, then the planner's installation settings, whose
-// data and log folders the session takes.
-void startProgram(startup::ProgramState& state);
-
 class frmPersonallader {
  public:
-  explicit frmPersonallader(startup::ProgramState& state);
+  explicit frmPersonallader(ProgramState& state);
 
   // Set by the front-end: the owner of the folder dialog, and who is told of
   // every change of a control, in order, while a step runs.
@@ -111,7 +107,7 @@ class frmPersonallader {
   void setButton(int index, bool enabled);
   void setFrame(int step, bool enabled);
 
-  startup::ProgramState& state_;
+  ProgramState& state_;
   WizardState wizardState_ = WizardState::kChooseDataFolder;
   std::array<Frame, 4> frames_;
   std::array<Button, 5> buttons_;

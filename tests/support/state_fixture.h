@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "startup/messages.h"
-#include "startup/program_state.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 #include "support/test_system.h"
+#include "wizard/program_state.h"
 
 namespace testing_support {
 
@@ -26,7 +26,7 @@ class StateTest : public ::testing::Test {
 
   TestSystem system;
   ScriptedDialogs dialogs;
-  startup::ProgramState state{system, dialogs};
+  wizard::ProgramState state{system, dialogs};
   TempFolder folder;
   // A test that enters the temporary folder, to see that nothing looks in the
   // current one, leaves it before the folder goes.

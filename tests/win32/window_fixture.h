@@ -37,7 +37,7 @@ class WindowTest : public ::testing::Test {
 
   testing_support::TestSystem system;
   win32ui::Win32Dialogs dialogs;
-  startup::ProgramState state{system, dialogs};
+  wizard::ProgramState state{system, dialogs};
   testing_support::TempFolder folder;
   DialogHook hook;
   std::unique_ptr<wizard::frmPersonallader> form;

@@ -111,7 +111,7 @@ class CrashInjectionTest : public testing_support::StateTest,
     testing_support::ScriptedDialogs boxes;
     boxes.files = {folder.file("Mitarbeiter.csv")};
     boxes.answers = {true};
-    startup::ProgramState run(system, boxes);
+    wizard::ProgramState run(system, boxes);
     run.Sprache = startup::Language::DE;
     try {
       wizard::startProgram(run);
