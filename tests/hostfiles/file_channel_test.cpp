@@ -78,11 +78,6 @@ TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
                         "Unzulässiger Prozeduraufruf oder ungültiges Argument"));
 
   folder.write("one.dat", "Aceg");
-  open(folder.file("one.dat"), Modus::Input);
-  lineIn();
-  EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
-            errorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende"));
-
   system.fault = {system.operations + 2};  // the opening, then the first read
   open(folder.file("one.dat"), Modus::Input);
   EXPECT_EQ(endingNotice(dialogs, [&] { lineIn(); }),
