@@ -9,7 +9,7 @@
 
 #include "hostfiles/employee_data.h"
 #include "hostfiles/scrambled_line.h"
-#include "importfile/check_run.h"
+#include "importfile/import_check.h"
 #include "memory_system.h"
 #include "platform/codepage.h"
 #include "require.h"

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "hostfiles/file_channel.h"
-#include "hostfiles/open_planner_file.h"
 #include "hostfiles/planner_texts.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"

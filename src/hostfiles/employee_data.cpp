@@ -7,7 +7,6 @@
 
 #include "hostfiles/employee_record.h"
 #include "hostfiles/file_channel.h"
-#include "hostfiles/open_planner_file.h"
 #include "hostfiles/planner_texts.h"
 #include "startup/messages.h"
 #include "startup/numbers.h"

@@ -206,6 +206,14 @@ bool Datei_oeffnen(const startup::Context& context, FileChannel& channel,
                             texts::openFailure(context.Sprache, Dateiname, mode == Modus::Input));
 }
 
+void openPlannerFile(const startup::Context& context, FileChannel& channel,
+                     const std::string& path) {
+  if (context.system->pathKind(path) != platform::PathKind::kNormalFile) {
+    startup::Programm_beenden(context, texts::fileNotFound(context.Sprache, path));
+  }
+  Datei_oeffnen(context, channel, path, Modus::Input, Fehlerbehandlung::ReportErrors);
+}
+
 void Datei_schliessen(FileChannel& channel) { channel.close(); }
 
 std::string unscrambledLine(FileChannel& channel) {

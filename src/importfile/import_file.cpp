@@ -7,9 +7,10 @@
 #include <span>
 #include <string_view>
 
+#include "hostfiles/file_channel.h"
 #include "importfile/check_texts.h"
-#include "importfile/import_lines.h"
 #include "importfile/quoted_fields.h"
+#include "importfile/text_decoding.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
 
@@ -144,6 +145,43 @@ std::string emptyFileText(const Context& context, const std::string& Importdatei
   if (header.swallowed == 0) return text;
   return text + startup::paragraph() +
          texts::headerSwallowed(context.Sprache, separator, header.separators, header.swallowed);
+}
+
+// True when `text` is one empty line at most.
+bool holdsNoLine(std::string_view text) {
+  std::size_t position = 0;
+  return text.empty() || (hostfiles::nextLine(text, position).empty() && position == text.size());
+}
+
+std::string decoded(std::string bytes) {
+  switch (byteOrderMark(bytes)) {
+    case Encoding::kUtf16LittleEndian:
+    case Encoding::kUtf16BigEndian:
+      return utf16ToCodePage(std::string_view(bytes).substr(2),
+                             byteOrderMark(bytes) == Encoding::kUtf16BigEndian);
+    case Encoding::kUtf8: {
+      std::string text = utf8ToCodePage(bytes);
+      return holdsNoLine(text) ? std::string() : text;
+    }
+    case Encoding::kCodePage:
+      break;
+  }
+  if (looksLikeUtf8(bytes)) return utf8ToCodePage(bytes);
+  return bytes;
+}
+
+// Reads `Importdatei` once, whole, and closes it again. A file written in
+// UTF-8 or UTF-16 is decoded (see text_decoding.h); a file of nothing but a
+// byte order mark, or one and a line end, has no text. A file
+// that cannot be opened ends the program with the open-failure message; a
+// read error raises a run-time error.
+std::string readImportText(const Context& context, const std::string& Importdatei) {
+  using namespace hostfiles;
+  FileChannel channel;
+  Datei_oeffnen(context, channel, Importdatei, Modus::Input, Fehlerbehandlung::ReportErrors);
+  std::string bytes = channel.readRest();
+  Datei_schliessen(channel);
+  return decoded(std::move(bytes));
 }
 
 std::optional<ImportData> readRows(const Context& context, const std::string& Importdatei) {

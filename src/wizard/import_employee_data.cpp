@@ -3,9 +3,7 @@
 
 #include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
-#include "importfile/planner_record.h"
 #include "startup/messages.h"
-#include "wizard/data_folder_lock.h"
 #include "wizard/planner_writes.h"
 #include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"

@@ -6,7 +6,6 @@
 #include "hostfiles/employee_data.h"
 #include "hostfiles/planner_texts.h"
 #include "startup/messages.h"
-#include "wizard/data_folder_lock.h"
 #include "wizard/planner_writes.h"
 #include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"

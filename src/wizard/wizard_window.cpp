@@ -6,12 +6,30 @@
 #include "startup/data_folder.h"
 #include "startup/folders.h"
 #include "startup/messages.h"
-#include "wizard/import_file_refusal.h"
 #include "wizard/wizard_texts.h"
 
 namespace wizard {
 
 using startup::Language;
+
+namespace {
+
+// True, after telling the user why, unless `path` names a file (hidden or not)
+// that can be read as the import file. A folder, a device or a pipe is none (a
+// pipe or a device may never end), and neither is a name that the code page
+// could not hold (its lost characters show as "?"), which names no file that
+// the program can open.
+bool refusedAsImportFile(const startup::Context& context, const std::string& path) {
+  using platform::PathKind;
+  const PathKind kind = context.system->pathKind(path);
+  if (kind == PathKind::kNormalFile || kind == PathKind::kHiddenFile) return false;
+  const std::string q = startup::Name_zitieren(context, path);
+  startup::notify(context, kind == PathKind::kMissing ? texts::chosenFileMissing(context.Sprache, q)
+                                                      : texts::notAPlainFile(context.Sprache, q));
+  return true;
+}
+
+}  // namespace
 
 frmPersonallader::frmPersonallader(wizard::ProgramState& state) : state_(state) {
   for (int n = 1; n <= 4; ++n) {
