@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   system.files["/import/import.csv"].assign(reinterpret_cast<const char*>(data), size);
   wizard::ProgramState state(system, dialogs);
   state.Programmtitel = "Personallader";
-  state.Region = system.region;
+  state.region = system.region;
   state.Dezimaltrenner = ",";
   state.Datum_heute = "261204";
   state.Benutzername = "Anna";

@@ -46,7 +46,7 @@ void readSourceLine(const Context& context, FileChannel& channel, const std::str
     } catch (const startup::RunTimeError& error) {
       // The one line refused as no argument is the empty one.
       if (error.number() != startup::kInvalidProcedureCall) throw;
-      startup::Programm_beenden(context, texts::emptyLine(context.Sprache, path, number));
+      startup::Programm_beenden(context, texts::emptyLine(context.language, path, number));
     }
   });
 }

@@ -14,9 +14,9 @@ namespace importfile {
 bool CheckRun::ask(Fault fault) {
   const std::string* name = fault.name.empty() ? nullptr : &fault.name;
   const bool yes =
-      context.Sprache == startup::Language::Other ||
+      context.language == startup::Language::Other ||
       context.dialogs->question(context.Programmtitel,
-                                texts::question(context.Sprache, fault.row, name, fault.text));
+                                texts::question(context.language, fault.row, name, fault.text));
   keep(std::move(fault));
   Fehler_gefunden = Fehler_gefunden || yes;
   return yes;
@@ -55,15 +55,15 @@ CheckOutcome checkData(const startup::Context& context, const std::string& dataF
     outcome.verdict = Verdict::kStopped;
   } else if (run.Fehler_gefunden) {
     outcome.verdict = Verdict::kFaultsFound;
-    startup::notify(context, texts::verdictWithErrors(context.Sprache));
+    startup::notify(context, texts::verdictWithErrors(context.language));
   } else {
     outcome.verdict = Verdict::kFaultFree;
     outcome.preview = previewOf(context, dataFolder, data.rows);
-    std::string verdict = texts::verdictFaultFree(context.Sprache);
+    std::string verdict = texts::verdictFaultFree(context.language);
     if (outcome.preview) {
       verdict += startup::paragraph() +
                  hostfiles::texts::previewParagraph(
-                     context.Sprache, hostfiles::texts::Replacement::kImport, *outcome.preview);
+                     context.language, hostfiles::texts::Replacement::kImport, *outcome.preview);
     }
     startup::notify(context, verdict);
   }

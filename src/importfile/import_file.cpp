@@ -40,7 +40,7 @@ std::nullopt_t failWith(const Context& context, const std::string& text) {
 
 std::nullopt_t failWith(const Context& context, const std::string& Importdatei,
                         std::string (*text)(startup::Language, const std::string&)) {
-  return failWith(context, text(context.Sprache, startup::Name_zitieren(context, Importdatei)));
+  return failWith(context, text(context.language, startup::Name_zitieren(context, Importdatei)));
 }
 
 bool isHeader(std::string_view line) {
@@ -141,10 +141,10 @@ std::size_t storeRows(ImportData& data, std::span<char> text, std::size_t positi
 std::string emptyFileText(const Context& context, const std::string& Importdatei, char separator,
                           const Header& header) {
   std::string text =
-      texts::emptyFile(context.Sprache, startup::Name_zitieren(context, Importdatei));
+      texts::emptyFile(context.language, startup::Name_zitieren(context, Importdatei));
   if (header.swallowed == 0) return text;
   return text + startup::paragraph() +
-         texts::headerSwallowed(context.Sprache, separator, header.separators, header.swallowed);
+         texts::headerSwallowed(context.language, separator, header.separators, header.swallowed);
 }
 
 // True when `text` is one empty line at most.
@@ -194,7 +194,8 @@ std::optional<ImportData> readRows(const Context& context, const std::string& Im
   data.Trennzeichen_Import = *separator;
   std::size_t position = 0;
   const std::string_view first = nextRecord(whole, position, *separator);
-  const Header header = isHeader(first) ? readHeader(context.Sprache, whole, *separator) : Header{};
+  const Header header =
+      isHeader(first) ? readHeader(context.language, whole, *separator) : Header{};
   if (storeRows(data, text, header.end, header.lines + 1) == 0) {
     return failWith(context, emptyFileText(context, Importdatei, *separator, header));
   }

@@ -31,7 +31,7 @@ void ensureOne(const startup::Context& context, const std::string& path, const s
   hostfiles::FileChannel channel;
   if (!channel.open(*context.system, path, hostfiles::Modus::Output)) {
     startup::Programm_beenden(context,
-                              hostfiles::texts::openFailure(context.Sprache, shown, false));
+                              hostfiles::texts::openFailure(context.language, shown, false));
   }
 }
 
@@ -65,7 +65,7 @@ void writeConfiguration(wizard::ProgramState& state, const std::string& settings
   }
   const std::string file =
       startup::Name_zitieren(state, hostfiles::configurationFile(state.Datenpfad));
-  startup::Programm_beenden(state, texts::configurationNotWritten(state.Sprache, file, error));
+  startup::Programm_beenden(state, texts::configurationNotWritten(state.language, file, error));
 }
 
 }  // namespace
@@ -78,12 +78,12 @@ std::unique_ptr<platform::FileLock> lockDataFolder(const startup::Context& conte
     if (taken.lock != nullptr) return std::move(taken.lock);
     if (!taken.heldElsewhere) {
       startup::Programm_beenden(context,
-                                hostfiles::texts::openFailure(context.Sprache, path, false));
+                                hostfiles::texts::openFailure(context.language, path, false));
     }
     if (attempt == kAttempts) break;
     context.system->pause(kPauseMilliseconds);
   }
-  startup::notify(context, texts::dataFolderBusy(context.Sprache));
+  startup::notify(context, texts::dataFolderBusy(context.language));
   return nullptr;
 }
 
@@ -97,12 +97,12 @@ void replacePlannerData(wizard::ProgramState& state, const PlannerWrites& writes
   if (flagChanges) writeConfiguration(state, writes.settings);
   std::string notice =
       writes.success + startup::CR +
-      texts::nowInPlanner(state.Sprache, writes.employees, startup::Name_zitieren(state, *backup));
+      texts::nowInPlanner(state.language, writes.employees, startup::Name_zitieren(state, *backup));
   // The data are replaced: a log book that cannot be written is only told.
   if (!hostfiles::Logbuch_ergänzen(state, state.Logpfad, 2, writes.logEntry)) {
     notice += startup::CR +
               texts::logEntryNotWritten(
-                  state.Sprache,
+                  state.language,
                   startup::Name_zitieren(state, hostfiles::logBookFile(state, state.Logpfad)));
   }
   startup::notify(state, notice);
