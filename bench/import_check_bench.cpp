@@ -41,8 +41,8 @@ Times timeCheck(const std::string& folder, const std::string& file, int repetiti
   for (int i = 0; i < repetitions; ++i) {
     bench::CountingDialogs dialogs;
     startup::Context context(platform::hostSystem(), dialogs);
-    context.Region = platform::regionalSettingsFor("de_DE");
-    context.Sprache = startup::Language::DE;
+    context.region = platform::regionalSettingsFor("de_DE");
+    context.language = startup::Language::DE;
     const auto start = std::chrono::steady_clock::now();
     const bool opened = importfile::Importdatei_checken(context, {file, folder}).verdict ==
                         importfile::Verdict::kFaultFree;

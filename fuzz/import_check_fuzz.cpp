@@ -9,7 +9,7 @@
 
 #include "hostfiles/employee_data.h"
 #include "hostfiles/scrambled_line.h"
-#include "importfile/check_run.h"
+#include "importfile/import_check.h"
 #include "memory_system.h"
 #include "platform/codepage.h"
 #include "require.h"
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   system.files["/import/import.csv"].assign(reinterpret_cast<const char*>(data), size);
   wizard::ProgramState state(system, dialogs);
   state.Programmtitel = "Personallader";
-  state.Region = system.region;
+  state.region = system.region;
   state.Dezimaltrenner = ",";
   state.Datum_heute = "261204";
   state.Benutzername = "Anna";

@@ -48,7 +48,7 @@ struct PlannerFolder {
     system.folders = {"/", "/data/"};
     system.files["/data/Konfigdaten.dat"] = std::string(bytes);
     system.files["/data/Mitarbeiterdaten.dat"] = std::string(bytes);
-    state.Region = system.region;
+    state.region = system.region;
     state.Dezimaltrenner = ",";
     state.Benutzername = "Anna";
   }

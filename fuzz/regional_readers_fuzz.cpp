@@ -67,7 +67,7 @@ void checkNumber(std::string_view text, const RegionalSettings& region) {
 void checkPlannerNumber(std::string_view text, const startup::Context& context) {
   const std::string formatted = startup::Zahl_formatieren(context, text);
   require(formatted.size() == 5, "the planner's number has five characters");
-  const auto value = startup::readNumber(formatted, context.Region);
+  const auto value = startup::readNumber(formatted, context.region);
   require(value && *value > -100 && *value < 1000, "the planner's number reads back in range");
   require(startup::Zahl_formatieren(context, formatted) == formatted,
           "the planner's number keeps its form");
@@ -75,7 +75,7 @@ void checkPlannerNumber(std::string_view text, const startup::Context& context) 
 
 struct Region {
   explicit Region(std::string_view localeName) {
-    context.Region = platform::regionalSettingsFor(localeName);
+    context.region = platform::regionalSettingsFor(localeName);
   }
   fuzzing::MemorySystem system;
   fuzzing::YesDialogs dialogs;
@@ -90,8 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                           Region("en_US"), Region("C")};
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   for (Region& region : regions) {
-    checkDate(text, region.context.Region);
-    checkNumber(text, region.context.Region);
+    checkDate(text, region.context.region);
+    checkNumber(text, region.context.region);
     checkPlannerNumber(text, region.context);
   }
   return 0;

@@ -26,8 +26,8 @@ namespace console {
 namespace {
 
 using startup::Language;
-using wizard::Bild;
 using wizard::frmPersonallader;
+using wizard::StepPicture;
 
 // The choice after the five buttons: restoring a backup.
 constexpr int kRestoreChoice = 6;
@@ -35,10 +35,10 @@ constexpr int kRestoreChoice = 6;
 void draw(frmPersonallader& form, Language language, std::ostream& out) {
   out << "\n" << forTerminal(form.Caption) << "\n";
   for (int step = 1; step <= 4; ++step) {
-    const Bild picture = form.imgIcon(step).picture;
-    out << (picture == Bild::OK      ? "  [x] "
-            : picture == Bild::Pfeil ? "  [>] "
-                                     : "  [ ] ")
+    const StepPicture picture = form.imgIcon(step).picture;
+    out << (picture == StepPicture::kOK      ? "  [x] "
+            : picture == StepPicture::kArrow ? "  [>] "
+                                             : "  [ ] ")
         << forTerminal(form.fraRahmen(step).Caption) << "\n";
   }
   for (int index = 1; index <= 5; ++index) {
@@ -58,7 +58,7 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
 int run(platform::System& system, Language language, startup::Dialogs& dialogs,
         const std::function<int(wizard::ProgramState&, frmPersonallader&)>& steps) {
   wizard::ProgramState state(system, dialogs);
-  state.Sprache = language;
+  state.language = language;
   try {
     wizard::startProgram(state);
     frmPersonallader form(state);
@@ -194,7 +194,7 @@ void chooseAndRestore(wizard::ProgramState& state, TerminalDialogs& dialogs, std
   for (std::size_t i = 0; i < lines.size(); ++i) {
     out << "  " << i + 1 << "  " << forTerminal(lines[i]) << "\n";
   }
-  out << texts::backupPrompt(state.Sprache) << std::flush;
+  out << texts::backupPrompt(state.language) << std::flush;
   const auto answer = dialogs.readLine();
   if (!answer || answer->empty()) return;
   const bool isNumber = answer->find_first_not_of("0123456789") == std::string::npos;
@@ -202,9 +202,9 @@ void chooseAndRestore(wizard::ProgramState& state, TerminalDialogs& dialogs, std
   const std::string name = number >= 1 && number <= names.size() ? names[number - 1] : *answer;
   const std::string path = wizard::backupPath(state, absoluteUnlessName(name));
   if (state.system->pathKind(path) == platform::PathKind::kMissing) {
-    noSuchBackup(state.Sprache, path, out);
-  } else if (wizard::Sicherung_wiederherstellen(state, path) == wizard::RestoreOutcome::kDeclined) {
-    out << texts::nothingRestored(state.Sprache, false) << "\n";
+    noSuchBackup(state.language, path, out);
+  } else if (wizard::restoreEmployeeFile(state, path) == wizard::RestoreOutcome::kDeclined) {
+    out << texts::nothingRestored(state.language, false) << "\n";
   }
 }
 
@@ -215,14 +215,14 @@ void runChoice(wizard::ProgramState& state, frmPersonallader& form, TerminalDial
   if (index == kRestoreChoice && form.canRestore()) {
     chooseAndRestore(state, dialogs, out);
   } else if (!form.canPress(index)) {
-    out << texts::invalidChoice(state.Sprache, choice) << "\n";
+    out << texts::invalidChoice(state.language, choice) << "\n";
   } else if (index == 3) {
     if (form.Importdatei_checken().verdict == importfile::Verdict::kStopped) {
-      out << texts::nothingImported(state.Sprache, false) << "\n";
+      out << texts::nothingImported(state.language, false) << "\n";
     }
   } else if (index == 4) {
     if (form.Mitarbeiterdaten_importieren() == wizard::ImportOutcome::kDeclined) {
-      out << texts::nothingImported(state.Sprache, false) << "\n";
+      out << texts::nothingImported(state.language, false) << "\n";
     }
   } else {
     form.cmdAuswahl_Click(index);

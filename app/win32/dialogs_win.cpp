@@ -8,12 +8,18 @@ namespace win32ui {
 using platform::codePageToUtf16;
 using platform::utf16ToCodePage;
 
+// A beep, then the text with an OK button and the exclamation icon. A line
+// break in a box's text is one carriage return.
 void Win32Dialogs::notice(const std::string& title, const std::string& text) {
-  showNotice(owner_, codePageToUtf16(title), codePageToUtf16(text));
+  MessageBeep(MB_ICONEXCLAMATION);
+  MessageBoxW(owner_, codePageToUtf16(text).c_str(), codePageToUtf16(title).c_str(),
+              MB_OK | MB_ICONEXCLAMATION);
 }
 
+// The text with Yes and No, No the default, and the question icon.
 bool Win32Dialogs::question(const std::string& title, const std::string& text) {
-  return askYesNo(owner_, codePageToUtf16(title), codePageToUtf16(text));
+  return MessageBoxW(owner_, codePageToUtf16(text).c_str(), codePageToUtf16(title).c_str(),
+                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 std::string Win32Dialogs::browseForFolder(std::intptr_t ownerWindow,

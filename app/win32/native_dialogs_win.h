@@ -1,6 +1,5 @@
-// The Windows dialogs, each one function that shows its dialog, waits for the
-// user and returns what he chose. Texts are UTF-16; a line break in a box's
-// text is one carriage return.
+// The shell's dialogs, each one function that shows its dialog, waits for the
+// user and returns what he chose. Texts are UTF-16.
 #pragma once
 
 #include <windows.h>
@@ -9,11 +8,6 @@
 #include <string>
 
 namespace win32ui {
-
-// A beep, then the text with an OK button and the exclamation icon.
-void showNotice(HWND owner, const std::wstring& title, const std::wstring& text);
-// The text with Yes and No, No the default, and the question icon; true for Yes.
-bool askYesNo(HWND owner, const std::wstring& title, const std::wstring& text);
 
 // The shell's folder dialog, in which only file-system folders can be
 // confirmed. The chosen folder as the shell names it (a drive root ends with a

@@ -36,7 +36,7 @@ std::unique_ptr<WizardWindow> openWizard(wizard::ProgramState& state,
     window.redraw(change);
   };
   dialogs.setOwner(window->handle());
-  window->addRestoreCommand(wizard::texts::restoreCommand(state.Sprache));
+  window->addRestoreCommand(wizard::texts::restoreCommand(state.language));
   form.Form_Load();
   window->showForm();
   return window;

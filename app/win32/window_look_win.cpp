@@ -51,13 +51,13 @@ Font createWindowFont(UINT dpi) {
   return Font(CreateFontIndirectW(&font));
 }
 
-HICON StepPictures::of(wizard::Bild picture) const {
+HICON StepPictures::of(wizard::StepPicture picture) const {
   switch (picture) {
-    case wizard::Bild::Inaktiv:
+    case wizard::StepPicture::kInactive:
       return inactive.get();
-    case wizard::Bild::Pfeil:
+    case wizard::StepPicture::kArrow:
       return current.get();
-    case wizard::Bild::OK:
+    case wizard::StepPicture::kOK:
       return done.get();
   }
   return nullptr;

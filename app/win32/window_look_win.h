@@ -30,7 +30,7 @@ struct StepPictures {
   Icon current;
   Icon done;
 
-  HICON of(wizard::Bild picture) const;
+  HICON of(wizard::StepPicture picture) const;
 };
 StepPictures loadStepPictures(HINSTANCE instance, int size);
 

@@ -262,7 +262,7 @@ void WizardWindow::click(int index) {
 
 void WizardWindow::restoreBackup() {
   try {
-    form_.Sicherung_auswählen();
+    form_.chooseBackupAndRestore();
   } catch (const startup::ProgramEnd& ending) {
     end(ending.status);
   }

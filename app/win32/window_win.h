@@ -44,7 +44,7 @@ class WizardWindow {
   // Draws one control of the model as it is now.
   void redraw(const ControlChange& control);
   // The icon that a step picture shows for `picture`.
-  HICON picture(wizard::Bild picture) const { return pictures_.of(picture); }
+  HICON picture(wizard::StepPicture picture) const { return pictures_.of(picture); }
 
  private:
   WizardWindow(wizard::frmPersonallader& form, HINSTANCE instance)

@@ -3,11 +3,11 @@
 #include <vector>
 
 #include "hostfiles/backup_file.h"
-#include "hostfiles/clock_texts.h"
 #include "hostfiles/file_channel.h"
 #include "hostfiles/line_store.h"
 #include "hostfiles/planner_texts.h"
 #include "startup/folders.h"
+#include "startup/formatting.h"
 #include "startup/messages.h"
 #include "startup/run_time_error.h"
 
@@ -16,6 +16,12 @@ namespace hostfiles {
 using startup::Context;
 
 namespace {
+
+// hhnnss, 24-hour clock: 14:05:09 gives 140509.
+std::string timeStamp(const platform::DateTime& time) {
+  using startup::twoDigits;
+  return twoDigits(time.hour) + twoDigits(time.minute) + twoDigits(time.second);
+}
 
 struct SavedFile {
   std::string name;
@@ -40,7 +46,7 @@ void readSourceLine(const Context& context, FileChannel& channel, const std::str
     } catch (const startup::RunTimeError& error) {
       // The one line refused as no argument is the empty one.
       if (error.number() != startup::kInvalidProcedureCall) throw;
-      startup::Programm_beenden(context, texts::emptyLine(context.Sprache, path, number));
+      startup::Programm_beenden(context, texts::emptyLine(context.language, path, number));
     }
   });
 }

@@ -130,7 +130,7 @@ SavedBackup readBackup(const startup::Context& context, const std::string& path)
   Kept kept;
   if (const BackupDamage damage = readKept(*context.system, path, kept)) return damaged(damage);
   if (!kept.employeeFile) return damaged({Kind::kNoEmployeeFile});
-  auto entries = employeeEntries(*kept.employeeFile, context.Region);
+  auto entries = employeeEntries(*kept.employeeFile, context.region);
   if (const auto* fault = std::get_if<EmployeeFileFault>(&entries)) {
     return damaged({Kind::kBadEmployeeFile, fault->line, fault->fault});
   }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "hostfiles/file_channel.h"
-#include "hostfiles/open_planner_file.h"
 #include "hostfiles/planner_texts.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
@@ -26,7 +25,7 @@ constexpr std::size_t kMostLines = std::numeric_limits<std::int16_t>::max();
 void expectHeader(const Context& context, FileChannel& channel, std::string_view header) {
   if (LineIn(context, channel) != header) {
     startup::Programm_beenden(context,
-                              texts::configurationHeaderNotDetected(context.Sprache, header));
+                              texts::configurationHeaderNotDetected(context.language, header));
   }
 }
 
@@ -39,8 +38,8 @@ void findAdminList(const Context& context, FileChannel& channel) {
   bool found = false;
   while (!found && !channel.atEnd()) found = LineIn(context, channel) == kAdminHeader;
   if (channel.atEnd()) {
-    startup::Programm_beenden(context,
-                              texts::configurationHeaderNotDetected(context.Sprache, kAdminHeader));
+    startup::Programm_beenden(
+        context, texts::configurationHeaderNotDetected(context.language, kAdminHeader));
   }
 }
 

@@ -7,7 +7,6 @@
 
 #include "hostfiles/employee_record.h"
 #include "hostfiles/file_channel.h"
-#include "hostfiles/open_planner_file.h"
 #include "hostfiles/planner_texts.h"
 #include "startup/messages.h"
 #include "startup/numbers.h"
@@ -65,13 +64,13 @@ EmployeeFileHead Mitarbeiterdaten_lesen(const Context& context, const std::strin
     std::optional<std::string> firstName;
     auto head =
         readLayout([&] { return channel.atEnd(); },
-                   [&](std::string& line) { LineIn(context, channel, line); }, context.Region,
+                   [&](std::string& line) { LineIn(context, channel, line); }, context.region,
                    [&](const std::string& line) {
                      const EntryView entry = viewEntry(line);  // raises for a broken line
                      if (!firstName) firstName.emplace(entry.name);
                    });
     if (!head)
-      startup::Programm_beenden(context, texts::employeeHeaderNotDetected(context.Sprache));
+      startup::Programm_beenden(context, texts::employeeHeaderNotDetected(context.language));
     Datei_schliessen(channel);
     head->holdsEntries = firstName.value_or(std::string(kNoEntries)) != kNoEntries;
     return *std::move(head);
@@ -123,7 +122,7 @@ bool readEmployeeEntries(const Context& context, const std::string& dataFolder,
   }
   try {
     return readLayout([&] { return channel.atEnd(); },
-                      [&](std::string& line) { unscrambledLine(channel, line); }, context.Region,
+                      [&](std::string& line) { unscrambledLine(channel, line); }, context.region,
                       [&](const std::string& line) { each(viewEntry(line)); })
         .has_value();
   } catch (const RunTimeError&) {

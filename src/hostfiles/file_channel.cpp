@@ -203,7 +203,15 @@ bool Datei_oeffnen(const startup::Context& context, FileChannel& channel,
   channel.abandon();
   if (errors == Fehlerbehandlung::IgnoreErrors) return false;
   startup::Programm_beenden(context,
-                            texts::openFailure(context.Sprache, Dateiname, mode == Modus::Input));
+                            texts::openFailure(context.language, Dateiname, mode == Modus::Input));
+}
+
+void openPlannerFile(const startup::Context& context, FileChannel& channel,
+                     const std::string& path) {
+  if (context.system->pathKind(path) != platform::PathKind::kNormalFile) {
+    startup::Programm_beenden(context, texts::fileNotFound(context.language, path));
+  }
+  Datei_oeffnen(context, channel, path, Modus::Input, Fehlerbehandlung::ReportErrors);
 }
 
 void Datei_schliessen(FileChannel& channel) { channel.close(); }

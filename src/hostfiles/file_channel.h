@@ -81,6 +81,11 @@ std::string_view nextLine(std::string_view text, std::size_t& position);
 // open-failure message.
 bool Datei_oeffnen(const startup::Context& context, FileChannel& channel,
                    const std::string& Dateiname, Modus mode, Fehlerbehandlung errors);
+// Opens the planner file `path` for reading on `channel`; ends the program
+// with the not-found message unless it is a plain file (hidden and system
+// files don't count).
+void openPlannerFile(const startup::Context& context, FileChannel& channel,
+                     const std::string& path);
 // Completes and closes the file; run-time errors go to the caller.
 void Datei_schliessen(FileChannel& channel);
 // Reads the next line of `channel` and unscrambles it. Raises a run-time

@@ -1,10 +1,21 @@
 #include "hostfiles/log_book.h"
 
-#include "hostfiles/clock_texts.h"
 #include "hostfiles/file_channel.h"
+#include "startup/formatting.h"
 #include "startup/messages.h"
 
 namespace hostfiles {
+
+namespace {
+
+// dd.mm.yy hh:nn:ss
+std::string logTimeStamp(const platform::DateTime& time) {
+  using startup::twoDigits;
+  return twoDigits(time.day) + "." + twoDigits(time.month) + "." + twoDigits(time.year % 100) +
+         " " + twoDigits(time.hour) + ":" + twoDigits(time.minute) + ":" + twoDigits(time.second);
+}
+
+}  // namespace
 
 std::string logBookFile(const startup::Context& context, const std::string& logFolder) {
   return logFolder + context.Datum_heute.substr(0, 4) + " Zentavo.log";

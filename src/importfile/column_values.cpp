@@ -41,12 +41,12 @@ struct ReadValues {
   ReadValues(const startup::Context& context, ImportRows& rows)
       : stamps(2,
                [&context, &rows](std::string_view value) -> std::optional<std::string_view> {
-                 const auto date = startup::readDate(value, context.Region);
+                 const auto date = startup::readDate(value, context.region);
                  if (!date) return std::nullopt;
                  return rows.keep(startup::FormatDatumDS(date->year, date->month, date->day));
                }),
         numbers(kNumbers.size(), [&context, &rows](std::string_view value) {
-          return NumberForm{value.empty() || startup::readNumber(value, context.Region).has_value(),
+          return NumberForm{value.empty() || startup::readNumber(value, context.region).has_value(),
                             rows.keep(startup::Text_ersetzen(
                                 startup::Zahl_formatieren(context, value), ".", ","))};
         }) {}
@@ -88,7 +88,7 @@ class RowCheck {
   }
 
  private:
-  startup::Language language() const { return run_.context.Sprache; }
+  startup::Language language() const { return run_.context.language; }
 
   // A fault of the row, whose head shows its name.
   bool ask(std::optional<std::size_t> column, std::string_view value, std::string error) {

@@ -2,7 +2,7 @@
 // numbers of every row, tested and brought into the form the import writes.
 #pragma once
 
-#include "importfile/check_run.h"
+#include "importfile/import_check.h"
 
 namespace importfile {
 

@@ -69,7 +69,7 @@ bool checkDuplicates(CheckRun& run) {
              .name = std::string(row.Name),
              .column = 1,
              .value = std::string(row.Benutzerkennung),
-             .text = texts::duplicate(run.context.Sprache, std::string(row.Benutzerkennung))})) {
+             .text = texts::duplicate(run.context.language, std::string(row.Benutzerkennung))})) {
       return false;
     }
   }

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "importfile/check_run.h"
+#include "importfile/import_check.h"
 
 namespace importfile {
 

@@ -90,7 +90,7 @@ std::optional<std::string> faultsReportRefused(const startup::Context& context,
       *context.system, path, places,
       [&](const std::string& existing) { return isFaultsReport(*context.system, existing); });
   if (!refusal) return std::nullopt;
-  return startup::texts::targetRefused(context.Sprache, *refusal,
+  return startup::texts::targetRefused(context.language, *refusal,
                                        startup::Name_zitieren(context, path));
 }
 
@@ -99,10 +99,10 @@ std::vector<std::string> faultsReportLines(const startup::Context& context,
   const char separator = separatorFor(context);
   std::vector<std::string> lines;
   lines.reserve(faults.size() + 1);
-  lines.push_back(reportLine(texts::reportHeader(context.Sprache), separator));
+  lines.push_back(reportLine(texts::reportHeader(context.language), separator));
   for (const Fault& fault : faults) {
     const std::string column =
-        fault.column ? texts::columnLabel(context.Sprache, *fault.column) : std::string();
+        fault.column ? texts::columnLabel(context.language, *fault.column) : std::string();
     const std::array<std::string, 6> fields = {std::to_string(fault.row),
                                                std::to_string(fault.fileLine),
                                                fault.name,

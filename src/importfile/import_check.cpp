@@ -6,11 +6,26 @@
 #include "importfile/column_values.h"
 #include "importfile/duplicates.h"
 #include "importfile/import_file.h"
-#include "importfile/planner_record.h"
 #include "importfile/row_structure.h"
 #include "startup/messages.h"
 
 namespace importfile {
+
+bool CheckRun::ask(Fault fault) {
+  const std::string* name = fault.name.empty() ? nullptr : &fault.name;
+  const bool yes =
+      context.language == startup::Language::Other ||
+      context.dialogs->question(context.Programmtitel,
+                                texts::question(context.language, fault.row, name, fault.text));
+  keep(std::move(fault));
+  Fehler_gefunden = Fehler_gefunden || yes;
+  return yes;
+}
+
+void CheckRun::keep(Fault fault) {
+  fault.fileLine = rows[fault.row - 1].fileLine;
+  faults.push_back(std::move(fault));
+}
 
 namespace {
 
@@ -40,15 +55,15 @@ CheckOutcome checkData(const startup::Context& context, const std::string& dataF
     outcome.verdict = Verdict::kStopped;
   } else if (run.Fehler_gefunden) {
     outcome.verdict = Verdict::kFaultsFound;
-    startup::notify(context, texts::verdictWithErrors(context.Sprache));
+    startup::notify(context, texts::verdictWithErrors(context.language));
   } else {
     outcome.verdict = Verdict::kFaultFree;
     outcome.preview = previewOf(context, dataFolder, data.rows);
-    std::string verdict = texts::verdictFaultFree(context.Sprache);
+    std::string verdict = texts::verdictFaultFree(context.language);
     if (outcome.preview) {
       verdict += startup::paragraph() +
                  hostfiles::texts::previewParagraph(
-                     context.Sprache, hostfiles::texts::Replacement::kImport, *outcome.preview);
+                     context.language, hostfiles::texts::Replacement::kImport, *outcome.preview);
     }
     startup::notify(context, verdict);
   }

@@ -7,9 +7,10 @@
 #include <span>
 #include <string_view>
 
+#include "hostfiles/file_channel.h"
 #include "importfile/check_texts.h"
-#include "importfile/import_lines.h"
 #include "importfile/quoted_fields.h"
+#include "importfile/text_decoding.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
 
@@ -39,7 +40,7 @@ std::nullopt_t failWith(const Context& context, const std::string& text) {
 
 std::nullopt_t failWith(const Context& context, const std::string& Importdatei,
                         std::string (*text)(startup::Language, const std::string&)) {
-  return failWith(context, text(context.Sprache, startup::Name_zitieren(context, Importdatei)));
+  return failWith(context, text(context.language, startup::Name_zitieren(context, Importdatei)));
 }
 
 bool isHeader(std::string_view line) {
@@ -140,10 +141,47 @@ std::size_t storeRows(ImportData& data, std::span<char> text, std::size_t positi
 std::string emptyFileText(const Context& context, const std::string& Importdatei, char separator,
                           const Header& header) {
   std::string text =
-      texts::emptyFile(context.Sprache, startup::Name_zitieren(context, Importdatei));
+      texts::emptyFile(context.language, startup::Name_zitieren(context, Importdatei));
   if (header.swallowed == 0) return text;
   return text + startup::paragraph() +
-         texts::headerSwallowed(context.Sprache, separator, header.separators, header.swallowed);
+         texts::headerSwallowed(context.language, separator, header.separators, header.swallowed);
+}
+
+// True when `text` is one empty line at most.
+bool holdsNoLine(std::string_view text) {
+  std::size_t position = 0;
+  return text.empty() || (hostfiles::nextLine(text, position).empty() && position == text.size());
+}
+
+std::string decoded(std::string bytes) {
+  switch (byteOrderMark(bytes)) {
+    case Encoding::kUtf16LittleEndian:
+    case Encoding::kUtf16BigEndian:
+      return utf16ToCodePage(std::string_view(bytes).substr(2),
+                             byteOrderMark(bytes) == Encoding::kUtf16BigEndian);
+    case Encoding::kUtf8: {
+      std::string text = utf8ToCodePage(bytes);
+      return holdsNoLine(text) ? std::string() : text;
+    }
+    case Encoding::kCodePage:
+      break;
+  }
+  if (looksLikeUtf8(bytes)) return utf8ToCodePage(bytes);
+  return bytes;
+}
+
+// Reads `Importdatei` once, whole, and closes it again. A file written in
+// UTF-8 or UTF-16 is decoded (see text_decoding.h); a file of nothing but a
+// byte order mark, or one and a line end, has no text. A file
+// that cannot be opened ends the program with the open-failure message; a
+// read error raises a run-time error.
+std::string readImportText(const Context& context, const std::string& Importdatei) {
+  using namespace hostfiles;
+  FileChannel channel;
+  Datei_oeffnen(context, channel, Importdatei, Modus::Input, Fehlerbehandlung::ReportErrors);
+  std::string bytes = channel.readRest();
+  Datei_schliessen(channel);
+  return decoded(std::move(bytes));
 }
 
 std::optional<ImportData> readRows(const Context& context, const std::string& Importdatei) {
@@ -156,7 +194,8 @@ std::optional<ImportData> readRows(const Context& context, const std::string& Im
   data.Trennzeichen_Import = *separator;
   std::size_t position = 0;
   const std::string_view first = nextRecord(whole, position, *separator);
-  const Header header = isHeader(first) ? readHeader(context.Sprache, whole, *separator) : Header{};
+  const Header header =
+      isHeader(first) ? readHeader(context.language, whole, *separator) : Header{};
   if (storeRows(data, text, header.end, header.lines + 1) == 0) {
     return failWith(context, emptyFileText(context, Importdatei, *separator, header));
   }

@@ -1,4 +1,5 @@
-// One data row of the import file, as read and then split and normalised by the check.
+// One data row of the import file, as read and then split and normalised by the
+// check, and the entry of the planner's employee file that it becomes.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +9,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "hostfiles/employee_record.h"
 
 namespace importfile {
 
@@ -59,5 +62,12 @@ struct ImportData {
   ImportRows rows;
   char Trennzeichen_Import = ',';
 };
+
+// The entry that the import writes for `row`, viewing the row's texts: a row
+// without a user id (only text rows, once checked) becomes a text line
+// without its ">".
+hostfiles::EntryView plannerEntry(const ImportRow& row);
+// The entries of `rows`, which must outlive them.
+std::vector<hostfiles::EntryView> plannerEntries(const ImportRows& rows);
 
 }  // namespace importfile

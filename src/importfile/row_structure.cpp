@@ -130,7 +130,7 @@ std::string asRead(std::string_view Rohzeile) {
 
 bool checkForbiddenCharacters(CheckRun& run) {
   const char separator = run.separator;
-  const startup::Language language = run.context.Sprache;
+  const startup::Language language = run.context.language;
   const ImportRows& rows = run.rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const std::string_view line = rows[i].Rohzeile;
@@ -159,7 +159,7 @@ bool checkForbiddenCharacters(CheckRun& run) {
 
 bool splitRows(CheckRun& run) {
   const char separator = run.separator;
-  const startup::Language language = run.context.Sprache;
+  const startup::Language language = run.context.language;
   ImportRows& rows = run.rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const Structure structure = splitRow(rows[i], separator, rows);

@@ -3,7 +3,7 @@
 // quoted_fields.h).
 #pragma once
 
-#include "importfile/check_run.h"
+#include "importfile/import_check.h"
 
 namespace importfile {
 

@@ -23,11 +23,11 @@ struct Context {
   std::string Benutzername;
 
   // The build's language; tests set another one.
-  Language Sprache = buildLanguage();
+  Language language = buildLanguage();
   // The user's regional settings, read by Main.
-  platform::RegionalSettings Region;
+  platform::RegionalSettings region;
   // Regional settings that the front-end names for Main to take; nothing: the system's.
-  std::optional<platform::RegionalSettings> NamedRegion;
+  std::optional<platform::RegionalSettings> namedRegion;
   platform::System* system;
   Dialogs* dialogs;
 };

@@ -31,7 +31,7 @@ void descendToData(const Context& context, std::string& folder) {
     folder += "Data" + kSeparator;
     return;
   }
-  const std::string defaultFolder = texts::defaultDataFolder(context.Sprache);
+  const std::string defaultFolder = texts::defaultDataFolder(context.language);
   if (defaultFolder.empty() || !Ordner_vorhanden(context, folder + defaultFolder)) return;
   folder += defaultFolder + kSeparator;
   if (!holdsPlannerData(context, folder) && Ordner_vorhanden(context, folder + "Data")) {
@@ -61,7 +61,7 @@ std::optional<std::string> Datenordner_auswählen(const Context& context,
       }
     } catch (const RunTimeError& error) {
       if (error.number() != kBadFileNameOrNumber) throw;
-      notify(context, texts::noAccess(context.Sprache, Name_zitieren(context, folder)));
+      notify(context, texts::noAccess(context.language, Name_zitieren(context, folder)));
       return std::nullopt;
     }
     return folder;

@@ -13,17 +13,17 @@ bool Ordner_vorhanden(const Context& context, const std::string& path) {
 void Ordner_anlegen(const Context& context, const std::string& path) {
   // A folder that another run made in the meantime is as good.
   if (!context.system->createFolder(path) && !Ordner_vorhanden(context, path)) {
-    if (context.Sprache == Language::Other) return;
+    if (context.language == Language::Other) return;
     Programm_beenden(context,
-                     texts::folderNotCreated(context.Sprache, Name_zitieren(context, path)));
+                     texts::folderNotCreated(context.language, Name_zitieren(context, path)));
   }
   Ordner_pruefen(context, path);
 }
 
 void Ordner_pruefen(const Context& context, const std::string& path) {
-  if (context.system->canEnterFolder(path) || context.Sprache == Language::Other) return;
+  if (context.system->canEnterFolder(path) || context.language == Language::Other) return;
   Programm_beenden(context,
-                   texts::folderNotAccessible(context.Sprache, Name_zitieren(context, path)));
+                   texts::folderNotAccessible(context.language, Name_zitieren(context, path)));
 }
 
 std::string withSeparator(std::string folder) {
@@ -41,7 +41,7 @@ std::string ParentDir(std::string_view path) {
 std::string BrowseForFolder(const Context& context, std::intptr_t ownerWindow) {
   return guarded(context, "modOrdner - BrowseForFolder", [&] {
     return context.dialogs->browseForFolder(ownerWindow,
-                                            texts::browseForDataFolder(context.Sprache));
+                                            texts::browseForDataFolder(context.language));
   });
 }
 

@@ -16,12 +16,12 @@ std::string FormatDatumDS(int year, int month, int day) {
 }
 
 std::string Zahl_formatieren(const Context& context, std::string_view t) {
-  const std::string zero = "000" + std::string(1, context.Region.decimalSeparator) + "0";
-  const auto number = readNumber(t, context.Region);         // blanks only: zero as well
+  const std::string zero = "000" + std::string(1, context.region.decimalSeparator) + "0";
+  const auto number = readNumber(t, context.region);         // blanks only: zero as well
   if (!number || std::fabs(*number) > FLT_MAX) return zero;  // no single-precision number
   const auto value = static_cast<float>(*number);
-  std::string formatted = formatTenths(value, 3, context.Region);
-  if (formatted.front() == '-') formatted = formatTenths(value, 2, context.Region);
+  std::string formatted = formatTenths(value, 3, context.region);
+  if (formatted.front() == '-') formatted = formatTenths(value, 2, context.region);
   // Only the integer part is held at the limits; the tenths digit stays.
   // (A value just inside a limit rounds to the limit itself, which reads the same.)
   const std::string tail = formatted.substr(formatted.size() - 2);

@@ -47,12 +47,12 @@ std::string installationFolder(const Context& context, const std::string& base) 
 
 std::string Main(Context& context) {
   return guarded(context, "modPersonallader - Main", [&] {
-    context.Programmtitel = texts::programTitle(context.Sprache);
-    context.Region =
-        context.NamedRegion
-            ? *context.NamedRegion
-            : context.system->regionalSettings().value_or(editionRegion(context.Sprache));
-    context.Dezimaltrenner = formatTenths(1.1f, 1, context.Region).substr(1, 1);
+    context.Programmtitel = texts::programTitle(context.language);
+    context.region =
+        context.namedRegion
+            ? *context.namedRegion
+            : context.system->regionalSettings().value_or(editionRegion(context.language));
+    context.Dezimaltrenner = formatTenths(1.1f, 1, context.region).substr(1, 1);
     const platform::DateTime today = context.system->now();
     context.Datum_heute = FormatDatumDS(today.year, today.month, today.day);
     context.Benutzername = context.system->environment("USERNAME").value_or("");
@@ -63,7 +63,7 @@ std::string Main(Context& context) {
 
 void reportMissingPlanner(const Context& context) {
   // The closing full stop and the closing line come from Programm_beenden.
-  Programm_beenden(context, texts::plannerMissing(context.Sprache));
+  Programm_beenden(context, texts::plannerMissing(context.language));
 }
 
 }  // namespace startup

@@ -20,27 +20,27 @@ namespace {
 }  // namespace
 
 void Programm_beenden(const Context& context, const std::string& text) {
-  endProgram(context, text + "." + CR + CR + texts::closing(context.Sprache));
+  endProgram(context, text + "." + CR + CR + texts::closing(context.language));
 }
 
 void Fehler_melden(const Context& context, std::string_view where, const RunTimeError& error) {
   // The places are UTF-8 literals.
-  endProgram(context, texts::errorReport(context.Sprache, cp(where), error.number()));
+  endProgram(context, texts::errorReport(context.language, cp(where), error.number()));
 }
 
 void notify(const Context& context, const std::string& text) {
-  if (context.Sprache != Language::Other) Meldung_anzeigen(context, text);
+  if (context.language != Language::Other) Meldung_anzeigen(context, text);
 }
 
 bool overwriteConfirmed(const Context& context, const std::string& question) {
-  return context.Sprache == Language::Other ||
+  return context.language == Language::Other ||
          context.dialogs->askOverwrite(context.Programmtitel, question);
 }
 
 std::string Name_zitieren(const Context& context, std::string_view name) {
   if (!name.empty() && name.back() == platform::kSeparator) name.remove_suffix(1);
-  if (context.Sprache == Language::Other) return {};
-  return texts::quoted(context.Sprache, std::string(name));
+  if (context.language == Language::Other) return {};
+  return texts::quoted(context.language, std::string(name));
 }
 
 }  // namespace startup

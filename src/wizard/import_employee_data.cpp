@@ -3,9 +3,7 @@
 
 #include "hostfiles/configuration_data.h"
 #include "hostfiles/employee_data.h"
-#include "importfile/planner_record.h"
 #include "startup/messages.h"
-#include "wizard/data_folder_lock.h"
 #include "wizard/planner_writes.h"
 #include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
@@ -62,7 +60,7 @@ ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
     const hostfiles::EmployeeFileHead present =
         hostfiles::Mitarbeiterdaten_lesen(state_, state_.Datenpfad);
     if (present.holdsEntries &&
-        !startup::overwriteConfirmed(state_, texts::overwriteQuestion(state_.Sprache))) {
+        !startup::overwriteConfirmed(state_, texts::overwriteQuestion(state_.language))) {
       return ImportOutcome::kDeclined;
     }
     const importfile::ImportRows& rows = state_.lastCheck.data.rows;
@@ -73,9 +71,9 @@ ImportOutcome frmPersonallader::Mitarbeiterdaten_importieren() {
          .settings = withRaisedFractionFlag(settings, rows),
          .writeEmployees =
              [&] { hostfiles::writeEmployeeData(state_, state_.Datenpfad, present, entries); },
-         .backupFailed = texts::backupBeforeImportFailed(state_.Sprache),
-         .logEntry = texts::importedLogEntry(state_.Sprache),
-         .success = texts::imported(state_.Sprache),
+         .backupFailed = texts::backupBeforeImportFailed(state_.language),
+         .logEntry = texts::importedLogEntry(state_.language),
+         .success = texts::imported(state_.language),
          .employees = hostfiles::employeeCount(entries)});
     completeStep(4);
     return ImportOutcome::kImported;

@@ -31,10 +31,10 @@ template <typename Work>
 OperationOutcome run(platform::System& system, OperationCallback& callback,
                      const OperationOptions& options, Work&& work) {
   wizard::ProgramState state(system, callback);
-  state.Sprache = options.language;
-  state.NamedRegion = options.region;
+  state.language = options.language;
+  state.namedRegion = options.region;
   wizard::startProgram(state);
-  callback.regionChosen(state.Region);
+  callback.regionChosen(state.region);
   frmPersonallader form(state);
   OperationOutcome outcome;
   if (dataFolderKnown(state, form, options.askDataFolder)) {
@@ -105,7 +105,7 @@ OperationOutcome restoreBackup(platform::System& system, OperationCallback& call
       outcome.detail = path;
       return;
     }
-    outcome.restore = Sicherung_wiederherstellen(state, path);
+    outcome.restore = restoreEmployeeFile(state, path);
   });
 }
 

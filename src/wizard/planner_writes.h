@@ -1,12 +1,25 @@
-// The writes that an import and a restore share, after the user agreed.
+// What an import and a restore share: the lock on the data folder, and the
+// writes after the user agreed.
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
+
+#include "platform/system.h"
+#include "startup/context.h"
 
 #include "wizard/program_state.h"
 
 namespace wizard {
+
+// The lock on `dataFolder`, to hold from before the first read of the
+// planner's files to the end of the run: one import or restore at a time per
+// data folder. Another run that holds it is waited for a few seconds; then the
+// user is told and the result is empty. A lock file that cannot be made ends
+// the program with the open-failure message.
+std::unique_ptr<platform::FileLock> lockDataFolder(const startup::Context& context,
+                                                   const std::string& dataFolder);
 
 struct PlannerWrites {
   std::string presentSettings;  // the settings line that the configuration holds

@@ -6,7 +6,6 @@
 #include "hostfiles/employee_data.h"
 #include "hostfiles/planner_texts.h"
 #include "startup/messages.h"
-#include "wizard/data_folder_lock.h"
 #include "wizard/planner_writes.h"
 #include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
@@ -24,7 +23,7 @@ std::string changes(wizard::ProgramState& state, const hostfiles::SavedBackup& s
   hostfiles::EmployeeComparison comparison(hostfiles::entryViews(saved.employees));
   const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
   if (!hostfiles::readEmployeeEntries(state, state.Datenpfad, add)) return {};
-  return hostfiles::texts::previewParagraph(state.Sprache, hostfiles::texts::Replacement::kRestore,
+  return hostfiles::texts::previewParagraph(state.language, hostfiles::texts::Replacement::kRestore,
                                             comparison.result());
 }
 
@@ -43,15 +42,15 @@ void restore(wizard::ProgramState& state, const std::string& settings,
               .settings = withSavedFlag(settings, saved.settingsLine),
               .writeEmployees =
                   [&] { hostfiles::writeEmployeeFile(state, state.Datenpfad, saved.employeeFile); },
-              .backupFailed = texts::backupBeforeRestoreFailed(state.Sprache),
-              .logEntry = texts::restoredLogEntry(state.Sprache, name),
-              .success = texts::restored(state.Sprache),
+              .backupFailed = texts::backupBeforeRestoreFailed(state.language),
+              .logEntry = texts::restoredLogEntry(state.language, name),
+              .success = texts::restored(state.language),
               .employees = hostfiles::employeeCount(saved.employees)});
 }
 
 }  // namespace
 
-RestoreOutcome Sicherung_wiederherstellen(wizard::ProgramState& state, const std::string& path) {
+RestoreOutcome restoreEmployeeFile(wizard::ProgramState& state, const std::string& path) {
   return startup::guarded(state, "frmPersonallader - Sicherung_wiederherstellen", [&] {
     const auto lock = lockDataFolder(state, state.Datenpfad);
     if (lock == nullptr) return RestoreOutcome::kBusy;
@@ -59,18 +58,18 @@ RestoreOutcome Sicherung_wiederherstellen(wizard::ProgramState& state, const std
         hostfiles::Konfigdaten_lesen(state, state.Datenpfad);
     state.Adminstatus = configuration.adminStatus;
     if (state.Adminstatus != 2) {
-      startup::notify(state, texts::restoreNotPermitted(state.Sprache));
+      startup::notify(state, texts::restoreNotPermitted(state.language));
       return RestoreOutcome::kNotAdministrator;
     }
     const std::string name = fileName(path);
     const std::string quoted = startup::Name_zitieren(state, name);
     const hostfiles::SavedBackup saved = hostfiles::readBackup(state, path);
     if (saved.damage) {
-      startup::notify(state, texts::cannotRestore(state.Sprache, quoted, saved.damage));
+      startup::notify(state, texts::cannotRestore(state.language, quoted, saved.damage));
       return RestoreOutcome::kRefused;
     }
     if (!startup::overwriteConfirmed(
-            state, texts::restoreQuestion(state.Sprache, quoted, changes(state, saved)))) {
+            state, texts::restoreQuestion(state.language, quoted, changes(state, saved)))) {
       return RestoreOutcome::kDeclined;
     }
     restore(state, configuration.settingsLine, saved, name);
@@ -84,21 +83,21 @@ std::vector<std::string> backupList(wizard::ProgramState& state) {
     const std::string folder = hostfiles::backupFolder(state.Datenpfad);
     for (const std::string& name : hostfiles::backupNames(state, state.Datenpfad)) {
       const hostfiles::SavedBackup saved = hostfiles::readBackup(state, folder + name);
-      lines.push_back(texts::backupLine(state.Sprache, name, saved.damage,
+      lines.push_back(texts::backupLine(state.language, name, saved.damage,
                                         hostfiles::employeeCount(saved.employees)));
     }
     if (lines.empty()) {
-      lines.push_back(texts::noBackups(state.Sprache, startup::Name_zitieren(state, folder)));
+      lines.push_back(texts::noBackups(state.language, startup::Name_zitieren(state, folder)));
     }
     return lines;
   });
 }
 
-std::optional<RestoreOutcome> frmPersonallader::Sicherung_auswählen() {
+std::optional<RestoreOutcome> frmPersonallader::chooseBackupAndRestore() {
   if (!canRestore()) return std::nullopt;
   startup::OpenFileRequest request;
-  request.title = state_.Programmtitel + " - " + texts::restoreDialogTitle(state_.Sprache);
-  request.filter = texts::backupFilter(state_.Sprache);
+  request.title = state_.Programmtitel + " - " + texts::restoreDialogTitle(state_.language);
+  request.filter = texts::backupFilter(state_.language);
   request.startFolder = hostfiles::backupFolder(state_.Datenpfad);
   request.fileMustExist = true;
   const auto chosen = state_.dialogs->openFile(request);
@@ -106,10 +105,10 @@ std::optional<RestoreOutcome> frmPersonallader::Sicherung_auswählen() {
   // The dialog lets only existing files be chosen: a missing one lost characters.
   if (state_.system->pathKind(*chosen) == platform::PathKind::kMissing) {
     startup::notify(
-        state_, texts::chosenFileMissing(state_.Sprache, startup::Name_zitieren(state_, *chosen)));
+        state_, texts::chosenFileMissing(state_.language, startup::Name_zitieren(state_, *chosen)));
     return std::nullopt;
   }
-  return Sicherung_wiederherstellen(state_, *chosen);
+  return restoreEmployeeFile(state_, *chosen);
 }
 
 }  // namespace wizard

@@ -14,7 +14,7 @@ enum class RestoreOutcome { kNotAdministrator, kRefused, kDeclined, kBusy, kRest
 // Restores the employee file from the backup file at `path`, after the
 // administrator gate, a sound reading of the whole backup, the question with
 // what the restore changes, and a backup of the present state.
-RestoreOutcome Sicherung_wiederherstellen(wizard::ProgramState& state, const std::string& path);
+RestoreOutcome restoreEmployeeFile(wizard::ProgramState& state, const std::string& path);
 
 // One line per backup of the data folder, newest first, each with its
 // employees or its damage; a sentence when there is none.

@@ -6,12 +6,31 @@
 #include "startup/data_folder.h"
 #include "startup/folders.h"
 #include "startup/messages.h"
-#include "wizard/import_file_refusal.h"
 #include "wizard/wizard_texts.h"
 
 namespace wizard {
 
 using startup::Language;
+
+namespace {
+
+// True, after telling the user why, unless `path` names a file (hidden or not)
+// that can be read as the import file. A folder, a device or a pipe is none (a
+// pipe or a device may never end), and neither is a name that the code page
+// could not hold (its lost characters show as "?"), which names no file that
+// the program can open.
+bool refusedAsImportFile(const startup::Context& context, const std::string& path) {
+  using platform::PathKind;
+  const PathKind kind = context.system->pathKind(path);
+  if (kind == PathKind::kNormalFile || kind == PathKind::kHiddenFile) return false;
+  const std::string q = startup::Name_zitieren(context, path);
+  startup::notify(context, kind == PathKind::kMissing
+                               ? texts::chosenFileMissing(context.language, q)
+                               : texts::notAPlainFile(context.language, q));
+  return true;
+}
+
+}  // namespace
 
 frmPersonallader::frmPersonallader(wizard::ProgramState& state) : state_(state) {
   for (int n = 1; n <= 4; ++n) {
@@ -25,12 +44,12 @@ frmPersonallader::frmPersonallader(wizard::ProgramState& state) : state_(state) 
 
 // The window's built-in captions are German; any other code keeps them.
 void frmPersonallader::setCaptions() {
-  const Language language = state_.Sprache == Language::Other ? Language::DE : state_.Sprache;
+  const Language language = state_.language == Language::Other ? Language::DE : state_.language;
   for (int n = 1; n <= 4; ++n) fraRahmen(n).Caption = texts::frameCaption(language, n);
   for (int i = 1; i <= 5; ++i) cmdAuswahl(i).Caption = texts::buttonCaption(language, i);
 }
 
-void frmPersonallader::setPicture(int step, Bild picture) {
+void frmPersonallader::setPicture(int step, StepPicture picture) {
   imgIcon(step).picture = picture;
   if (onChange) onChange({ControlKind::Picture, step});
 }
@@ -48,15 +67,15 @@ void frmPersonallader::setFrame(int step, bool enabled) {
 void frmPersonallader::Form_Load() {
   startup::guarded(state_, "frmPersonallader - Form_Load", [&] {
     Caption = state_.Programmtitel;
-    if (state_.Sprache == Language::FR) {
+    if (state_.language == Language::FR) {
       width += kFrenchWidening;
       for (int n = 1; n <= 4; ++n) fraRahmen(n).rect.width += kFrenchWidening;
       for (int i = 1; i <= 5; ++i) cmdAuswahl(i).rect.width += kFrenchWidening;
     }
-    setPicture(1, Bild::Pfeil);
+    setPicture(1, StepPicture::kArrow);
     for (int step = 2; step <= 4; ++step) {
       setFrame(step, false);
-      setPicture(step, Bild::Inaktiv);
+      setPicture(step, StepPicture::kInactive);
       setButton(step, false);
     }
     // A data folder from the planner's settings that cannot be read opens step 1 too.
@@ -101,18 +120,18 @@ void frmPersonallader::cmdAuswahl_Click(int index) {
 
 void frmPersonallader::completeStep(int finished) {
   wizardState_ = static_cast<WizardState>(finished + 1);
-  setPicture(finished, Bild::OK);
+  setPicture(finished, StepPicture::kOK);
   setButton(finished, false);
   if (finished == 4) return;
   setFrame(finished + 1, true);
-  setPicture(finished + 1, Bild::Pfeil);
+  setPicture(finished + 1, StepPicture::kArrow);
   setButton(finished + 1, true);
 }
 
 void frmPersonallader::Datenordner_checken() {
   startup::guarded(state_, "frmPersonallader - Datenordner_checken", [&] {
     if (!startup::holdsPlannerData(state_, state_.Datenpfad)) {
-      startup::notify(state_, texts::noDataFound(state_.Sprache,
+      startup::notify(state_, texts::noDataFound(state_.language,
                                                  startup::Name_zitieren(state_, state_.Datenpfad)));
       return;
     }
@@ -130,7 +149,7 @@ const importfile::CheckOutcome& frmPersonallader::Importdatei_checken() {
       return importfile::Importdatei_checken(
           state_, {.Importdatei = state_.Importdatei, .dataFolder = state_.Datenpfad});
     }
-    startup::notify(state_, importfile::texts::notAdministrator(state_.Sprache));
+    startup::notify(state_, importfile::texts::notAdministrator(state_.language));
     return importfile::CheckOutcome{};
   });
   if (state_.lastCheck.verdict == importfile::Verdict::kFaultFree) completeStep(3);
@@ -141,8 +160,8 @@ bool frmPersonallader::Importdatei_auswählen() {
   return startup::guarded(state_, "frmPersonallader - Importdatei_auswählen", [&] {
     if (state_.Importordner.empty()) state_.Importordner = state_.system->executableFolder();
     startup::OpenFileRequest request;
-    request.title = state_.Programmtitel + " - " + texts::importFileDialogTitle(state_.Sprache);
-    request.filter = texts::importFileFilter(state_.Sprache);
+    request.title = state_.Programmtitel + " - " + texts::importFileDialogTitle(state_.language);
+    request.filter = texts::importFileFilter(state_.language);
     request.startFolder = state_.Importordner;
     request.fileMustExist = true;
     const auto chosen = state_.dialogs->openFile(request);

@@ -20,7 +20,7 @@ namespace wizard {
 
 // The three step pictures, copied from the hidden templates imgInaktiv,
 // imgPfeil and imgOK.
-enum class Bild { Inaktiv, Pfeil, OK };
+enum class StepPicture { kInactive, kArrow, kOK };
 
 struct Frame {
   bool Enabled = true;
@@ -35,7 +35,7 @@ struct Button {
 };
 
 struct Picture {
-  Bild picture = Bild::Inaktiv;
+  StepPicture picture = StepPicture::kInactive;
   Rect rect;  // inside its frame
 };
 
@@ -89,7 +89,7 @@ class frmPersonallader {
   bool canRestore() const { return wizardState_ != WizardState::kChooseDataFolder; }
   // Lets the user pick a backup in the backup folder and restores from it;
   // nothing when the user cancels or no restore is offered yet.
-  std::optional<RestoreOutcome> Sicherung_auswählen();
+  std::optional<RestoreOutcome> chooseBackupAndRestore();
 
   void Form_Load();
   void cmdAuswahl_Click(int index);
@@ -103,7 +103,7 @@ class frmPersonallader {
 
  private:
   void setCaptions();
-  void setPicture(int step, Bild picture);
+  void setPicture(int step, StepPicture picture);
   void setButton(int index, bool enabled);
   void setFrame(int step, bool enabled);
 

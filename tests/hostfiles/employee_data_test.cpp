@@ -59,7 +59,7 @@ TEST_F(EmployeeDataTest, ReadsCurrentOlderAndTextLinesOrNone) {
 }
 
 TEST_F(EmployeeDataTest, TheNumberIsRoundedDownInTheRegionsFormAndLinesMayBeLong) {
-  state.Region = platform::regionalSettingsFor("en_US");
+  state.region = platform::regionalSettingsFor("en_US");
   const std::string longest = kEmployee + std::string(32765 - kEmployee.size(), 'x');
   for (const auto& [text, number] : {std::pair{"-3.5", -4}, {"32767", 32767}, {" 7 ", 7}}) {
     store(text, {longest});

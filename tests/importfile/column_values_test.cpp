@@ -25,7 +25,7 @@ TEST_F(RegionalValuesTest, DatesAndNumbersAsTheRegionWritesThem) {
                {"fr_FR", "2024-03-01;1er mars 2024;12", "240301 999999", "012,0", 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.locale) + " " + c.columns);
-    state.Region = platform::regionalSettingsFor(c.locale);
+    state.region = platform::regionalSettingsFor(c.locale);
     writeImportLines({std::string("A;a;") + c.columns});
     dialogs.shown.clear();
     dialogs.answers.assign(c.questions, true);

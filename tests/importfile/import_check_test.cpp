@@ -146,7 +146,7 @@ TEST_F(ImportCheckTest, QuotedFieldsHoldSeparatorsAndLineBreaks) {
       {"last_first_line_break_minus_semicolon_cp1252.csv", "de_DE"}};
   for (const auto& [file, locale] : files) {
     SCOPED_TRACE(file);
-    state.Region = platform::regionalSettingsFor(locale);
+    state.region = platform::regionalSettingsFor(locale);
     writeImport(testing_support::readFile(std::string(TEST_DATA_DIR) + file));
     dialogs.answers = {true};
     check();
@@ -183,7 +183,7 @@ TEST_F(ImportCheckTest, SamplesAreFaultFreeInTheirEditionsAndRegions) {
   for (const auto& [file, language, locale] : samples) {
     SCOPED_TRACE(file);
     useLanguage(language);
-    state.Region = platform::regionalSettingsFor(locale);
+    state.region = platform::regionalSettingsFor(locale);
     writeImport(testing_support::readFile(std::string(SAMPLES_DIR) + file));
     EXPECT_TRUE(check());
     EXPECT_EQ(rows.size(), 6u);

@@ -41,9 +41,9 @@ TEST_F(MainTest, RegionNamedElseTheSystemsElseTheEditions) {
   system.region.reset();
   useLanguage(Language::EN);
   Main(state);
-  EXPECT_EQ(state.Region.name, "en-GB");
+  EXPECT_EQ(state.region.name, "en-GB");
   system.region = platform::regionalSettingsNamed("en-US");
-  state.NamedRegion = platform::regionalSettingsNamed("de-DE");
+  state.namedRegion = platform::regionalSettingsNamed("de-DE");
   Main(state);
   EXPECT_EQ(state.Dezimaltrenner, ",");
 }

@@ -73,7 +73,7 @@ TEST_F(ZahlFormatierenTest, FiveCharacters) {
   for (const auto& [input, expected] : german) {
     EXPECT_EQ(Zahl_formatieren(state, input), expected) << input;
   }
-  state.Region = platform::regionalSettingsFor("en_US");
+  state.region = platform::regionalSettingsFor("en_US");
   EXPECT_EQ(Zahl_formatieren(state, "2.5"), "002.5");
 }
 

@@ -15,12 +15,12 @@ class StateTest : public ::testing::Test {
  protected:
   // The tests' texts are German, whatever the build's language.
   StateTest() {
-    state.Region = *system.region;
-    state.Sprache = startup::Language::DE;
+    state.region = *system.region;
+    state.language = startup::Language::DE;
   }
 
   void useLanguage(startup::Language language) {
-    state.Sprache = language;
+    state.language = language;
     state.Programmtitel = "Titel";
   }
 

@@ -7,7 +7,7 @@
 namespace win32_testing {
 
 void WindowTest::open(startup::Language language) {
-  state.Sprache = language;
+  state.language = language;
   wizard::startProgram(state);
   form = std::make_unique<wizard::frmPersonallader>(state);
   window = win32ui::openWizard(state, *form, dialogs, GetModuleHandleW(nullptr));

@@ -58,7 +58,7 @@ TEST_P(LookTest, ShowsTheFormsCaptionsAndLayoutScaledForTheMonitorsDpi) {
              &font);
   EXPECT_EQ(font.lfHeight, look.fontHeight);
   ICONINFO icon{};
-  ASSERT_TRUE(GetIconInfo(window->picture(wizard::Bild::Pfeil), &icon));
+  ASSERT_TRUE(GetIconInfo(window->picture(wizard::StepPicture::kArrow), &icon));
   BITMAP picture{};
   GetObjectW(icon.hbmColor, sizeof(picture), &picture);
   DeleteObject(icon.hbmColor);

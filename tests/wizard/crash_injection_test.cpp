@@ -112,13 +112,13 @@ class CrashInjectionTest : public testing_support::StateTest,
     boxes.files = {folder.file("Mitarbeiter.csv")};
     boxes.answers = {true};
     wizard::ProgramState run(system, boxes);
-    run.Sprache = startup::Language::DE;
+    run.language = startup::Language::DE;
     try {
       wizard::startProgram(run);
       frmPersonallader form(run);
       form.Form_Load();
       if (kind == Kind::kRestore) {
-        Sicherung_wiederherstellen(run, data() + "Backups" + S + "261120 100000 A.dat");
+        restoreEmployeeFile(run, data() + "Backups" + S + "261120 100000 A.dat");
       }
       for (int step = 2; kind == Kind::kImport && step <= 4; ++step) form.cmdAuswahl_Click(step);
     } catch (const startup::ProgramEnd&) {

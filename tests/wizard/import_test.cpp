@@ -52,7 +52,7 @@ class ImportTest : public testing_support::StateTest {
     return readScrambledFile(folder.file("Konfigdaten.dat"));
   }
   RestoreOutcome restoreFrom(const std::string& backup) {
-    return Sicherung_wiederherstellen(state, folder.path() + "Backups" + S + backup);
+    return restoreEmployeeFile(state, folder.path() + "Backups" + S + backup);
   }
 
   frmPersonallader form{state};

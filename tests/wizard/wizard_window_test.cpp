@@ -20,13 +20,13 @@ const std::string S(1, platform::kSeparator);
 // The enabled states and pictures of the four steps, as the state table has them.
 struct StepState {
   bool frame, button;
-  Bild picture;
+  StepPicture picture;
   bool operator==(const StepState&) const = default;
 };
 using WindowState = std::array<StepState, 4>;
 
-constexpr StepState kDone{true, false, Bild::OK}, kCurrent{true, true, Bild::Pfeil},
-    kInactive{false, false, Bild::Inaktiv};
+constexpr StepState kDone{true, false, StepPicture::kOK}, kCurrent{true, true, StepPicture::kArrow},
+    kInactive{false, false, StepPicture::kInactive};
 const WindowState S1{kCurrent, kInactive, kInactive, kInactive};
 const WindowState S2{kDone, kCurrent, kInactive, kInactive};
 const WindowState S3{kDone, kDone, kCurrent, kInactive};
@@ -188,7 +188,7 @@ TEST_F(WizardTest, RestoreDialogGivenANameThatLostCharactersSaysSoAndRestoresNot
   state.Datenpfad = folder.path();
   const std::string lost = folder.file(startup::cp("?ód?.dat"));
   dialogs.files.push_back(lost);
-  EXPECT_EQ(form.Sicherung_auswählen(), std::nullopt);
+  EXPECT_EQ(form.chooseBackupAndRestore(), std::nullopt);
   EXPECT_EQ(dialogs.notices(), std::vector<std::string>{testing_support::readable(
                                    texts::chosenFileMissing(Language::DE, "'" + lost + "'"))});
 }

@@ -1,4 +1,4 @@
-#include "importfile/planner_record.h"
+#include "importfile/import_row.h"
 
 #include <algorithm>
 
