@@ -167,8 +167,9 @@ std::string backupName(std::string_view date, std::string_view time, std::string
 }
 
 bool hasPossibleDate(std::string_view name) {
-  return startup::isDateStamp(name.substr(0, 6)) && name.substr(6, 1) == " " &&
-         isTimeStamp(name.substr(7, 6));
+  using namespace backup_name;
+  return startup::isDateStamp(name.substr(kDate, kStampWidth)) &&
+         name.substr(kDate + kStampWidth, 1) == " " && isTimeStamp(name.substr(kTime, kStampWidth));
 }
 
 std::vector<std::string> backupNames(const startup::Context& context,

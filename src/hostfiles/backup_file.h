@@ -2,6 +2,7 @@
 // configuration files of one of them.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,13 @@ inline constexpr std::string_view kBackupHeader = "[ZentavoBackup]";
 inline constexpr std::string_view kBackupFolder = "Backups";
 // A backup's name: its date (yymmdd), its time (hhmmss) and its kind.
 inline constexpr std::string_view kBackupNamePattern = "?????? ?????? ?.dat";
+// Where the name holds them.
+namespace backup_name {
+inline constexpr std::size_t kDate = 0;
+inline constexpr std::size_t kTime = 7;
+inline constexpr std::size_t kStampWidth = 6;
+inline constexpr std::size_t kKind = 14;
+}  // namespace backup_name
 
 // A name or count line: `text` in brackets.
 std::string bracketed(std::string_view text);

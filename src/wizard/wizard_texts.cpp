@@ -78,9 +78,11 @@ std::string damageText(Language language, const BackupDamage& damage) {
 
 // "yymmdd hhmmss K.dat" as "dd.mm.20yy hh:mm:ss  K".
 std::string whenAndKind(const std::string& name) {
-  const auto at = [&](std::size_t i) { return name.substr(i, 2); };
-  return at(4) + "." + at(2) + ".20" + at(0) + " " + at(7) + ":" + at(9) + ":" + at(11) + "  " +
-         name.substr(14, 1);
+  using namespace hostfiles::backup_name;
+  const auto date = [&](std::size_t i) { return name.substr(kDate + i, 2); };
+  const auto time = [&](std::size_t i) { return name.substr(kTime + i, 2); };
+  return date(4) + "." + date(2) + ".20" + date(0) + " " + time(0) + ":" + time(2) + ":" + time(4) +
+         "  " + name.substr(kKind, 1);
 }
 
 // What step 1 to 4 does.
