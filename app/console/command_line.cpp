@@ -14,6 +14,7 @@ std::optional<BatchCommand> commandNamed(const std::string& name) {
   if (name == "import") return BatchCommand::kImport;
   if (name == "backups") return BatchCommand::kBackups;
   if (name == "restore") return BatchCommand::kRestore;
+  if (name == "export") return BatchCommand::kExport;
   return std::nullopt;
 }
 
@@ -21,7 +22,8 @@ constexpr unsigned bit(BatchCommand command) { return 1u << static_cast<unsigned
 constexpr unsigned kCheck = bit(BatchCommand::kCheck);
 constexpr unsigned kImport = bit(BatchCommand::kImport);
 constexpr unsigned kRestore = bit(BatchCommand::kRestore);
-constexpr unsigned kEvery = kCheck | kImport | kRestore | bit(BatchCommand::kBackups);
+constexpr unsigned kExport = bit(BatchCommand::kExport);
+constexpr unsigned kEvery = kCheck | kImport | kRestore | kExport | bit(BatchCommand::kBackups);
 
 // An option, the commands it goes with, and the field it sets: a value, or a flag.
 struct Option {
@@ -36,7 +38,8 @@ constexpr Option kOptions[] = {
     {"--report", kCheck, &BatchOptions::faultsReport},
     {"--yes", kImport | kRestore, nullptr, &BatchOptions::yes},
     {"--dry-run", kImport, nullptr, &BatchOptions::dryRun},
-    {"--region", kCheck | kImport | kRestore, &BatchOptions::regionCode},
+    {"--region", kCheck | kImport | kRestore | kExport, &BatchOptions::regionCode},
+    {"--encoding", kExport, &BatchOptions::encodingName},
 };
 
 const Option* optionNamed(const std::string& name) {
@@ -83,6 +86,11 @@ std::optional<CommandLineMistake> readArguments(const std::vector<std::string>& 
   if (!options.regionCode.empty()) {
     options.region = platform::regionalSettingsNamed(options.regionCode);
     if (!options.region) return CommandLineMistake{MistakeKind::kUnknownRegion, options.regionCode};
+  }
+  if (options.encodingName == "cp") {
+    options.encoding = importfile::ExportEncoding::kCodePage;
+  } else if (!options.encodingName.empty() && options.encodingName != "utf-8") {
+    return CommandLineMistake{MistakeKind::kUnknownEncoding, options.encodingName};
   }
   return std::nullopt;
 }

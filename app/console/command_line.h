@@ -29,7 +29,8 @@ enum class MistakeKind {
   kMissingArgument,  // `word` is the command
   kExtraArgument,
   kConflict,
-  kUnknownRegion,  // `word` is the code
+  kUnknownRegion,    // `word` is the code
+  kUnknownEncoding,  // `word` is the name
 };
 struct CommandLineMistake {
   MistakeKind kind;
@@ -40,8 +41,9 @@ struct CommandLineMistake {
 
 // "check [--data FOLDER] [--report FAULTS] FILE",
 // "import [--data FOLDER] [--yes | --dry-run] FILE", "backups [--data FOLDER]" and
-// "restore [--data FOLDER] [--yes] BACKUP", the three with a file also with
-// "--region CODE"; the first mistake of any other.
+// "restore [--data FOLDER] [--yes] BACKUP" and
+// "export [--data FOLDER] [--encoding cp|utf-8] FILE", the four with a file also
+// with "--region CODE"; the first mistake of any other.
 std::variant<BatchOptions, CommandLineMistake> batchOptions(
     const std::vector<platform::Argument>& args);
 

@@ -40,6 +40,11 @@ std::string mistakeOnly(Language language, const CommandLineMistake& m) {
              say(language,
                  {" (bekannt: de-DE, en-GB, en-US, fr-FR)", " (known: de-DE, en-GB, en-US, fr-FR)",
                   " (connues : de-DE, en-GB, en-US, fr-FR)"});
+    case MistakeKind::kUnknownEncoding:
+      return say(language, {"unbekannte Kodierung ", "unknown encoding ", "encodage inconnu "}) +
+             word +
+             say(language,
+                 {" (bekannt: cp, utf-8)", " (known: cp, utf-8)", " (connus : cp, utf-8)"});
     case MistakeKind::kConflict:
       return word + say(language, {" und ", " and ", " et "}) + quoted(language, m.other) +
              say(language,
@@ -92,6 +97,12 @@ std::string backupPrompt(Language language) {
   return say(language, {"Sicherung (Nummer oder Name, Eingabetaste: zurück): ",
                         "Backup (number or name, Enter: back): ",
                         "Sauvegarde (numéro ou nom, Entrée : retour) : "});
+}
+
+std::string exportPrompt(Language language) {
+  return say(language, {"Datei für die Mitarbeiterliste (Eingabetaste: zurück): ",
+                        "File for the employee list (Enter: back): ",
+                        "Fichier pour la liste des employés (Entrée : retour) : "});
 }
 
 std::string noSuchBackup(Language language) {

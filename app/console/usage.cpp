@@ -26,6 +26,11 @@ constexpr const char* kUsageDe =
     "                                  stellt die Mitarbeiterdaten aus SICHERUNG (Name\n"
     "                                  aus der Liste oder Pfad) wieder her, nur mit "
     "--yes\n"
+    "  personallader export [--data ORDNER] [--encoding cp] DATEI.csv\n"
+    "                                  schreibt die Mitarbeiterliste als Importdatei\n"
+    "                                  (UTF-8, mit cp in der Codepage des Planers);\n"
+    "                                  Status 1, wenn Einträge beim Import verändert\n"
+    "                                  zurückkämen\n"
     "  personallader decode DATEI...   zeigt den Klartext jeder Zeile verschlüsselter\n"
     "                                  Planerdateien (UTF-8)\n"
     "  personallader encode            liest Klartextzeilen (UTF-8) von der\n"
@@ -38,7 +43,8 @@ constexpr const char* kUsageDe =
     "gilt der Datenordner aus den Einstellungen des Planers. Status 2: falscher Aufruf;\n"
     "Status 3: das Programm wurde mit einer Meldung beendet.\n"
     "Mit --region CODE (de-DE, en-GB, en-US, fr-FR) lesen check, import und restore\n"
-    "Datumsangaben und Zahlen in der Form dieser Region statt der des Systems.\n";
+    "Datumsangaben und Zahlen in der Form dieser Region statt der des Systems;\n"
+    "export schreibt sie so.\n";
 
 constexpr const char* kUsageEn =
     "Usage:\n"
@@ -58,6 +64,10 @@ constexpr const char* kUsageEn =
     "  personallader restore [--data FOLDER] [--yes] BACKUP\n"
     "                                  restores the employee data from BACKUP (a name\n"
     "                                  from the list, or a path), only with --yes\n"
+    "  personallader export [--data FOLDER] [--encoding cp] FILE.csv\n"
+    "                                  writes the employee list as an import file\n"
+    "                                  (UTF-8, with cp in the planner's code page);\n"
+    "                                  status 1 when entries would come back changed\n"
     "  personallader decode FILE...    prints the plain text of every line of\n"
     "                                  scrambled planner files (UTF-8)\n"
     "  personallader encode            reads plain lines (UTF-8) from standard input\n"
@@ -70,7 +80,8 @@ constexpr const char* kUsageEn =
     "the planner's settings name the data folder. Status 2: wrong command line;\n"
     "status 3: the program ended with a message.\n"
     "With --region CODE (de-DE, en-GB, en-US, fr-FR), check, import and restore read\n"
-    "dates and numbers in that region's form instead of the system's.\n";
+    "dates and numbers in that region's form instead of the system's; export writes\n"
+    "them so.\n";
 
 constexpr const char* kUsageFr =
     "Utilisation :\n"
@@ -91,6 +102,11 @@ constexpr const char* kUsageFr =
     "  personallader restore [--data DOSSIER] [--yes] SAUVEGARDE\n"
     "                                  restaure les employés de SAUVEGARDE (nom de la\n"
     "                                  liste ou chemin), seulement avec --yes\n"
+    "  personallader export [--data DOSSIER] [--encoding cp] FICHIER.csv\n"
+    "                                  écrit la liste des employés en fichier d'import\n"
+    "                                  (UTF-8, avec cp dans la page de codes du\n"
+    "                                  planificateur) ; statut 1 si des entrées\n"
+    "                                  reviendraient modifiées\n"
     "  personallader decode FICHIER... affiche le texte en clair de chaque ligne des\n"
     "                                  fichiers chiffrés du planificateur (UTF-8)\n"
     "  personallader encode            lit des lignes en clair (UTF-8) sur l'entrée\n"
@@ -103,7 +119,8 @@ constexpr const char* kUsageFr =
     "le dossier vient des paramètres du planificateur. Statut 2 : appel incorrect ;\n"
     "statut 3 : le programme s'est arrêté avec un message.\n"
     "Avec --region CODE (de-DE, en-GB, en-US, fr-FR), check, import et restore lisent\n"
-    "dates et nombres sous la forme de cette région au lieu de celle du système.\n";
+    "dates et nombres sous la forme de cette région au lieu de celle du système ;\n"
+    "export les écrit ainsi.\n";
 
 }  // namespace
 

@@ -29,8 +29,9 @@ using startup::Language;
 using wizard::frmPersonallader;
 using wizard::StepPicture;
 
-// The choice after the five buttons: restoring a backup.
+// The choices after the five buttons: restoring a backup, exporting the list.
 constexpr int kRestoreChoice = 6;
+constexpr int kExportChoice = 7;
 
 void draw(frmPersonallader& form, Language language, std::ostream& out) {
   out << "\n" << forTerminal(form.Caption) << "\n";
@@ -48,6 +49,8 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
   }
   if (form.canRestore()) {
     out << "  " << kRestoreChoice << " = " << forTerminal(wizard::texts::restoreCommand(language))
+        << "\n";
+    out << "  " << kExportChoice << " = " << forTerminal(wizard::texts::exportCommand(language))
         << "\n";
   }
   out << say(language, {"Auswahl: ", "Choice: ", "Choix : "}) << std::flush;
@@ -90,6 +93,8 @@ Operation operation(BatchCommand command) {
       return wizard::importEmployees;
     case BatchCommand::kBackups:
       return wizard::listBackups;
+    case BatchCommand::kExport:
+      return wizard::exportEmployees;
     case BatchCommand::kRestore:
       break;
   }
@@ -143,6 +148,19 @@ int restored(Language language, wizard::RestoreOutcome outcome, bool yes, std::o
   return kFaults;
 }
 
+int exported(const wizard::ExportOutcome& outcome, std::ostream& out) {
+  switch (outcome.result) {
+    case wizard::ExportResult::kExported:
+      return outcome.changed.empty() ? kDone : kFaults;
+    case wizard::ExportResult::kRefused:
+      out << forTerminal(outcome.refusal) << "\n";
+      return kUsage;
+    case wizard::ExportResult::kNotAdministrator:
+      break;
+  }
+  return kFaults;
+}
+
 // The lines that an operation's outcome adds, and the exit status it gives.
 int finished(const BatchOptions& options, Language language,
              const wizard::OperationOutcome& outcome, std::ostream& out) {
@@ -174,6 +192,8 @@ int finished(const BatchOptions& options, Language language,
       return imported(language, options, outcome, out);
     case BatchCommand::kRestore:
       return restored(language, *outcome.restore, options.yes, out);
+    case BatchCommand::kExport:
+      return exported(*outcome.exported, out);
     case BatchCommand::kBackups:
       break;
   }
@@ -208,12 +228,26 @@ void chooseAndRestore(wizard::ProgramState& state, TerminalDialogs& dialogs, std
   }
 }
 
+// Choice 7: the export of the employee list to the file named at the prompt.
+void exportList(wizard::ProgramState& state, TerminalDialogs& dialogs, std::ostream& out) {
+  out << "\n" << texts::exportPrompt(state.language) << std::flush;
+  const auto answer = dialogs.readLine();
+  if (!answer || answer->empty()) return;
+  const wizard::ExportOutcome outcome = wizard::exportEmployeeList(
+      state, {state.Datenpfad, state.Logpfad, platform::absolutePath(*answer)});
+  if (outcome.result == wizard::ExportResult::kRefused) {
+    out << forTerminal(outcome.refusal) << "\n";
+  }
+}
+
 // Runs a choice typed at the menu, and says what a No left undone.
 void runChoice(wizard::ProgramState& state, frmPersonallader& form, TerminalDialogs& dialogs,
                const std::string& choice, std::ostream& out) {
   const int index = choice.size() == 1 ? choice[0] - '0' : 0;
   if (index == kRestoreChoice && form.canRestore()) {
     chooseAndRestore(state, dialogs, out);
+  } else if (index == kExportChoice && form.canRestore()) {
+    exportList(state, dialogs, out);
   } else if (!form.canPress(index)) {
     out << texts::invalidChoice(state.language, choice) << "\n";
   } else if (index == 3) {
@@ -258,12 +292,13 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
     return kUsage;
   }
   const bool restore = options.command == BatchCommand::kRestore;
+  const bool exporting = options.command == BatchCommand::kExport;
   BatchDialogs dialogs(system, language,
                        {.faultQuestions = options.command == BatchCommand::kCheck,
                         .overwrite = options.yes,
                         .dataFolder = options.dataFolder,
-                        .importFile = restore ? "" : options.importFile,
-                        .showRegion = options.command == BatchCommand::kCheck},
+                        .importFile = restore || exporting ? "" : options.importFile,
+                        .showRegion = options.command == BatchCommand::kCheck || exporting},
                        out);
   const wizard::OperationOptions given{
       .language = language,
@@ -272,7 +307,9 @@ int runBatch(platform::System& system, Language language, const BatchOptions& op
       .faultsReport =
           options.faultsReport.empty() ? "" : platform::absolutePath(options.faultsReport),
       .dryRun = options.dryRun,
-      .backup = restore ? absoluteUnlessName(options.importFile) : ""};
+      .backup = restore ? absoluteUnlessName(options.importFile) : "",
+      .exportFile = exporting ? platform::absolutePath(options.importFile) : "",
+      .encoding = options.encoding};
   try {
     return finished(options, language, operation(options.command)(system, dialogs, given), out);
   } catch (const startup::ProgramEnd& end) {

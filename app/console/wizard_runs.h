@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "importfile/employee_export.h"
 #include "platform/system.h"
 #include "startup/language.h"
 
@@ -22,15 +23,17 @@ inline constexpr int kUsage = 2;   // a wrong command line
 int runInteractive(platform::System& system, startup::Language language, std::istream& in,
                    std::ostream& out, bool echo);
 
-enum class BatchCommand { kCheck, kImport, kBackups, kRestore };
+enum class BatchCommand { kCheck, kImport, kBackups, kRestore, kExport };
 struct BatchOptions {
   BatchCommand command = BatchCommand::kCheck;
-  std::string dataFolder;    // empty: the planner's settings name it
-  std::string importFile;    // check, import; restore: the backup's name or path
-  bool yes = false;          // overwrite existing employee data (restore: the list)
-  bool dryRun = false;       // import: list the changes, write nothing
+  std::string dataFolder;  // empty: the planner's settings name it
+  std::string importFile;  // check, import; restore: the backup's name or path; export: the target
+  bool yes = false;        // overwrite existing employee data (restore: the list)
+  bool dryRun = false;     // import: list the changes, write nothing
   std::string faultsReport;  // check: the file that gets the faults; empty: none
-  // check, import, restore: the regional settings named by --region; nothing: the system's.
+  std::string encodingName;  // export: "cp" for the planner's code page, "utf-8"
+  importfile::ExportEncoding encoding = importfile::ExportEncoding::kUtf8;
+  // check, import, restore, export: the regional settings named by --region; nothing: the system's.
   std::string regionCode;
   std::optional<platform::RegionalSettings> region;  // the one that regionCode names
   // A path named with characters that the code page lacks; empty: none.

@@ -51,20 +51,11 @@ char separatorFor(const startup::Context& context) {
   return context.Dezimaltrenner == "," ? ';' : ',';
 }
 
-// Whether `path` begins as a report of this program does, in any language and
-// with either separator.
+}  // namespace
+
 bool isFaultsReport(platform::System& system, const std::string& path) {
-  const auto file = system.openRead(path);
-  if (!file) return false;
-  std::string start(96, '\0');  // longer than every header line
-  std::size_t filled = 0;
-  while (filled < start.size()) {
-    const auto size = file->read(start.data() + filled, start.size() - filled);
-    if (!size) return false;
-    if (*size == 0) break;
-    filled += *size;
-  }
-  start.resize(filled);
+  const auto start = startup::fileStart(system, path, 96);  // longer than every header line
+  if (!start) return false;
   for (const auto language :
        {startup::Language::DE, startup::Language::EN, startup::Language::FR}) {
     const std::array<std::string, 6> header = texts::reportHeader(language);
@@ -74,14 +65,12 @@ bool isFaultsReport(platform::System& system, const std::string& path) {
     for (const char separator : {';', ','}) {
       for (const std::string& line :
            {reportLine(header, separator), reportLine(older, separator)}) {
-        if (start.starts_with(std::string(kByteOrderMark) + line + "\r\n")) return true;
+        if (start->starts_with(std::string(kByteOrderMark) + line + "\r\n")) return true;
       }
     }
   }
   return false;
 }
-
-}  // namespace
 
 std::optional<std::string> faultsReportRefused(const startup::Context& context,
                                                const std::string& path,

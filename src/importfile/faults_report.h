@@ -25,6 +25,10 @@ std::optional<std::string> faultsReportRefused(const startup::Context& context,
                                                const std::string& path,
                                                const startup::ProtectedPlaces& places);
 
+// Whether `path` begins as a report of this program does, in any language and
+// with either separator.
+bool isFaultsReport(platform::System& system, const std::string& path);
+
 // Writes the report to `path`, replacing an older one only once it is
 // complete. A file that cannot be written ends the program with a message.
 void writeFaultsReport(const startup::Context& context, const std::string& path,

@@ -143,11 +143,12 @@ std::optional<CalendarDate> readDate(std::string_view text,
   return std::nullopt;
 }
 
-bool isDateStamp(std::string_view stamp) {
-  if (stamp.size() != 6 || !std::all_of(stamp.begin(), stamp.end(), isDigit)) return false;
+std::optional<CalendarDate> stampDate(std::string_view stamp) {
+  if (stamp.size() != 6 || !std::all_of(stamp.begin(), stamp.end(), isDigit)) return std::nullopt;
   return validDate(fullYear(valueOf(stamp.substr(0, 2))), valueOf(stamp.substr(2, 2)),
-                   valueOf(stamp.substr(4, 2)))
-      .has_value();
+                   valueOf(stamp.substr(4, 2)));
 }
+
+bool isDateStamp(std::string_view stamp) { return stampDate(stamp).has_value(); }
 
 }  // namespace startup

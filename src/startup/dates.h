@@ -29,5 +29,7 @@ std::optional<CalendarDate> readDate(std::string_view text,
 // True when `stamp` is a date stamp as FormatDatumDS writes it: six digits,
 // year, month and day, of a date that exists (the year read as 1930 to 2029).
 bool isDateStamp(std::string_view stamp);
+// The date of such a stamp; nothing for any other text.
+std::optional<CalendarDate> stampDate(std::string_view stamp);
 
 }  // namespace startup

@@ -17,4 +17,20 @@ std::optional<TargetRefusal> writeTargetRefusal(
   return std::nullopt;
 }
 
+std::optional<std::string> fileStart(platform::System& system, const std::string& path,
+                                     std::size_t size) {
+  const auto file = system.openRead(path);
+  if (!file) return std::nullopt;
+  std::string start(size, '\0');
+  std::size_t filled = 0;
+  while (filled < start.size()) {
+    const auto read = file->read(start.data() + filled, start.size() - filled);
+    if (!read) return std::nullopt;
+    if (*read == 0) break;
+    filled += *read;
+  }
+  start.resize(filled);
+  return start;
+}
+
 }  // namespace startup

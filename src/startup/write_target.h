@@ -30,4 +30,9 @@ std::optional<TargetRefusal> writeTargetRefusal(
     platform::System& system, const std::string& target, const ProtectedPlaces& places,
     const std::function<bool(const std::string& path)>& ofItsKind);
 
+// The first `size` bytes of the file at `path`, fewer where it is shorter;
+// nothing when it cannot be read. Enough to tell a file of one's own kind.
+std::optional<std::string> fileStart(platform::System& system, const std::string& path,
+                                     std::size_t size);
+
 }  // namespace startup

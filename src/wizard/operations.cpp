@@ -109,6 +109,14 @@ OperationOutcome restoreBackup(platform::System& system, OperationCallback& call
   });
 }
 
+OperationOutcome exportEmployees(platform::System& system, OperationCallback& callback,
+                                 const OperationOptions& options) {
+  return run(system, callback, options, [&](auto& state, auto&, auto& outcome) {
+    outcome.exported = exportEmployeeList(
+        state, {state.Datenpfad, state.Logpfad, options.exportFile, options.encoding});
+  });
+}
+
 OperationOutcome listBackups(platform::System& system, OperationCallback& callback,
                              const OperationOptions& options) {
   return run(system, callback, options,

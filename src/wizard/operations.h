@@ -13,6 +13,7 @@
 #include "platform/system.h"
 #include "startup/dialogs.h"
 #include "startup/language.h"
+#include "wizard/employee_list_export.h"
 #include "wizard/restore_backup.h"
 #include "wizard/wizard_window.h"
 
@@ -38,6 +39,8 @@ struct OperationOptions {
   std::string faultsReport;  // check: the absolute path that gets the faults; empty: none
   bool dryRun = false;       // import: the check and its preview only
   std::string backup;        // restore: a file name in the backup folder, or an absolute path
+  std::string exportFile;    // export: the absolute path that gets the list
+  importfile::ExportEncoding encoding = importfile::ExportEncoding::kUtf8;  // export
 };
 
 // Where an operation stopped before its work; kNone: it did it.
@@ -49,6 +52,7 @@ struct OperationOutcome {
   importfile::CheckOutcome check;         // check, import
   std::optional<ImportOutcome> import;    // an import that was no dry run
   std::optional<RestoreOutcome> restore;  // restore
+  std::optional<ExportOutcome> exported;  // export
   std::vector<std::string> backups;       // the list of backups
 };
 
@@ -65,6 +69,9 @@ std::string backupPath(const wizard::ProgramState& state, const std::string& bac
 // Step 1 and the restore of options.backup.
 OperationOutcome restoreBackup(platform::System& system, OperationCallback& callback,
                                const OperationOptions& options);
+// Step 1 and the export of the employee list to options.exportFile.
+OperationOutcome exportEmployees(platform::System& system, OperationCallback& callback,
+                                 const OperationOptions& options);
 // Step 1 and the list of the data folder's backups.
 OperationOutcome listBackups(platform::System& system, OperationCallback& callback,
                              const OperationOptions& options);

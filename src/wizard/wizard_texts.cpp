@@ -266,6 +266,42 @@ std::string restoreNotPermitted(Language language) {
       "restaurer des employés.");
 }
 
+std::string exportCommand(Language language) {
+  return textOrEmpty(language, "Mitarbeiterliste exportieren …", "Export employee list …",
+                     "Exporter la liste des employés …");
+}
+
+std::string exportNotPermitted(Language language) {
+  return textOrEmpty(
+      language,
+      "Sie sind nicht als Administrator im Zentavo-Kalender eingetragen und nicht zum "
+      "Export der Mitarbeiterdaten berechtigt",
+      "You are not administrator of the Zentavo Desk and you don't have permission to "
+      "export employee data.",
+      "Vous n'êtes pas administrateur du logiciel. Vous n'avez pas les permissions pour "
+      "exporter des employés.");
+}
+
+std::string exported(Language language, const std::string& quotedFile, std::size_t employees) {
+  const std::string count = std::to_string(employees);
+  return textOrEmpty(language, "Die Mitarbeiterliste steht jetzt in ",
+                     "The employee list is now in ",
+                     "La liste des employés se trouve maintenant dans ") +
+         quotedFile +
+         textOrEmpty(language, " (" + count + " Mitarbeiter).", " (" + count + " employees).",
+                     " (" + count + " employés).");
+}
+
+std::string changedOnImport(Language language, const std::string& names) {
+  return textOrEmpty(language, "Diese Einträge kämen beim Import verändert zurück: ",
+                     "These entries would come back changed on import: ",
+                     "Ces entrées reviendraient modifiées à l'import : ") +
+         names +
+         textOrEmpty(language, ". Prüfen Sie sie in der Datei, bevor Sie sie importieren.",
+                     ". Check them in the file before you import it.",
+                     ". Vérifiez-les dans le fichier avant de l'importer.");
+}
+
 std::string nowInPlanner(Language language, std::size_t employees,
                          const std::string& quotedBackup) {
   return textOrEmpty(language, "Im Zentavo-Kalender stehen jetzt ", "Zentavo Desk now holds ",

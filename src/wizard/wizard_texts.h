@@ -59,6 +59,15 @@ std::string restored(Language language);
 // A non-administrator asked for a restore.
 std::string restoreNotPermitted(Language language);
 
+// The export of the employee list: the menu's choice, the refusal to a
+// non-administrator, the notice once `quotedFile` holds the list of
+// `employees`, and the entries (`names`, joined) that an import of the file
+// would not bring back as they stand.
+std::string exportCommand(Language language);
+std::string exportNotPermitted(Language language);
+std::string exported(Language language, const std::string& quotedFile, std::size_t employees);
+std::string changedOnImport(Language language, const std::string& names);
+
 // The line below a success notice: the employees now in the planner and the
 // backup `quotedBackup` that holds the state before.
 std::string nowInPlanner(Language language, std::size_t employees, const std::string& quotedBackup);

@@ -183,6 +183,15 @@ INSTANTIATE_TEST_SUITE_P(
                  errorReport("modPersonallader - Mitarbeiterdaten_lesen", 5,
                              "Unzulässiger Prozeduraufruf oder ungültiges Argument") +
                  "\n\n"},
+        Case{"export_onto_konfigdaten", line("export", "%RData%/Konfigdaten.dat"), kUsage, kClean,
+             nullptr,
+             kRegion + "'%RData%/Konfigdaten.dat' liegt im Datenordner des Planers. Wählen Sie "
+                       "einen Ort außerhalb des Daten- und des Log-Ordners.\n"},
+        Case{"export_over_a_csv_not_its_own", line("export", "%Rimport.csv"), kUsage, kClean,
+             nullptr,
+             kRegion + "'%Rimport.csv' gibt es bereits und ist keine frühere Datei derselben Art "
+                       "von diesem Programm. Sie bleibt, wie sie ist: Wählen Sie einen anderen "
+                       "Namen.\n"},
         Case{"restore_of_no_backup", line("restore", "--yes", "missing.dat"), kUsage, kClean,
              nullptr, "%RData%/Backups%/missing.dat\nKeine solche Sicherung.\n"},
         Case{"restore_of_backup_with_bad_date", line("restore", "--yes", "261203 080000 A.dat"),
@@ -217,6 +226,35 @@ TEST_F(BatchTest, AnImportsBackupIsListedAndRestoresTheOldList) {
                      "jetzt 2 Mitarbeiter; der vorige Stand ist in der Sicherung '261204 140510 "
                      "A.dat'.\n\n");
   EXPECT_EQ(readScrambledFile(data + "Mitarbeiterdaten.dat"), old);
+}
+
+// Export, then import of the exported file: nothing changes, the older line
+// form comes back in the current one, the head value stays; an entry that
+// cannot survive is named, a name that begins with "=" survives.
+TEST_F(BatchTest, AnExportedListImportsBackUnchanged) {
+  Lines lines = readScrambledFile(data + "Mitarbeiterdaten.dat");
+  lines[1] = "12345678";
+  lines.push_back("170101:999999:025:030:030:030:030:=Mitarbeiter A:ma");
+  writeScrambledFile(data + "Mitarbeiterdaten.dat", lines);
+  for (int twice = 0; twice < 2; ++twice) EXPECT_EQ(run({"export", "%Rlist.csv"}), kDone);
+  EXPECT_EQ(out, place(kRegion +
+                       "Die Mitarbeiterliste steht jetzt in '%Rlist.csv' (3 Mitarbeiter).\n\n"));
+  EXPECT_EQ(run({"import", "--dry-run", "%Rlist.csv"}), kDone);
+  EXPECT_EQ(out, kFaultFree + "Beim Import: neu 0, entfallen 0, geändert 0, unverändert 3\n\n" +
+                     "Beim Import: neu 0, entfallen 0, geändert 0, unverändert 3\n");
+  EXPECT_EQ(run({"import", "--yes", "%Rlist.csv"}), kDone);
+  lines.back() =
+      "170101:999999:025,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:=Mitarbeiter A:ma";
+  EXPECT_EQ(readScrambledFile(data + "Mitarbeiterdaten.dat"), lines);
+
+  lines.push_back("Ein Text, der zu lang fuer eine Zeile der Importdatei ist");
+  lines.push_back("991301:999999:000,0:000,0:000,0:000,0:000,0:000,0:000,0:000,0:000,0:Bad|Date:");
+  writeScrambledFile(data + "Mitarbeiterdaten.dat", lines);
+  EXPECT_EQ(run({"export", "--encoding", "cp", "%Rlist.csv"}), kFaults);
+  EXPECT_EQ(out.substr(out.find("\n\nDiese")),
+            "\n\nDiese Einträge kämen beim Import verändert zurück: >Ein Text, der zu lang fuer "
+            "eine Zeile der Importdatei ist, Bad|Date (). Prüfen Sie sie in der Datei, bevor Sie "
+            "sie importieren.\n\n");
 }
 
 // The faults report gets a line for each question after its header.
