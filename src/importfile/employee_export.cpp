@@ -9,6 +9,7 @@
 #include "importfile/import_check.h"
 #include "platform/codepage.h"
 #include "startup/dates.h"
+#include "startup/dialogs.h"
 #include "startup/formatting.h"
 #include "startup/messages.h"
 #include "startup/numbers.h"
@@ -167,12 +168,28 @@ void writeExport(const startup::Context& context, const std::string& path,
   });
 }
 
+namespace {
+
+// The check's questions answered Yes, as an import would take every row, and
+// its notices kept from the user: the export says itself what would change.
+class YesToEveryFault : public startup::Dialogs {
+ public:
+  void notice(const std::string&, const std::string&) override {}
+  bool question(const std::string&, const std::string&) override { return true; }
+  std::string browseForFolder(std::intptr_t, const std::string&) override { return ""; }
+  std::optional<std::string> openFile(const startup::OpenFileRequest&) override {
+    return std::nullopt;
+  }
+};
+
+}  // namespace
+
 std::vector<std::size_t> changedOnImport(const startup::Context& context, const std::string& path,
                                          const std::string& dataFolder,
                                          std::span<const EmployeeRecord> entries) {
-  // Without a language of its own the check answers every question Yes and shows nothing.
+  YesToEveryFault yes;
   startup::Context silent = context;
-  silent.language = startup::Language::Other;
+  silent.dialogs = &yes;
   const CheckOutcome checked = Importdatei_checken(silent, {path, dataFolder});
   std::vector<bool> changed(entries.size(), checked.verdict == Verdict::kNotChecked);
   for (const Fault& fault : checked.faults) {
