@@ -103,9 +103,9 @@ TEST_F(FlowTest, TheMenuExportsTheListAndSavesTheFaultsAsTheBatchCommandsDo) {
   const auto menuState = [this](UINT command) {
     return GetMenuState(GetSystemMenu(handle(), FALSE), command, MF_BYCOMMAND);
   };
-  const auto command = [this](UINT command, std::deque<Answer> answers) {
+  const auto command = [this](UINT id, std::deque<Answer> answers) {
     hook.answers = std::move(answers);
-    SendMessageW(handle(), WM_SYSCOMMAND, command, 0);
+    SendMessageW(handle(), WM_SYSCOMMAND, id, 0);
   };
   open();
   EXPECT_EQ(menuState(win32ui::kExportCommand), MF_GRAYED);
