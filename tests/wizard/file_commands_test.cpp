@@ -1,5 +1,4 @@
-// The files the user names in the Save dialog: the faults report after a check
-// that asked about faults, and the export of the list.
+// The files the user names in the Save dialog: the faults report and the export.
 #include <gtest/gtest.h>
 
 #include "importfile/faults_report.h"
@@ -12,11 +11,8 @@ namespace {
 
 class FileCommandsTest : public testing_support::StateTest {
  protected:
-  // A window at step 3 over a data folder, with an import file whose one row
-  // has an impossible date.
+  // At step 3, with an import file whose one row has an impossible date.
   FileCommandsTest() {
-    useLanguage(startup::Language::DE);
-    system.ownFolder = folder.path() + "programm";
     folder.makeFolder("Daten");
     testing_support::makePlannerData(data, {});
     state.Datenpfad = data;
@@ -32,35 +28,21 @@ class FileCommandsTest : public testing_support::StateTest {
   frmPersonallader form{state};
 };
 
-TEST_F(FileCommandsTest, TheVerdictWithFaultsAsksToSaveThemAndYesWritesTheBatchReport) {
+TEST_F(FileCommandsTest, TheVerdictWithFaultsAsksToSaveThemAndBothSavesKeepTheBatchRule) {
   EXPECT_FALSE(form.canSaveFaultsReport());
-  dialogs.answers = {true, false};  // the fault taken, the report declined
-  form.cmdAuswahl_Click(3);
-  EXPECT_EQ(dialogs.shown.back().text, "Möchten Sie die Liste der Fehler speichern?");
-  ASSERT_TRUE(form.canSaveFaultsReport());
-
-  dialogs.answers = {true, true};
+  dialogs.answers = {true, true};  // the fault taken, the report wanted
   dialogs.files = {folder.file("bericht.csv")};
   form.cmdAuswahl_Click(3);
-  EXPECT_EQ(dialogs.lastSaveRequest->defaultName, "Fehlerbericht.csv");
+  EXPECT_EQ(dialogs.texts().at(2), "Möchten Sie die Liste der Fehler speichern?");
   importfile::writeFaultsReport(state, folder.file("batch.csv"), form.lastCheck().faults);
   EXPECT_EQ(folder.read("bericht.csv"), folder.read("batch.csv"));
 
-  // The batch rule refuses a file in the data folder, with its message.
-  dialogs.files = {data + "bericht.csv"};
+  // A file in the data folder is refused with its message, by both commands.
+  dialogs.files = {data + "neu.csv", data + "neu.csv"};
   EXPECT_FALSE(form.saveFaultsReport());
-  EXPECT_EQ(dialogs.shown.back().kind, testing_support::ShownBox::Kind::kNotice);
-  EXPECT_EQ(system.pathKind(data + "bericht.csv"), platform::PathKind::kMissing);
-}
-
-TEST_F(FileCommandsTest, TheExportProposesItsFileInTheProgramsFolderAndShowsARefusal) {
-  dialogs.files = {data + "liste.csv"};
-  const auto outcome = form.chooseFileAndExport();
-  ASSERT_TRUE(outcome);
-  EXPECT_EQ(outcome->result, ExportResult::kRefused);
-  EXPECT_EQ(dialogs.notices(), std::vector{testing_support::readable(outcome->refusal)});
-  EXPECT_EQ(dialogs.lastSaveRequest->startFolder, system.ownFolder);
-  EXPECT_EQ(dialogs.lastSaveRequest->defaultName, "Mitarbeiter.csv");
+  EXPECT_EQ(form.chooseFileAndExport()->result, ExportResult::kRefused);
+  EXPECT_EQ(dialogs.notices().size(), 3u);  // the verdict and the two refusals
+  EXPECT_FALSE(folder.exists("Daten/neu.csv"));
 }
 
 }  // namespace
