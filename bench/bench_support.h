@@ -23,6 +23,7 @@ class CountingDialogs : public startup::Dialogs {
   }
   std::string browseForFolder(std::intptr_t, const std::string&) override { return {}; }
   std::optional<std::string> openFile(const startup::OpenFileRequest&) override { return {}; }
+  std::optional<std::string> saveFile(const startup::SaveFileRequest&) override { return {}; }
 };
 
 template <typename Work>

@@ -66,6 +66,9 @@ class YesDialogs : public startup::Dialogs {
   std::optional<std::string> openFile(const startup::OpenFileRequest&) override {
     return std::nullopt;
   }
+  std::optional<std::string> saveFile(const startup::SaveFileRequest&) override {
+    return std::nullopt;
+  }
 };
 
 }  // namespace fuzzing

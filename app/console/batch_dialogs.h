@@ -31,6 +31,10 @@ class BatchDialogs : public wizard::OperationCallback {
   bool askOverwrite(const std::string& title, const std::string& text) override;
   std::string browseForFolder(std::intptr_t ownerWindow, const std::string& instruction) override;
   std::optional<std::string> openFile(const startup::OpenFileRequest& request) override;
+  // A batch command names the files it writes on its command line: never asked.
+  std::optional<std::string> saveFile(const startup::SaveFileRequest&) override {
+    return std::nullopt;
+  }
   void regionChosen(const platform::RegionalSettings& region) override;
 
  private:

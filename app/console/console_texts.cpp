@@ -99,12 +99,6 @@ std::string backupPrompt(Language language) {
                         "Sauvegarde (numéro ou nom, Entrée : retour) : "});
 }
 
-std::string exportPrompt(Language language) {
-  return say(language, {"Datei für die Mitarbeiterliste (Eingabetaste: zurück): ",
-                        "File for the employee list (Enter: back): ",
-                        "Fichier pour la liste des employés (Entrée : retour) : "});
-}
-
 std::string noSuchBackup(Language language) {
   return say(language, {"Keine solche Sicherung.", "No such backup.", "Sauvegarde introuvable."});
 }

@@ -28,7 +28,4 @@ std::string invalidChoice(Language language, const std::string& choice);
 std::string backupPrompt(Language language);
 std::string noSuchBackup(Language language);
 
-// The terminal export: the prompt for the file that gets the employee list.
-std::string exportPrompt(Language language);
-
 }  // namespace console::texts

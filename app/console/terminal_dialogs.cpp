@@ -52,27 +52,40 @@ std::string TerminalDialogs::browseForFolder(std::intptr_t, const std::string& i
   return readLine().value_or("");
 }
 
+void TerminalDialogs::showFileDialog(const std::string& title, const std::string& filter) {
+  out_ << "\n== " << forTerminal(title) << " ==\n"
+       << forTerminal(filter.substr(0, filter.find('|'))) << "\n";
+}
+
+// In a terminal a relative name means the current folder, as in every
+// command; the window's dialogs start in the request's folder.
+std::optional<std::string> TerminalDialogs::promptForPath() {
+  out_ << forTerminal(platform::absolutePath("")) << " > " << std::flush;
+  const auto name = readLine();
+  if (!name || name->empty()) return std::nullopt;
+  return platform::absolutePath(*name);
+}
+
 std::optional<std::string> TerminalDialogs::openFile(const startup::OpenFileRequest& request) {
-  out_ << "\n== " << forTerminal(request.title) << " ==\n"
-       << forTerminal(request.filter.substr(0, request.filter.find('|'))) << "\n";
-  // In a terminal a relative name means the current folder, as in every
-  // command; the window's dialog starts in the request's folder.
-  const std::string currentFolder = platform::absolutePath("");
+  showFileDialog(request.title, request.filter);
   for (;;) {
-    out_ << forTerminal(currentFolder) << " > " << std::flush;
-    const auto name = readLine();
-    if (!name || name->empty()) return std::nullopt;
-    const std::string path = platform::absolutePath(*name);
+    const auto path = promptForPath();
     // Whether it can be the import file is the wizard's to say.
-    if (!request.fileMustExist || system_.pathKind(path) != platform::PathKind::kMissing) {
+    if (!path || !request.fileMustExist ||
+        system_.pathKind(*path) != platform::PathKind::kMissing) {
       return path;
     }
-    out_ << forTerminal(path) << "\n"
+    out_ << forTerminal(*path) << "\n"
          << say(language_, {"Datei nicht gefunden. Prüfen Sie den Dateinamen.",
                             "File not found. Check the file name.",
                             "Fichier introuvable. Vérifiez le nom du fichier."})
          << "\n";
   }
+}
+
+std::optional<std::string> TerminalDialogs::saveFile(const startup::SaveFileRequest& request) {
+  showFileDialog(request.title, request.filter);
+  return promptForPath();
 }
 
 }  // namespace console

@@ -21,12 +21,16 @@ class TerminalDialogs : public startup::Dialogs {
   bool question(const std::string& title, const std::string& text) override;
   std::string browseForFolder(std::intptr_t ownerWindow, const std::string& instruction) override;
   std::optional<std::string> openFile(const startup::OpenFileRequest& request) override;
+  std::optional<std::string> saveFile(const startup::SaveFileRequest& request) override;
 
   // The next line typed, in the code page; nothing at the end of the input.
   std::optional<std::string> readLine();
 
  private:
   void showBox(const std::string& title, const std::string& text);
+  void showFileDialog(const std::string& title, const std::string& filter);
+  // The prompt for a file's name; its full path, or nothing for Enter.
+  std::optional<std::string> promptForPath();
 
   platform::System& system_;
   startup::Language language_;

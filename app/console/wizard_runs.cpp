@@ -29,9 +29,15 @@ using startup::Language;
 using wizard::frmPersonallader;
 using wizard::StepPicture;
 
-// The choices after the five buttons: restoring a backup, exporting the list.
+// The choices after the five buttons: restoring a backup, exporting the list,
+// saving the last check's faults.
 constexpr int kRestoreChoice = 6;
 constexpr int kExportChoice = 7;
+constexpr int kFaultsReportChoice = 8;
+
+void offer(int choice, const std::string& caption, std::ostream& out) {
+  out << "  " << choice << " = " << forTerminal(caption) << "\n";
+}
 
 void draw(frmPersonallader& form, Language language, std::ostream& out) {
   out << "\n" << forTerminal(form.Caption) << "\n";
@@ -47,11 +53,10 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
       out << "  " << index << " = " << forTerminal(form.cmdAuswahl(index).Caption) << "\n";
     }
   }
-  if (form.canRestore()) {
-    out << "  " << kRestoreChoice << " = " << forTerminal(wizard::texts::restoreCommand(language))
-        << "\n";
-    out << "  " << kExportChoice << " = " << forTerminal(wizard::texts::exportCommand(language))
-        << "\n";
+  if (form.canRestore()) offer(kRestoreChoice, wizard::texts::restoreCommand(language), out);
+  if (form.canExport()) offer(kExportChoice, wizard::texts::exportCommand(language), out);
+  if (form.canSaveFaultsReport()) {
+    offer(kFaultsReportChoice, wizard::texts::faultsReportCommand(language), out);
   }
   out << say(language, {"Auswahl: ", "Choice: ", "Choix : "}) << std::flush;
 }
@@ -228,30 +233,21 @@ void chooseAndRestore(wizard::ProgramState& state, TerminalDialogs& dialogs, std
   }
 }
 
-// Choice 7: the export of the employee list to the file named at the prompt.
-void exportList(wizard::ProgramState& state, TerminalDialogs& dialogs, std::ostream& out) {
-  out << "\n" << texts::exportPrompt(state.language) << std::flush;
-  const auto answer = dialogs.readLine();
-  if (!answer || answer->empty()) return;
-  const wizard::ExportOutcome outcome = wizard::exportEmployeeList(
-      state, {state.Datenpfad, state.Logpfad, platform::absolutePath(*answer)});
-  if (outcome.result == wizard::ExportResult::kRefused) {
-    out << forTerminal(outcome.refusal) << "\n";
-  }
-}
-
 // Runs a choice typed at the menu, and says what a No left undone.
 void runChoice(wizard::ProgramState& state, frmPersonallader& form, TerminalDialogs& dialogs,
                const std::string& choice, std::ostream& out) {
   const int index = choice.size() == 1 ? choice[0] - '0' : 0;
   if (index == kRestoreChoice && form.canRestore()) {
     chooseAndRestore(state, dialogs, out);
-  } else if (index == kExportChoice && form.canRestore()) {
-    exportList(state, dialogs, out);
+  } else if (index == kExportChoice && form.canExport()) {
+    form.chooseFileAndExport();
+  } else if (index == kFaultsReportChoice && form.canSaveFaultsReport()) {
+    form.saveFaultsReport();
   } else if (!form.canPress(index)) {
     out << texts::invalidChoice(state.language, choice) << "\n";
   } else if (index == 3) {
-    if (form.Importdatei_checken().verdict == importfile::Verdict::kStopped) {
+    form.cmdAuswahl_Click(3);
+    if (form.lastCheck().verdict == importfile::Verdict::kStopped) {
       out << texts::nothingImported(state.language, false) << "\n";
     }
   } else if (index == 4) {

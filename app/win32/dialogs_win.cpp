@@ -36,4 +36,14 @@ std::optional<std::string> Win32Dialogs::openFile(const startup::OpenFileRequest
   return utf16ToCodePage(*chosen);
 }
 
+std::optional<std::string> Win32Dialogs::saveFile(const startup::SaveFileRequest& request) {
+  const auto chosen = win32ui::saveFile(
+      owner_,
+      {codePageToUtf16(request.title), codePageToUtf16(request.filter),
+       codePageToUtf16(request.startFolder), false},
+      codePageToUtf16(request.defaultName), codePageToUtf16(request.defaultExtension));
+  if (!chosen) return std::nullopt;
+  return utf16ToCodePage(*chosen);
+}
+
 }  // namespace win32ui

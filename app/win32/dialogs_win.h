@@ -18,6 +18,7 @@ class Win32Dialogs : public startup::Dialogs {
   bool question(const std::string& title, const std::string& text) override;
   std::string browseForFolder(std::intptr_t ownerWindow, const std::string& instruction) override;
   std::optional<std::string> openFile(const startup::OpenFileRequest& request) override;
+  std::optional<std::string> saveFile(const startup::SaveFileRequest& request) override;
 
  private:
   HWND owner_ = nullptr;

@@ -25,4 +25,11 @@ struct FileDialogRequest {
 // or nothing when the user cancelled.
 std::optional<std::wstring> openFile(HWND owner, const FileDialogRequest& request);
 
+// The Save dialog, proposing `defaultName` and adding `defaultExtension` to a
+// name typed without one. It does not ask before replacing a file: whether one
+// may be replaced is the program's rule. The path, or nothing when cancelled.
+std::optional<std::wstring> saveFile(HWND owner, const FileDialogRequest& request,
+                                     const std::wstring& defaultName,
+                                     const std::wstring& defaultExtension);
+
 }  // namespace win32ui

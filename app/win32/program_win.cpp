@@ -36,7 +36,10 @@ std::unique_ptr<WizardWindow> openWizard(wizard::ProgramState& state,
     window.redraw(change);
   };
   dialogs.setOwner(window->handle());
-  window->addRestoreCommand(wizard::texts::restoreCommand(state.language));
+  window->addMenuCommand(kSaveFaultsReportCommand,
+                         wizard::texts::faultsReportCommand(state.language));
+  window->addMenuCommand(kExportCommand, wizard::texts::exportCommand(state.language));
+  window->addMenuCommand(kRestoreBackupCommand, wizard::texts::restoreCommand(state.language));
   form.Form_Load();
   window->showForm();
   return window;

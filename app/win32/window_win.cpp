@@ -80,17 +80,23 @@ HWND WizardWindow::control(const ControlChange& control) const {
   return GetDlgItem(hwnd_, controlId(control));
 }
 
-void WizardWindow::addRestoreCommand(const std::string& caption) {
+void WizardWindow::addMenuCommand(UINT command, const std::string& caption) {
   if (caption.empty()) return;
   const HMENU menu = GetSystemMenu(hwnd_, FALSE);
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, kRestoreBackupCommand, platform::codePageToUtf16(caption).c_str());
+  if (!menuExtended_) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  menuExtended_ = true;
+  AppendMenuW(menu, MF_STRING, command, platform::codePageToUtf16(caption).c_str());
 }
 
-// Offered as long as the model offers it: once the data folder is known.
-void WizardWindow::enableRestoreCommand() {
-  EnableMenuItem(GetSystemMenu(hwnd_, FALSE), kRestoreBackupCommand,
-                 MF_BYCOMMAND | (form_.canRestore() ? MF_ENABLED : MF_GRAYED));
+// The outcome of the steps decides, as the model tells it.
+void WizardWindow::enableMenuCommands() {
+  const HMENU menu = GetSystemMenu(hwnd_, FALSE);
+  const auto enable = [menu](UINT command, bool usable) {
+    EnableMenuItem(menu, command, MF_BYCOMMAND | (usable ? MF_ENABLED : MF_GRAYED));
+  };
+  enable(kSaveFaultsReportCommand, form_.canSaveFaultsReport());
+  enable(kExportCommand, form_.canExport());
+  enable(kRestoreBackupCommand, form_.canRestore());
 }
 
 bool WizardWindow::createControls() {
@@ -109,7 +115,7 @@ void WizardWindow::showForm() {
   SetWindowTextW(hwnd_, platform::codePageToUtf16(form_.Caption).c_str());
   layout(GetDpiForWindow(hwnd_));
   for (const ControlChange& control : kControls) redraw(control);
-  enableRestoreCommand();
+  enableMenuCommands();
   centerOnMonitor();
 }
 
@@ -218,8 +224,7 @@ LRESULT WizardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) != kRestoreBackupCommand) break;
-      restoreBackup();
+      if (!runMenuCommand(static_cast<UINT>(wParam & 0xFFF0))) break;
       return 0;
     case WM_SETFOCUS:
       focusFirstUsable();
@@ -256,16 +261,29 @@ void WizardWindow::click(int index) {
   if (form_.unloaded) {
     end(0);
   } else {
-    enableRestoreCommand();
+    enableMenuCommands();
   }
 }
 
-void WizardWindow::restoreBackup() {
+bool WizardWindow::runMenuCommand(UINT command) {
   try {
-    form_.chooseBackupAndRestore();
+    switch (command) {
+      case kSaveFaultsReportCommand:
+        form_.saveFaultsReport();
+        break;
+      case kExportCommand:
+        form_.chooseFileAndExport();
+        break;
+      case kRestoreBackupCommand:
+        form_.chooseBackupAndRestore();
+        break;
+      default:
+        return false;
+    }
   } catch (const startup::ProgramEnd& ending) {
     end(ending.status);
   }
+  return true;
 }
 
 void WizardWindow::pressFocusedButton() {

@@ -1,5 +1,5 @@
 // The wizard window frmPersonallader on the screen. It draws the model, hands
-// the clicks of its five buttons and of its system menu's restore entry to it
+// the clicks of its five buttons and of its system menu's entries to it
 // and follows the DPI of its monitor; everything the steps do happens in the
 // model.
 #pragma once
@@ -16,9 +16,11 @@
 
 namespace win32ui {
 
-// The command of the system menu's restore entry: below the system's own
-// commands, and its low four bits clear, as Windows uses them itself.
-inline constexpr UINT kRestoreBackupCommand = 0x0100;
+// The commands of the system menu's own entries: below the system's own
+// commands, and their low four bits clear, as Windows uses them itself.
+inline constexpr UINT kSaveFaultsReportCommand = 0x0100;
+inline constexpr UINT kExportCommand = 0x0110;
+inline constexpr UINT kRestoreBackupCommand = 0x0120;
 
 class WizardWindow {
  public:
@@ -35,9 +37,10 @@ class WizardWindow {
 
   HWND handle() const { return hwnd_; }
   HWND control(const ControlChange& control) const;
-  // Adds the restore entry with `caption` (in the code page) to the system
-  // menu, after a separator; nothing for an empty caption. showForm enables it.
-  void addRestoreCommand(const std::string& caption);
+  // Adds the entry of `command` with `caption` (in the code page) to the
+  // system menu, the first one after a separator; nothing for an empty
+  // caption. Each is enabled while the model can act on it.
+  void addMenuCommand(UINT command, const std::string& caption);
   // Draws the whole model (title, size, places, states and pictures) and puts
   // the window in the middle of its monitor.
   void showForm();
@@ -57,8 +60,9 @@ class WizardWindow {
   void resizeWindow(UINT dpi);
   void centerOnMonitor();
   void click(int index);
-  void restoreBackup();
-  void enableRestoreCommand();
+  // Runs the entry of `command`; false for a command that is not ours.
+  bool runMenuCommand(UINT command);
+  void enableMenuCommands();
   void pressFocusedButton();
   void focusFirstUsable();
   void end(int status);
@@ -69,6 +73,7 @@ class WizardWindow {
   Font font_;
   StepPictures pictures_;
   int status_ = 0;
+  bool menuExtended_ = false;
 };
 
 }  // namespace win32ui

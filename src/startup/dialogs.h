@@ -19,6 +19,14 @@ struct OpenFileRequest {
   bool fileMustExist = true;
 };
 
+struct SaveFileRequest {
+  std::string title;
+  std::string filter;  // display name and pattern separated by "|"
+  std::string startFolder;
+  std::string defaultName;       // the name the dialog proposes
+  std::string defaultExtension;  // added to a name typed without one, without the dot
+};
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -38,6 +46,9 @@ class Dialogs {
                                       const std::string& instruction) = 0;
   // The full path of the file the user picked, or nothing when he cancelled.
   virtual std::optional<std::string> openFile(const OpenFileRequest& request) = 0;
+  // The full path of the file the user named to be written, or nothing when
+  // he cancelled. Whether it may be written is the caller's to decide.
+  virtual std::optional<std::string> saveFile(const SaveFileRequest& request) = 0;
 };
 
 }  // namespace startup

@@ -124,7 +124,7 @@ std::string noDataFound(Language language, const std::string& quotedFolder) {
 
 std::string importFileDialogTitle(Language language) { return stepAction(language, 2); }
 
-std::string importFileFilter(Language language) {
+std::string csvFilter(Language language) {
   return textOrEmpty(language, "CSV (Trennzeichen-getrennt) (*.csv)|*.csv",
                      "CSV (Comma delimited) (*.csv)|*.csv",
                      "CSV (Séparé par des virgules) (*.csv)|*.csv");
@@ -269,6 +269,35 @@ std::string restoreNotPermitted(Language language) {
 std::string exportCommand(Language language) {
   return textOrEmpty(language, "Mitarbeiterliste exportieren …", "Export employee list …",
                      "Exporter la liste des employés …");
+}
+
+std::string faultsReportCommand(Language language) {
+  return textOrEmpty(language, "Fehlerbericht speichern …", "Save faults report …",
+                     "Enregistrer le rapport d'erreurs …");
+}
+
+std::string saveFaultsQuestion(Language language) {
+  return textOrEmpty(language, "Möchten Sie die Liste der Fehler speichern?",
+                     "Do you want to save the list of faults?",
+                     "Voulez-vous enregistrer la liste des erreurs ?");
+}
+
+std::string faultsReportDialogTitle(Language language) {
+  return textOrEmpty(language, "Fehlerbericht speichern", "Save Faults Report",
+                     "Enregistrer le Rapport d'erreurs");
+}
+
+std::string faultsReportName(Language language) {
+  return textOrEmpty(language, "Fehlerbericht.csv", "Faults report.csv", "Rapport d'erreurs.csv");
+}
+
+std::string exportDialogTitle(Language language) {
+  return textOrEmpty(language, "Mitarbeiterliste exportieren", "Export Employee List",
+                     "Exporter la Liste des employés");
+}
+
+std::string exportName(Language language) {
+  return textOrEmpty(language, "Mitarbeiter.csv", "Employees.csv", "Employés.csv");
 }
 
 std::string exportNotPermitted(Language language) {

@@ -18,9 +18,10 @@ std::string frameCaption(Language language, int step);
 std::string buttonCaption(Language language, int index);
 
 std::string noDataFound(Language language, const std::string& quotedFolder);
-// The title of step 2's file dialog after the program title, and its filter.
+// The title of step 2's file dialog after the program title, and the filter
+// of every dialog for a CSV file.
 std::string importFileDialogTitle(Language language);
-std::string importFileFilter(Language language);
+std::string csvFilter(Language language);
 // A file chosen or named (import file, backup, report) is missing: its name may
 // have lost characters to the code page. The import file is not a plain file.
 std::string chosenFileMissing(Language language, const std::string& quotedName);
@@ -67,6 +68,17 @@ std::string exportCommand(Language language);
 std::string exportNotPermitted(Language language);
 std::string exported(Language language, const std::string& quotedFile, std::size_t employees);
 std::string changedOnImport(Language language, const std::string& names);
+
+// The faults report in the window and the terminal wizard: the menu's entry,
+// the question after the verdict with faults, the Save dialog's title after
+// the program title, and the name it proposes.
+std::string faultsReportCommand(Language language);
+std::string saveFaultsQuestion(Language language);
+std::string faultsReportDialogTitle(Language language);
+std::string faultsReportName(Language language);
+// The export's Save dialog: its title after the program title, the name it proposes.
+std::string exportDialogTitle(Language language);
+std::string exportName(Language language);
 
 // The line below a success notice: the employees now in the planner and the
 // backup `quotedBackup` that holds the state before.

@@ -107,7 +107,7 @@ void frmPersonallader::cmdAuswahl_Click(int index) {
       Importdatei_auswählen();
       break;
     case 3:
-      Importdatei_checken();
+      if (Importdatei_checken().verdict == importfile::Verdict::kFaultsFound) offerFaultsReport();
       break;
     case 4:
       Mitarbeiterdaten_importieren();
@@ -161,7 +161,7 @@ bool frmPersonallader::Importdatei_auswählen() {
     if (state_.Importordner.empty()) state_.Importordner = state_.system->executableFolder();
     startup::OpenFileRequest request;
     request.title = state_.Programmtitel + " - " + texts::importFileDialogTitle(state_.language);
-    request.filter = texts::importFileFilter(state_.language);
+    request.filter = texts::csvFilter(state_.language);
     request.startFolder = state_.Importordner;
     request.fileMustExist = true;
     const auto chosen = state_.dialogs->openFile(request);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "importfile/check_outcome.h"
+#include "wizard/employee_list_export.h"
 #include "wizard/program_state.h"
 #include "wizard/restore_backup.h"
 #include "wizard/window_layout.h"
@@ -91,6 +92,17 @@ class frmPersonallader {
   // nothing when the user cancels or no restore is offered yet.
   std::optional<RestoreOutcome> chooseBackupAndRestore();
 
+  // After a check that asked about faults, they can be saved as a report.
+  bool canSaveFaultsReport() const { return !state_.lastCheck.faults.empty(); }
+  // Lets the user name the report's file and writes it as a batch check's
+  // report; true once written. A refused file gets its message and nothing.
+  bool saveFaultsReport();
+  // Once the data folder is known, the employee list can be exported.
+  bool canExport() const { return canRestore(); }
+  // Lets the user name the export's file and exports the list to it; nothing
+  // when the user cancels or no export is offered yet. A refusal is shown.
+  std::optional<ExportOutcome> chooseFileAndExport();
+
   void Form_Load();
   void cmdAuswahl_Click(int index);
   void Datenordner_checken();
@@ -106,6 +118,8 @@ class frmPersonallader {
   void setPicture(int step, StepPicture picture);
   void setButton(int index, bool enabled);
   void setFrame(int step, bool enabled);
+  // The question after a verdict with faults; Yes saves them.
+  void offerFaultsReport();
 
   ProgramState& state_;
   WizardState wizardState_ = WizardState::kChooseDataFolder;

@@ -50,6 +50,12 @@ std::optional<std::string> ScriptedDialogs::openFile(const startup::OpenFileRequ
   return next(files, "file dialog", std::optional<std::string>());
 }
 
+std::optional<std::string> ScriptedDialogs::saveFile(const startup::SaveFileRequest& request) {
+  shown.push_back({ShownBox::Kind::kSaveDialog, "", readable(request.title)});
+  lastSaveRequest = request;
+  return next(files, "save dialog", std::optional<std::string>());
+}
+
 std::vector<std::string> ScriptedDialogs::texts() const {
   std::vector<std::string> texts;
   for (const ShownBox& box : shown) texts.push_back(box.text);

@@ -11,9 +11,9 @@
 namespace testing_support {
 
 struct ShownBox {
-  enum class Kind { kNotice, kQuestion, kFolderDialog, kFileDialog } kind;
+  enum class Kind { kNotice, kQuestion, kFolderDialog, kFileDialog, kSaveDialog } kind;
   std::string title;  // UTF-8, like everything recorded here
-  std::string text;   // the box's text, the folder dialog's instruction, the file dialog's title
+  std::string text;   // the box's text, the folder dialog's instruction, the file dialogs' title
 };
 
 class ScriptedDialogs : public startup::Dialogs {
@@ -22,14 +22,16 @@ class ScriptedDialogs : public startup::Dialogs {
   // gets No, or a cancel.
   std::deque<bool> answers;
   std::deque<std::string> folders;               // code page; "" cancels
-  std::deque<std::optional<std::string>> files;  // code page; nothing cancels
+  std::deque<std::optional<std::string>> files;  // both file dialogs; code page; nothing cancels
   std::vector<ShownBox> shown;
   std::optional<startup::OpenFileRequest> lastFileRequest;
+  std::optional<startup::SaveFileRequest> lastSaveRequest;
 
   void notice(const std::string& title, const std::string& text) override;
   bool question(const std::string& title, const std::string& text) override;
   std::string browseForFolder(std::intptr_t ownerWindow, const std::string& instruction) override;
   std::optional<std::string> openFile(const startup::OpenFileRequest& request) override;
+  std::optional<std::string> saveFile(const startup::SaveFileRequest& request) override;
 
   // The texts of all boxes, or of the notices only, in UTF-8 with "\n" for
   // each carriage return.

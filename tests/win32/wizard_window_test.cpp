@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "importfile/faults_report.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
 #include "support/planner_files.h"
@@ -91,6 +92,44 @@ TEST_F(FlowTest, ImportsFromStepOneToTheEndAndUndoesItWithScreenshotsOfEveryStat
   click(5);
   EXPECT_EQ(endStatus, 0);
   EXPECT_FALSE(IsWindow(shownWindow));
+}
+
+// The entries that write a file do so only when they can act, and write what
+// the batch commands write for the same data.
+TEST_F(FlowTest, TheMenuExportsTheListAndSavesTheFaultsAsTheBatchCommandsDo) {
+  folder.write("Fehler.csv",
+               "Name;Benutzername;Von;Bis;Rest;U1;U2;U3;U4;Sonder\r\n"
+               "Berger, Anna;ab;32.01.2017;;5;30;30;30;30;0\r\n");
+  const auto menuState = [this](UINT command) {
+    return GetMenuState(GetSystemMenu(handle(), FALSE), command, MF_BYCOMMAND);
+  };
+  const auto command = [this](UINT id, std::deque<Answer> answers) {
+    hook.answers = std::move(answers);
+    SendMessageW(handle(), WM_SYSCOMMAND, id, 0);
+  };
+  open();
+  EXPECT_EQ(menuState(win32ui::kExportCommand), MF_GRAYED);
+  hook.answers = {chooseFolder(platform::codePageToUtf16(data))};
+  click(1);
+  EXPECT_EQ(menuState(win32ui::kExportCommand), MF_ENABLED);
+  EXPECT_EQ(menuState(win32ui::kSaveFaultsReportCommand), MF_GRAYED);
+  command(win32ui::kExportCommand,
+          {chooseFile(platform::codePageToUtf16(folder.file("Export.csv"))), press(IDOK)});
+  hook.answers = {press(IDOK)};
+  wizard::exportEmployeeList(state, {data, state.Logpfad, folder.file("batch.csv")});
+  EXPECT_EQ(folder.read("Export.csv"), folder.read("batch.csv"));
+
+  hook.answers = {chooseFile(platform::codePageToUtf16(folder.file("Fehler.csv")))};
+  click(2);
+  hook.answers = {press(IDYES), press(IDOK), press(IDNO)};  // the fault, the verdict, no report
+  click(3);
+  EXPECT_EQ(menuState(win32ui::kSaveFaultsReportCommand), MF_ENABLED);
+  command(win32ui::kSaveFaultsReportCommand,
+          {chooseFile(platform::codePageToUtf16(folder.file("Bericht.csv")))});
+  importfile::writeFaultsReport(state, folder.file("batch.csv"), form->lastCheck().faults);
+  EXPECT_EQ(folder.read("Bericht.csv"), folder.read("batch.csv"));
+  EXPECT_EQ(hook.seen.back().title,
+            platform::codePageToUtf16(state.Programmtitel) + L" - Fehlerbericht speichern");
 }
 
 TEST_F(FlowTest, TheKeysPressAndPassTheStepsAndAFatalMessageClosesTheWindowWithItsStatus) {
