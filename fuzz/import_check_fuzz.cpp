@@ -13,6 +13,7 @@
 #include "memory_system.h"
 #include "platform/codepage.h"
 #include "require.h"
+#include "startup/dialogs.h"
 #include "startup/messages.h"
 #include "wizard/wizard_window.h"
 
@@ -65,7 +66,7 @@ void checkWrittenEmployees(wizard::ProgramState& state) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzzing::MemorySystem system;
-  fuzzing::YesDialogs dialogs;
+  startup::UnwatchedDialogs dialogs;
   system.region = platform::regionalSettingsFor("de_DE");
   makeDataFolder(system);
   system.files["/import/import.csv"].assign(reinterpret_cast<const char*>(data), size);

@@ -13,6 +13,7 @@
 #include "memory_system.h"
 #include "require.h"
 #include "split_lines.h"
+#include "startup/dialogs.h"
 #include "startup/messages.h"
 
 namespace {
@@ -45,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   std::string_view input(reinterpret_cast<const char*>(data), size);
   fuzzing::MemorySystem system;
-  fuzzing::YesDialogs dialogs;
+  startup::UnwatchedDialogs dialogs;
   startup::Context state(system, dialogs);
   system.readChunk = static_cast<std::size_t>(data[0]) + 1;
   input.remove_prefix(1);

@@ -1,6 +1,5 @@
-// An in-memory file system behind the system interface, and dialogs that
-// answer Yes to every question: a fuzz run needs thousands of data folders a
-// second, and must not leave files behind.
+// An in-memory file system behind the system interface: a fuzz run needs
+// thousands of data folders a second, and must not leave files behind.
 #pragma once
 
 #include <cstddef>
@@ -9,7 +8,6 @@
 #include <string>
 
 #include "platform/system.h"
-#include "startup/dialogs.h"
 
 namespace fuzzing {
 
@@ -56,19 +54,6 @@ class MemorySystem : public platform::System {
   static std::string asFolder(std::string path);
   unsigned random_ = 1;
   int pausedSeconds_ = 0;
-};
-
-class YesDialogs : public startup::Dialogs {
- public:
-  void notice(const std::string&, const std::string&) override {}
-  bool question(const std::string&, const std::string&) override { return true; }
-  std::string browseForFolder(std::intptr_t, const std::string&) override { return ""; }
-  std::optional<std::string> openFile(const startup::OpenFileRequest&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> saveFile(const startup::SaveFileRequest&) override {
-    return std::nullopt;
-  }
 };
 
 }  // namespace fuzzing

@@ -16,6 +16,7 @@
 #include "platform/regional_settings.h"
 #include "require.h"
 #include "split_lines.h"
+#include "startup/dialogs.h"
 #include "startup/messages.h"
 
 namespace {
@@ -54,7 +55,7 @@ struct PlannerFolder {
   }
 
   fuzzing::MemorySystem system;
-  fuzzing::YesDialogs dialogs;
+  startup::UnwatchedDialogs dialogs;
   startup::Context state{system, dialogs};
 };
 

@@ -11,6 +11,7 @@
 #include "platform/regional_settings.h"
 #include "require.h"
 #include "startup/dates.h"
+#include "startup/dialogs.h"
 #include "startup/formatting.h"
 #include "startup/numbers.h"
 
@@ -78,7 +79,7 @@ struct Region {
     context.region = platform::regionalSettingsFor(localeName);
   }
   fuzzing::MemorySystem system;
-  fuzzing::YesDialogs dialogs;
+  startup::UnwatchedDialogs dialogs;
   startup::Context context{system, dialogs};
 };
 

@@ -168,29 +168,10 @@ void writeExport(const startup::Context& context, const std::string& path,
   });
 }
 
-namespace {
-
-// The check's questions answered Yes, as an import would take every row, and
-// its notices kept from the user: the export says itself what would change.
-class YesToEveryFault : public startup::Dialogs {
- public:
-  void notice(const std::string&, const std::string&) override {}
-  bool question(const std::string&, const std::string&) override { return true; }
-  std::string browseForFolder(std::intptr_t, const std::string&) override { return ""; }
-  std::optional<std::string> openFile(const startup::OpenFileRequest&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> saveFile(const startup::SaveFileRequest&) override {
-    return std::nullopt;
-  }
-};
-
-}  // namespace
-
 std::vector<std::size_t> changedOnImport(const startup::Context& context, const std::string& path,
                                          const std::string& dataFolder,
                                          std::span<const EmployeeRecord> entries) {
-  YesToEveryFault yes;
+  startup::UnwatchedDialogs yes;  // every fault taken, as an import takes it
   startup::Context silent = context;
   silent.dialogs = &yes;
   const CheckOutcome checked = Importdatei_checken(silent, {path, dataFolder});

@@ -51,4 +51,15 @@ class Dialogs {
   virtual std::optional<std::string> saveFile(const SaveFileRequest& request) = 0;
 };
 
+// The dialogs of a run that no one watches: every question answered Yes,
+// nothing shown, no file or folder chosen.
+class UnwatchedDialogs : public Dialogs {
+ public:
+  void notice(const std::string&, const std::string&) override {}
+  bool question(const std::string&, const std::string&) override { return true; }
+  std::string browseForFolder(std::intptr_t, const std::string&) override { return ""; }
+  std::optional<std::string> openFile(const OpenFileRequest&) override { return std::nullopt; }
+  std::optional<std::string> saveFile(const SaveFileRequest&) override { return std::nullopt; }
+};
+
 }  // namespace startup
