@@ -7,6 +7,7 @@
 #include "hostfiles/planner_texts.h"
 #include "importfile/faults_report.h"
 #include "importfile/import_check.h"
+#include "importfile/quoted_fields.h"
 #include "platform/codepage.h"
 #include "startup/dates.h"
 #include "startup/dialogs.h"
@@ -21,22 +22,8 @@ namespace {
 
 using hostfiles::EmployeeRecord;
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 char separatorFor(const startup::Context& context) {
   return context.Dezimaltrenner == "," ? ';' : ',';
-}
-
-std::string csvField(std::string_view field, char separator) {
-  if (field.find_first_of(std::string{separator, '"'}) == std::string_view::npos) {
-    return std::string(field);
-  }
-  std::string quoted = "\"";
-  for (const char c : field) {
-    quoted += c;
-    if (c == '"') quoted += c;
-  }
-  return quoted + "\"";
 }
 
 template <typename Fields>
@@ -44,7 +31,7 @@ std::string csvLine(const Fields& fields, char separator) {
   std::string line;
   for (const auto& field : fields) {
     if (&field != &fields.front()) line += separator;
-    line += csvField(field, separator);
+    line += quotedField(field, separator);
   }
   return line;
 }
@@ -118,7 +105,7 @@ bool isExport(platform::System& system, const std::string& path) {
     for (const char separator : {';', ','}) {
       const std::string line = csvLine(header(language), separator) + "\r\n";
       if (start->starts_with(line) ||
-          start->starts_with(std::string(kByteOrderMark) + platform::codePageToUtf8(line))) {
+          start->starts_with(std::string(kUtf8Mark) + platform::codePageToUtf8(line))) {
         return true;
       }
     }
@@ -159,7 +146,7 @@ void writeExport(const startup::Context& context, const std::string& path,
                            hostfiles::Fehlerbehandlung::ReportErrors);
   startup::guarded(context, "personallader - writeExport", [&] {
     const bool utf8 = encoding == ExportEncoding::kUtf8;
-    std::string_view start = utf8 ? kByteOrderMark : "";
+    std::string_view start = utf8 ? kUtf8Mark : "";
     for (const std::string& line : exportLines(context, entries)) {
       channel.writeLine(std::string(start) + (utf8 ? platform::codePageToUtf8(line) : line));
       start = {};

@@ -5,6 +5,7 @@
 
 #include "hostfiles/file_channel.h"
 #include "importfile/check_texts.h"
+#include "importfile/quoted_fields.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
 #include "startup/startup_texts.h"
@@ -13,8 +14,6 @@
 namespace importfile {
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Spreadsheets evaluate a cell that begins with one of these.
 constexpr std::string_view kFormulaStarts = "=+-@\t\r";
@@ -27,15 +26,7 @@ std::string reportField(const std::string& field, char separator) {
   if (!utf8.empty() && kFormulaStarts.find(utf8.front()) != std::string_view::npos) {
     utf8.insert(0, 1, '\'');
   }
-  if (utf8.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos) {
-    return utf8;
-  }
-  std::string quoted = "\"";
-  for (const char c : utf8) {
-    quoted += c;
-    if (c == '"') quoted += c;
-  }
-  return quoted + "\"";
+  return quotedField(utf8, separator);
 }
 
 std::string reportLine(std::span<const std::string> fields, char separator) {
@@ -65,7 +56,7 @@ bool isFaultsReport(platform::System& system, const std::string& path) {
     for (const char separator : {';', ','}) {
       for (const std::string& line :
            {reportLine(header, separator), reportLine(older, separator)}) {
-        if (start->starts_with(std::string(kByteOrderMark) + line + "\r\n")) return true;
+        if (start->starts_with(std::string(kUtf8Mark) + line + "\r\n")) return true;
       }
     }
   }
@@ -110,7 +101,7 @@ void writeFaultsReport(const startup::Context& context, const std::string& path,
                            hostfiles::Fehlerbehandlung::ReportErrors);
   startup::guarded(context, "personallader - writeFaultsReport", [&] {
     const std::vector<std::string> lines = faultsReportLines(context, faults);
-    channel.writeLine(std::string(kByteOrderMark) + lines.front());
+    channel.writeLine(std::string(kUtf8Mark) + lines.front());
     for (std::size_t i = 1; i < lines.size(); ++i) channel.writeLine(lines[i]);
     hostfiles::Datei_schliessen(channel);
   });

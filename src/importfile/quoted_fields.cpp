@@ -63,4 +63,16 @@ std::size_t separatorsIn(std::string_view record, char separator) {
 
 std::size_t FieldScanner::afterQuotes() { return searchFrom(rest_, 0, unclosed_); }
 
+std::string quotedField(std::string_view field, char separator) {
+  if (field.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string_view::npos) {
+    return std::string(field);
+  }
+  std::string quoted = "\"";
+  for (const char c : field) {
+    quoted += c;
+    if (c == '"') quoted += c;
+  }
+  return quoted + "\"";
+}
+
 }  // namespace importfile

@@ -6,9 +6,17 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace importfile {
+
+// The mark that begins a UTF-8 file, by which spreadsheet programs know it.
+inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// `field` as a file that we write holds it: in quotes, with its quotes
+// doubled, when it holds the separator, a quote or a line break.
+std::string quotedField(std::string_view field, char separator);
 
 // The index of the quote that closes the field opened by the quote at `open`;
 // npos when no quote does.

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "importfile/quoted_fields.h"
 #include "platform/codepage.h"
 #include "platform/utf8.h"
 
@@ -49,8 +50,6 @@ std::optional<std::string_view> plainForm(char32_t code) {
   if (code == 0x2212) return "-";                     // minus sign
   return std::nullopt;
 }
-
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 bool isAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(),
