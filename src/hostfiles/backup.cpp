@@ -4,7 +4,6 @@
 
 #include "hostfiles/backup_file.h"
 #include "hostfiles/file_channel.h"
-#include "hostfiles/line_store.h"
 #include "hostfiles/planner_texts.h"
 #include "startup/folders.h"
 #include "startup/formatting.h"
@@ -24,25 +23,19 @@ std::string timeStamp(const platform::DateTime& time) {
 }
 
 struct SavedFile {
+  std::string folder;
   std::string name;
   std::size_t lineCount;
 };
 
-// The plain texts of every saved file: the backup file can be opened only once
-// all of them have been read and closed.
-struct BackupContent {
-  std::vector<SavedFile> files;
-  LineStore lines;
-};
-
-// The next line of `channel`, line `number` (from 1) of `path`. An empty
-// line, which no backup could give back as it stands, ends the program with
-// a message that names the file and the line.
-void readSourceLine(const Context& context, FileChannel& channel, const std::string& path,
-                    std::size_t number, std::string& line) {
-  startup::guarded(context, "modPersonallader - LineIn", [&] {
+// The next line of `channel`, line `number` (from 1) of `path`, as it stands.
+// An empty line, which no backup could give back as it stands, ends the
+// program with a message that names the file and the line.
+std::string_view readSourceLine(const Context& context, FileChannel& channel,
+                                const std::string& path, std::size_t number) {
+  return startup::guarded(context, "modPersonallader - LineIn", [&] {
     try {
-      unscrambledLine(channel, line);
+      return scrambledLineIn(channel);
     } catch (const startup::RunTimeError& error) {
       // The one line refused as no argument is the empty one.
       if (error.number() != startup::kInvalidProcedureCall) throw;
@@ -51,35 +44,39 @@ void readSourceLine(const Context& context, FileChannel& channel, const std::str
   });
 }
 
-void saveFile(const Context& context, const std::string& folder, const std::string& name,
-              BackupContent& content) {
-  const std::string path = folder + name;
+// The backup names each file's count of lines before its lines, so every file
+// is read twice: once here to count its lines and check that each can be
+// saved, before the backup file is opened, and once as it is copied.
+std::size_t countLines(const Context& context, const std::string& path) {
   FileChannel channel;
   Datei_oeffnen(context, channel, path, Modus::Input, Fehlerbehandlung::ReportErrors);
   std::size_t count = 0;
-  for (std::string line; !channel.atEnd(); ++count) {
-    readSourceLine(context, channel, path, count + 1, line);
-    content.lines.append(line);
-  }
+  while (!channel.atEnd()) readSourceLine(context, channel, path, ++count);
   Datei_schliessen(channel);
-  content.files.push_back({name, count});
+  return count;
 }
 
 // Every plain file of `folder` that matches `pattern`, in the listing's order.
-void saveFiles(const Context& context, const std::string& folder, const std::string& pattern,
-               BackupContent& content) {
+void listFiles(const Context& context, const std::string& folder, const std::string& pattern,
+               std::vector<SavedFile>& files) {
   const auto names = context.system->listFiles(folder, pattern);
   if (!names) throw startup::RunTimeError(startup::kPathFileAccessError);
-  for (const std::string& name : *names) saveFile(context, folder, name, content);
+  for (const std::string& name : *names) {
+    files.push_back({folder, name, countLines(context, folder + name)});
+  }
 }
 
-void writeContent(const Context& context, FileChannel& channel, const BackupContent& content) {
-  LineOut(context, channel, kBackupHeader);
-  LineStore::Reader lines(content.lines);
-  for (const SavedFile& file : content.files) {
-    LineOut(context, channel, bracketed(file.name));
-    LineOut(context, channel, bracketed(std::to_string(file.lineCount)));
-    for (std::size_t i = 0; i < file.lineCount; ++i) LineOut(context, channel, lines.next());
+// Copies as many lines as were counted: lines that the planner added since
+// then are left for the next backup, and a file cut short meanwhile ends the
+// program before the backup is complete.
+void copyFile(const Context& context, FileChannel& backup, const SavedFile& file) {
+  LineOut(context, backup, bracketed(file.name));
+  LineOut(context, backup, bracketed(std::to_string(file.lineCount)));
+  const std::string path = file.folder + file.name;
+  FileChannel source;
+  Datei_oeffnen(context, source, path, Modus::Input, Fehlerbehandlung::ReportErrors);
+  for (std::size_t number = 1; number <= file.lineCount; ++number) {
+    copiedLineOut(context, backup, readSourceLine(context, source, path, number));
   }
 }
 
@@ -113,10 +110,10 @@ std::optional<std::string> Backup_erstellen(const Context& context, const std::s
   return startup::guarded(context, "modPersonallader - Backup_erstellen", [&] {
     const std::string folder = backupFolder(dataFolder);
     if (!startup::Ordner_vorhanden(context, folder)) startup::Ordner_anlegen(context, folder);
-    BackupContent content;
-    saveFiles(context, dataFolder, "*.dat", content);
+    std::vector<SavedFile> files;
+    listFiles(context, dataFolder, "*.dat", files);
     // Without a log folder the listing would look in whatever folder is current.
-    if (!logFolder.empty()) saveFiles(context, logFolder, "*.log", content);
+    if (!logFolder.empty()) listFiles(context, logFolder, "*.log", files);
     // What a killed backup left is as big as a backup, and no later backup
     // has its name: its replacement would never sweep it away.
     context.system->removeStaleTemporaries(folder, std::string(kBackupNamePattern));
@@ -127,7 +124,8 @@ std::optional<std::string> Backup_erstellen(const Context& context, const std::s
                          Fehlerbehandlung::IgnoreErrors)) {
         return std::optional<std::string>();
       }
-      writeContent(context, channel, content);
+      LineOut(context, channel, kBackupHeader);
+      for (const SavedFile& file : files) copyFile(context, channel, file);
       if (completedAsNew(channel)) return std::optional(name);
     }
   });

@@ -222,11 +222,15 @@ std::string unscrambledLine(FileChannel& channel) {
   return text;
 }
 
-void unscrambledLine(FileChannel& channel, std::string& text) {
+std::string_view scrambledLineIn(FileChannel& channel) {
   const std::string_view line = channel.readLine();
   if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
   if (line.empty()) throw RunTimeError(startup::kInvalidProcedureCall);
-  decodeLine(line, text);
+  return line;
+}
+
+void unscrambledLine(FileChannel& channel, std::string& text) {
+  decodeLine(scrambledLineIn(channel), text);
 }
 
 std::string LineIn(const startup::Context& context, FileChannel& channel) {
@@ -271,6 +275,17 @@ void scrambledLine(FileChannel& channel, platform::System& system, std::string_v
 void LineOut(const startup::Context& context, FileChannel& channel, std::string_view Text) {
   reported(context, "modPersonallader - LineOut", channel,
            [&] { scrambledLine(channel, *context.system, Text); });
+}
+
+void copiedLineOut(const startup::Context& context, FileChannel& channel,
+                   std::string_view scrambled) {
+  reported(context, "modPersonallader - LineOut", channel, [&] {
+    const unsigned char key = keyFromRandom(context.system->random());
+    std::string& line = channel.beginLine();
+    line.append(scrambled);
+    rekeyLine(line.data() + line.size() - scrambled.size(), scrambled.size(), key);
+    channel.endLine();
+  });
 }
 
 }  // namespace hostfiles

@@ -88,8 +88,11 @@ void openPlannerFile(const startup::Context& context, FileChannel& channel,
                      const std::string& path);
 // Completes and closes the file; run-time errors go to the caller.
 void Datei_schliessen(FileChannel& channel);
-// Reads the next line of `channel` and unscrambles it. Raises a run-time
-// error for an empty line or one too long for the planner.
+// The next line of `channel` as it stands, key character included; valid
+// until the next read. Raises a run-time error for an empty line or one too
+// long for the planner.
+std::string_view scrambledLineIn(FileChannel& channel);
+// Reads the next line of `channel` as scrambledLineIn() does and unscrambles it.
 std::string unscrambledLine(FileChannel& channel);
 // The same into `text`, whose memory is used again.
 void unscrambledLine(FileChannel& channel, std::string& text);
@@ -100,5 +103,9 @@ void scrambledLine(FileChannel& channel, platform::System& system, std::string_v
 std::string LineIn(const startup::Context& context, FileChannel& channel);
 void LineIn(const startup::Context& context, FileChannel& channel, std::string& Text);
 void LineOut(const startup::Context& context, FileChannel& channel, std::string_view Text);
+// Writes the line `scrambled`, as scrambledLineIn() gave it, on `channel`
+// under a new random key: what LineOut() of its plain text writes.
+void copiedLineOut(const startup::Context& context, FileChannel& channel,
+                   std::string_view scrambled);
 
 }  // namespace hostfiles

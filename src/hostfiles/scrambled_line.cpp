@@ -1,5 +1,8 @@
 #include "hostfiles/scrambled_line.h"
 
+#include <array>
+#include <cstring>
+
 namespace hostfiles {
 
 namespace {
@@ -30,6 +33,35 @@ bool hasControlCharacter(const unsigned char* in, std::size_t size) {
   unsigned char lowest = 255;
   for (std::size_t i = 0; i < size; ++i) lowest = in[i] < lowest ? in[i] : lowest;
   return lowest < 32;
+}
+
+// The shifts 0 to 63 twice over: the shifts of any 16 characters in a row lie
+// in it one after another.
+constexpr std::array<unsigned char, 128> kShifts = [] {
+  std::array<unsigned char, 128> shifts{};
+  for (std::size_t i = 0; i < shifts.size(); ++i) shifts[i] = static_cast<unsigned char>(i & 63);
+  return shifts;
+}();
+constexpr std::size_t kBlock = 16;
+
+// decodeChar under `from`, then encodeChar under `to`, in byte arithmetic
+// throughout, which the compiler keeps in bytes. A decoded character is never
+// below 32, so none is dropped.
+inline unsigned char rekeyChar(unsigned char code, unsigned char from, unsigned char to) {
+  const auto low = static_cast<unsigned char>(from + 32);
+  const auto room = static_cast<unsigned char>(255 - to);
+  const auto plain = static_cast<unsigned char>(code - from + (code < low ? 224 : 0));
+  return static_cast<unsigned char>(plain + to + (plain > room ? 32 : 0));
+}
+
+// Rekeys the block at `block`, whose first character is character `index` of
+// its line.
+inline void rekeyBlock(unsigned char* block, std::size_t index, unsigned from, unsigned to) {
+  const unsigned char* fromShifts = kShifts.data() + shiftAt(from, index);
+  const unsigned char* toShifts = kShifts.data() + shiftAt(to, index);
+  for (std::size_t j = 0; j < kBlock; ++j) {
+    block[j] = rekeyChar(block[j], fromShifts[j], toShifts[j]);
+  }
 }
 
 }  // namespace
@@ -84,6 +116,29 @@ void decodeLine(std::string_view line, std::string& text) {
   char* out = text.data();
   const std::size_t size = text.size();
   for (std::size_t i = 0; i < size; ++i) out[i] = decodeChar(in[i], shiftAt(start, i));
+}
+
+// Block by block, each copied out and back, so that the compiler works on a
+// whole block at once with its shifts read from kShifts; the rest is filled up
+// to a block.
+void rekeyLine(char* line, std::size_t size, unsigned char key) {
+  const unsigned from = static_cast<unsigned char>(line[0]) & 63u;
+  const unsigned to = key & 63u;
+  line[0] = static_cast<char>(key);
+  char* text = line + 1;
+  const std::size_t length = size - 1;
+  unsigned char block[kBlock] = {};
+  std::size_t i = 0;
+  for (; i + kBlock <= length; i += kBlock) {
+    std::memcpy(block, text + i, kBlock);
+    rekeyBlock(block, i, from, to);
+    std::memcpy(text + i, block, kBlock);
+  }
+  if (i < length) {
+    std::memcpy(block, text + i, length - i);
+    rekeyBlock(block, i, from, to);
+    std::memcpy(text + i, block, length - i);
+  }
 }
 
 bool isScrambledLine(std::string_view line) {

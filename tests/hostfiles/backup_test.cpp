@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "hostfiles/backup_file.h"
-#include "hostfiles/line_store.h"
 #include "hostfiles/planner_file_fixture.h"
 
 namespace hostfiles {
@@ -176,19 +175,6 @@ TEST_F(BackupTest, ASavedFileThatBreaksTheLayoutOrADamagedStructureNamesItsLine)
               std::tuple(c.kind, c.at, c.fault));
     EXPECT_EQ(saved.employees.size(), c.kind == Kind::kNone ? 2u : 0u);
   }
-}
-
-TEST(LineStoreTest, KeepsLinesOfEveryLengthInOrderAcrossBlocks) {
-  Lines lines;
-  for (std::size_t i = 0; i < 300; ++i) {
-    lines.push_back(std::string(i * 109 % 32766, static_cast<char>('a' + i % 26)));
-  }
-  LineStore store;
-  for (const std::string& line : lines) store.append(line);
-  EXPECT_EQ(store.size(), lines.size());
-  LineStore::Reader reader(store);
-  for (const std::string& line : lines) ASSERT_EQ(reader.next(), line);
-  EXPECT_THROW(store.append(std::string(32767, 'x')), startup::RunTimeError);
 }
 
 }  // namespace
