@@ -48,7 +48,7 @@ def employee_line(i):
 
 def encode(program, path, lines):
     with open(path, "wb") as out:
-        subprocess.run([program, "encode"], input="\n".join(lines).encode("cp1252"),
+        subprocess.run([program, "encode"], input="\n".join(lines).encode("utf-8"),
                        stdout=out, check=True)
 
 
