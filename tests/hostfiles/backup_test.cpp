@@ -117,6 +117,44 @@ TEST_F(BackupTest, AFileThatCannotBeWrittenGivesFalseAndAnEmptyLineEndsTheProgra
   EXPECT_FALSE(folder.exists(backupFile()));
 }
 
+// Each file is counted before the backup file is opened and copied after: a
+// failed operation anywhere, a read in the middle of a file longer than the
+// channel's buffer among them, leaves no backup and no temporary file, and a
+// file that changes in between gives the lines counted or no backup.
+TEST_F(BackupTest, AFailureOrAFileCutShortAnywhereLeavesNoBackupAndNoTemporaryFile) {
+  save("lang.dat", Lines(3000, std::string(40, 'x')));
+  const auto backupFolderEntries = [&] {
+    std::vector<std::string> names;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(testing_support::nativePath(folder.file("Backups")))) {
+      names.push_back(entry.path().filename().string());
+    }
+    return names;
+  };
+  system.onCreate = [&](const std::string&) {
+    folder.write("leer.dat", scrambledFile({"neu"}));  // grown
+  };
+  ASSERT_TRUE(backup());
+  EXPECT_EQ(written(backupFile()), expectedBackup());
+  std::filesystem::remove(testing_support::nativePath(folder.file(backupFile())));
+  const std::size_t operations = system.operations;
+  for (std::size_t at = 1; at <= operations; ++at) {
+    SCOPED_TRACE(at);
+    system.fault = testing_support::TestSystem::Fault{at};
+    system.operations = 0;
+    try {
+      EXPECT_FALSE(backup());
+    } catch (const startup::ProgramEnd&) {
+    }
+    EXPECT_EQ(backupFolderEntries(), std::vector<std::string>());
+  }
+  system.fault.reset();
+  system.onCreate = [&](const std::string&) { folder.write("lang.dat", scrambledFile({"a"})); };
+  EXPECT_EQ(testing_support::endingNotice(dialogs, [&] { backup(); }),
+            errorReport("modPersonallader - LineIn", 62, "Einlesen hinter Dateiende"));
+  EXPECT_EQ(backupFolderEntries(), std::vector<std::string>());
+}
+
 // A sound backup: the configuration with its settings line (line 5), then an
 // employee file whose entry lines are lines 11 and 12.
 const Lines kSoundBackup = {"[ZentavoBackup]",

@@ -43,5 +43,21 @@ TEST(ScrambledLineTest, EveryCharacterSurvivesUnderEveryShift) {
   }
 }
 
+TEST(ScrambledLineTest, RekeyingGivesWhatDecodingAndEncodingGiveAtEveryLengthAroundABlock) {
+  std::string codes;  // those below 32 stand in a damaged line
+  for (int c = 0; c <= 255; ++c) codes += static_cast<char>(c);
+  for (std::size_t length : {0, 1, 15, 16, 17, 31, 32, 33, 255}) {
+    for (int from = 64; from < 128; ++from) {
+      for (int to = 64; to < 128; ++to) {
+        std::string line = static_cast<char>(from) + codes.substr((from * to) % 256, length);
+        line.resize(length + 1, 'x');
+        const std::string expected = encodeLine(static_cast<unsigned char>(to), decodeLine(line));
+        rekeyLine(line.data(), line.size(), static_cast<unsigned char>(to));
+        ASSERT_EQ(line, expected) << length << " " << from << " " << to;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace hostfiles
