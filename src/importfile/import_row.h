@@ -49,6 +49,9 @@ class ImportRows : public std::vector<ImportRow> {
     return *text_;
   }
 
+  // The file's text as held; empty before there is one.
+  std::string_view text() const { return text_ ? std::string_view(*text_) : std::string_view(); }
+
   // Room for `size` characters that live as long as the rows, for a value to
   // be written into.
   std::span<char> room(std::size_t size);
