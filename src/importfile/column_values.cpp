@@ -1,12 +1,13 @@
 #include "importfile/column_values.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
 
 #include "hostfiles/employee_record.h"
 #include "importfile/check_texts.h"
-#include "importfile/remembered.h"
+#include "startup/characters.h"
 #include "startup/dates.h"
 #include "startup/formatting.h"
 #include "startup/numbers.h"
@@ -35,24 +36,76 @@ struct NumberForm {
   std::string_view planner;  // Zahl_formatieren with every "." replaced by ","
 };
 
-// What the values of the date and number columns stand for, read once each;
-// the forms are kept by the rows, which view them.
-struct ReadValues {
-  ReadValues(const startup::Context& context, ImportRows& rows)
-      : stamps(2,
-               [&context, &rows](std::string_view value) -> std::optional<std::string_view> {
-                 const auto date = startup::readDate(value, context.region);
-                 if (!date) return std::nullopt;
-                 return rows.keep(startup::FormatDatumDS(date->year, date->month, date->day));
-               }),
-        numbers(kNumbers.size(), [&context, &rows](std::string_view value) {
-          return NumberForm{value.empty() || startup::readNumber(value, context.region).has_value(),
-                            rows.keep(startup::Text_ersetzen(
-                                startup::Zahl_formatieren(context, value), ".", ","))};
-        }) {}
+// The planner's form of a value of one to three digits, perhaps with the
+// decimal separator and one digit after it (030, 5,5): Zahl_formatieren's
+// result, written without its detour through text, a double and a float.
+std::optional<std::array<char, 5>> shortNumberForm(std::string_view value, char decimalSeparator) {
+  const std::size_t point = value.find(decimalSeparator);
+  const std::string_view integer = value.substr(0, point);
+  const std::string_view tenth = point == std::string_view::npos ? "0" : value.substr(point + 1);
+  const auto allDigits = [](std::string_view digits) {
+    return std::ranges::all_of(digits, startup::isDigit);
+  };
+  if (integer.empty() || integer.size() > 3 || tenth.size() != 1 || !allDigits(integer) ||
+      !allDigits(tenth)) {
+    return std::nullopt;
+  }
+  std::array<char, 5> form = {'0', '0', '0', decimalSeparator == '.' ? ',' : decimalSeparator,
+                              tenth[0]};
+  std::ranges::copy(integer, form.begin() + static_cast<std::ptrdiff_t>(3 - integer.size()));
+  return form;
+}
 
-  Remembered<std::optional<std::string_view>> stamps;  // nothing for a text that is no date
-  Remembered<NumberForm> numbers;
+// What the values of the date and number columns stand for. A column often
+// repeats the value of the row before, whose result is then taken again; the
+// forms are kept by the rows, which view them.
+class ReadValues {
+ public:
+  ReadValues(const startup::Context& context, ImportRows& rows) : context_(context), rows_(rows) {}
+
+  // The date stamp of `value` in date column `column` (from 0); nothing for a text that is no date.
+  std::optional<std::string_view> stamp(std::size_t column, std::string_view value) {
+    Last<std::optional<std::string_view>>& last = stamps_[column];
+    if (last.value.data() == nullptr || last.value != value) {
+      const auto date = startup::readDate(value, context_.region);
+      last.result = date ? std::optional(rows_.keep(
+                               startup::FormatDatumDS(date->year, date->month, date->day)))
+                         : std::nullopt;
+      last.value = value;
+    }
+    return last.result;
+  }
+
+  // The number form of `value` in number column `column` (from 0).
+  NumberForm number(std::size_t column, std::string_view value) {
+    Last<NumberForm>& last = numbers_[column];
+    if (last.value.data() == nullptr || last.value != value) {
+      last.result = read(value);
+      last.value = value;
+    }
+    return last.result;
+  }
+
+ private:
+  template <typename Result>
+  struct Last {
+    std::string_view value;  // viewing the rows' texts; no data before the first row
+    Result result{};
+  };
+
+  NumberForm read(std::string_view value) {
+    if (const auto form = shortNumberForm(value, context_.region.decimalSeparator)) {
+      return {true, rows_.keep({form->data(), form->size()})};
+    }
+    return {
+        value.empty() || startup::readNumber(value, context_.region).has_value(),
+        rows_.keep(startup::Text_ersetzen(startup::Zahl_formatieren(context_, value), ".", ","))};
+  }
+
+  const startup::Context& context_;
+  ImportRows& rows_;
+  std::array<Last<std::optional<std::string_view>>, 2> stamps_;
+  std::array<Last<NumberForm>, kNumbers.size()> numbers_;
 };
 
 using DateError = std::string (*)(startup::Language, const std::string&);
@@ -106,7 +159,7 @@ class RowCheck {
       value = open;
       return true;
     }
-    const std::optional<std::string_view>& stamp = values_.stamps.of(column, value);
+    const std::optional<std::string_view> stamp = values_.stamp(column, value);
     if (!stamp && !ask(kDateColumn + column, value, error(language(), std::string(value)))) {
       return false;
     }
@@ -119,7 +172,7 @@ class RowCheck {
     for (std::size_t i = 0; i < kNumbers.size(); ++i) {
       const auto& [field, column] = kNumbers[i];
       std::string_view& value = row_.*field;
-      const NumberForm& form = values_.numbers.of(i, value);
+      const NumberForm form = values_.number(i, value);
       if (!form.numeric && !ask(kFirstNumberColumn + i, value,
                                 texts::notNumeric(language(), column, std::string(value)))) {
         return false;

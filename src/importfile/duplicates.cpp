@@ -1,6 +1,7 @@
 #include "importfile/duplicates.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <functional>
 #include <limits>
@@ -41,15 +42,33 @@ bool Namensliste::holds(std::uint32_t start) {
   return false;
 }
 
+namespace {
+
+// The code page's lower-case mapping as a table: it maps each byte alone, and
+// a call for every user name would cost more than the names themselves.
+std::array<char, 256> lowerCaseTable() {
+  std::string bytes(256, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i);
+  const std::string lower = platform::lowerCase(bytes);
+  std::array<char, 256> table{};
+  std::ranges::copy(lower, table.begin());
+  return table;
+}
+
+}  // namespace
+
 bool Namensliste::seenBefore(std::string_view Benutzerkennung) {
-  const std::string name = platform::lowerCase(Benutzerkennung);
+  static const std::array<char, 256> kLower = lowerCaseTable();
   const std::size_t listed = text_.size();
-  text_.append(1, '|').append(name).append(1, '|');
+  text_.resize(listed + Benutzerkennung.size() + 2, '|');  // "|" + name + "|"
+  std::ranges::transform(Benutzerkennung, text_.begin() + static_cast<std::ptrdiff_t>(listed + 1),
+                         [](char c) { return kLower[static_cast<unsigned char>(c)]; });
+  const std::string_view name = std::string_view(text_).substr(listed + 1, Benutzerkennung.size());
   if (text_.size() > std::numeric_limits<std::uint32_t>::max()) {
     throw startup::RunTimeError(startup::kOutOfMemory);
   }
   const auto start = static_cast<std::uint32_t>(listed + 1);
-  if (name.find('|') == std::string::npos) return holds(start);
+  if (name.find('|') == std::string_view::npos) return holds(start);
   const std::string_view wanted = std::string_view(text_).substr(listed);
   const bool seen = std::string_view(text_).substr(0, listed).find(wanted) != std::string::npos;
   for (std::size_t i = 0; i <= name.size(); ++i) {

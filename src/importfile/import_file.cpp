@@ -116,11 +116,17 @@ std::size_t storeRows(ImportData& data, std::span<char> text, std::size_t positi
   ImportRows& rows = data.rows;
   rows.reserve(std::min(lineCount(whole), kMaxCount));
   std::size_t count = 0;
+  // Without a quote in the rows a record is a line: one scan tells.
+  const bool quoted = whole.find('"', position) != std::string_view::npos;
   while (position < whole.size()) {
-    const std::string_view record = nextRecord(whole, position, separator);
+    const std::string_view record =
+        quoted ? nextRecord(whole, position, separator) : hostfiles::nextLine(whole, position);
     const std::size_t first = line;
-    line += linesIn(record);
-    if (!holdsSeparator(record, separator)) continue;  // empty lines as well
+    line += quoted ? linesIn(record) : 1;
+    if (quoted ? !holdsSeparator(record, separator)
+               : record.find(separator) == std::string_view::npos) {
+      continue;  // empty lines as well
+    }
     if (count == kMaxCount) throw LimitExceeded{texts::tooManyRows};
     if (count > 0) rows.emplace_back();
     rows.back().fileLine = first;

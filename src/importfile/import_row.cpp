@@ -4,6 +4,24 @@
 
 namespace importfile {
 
+namespace {
+
+constexpr std::size_t kBlockSize = 64 * 1024;
+
+}  // namespace
+
+std::span<char> ImportRows::room(std::size_t size) {
+  if (size > free_.size()) {
+    // A value longer than a block gets a block of its own.
+    const std::size_t block = std::max(size, kBlockSize);
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(block));
+    free_ = {blocks_.back().get(), block};
+  }
+  const std::span<char> taken = free_.first(size);
+  free_ = free_.subspan(size);
+  return taken;
+}
+
 hostfiles::EntryView plannerEntry(const ImportRow& row) {
   if (row.Benutzerkennung.empty()) {
     hostfiles::EntryView text;

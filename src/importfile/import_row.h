@@ -2,8 +2,8 @@
 // check, and the entry of the planner's employee file that it becomes.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
-#include <deque>
 #include <memory>
 #include <span>
 #include <string>
@@ -49,12 +49,25 @@ class ImportRows : public std::vector<ImportRow> {
     return *text_;
   }
 
+  // The file's text as held; empty before there is one.
+  std::string_view text() const { return text_ ? std::string_view(*text_) : std::string_view(); }
+
+  // Room for `size` characters that live as long as the rows, for a value to
+  // be written into.
+  std::span<char> room(std::size_t size);
   // A copy of `value` that lives as long as the rows.
-  std::string_view keep(std::string value) { return kept_.emplace_back(std::move(value)); }
+  std::string_view keep(std::string_view value) {
+    const std::span<char> copy = room(value.size());
+    std::ranges::copy(value, copy.begin());
+    return {copy.data(), copy.size()};
+  }
 
  private:
   std::unique_ptr<std::string> text_;  // on the heap, where it stays however short
-  std::deque<std::string> kept_;
+  // The kept values, packed into blocks that never move: a string each would
+  // cost six times what a five-character number takes.
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  std::span<char> free_;  // the rest of the last block
 };
 
 // What the import file holds: its data rows and the separator that splits them.

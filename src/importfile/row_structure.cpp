@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstdint>
-#include <cstring>
+#include <functional>
 #include <optional>
 
+#include "importfile/byte_scans.h"
 #include "importfile/check_texts.h"
 #include "importfile/quoted_fields.h"
 #include "startup/formatting.h"
@@ -75,20 +75,9 @@ struct ColumnValue {
   std::string_view value;
 };
 
-// True when `text` holds a byte below 32. Eight bytes at a time: a word's
-// byte below 32 is one whose high bit survives subtracting 32 from each byte
-// and is clear in the byte itself.
-bool holdsControlByte(std::string_view text) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080;
-  std::size_t i = 0;
-  for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
-    std::uint64_t word;
-    std::memcpy(&word, text.data() + i, sizeof word);
-    if (((word - 32 * kOnes) & ~word & kHighBits) != 0) return true;
-  }
-  return std::any_of(text.begin() + static_cast<std::ptrdiff_t>(i), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 32; });
+// True when `text` holds a byte below 32.
+bool holdsControlCharacter(std::string_view text) {
+  return holdsControlByte(text, [](char) { return false; });
 }
 
 // True when the first field of `line` makes its row a text row.
@@ -100,13 +89,13 @@ bool beginsTextRow(std::string_view line) {
 // uses, with its field as it stands: a text row uses only its first. The
 // separator, a tab perhaps, is none.
 std::optional<ColumnValue> controlCharacterColumn(std::string_view line, char separator) {
-  if (!holdsControlByte(line)) return std::nullopt;  // the common case, quickly
+  if (!holdsControlCharacter(line)) return std::nullopt;  // the common case, quickly
   const std::size_t used = beginsTextRow(line) ? 1 : kColumns;
   FieldScanner fields(line, separator);
   for (std::size_t column = 0; column < used; ++column) {
     const auto field = fields.next();
     if (!field) break;
-    if (holdsControlByte(*field)) return ColumnValue{column, *field};
+    if (holdsControlCharacter(*field)) return ColumnValue{column, *field};
   }
   return std::nullopt;
 }
@@ -126,9 +115,36 @@ std::string asRead(std::string_view Rohzeile) {
   return std::string(Rohzeile.substr(0, Rohzeile.empty() ? 0 : Rohzeile.size() - 1));
 }
 
+// True when `text` might hold a row at fault in the pass over forbidden
+// characters: a "|", a colon that is no separator, or a control character
+// other than the separator and the line ends between rows. A quote, too: a
+// quoted field may hold a colon or a line end.
+bool mightHoldForbidden(std::string_view text, char separator) {
+  const auto holds = [text](char c) { return text.find(c) != std::string_view::npos; };
+  return holds('|') || holds('"') || (separator != ':' && holds(':')) ||
+         holdsControlByte(text,
+                          [separator](char c) { return c == '\r' || c == '\n' || c == separator; });
+}
+
+// True when no row can be at fault in the pass over forbidden characters, as
+// one scan of the file's text tells: the rows view it, all but a last row that
+// ends without a line end.
+bool clearOfForbidden(const CheckRun& run) {
+  const std::string_view text = run.rows.text();
+  const auto inText = [&text, before = std::less<const char*>()](std::string_view line) {
+    return !before(line.data(), text.data()) &&
+           !before(text.data() + text.size(), line.data() + line.size());
+  };
+  for (const ImportRow& row : run.rows) {
+    if (!inText(row.Rohzeile) && mightHoldForbidden(row.Rohzeile, run.separator)) return false;
+  }
+  return !mightHoldForbidden(text, run.separator);
+}
+
 }  // namespace
 
 bool checkForbiddenCharacters(CheckRun& run) {
+  if (clearOfForbidden(run)) return true;  // the common case, in one scan
   const char separator = run.separator;
   const startup::Language language = run.context.language;
   const ImportRows& rows = run.rows;

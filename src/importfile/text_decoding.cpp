@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "importfile/byte_scans.h"
 #include "importfile/quoted_fields.h"
 #include "platform/codepage.h"
 #include "platform/utf8.h"
@@ -49,11 +50,6 @@ std::optional<std::string_view> plainForm(char32_t code) {
   if (code >= 0x201C && code <= 0x201F) return "\"";  // double quotes
   if (code == 0x2212) return "-";                     // minus sign
   return std::nullopt;
-}
-
-bool isAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // Writes Unicode characters in the code page: each one as itself where the

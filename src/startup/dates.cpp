@@ -126,10 +126,30 @@ std::optional<CalendarDate> numericDate(const Tokens& t, const platform::Regiona
   return validDate(yearOf(t[0]), smallNumber(t[1]), smallNumber(t[2]));
 }
 
+// The tokens of a date of three numbers with one delimiter character between
+// them and nothing else, as nearly every export writes its dates; nothing for
+// any other text, which the general rules read.
+std::optional<Tokens> plainNumericTokens(std::string_view text) {
+  Tokens tokens;
+  std::size_t pos = 0;
+  for (std::size_t count = 0; count < tokens.size(); ++count) {
+    const std::size_t delimiterStart = pos;
+    if (count > 0 && (pos == text.size() || !isDelimiter(text[pos++]))) return std::nullopt;
+    const std::size_t start = pos;
+    while (pos < text.size() && isDigit(text[pos])) ++pos;
+    if (pos == start) return std::nullopt;
+    tokens[count] = {true, text.substr(start, pos - start),
+                     text.substr(delimiterStart, start - delimiterStart)};
+  }
+  if (pos != text.size()) return std::nullopt;
+  return tokens;
+}
+
 }  // namespace
 
 std::optional<CalendarDate> readDate(std::string_view text,
                                      const platform::RegionalSettings& region) {
+  if (const auto plain = plainNumericTokens(text)) return numericDate(*plain, region);
   const auto tokens = tokenize(trimBlanks(text));
   if (!tokens) return std::nullopt;
   const Tokens& t = *tokens;

@@ -12,7 +12,13 @@ std::string twoDigits(int value) {
 }
 
 std::string FormatDatumDS(int year, int month, int day) {
-  return twoDigits(year % 100) + twoDigits(month) + twoDigits(day);
+  std::string stamp(6, '0');  // in place: the check writes one for every date of the file
+  std::size_t at = 0;
+  for (const int value : {year % 100, month, day}) {
+    stamp[at++] = static_cast<char>('0' + value / 10 % 10);
+    stamp[at++] = static_cast<char>('0' + value % 10);
+  }
+  return stamp;
 }
 
 std::string Zahl_formatieren(const Context& context, std::string_view t) {
