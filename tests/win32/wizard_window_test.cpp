@@ -18,6 +18,11 @@
 namespace win32_testing {
 namespace {
 
+// Presses `key` on the dialog's control with the focus, through its dialog keys.
+Answer pressKeyInDialog(UINT key) {
+  return [key](HWND) { PostMessageW(GetFocus(), WM_KEYDOWN, key, 0); };
+}
+
 std::string utf8(const std::wstring& text) {
   return platform::codePageToUtf8(platform::utf16ToCodePage(text));
 }
@@ -76,8 +81,9 @@ TEST_F(FlowTest, ImportsFromStepOneToTheEndAndUndoesItWithScreenshotsOfEveryStat
     EndMenu();
   });
   SendMessageW(handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');  // Alt+Space: the menu to look at
-  // The newest backup that can be restored is selected.
-  hook.answers = {screenshotThen("de_backups", handle(), press(IDOK)), press(IDYES), press(IDOK)};
+  // The newest backup that can be restored is selected, and Enter restores it.
+  hook.answers = {screenshotThen("de_backups", handle(), pressKeyInDialog(VK_RETURN)), press(IDYES),
+                  press(IDOK)};
   SendMessageW(handle(), WM_SYSCOMMAND, win32ui::kRestoreBackupCommand, 0);
   EXPECT_EQ(testing_support::readScrambledFile(employees), before);
 
@@ -170,7 +176,8 @@ TEST_F(FlowTest, TheChangesAndTheBackupsShowWhatTheBatchCommandsPrint) {
                     saveScreenshot("de_changes", handle(), box);
                     press(win32ui::kSaveButton)(box);
                   },
-                  chooseFile(platform::codePageToUtf16(folder.file("Liste.txt"))), press(IDCANCEL)};
+                  chooseFile(platform::codePageToUtf16(folder.file("Liste.txt"))),
+                  pressKeyInDialog(VK_ESCAPE)};
   SendMessageW(handle(), WM_SYSCOMMAND, win32ui::kShowChangesCommand, 0);
   EXPECT_EQ(folder.read("Liste.txt"), "\xEF\xBB\xBF" + shown);
   std::erase(shown, '\r');
