@@ -8,7 +8,6 @@
 #include "startup/messages.h"
 #include "wizard/planner_writes.h"
 #include "wizard/wizard_texts.h"
-#include "wizard/wizard_window.h"
 
 namespace wizard {
 
