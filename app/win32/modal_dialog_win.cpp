@@ -18,7 +18,7 @@ constexpr int kButtonHeight = 23;
 constexpr int kCaptionRoom = 24;
 
 struct Running {
-  const ModalDialogSpec& spec;
+  const DialogDescription& description;
   HWND owner;
   Font font;
   UINT dpi = 96;
@@ -39,7 +39,7 @@ struct alignas(DWORD) Template {
 // Every button as wide as the widest caption needs.
 void measureButtons(HWND dialog, Running& running) {
   std::vector<std::wstring> captions;
-  for (const DialogButton& button : running.spec.buttons) captions.push_back(button.caption);
+  for (const DialogButton& button : running.description.buttons) captions.push_back(button.caption);
   running.buttonWidth = std::max(scaled(kButtonWidth, running.dpi),
                                  textWidth(dialog, captions) + scaled(kCaptionRoom, running.dpi));
 }
@@ -52,8 +52,9 @@ void place(HWND dialog, const Running& running) {
   const int gap = scaled(kGap, running.dpi);
   const int top = client.bottom - margin - height;
   int left = client.right - margin -
-             static_cast<int>(running.spec.buttons.size()) * (running.buttonWidth + gap) + gap;
-  for (const DialogButton& button : running.spec.buttons) {
+             static_cast<int>(running.description.buttons.size()) * (running.buttonWidth + gap) +
+             gap;
+  for (const DialogButton& button : running.description.buttons) {
     SetWindowPos(GetDlgItem(dialog, button.id), nullptr, left, top, running.buttonWidth, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     left += running.buttonWidth + gap;
@@ -70,7 +71,7 @@ void applyDpi(HWND dialog, Running& running, SIZE size) {
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(running.font.get()), TRUE);
   }
   measureButtons(dialog, running);
-  const int buttons = static_cast<int>(running.spec.buttons.size());
+  const int buttons = static_cast<int>(running.description.buttons.size());
   RECT outer{0, 0,
              std::max(scaled(size.cx, running.dpi),
                       buttons * (running.buttonWidth + scaled(kGap, running.dpi)) +
@@ -87,27 +88,27 @@ void applyDpi(HWND dialog, Running& running, SIZE size) {
   place(dialog, running);
 }
 
-void createControls(HWND dialog, const ModalDialogSpec& spec) {
+void createControls(HWND dialog, const DialogDescription& description) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(dialog, GWLP_HINSTANCE));
   const auto create = [&](const wchar_t* type, const wchar_t* text, DWORD style, int id) {
     CreateWindowExW(0, type, text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, 0, 0, dialog,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
   };
-  create(spec.contentClass, L"", spec.contentStyle | WS_BORDER, kDialogContent);
-  for (const DialogButton& button : spec.buttons) {
+  create(description.contentClass, L"", description.contentStyle | WS_BORDER, kDialogContent);
+  for (const DialogButton& button : description.buttons) {
     create(L"BUTTON", button.caption.c_str(),
-           button.id == spec.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, button.id);
+           button.id == description.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, button.id);
   }
-  SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(spec.defaultButton), 0);
+  SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(description.defaultButton), 0);
 }
 
 INT_PTR initialize(HWND dialog, Running& running) {
   SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&running));
-  SetWindowTextW(dialog, running.spec.title.c_str());
-  createControls(dialog, running.spec);
+  SetWindowTextW(dialog, running.description.title.c_str());
+  createControls(dialog, running.description);
   running.dpi = GetDpiForWindow(running.owner != nullptr ? running.owner : dialog);
-  applyDpi(dialog, running, running.spec.size);
-  running.spec.fill(dialog);
+  applyDpi(dialog, running, running.description.size);
+  running.description.fill(dialog);
   SetFocus(GetDlgItem(dialog, kDialogContent));
   return FALSE;  // the focus is set
 }
@@ -118,7 +119,7 @@ INT_PTR handle(HWND dialog, Running& running, UINT message, WPARAM wParam, LPARA
       place(dialog, running);
       return TRUE;
     case WM_GETMINMAXINFO: {
-      const int buttons = static_cast<int>(running.spec.buttons.size());
+      const int buttons = static_cast<int>(running.description.buttons.size());
       auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
       limits->ptMinTrackSize = {buttons * (running.buttonWidth + scaled(kGap, running.dpi)) +
                                     scaled(3 * kMargin, running.dpi),
@@ -128,13 +129,13 @@ INT_PTR handle(HWND dialog, Running& running, UINT message, WPARAM wParam, LPARA
     case WM_DPICHANGED: {
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       running.dpi = LOWORD(wParam);
-      applyDpi(dialog, running, running.spec.size);
+      applyDpi(dialog, running, running.description.size);
       SetWindowPos(dialog, nullptr, suggested->left, suggested->top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER);
       return TRUE;
     }
     case WM_COMMAND:
-      if (running.spec.command(dialog, LOWORD(wParam), HIWORD(wParam))) return TRUE;
+      if (running.description.command(dialog, LOWORD(wParam), HIWORD(wParam))) return TRUE;
       if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, IDCANCEL);
       return TRUE;
     default:
@@ -177,10 +178,10 @@ int textWidth(HWND dialog, const std::vector<std::wstring>& texts) {
   return widest;
 }
 
-INT_PTR runModalDialog(HWND owner, const ModalDialogSpec& spec) {
+INT_PTR runModalDialog(HWND owner, const DialogDescription& description) {
   Template form{};
   form.head.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME;
-  Running running{spec, owner, nullptr, 96, 0, nullptr};
+  Running running{description, owner, nullptr, 96, 0, nullptr};
   const INT_PTR result =
       DialogBoxIndirectParamW(reinterpret_cast<HINSTANCE>(GetModuleHandleW(nullptr)), &form.head,
                               owner, dialogProc, reinterpret_cast<LPARAM>(&running));

@@ -20,7 +20,7 @@ struct DialogButton {
   std::wstring caption;  // "&" marks the access key
 };
 
-struct ModalDialogSpec {
+struct DialogDescription {
   std::wstring title;
   const wchar_t* contentClass;        // a system class, as L"EDIT"
   DWORD contentStyle;                 // beside WS_CHILD, WS_VISIBLE, WS_TABSTOP and WS_BORDER
@@ -36,7 +36,7 @@ struct ModalDialogSpec {
 
 // Shows the dialog over `owner` until EndDialog; its result. An exception
 // thrown by `fill` or `command` ends the dialog and is thrown on from here.
-INT_PTR runModalDialog(HWND owner, const ModalDialogSpec& spec);
+INT_PTR runModalDialog(HWND owner, const DialogDescription& description);
 
 // The width of the widest of `texts` in the font of the dialog's controls, in pixels.
 int textWidth(HWND dialog, const std::vector<std::wstring>& texts);
