@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "window_look_win.h"
 
@@ -63,13 +64,14 @@ void place(HWND dialog, const Running& running) {
                client.right - 2 * margin, top - gap - margin, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The font for `dpi` to every control, then the dialog at `size` (96 DPI, at
+// The font for the dialog's DPI to every control, then the dialog at `size` (96 DPI, at
 // least wide enough for its buttons) in the middle of its owner.
 void applyDpi(HWND dialog, Running& running, SIZE size) {
-  running.font = createWindowFont(running.dpi);
+  Font font = createWindowFont(running.dpi);
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(running.font.get()), TRUE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
+  running.font = std::move(font);  // the old one only once no control uses it
   measureButtons(dialog, running);
   const int buttons = static_cast<int>(running.description.buttons.size());
   RECT outer{0, 0,
