@@ -24,6 +24,8 @@ class CountingDialogs : public startup::Dialogs {
   std::string browseForFolder(std::intptr_t, const std::string&) override { return {}; }
   std::optional<std::string> openFile(const startup::OpenFileRequest&) override { return {}; }
   std::optional<std::string> saveFile(const startup::SaveFileRequest&) override { return {}; }
+  void showLines(const startup::LinesRequest&) override {}
+  startup::ListChoice chooseFromList(const startup::ListChoiceRequest&) override { return {}; }
 };
 
 template <typename Work>

@@ -35,6 +35,9 @@ class BatchDialogs : public wizard::OperationCallback {
   std::optional<std::string> saveFile(const startup::SaveFileRequest&) override {
     return std::nullopt;
   }
+  // Nor does it show boxes of lines or lists: its output is the command's.
+  void showLines(const startup::LinesRequest&) override {}
+  startup::ListChoice chooseFromList(const startup::ListChoiceRequest&) override { return {}; }
   void regionChosen(const platform::RegionalSettings& region) override;
 
  private:

@@ -93,10 +93,10 @@ std::string invalidChoice(Language language, const std::string& choice) {
               " ; choisissez l'un des numéros affichés."});
 }
 
-std::string backupPrompt(Language language) {
-  return say(language, {"Sicherung (Nummer oder Name, Eingabetaste: zurück): ",
-                        "Backup (number or name, Enter: back): ",
-                        "Sauvegarde (numéro ou nom, Entrée : retour) : "});
+std::string listPrompt(Language language) {
+  return say(language, {"Nummer oder Dateiname (Eingabetaste: zurück): ",
+                        "Number or file name (Enter: back): ",
+                        "Numéro ou nom de fichier (Entrée : retour) : "});
 }
 
 std::string noSuchBackup(Language language) {

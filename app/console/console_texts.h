@@ -23,9 +23,9 @@ std::string nothingRestored(Language language, bool yesConfirms);
 // A menu choice that is not one of the numbers shown.
 std::string invalidChoice(Language language, const std::string& choice);
 
-// The terminal restore: the prompt below the numbered backups, and its answer
-// that names no backup.
-std::string backupPrompt(Language language);
+// The prompt below a numbered list to choose from, as the backups to restore.
+std::string listPrompt(Language language);
+// A batch restore's backup that is not there.
 std::string noSuchBackup(Language language);
 
 }  // namespace console::texts

@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "console_texts.h"
 #include "platform/codepage.h"
 #include "platform/terminal.h"
 #include "terminal_text.h"
@@ -40,11 +41,15 @@ void TerminalDialogs::notice(const std::string& title, const std::string& text) 
   readLine();
 }
 
-bool TerminalDialogs::question(const std::string& title, const std::string& text) {
-  showBox(title, text);
+bool TerminalDialogs::yes() {
   out_ << say(language_, {"[j/N] ", "[y/N] ", "[o/N] "}) << std::flush;
   const auto answer = readLine();
   return answer && isYes(platform::lowerCase(*answer));
+}
+
+bool TerminalDialogs::question(const std::string& title, const std::string& text) {
+  showBox(title, text);
+  return yes();
 }
 
 std::string TerminalDialogs::browseForFolder(std::intptr_t, const std::string& instruction) {
@@ -86,6 +91,43 @@ std::optional<std::string> TerminalDialogs::openFile(const startup::OpenFileRequ
 std::optional<std::string> TerminalDialogs::saveFile(const startup::SaveFileRequest& request) {
   showFileDialog(request.title, request.filter);
   return promptForPath();
+}
+
+void TerminalDialogs::showLines(const startup::LinesRequest& request) {
+  out_ << "\n== " << forTerminal(request.title) << " ==\n";
+  for (const std::string& line : request.lines) out_ << forTerminal(line) << "\n";
+  std::string save = request.saveCaption;
+  std::erase(save, '&');
+  out_ << forTerminal(save) << " ";
+  if (yes()) request.save();
+}
+
+startup::ListChoice TerminalDialogs::chooseFromList(const startup::ListChoiceRequest& request) {
+  const auto& rows = request.rows;
+  out_ << "\n== " << forTerminal(request.title) << " ==\n";
+  if (rows.empty()) out_ << forTerminal(request.emptyText) << "\n";
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    out_ << "  " << i + 1 << "  " << forTerminal(rows[i].text) << "\n";
+  }
+  for (;;) {
+    out_ << texts::listPrompt(language_) << std::flush;
+    const auto answer = readLine();
+    if (!answer || answer->empty()) return {};
+    if (answer->find_first_not_of("0123456789") != std::string::npos) {
+      return {.kind = startup::ListChoice::Kind::kOtherFile,
+              .otherFile = absoluteUnlessName(*answer)};
+    }
+    const std::size_t number = answer->size() < 6 ? std::stoul(*answer) : 0;
+    if (number >= 1 && number <= rows.size() && rows[number - 1].choosable) {
+      return {.kind = startup::ListChoice::Kind::kChosen, .row = number - 1, .otherFile = {}};
+    }
+    out_ << texts::invalidChoice(language_, *answer) << "\n";
+  }
+}
+
+std::string absoluteUnlessName(const std::string& backup) {
+  return backup.find(platform::kSeparator) == std::string::npos ? backup
+                                                                : platform::absolutePath(backup);
 }
 
 }  // namespace console

@@ -22,12 +22,18 @@ class TerminalDialogs : public startup::Dialogs {
   std::string browseForFolder(std::intptr_t ownerWindow, const std::string& instruction) override;
   std::optional<std::string> openFile(const startup::OpenFileRequest& request) override;
   std::optional<std::string> saveFile(const startup::SaveFileRequest& request) override;
+  // The lines, then the save button's caption as a question.
+  void showLines(const startup::LinesRequest& request) override;
+  // The rows numbered; a row is chosen by its number, another file by its name.
+  startup::ListChoice chooseFromList(const startup::ListChoiceRequest& request) override;
 
   // The next line typed, in the code page; nothing at the end of the input.
   std::optional<std::string> readLine();
 
  private:
   void showBox(const std::string& title, const std::string& text);
+  // Asks for Yes or No after a question's text; true for Yes.
+  bool yes();
   void showFileDialog(const std::string& title, const std::string& filter);
   // The prompt for a file's name; its full path, or nothing for Enter.
   std::optional<std::string> promptForPath();
@@ -38,5 +44,8 @@ class TerminalDialogs : public startup::Dialogs {
   std::ostream& out_;
   bool echo_;
 };
+
+// A backup named as in the list lies in the backup folder; any other is a path.
+std::string absoluteUnlessName(const std::string& backup);
 
 }  // namespace console

@@ -6,9 +6,7 @@
 
 #include "batch_dialogs.h"
 #include "console_texts.h"
-#include "hostfiles/backup_file.h"
 #include "hostfiles/installation_settings.h"
-#include "hostfiles/planner_texts.h"
 #include "importfile/check_texts.h"
 #include "platform/terminal.h"
 #include "startup/main.h"
@@ -16,6 +14,7 @@
 #include "startup/startup_texts.h"
 #include "terminal_dialogs.h"
 #include "terminal_text.h"
+#include "wizard/change_list.h"
 #include "wizard/operations.h"
 #include "wizard/restore_backup.h"
 #include "wizard/wizard_texts.h"
@@ -30,10 +29,11 @@ using wizard::frmPersonallader;
 using wizard::StepPicture;
 
 // The choices after the five buttons: restoring a backup, exporting the list,
-// saving the last check's faults.
+// saving the last check's faults, showing its changes.
 constexpr int kRestoreChoice = 6;
 constexpr int kExportChoice = 7;
 constexpr int kFaultsReportChoice = 8;
+constexpr int kChangesChoice = 9;
 
 void offer(int choice, const std::string& caption, std::ostream& out) {
   out << "  " << choice << " = " << forTerminal(caption) << "\n";
@@ -58,6 +58,7 @@ void draw(frmPersonallader& form, Language language, std::ostream& out) {
   if (form.canSaveFaultsReport()) {
     offer(kFaultsReportChoice, wizard::texts::faultsReportCommand(language), out);
   }
+  if (form.canShowChanges()) offer(kChangesChoice, wizard::texts::changesCommand(language), out);
   out << say(language, {"Auswahl: ", "Choice: ", "Choix : "}) << std::flush;
 }
 
@@ -74,12 +75,6 @@ int run(platform::System& system, Language language, startup::Dialogs& dialogs,
   } catch (const startup::ProgramEnd& end) {
     return end.status;
   }
-}
-
-// A backup named as in the list lies in the backup folder; any other is a path.
-std::string absoluteUnlessName(const std::string& backup) {
-  return backup.find(platform::kSeparator) == std::string::npos ? backup
-                                                                : platform::absolutePath(backup);
 }
 
 // The line after a restore of a backup file that is not there.
@@ -106,14 +101,11 @@ Operation operation(BatchCommand command) {
   return wizard::restoreBackup;
 }
 
-// The changes that the checked rows would make, one line each, then the count line.
+// The changes that the checked rows would make, as the window shows them.
 int printChanges(Language language, const hostfiles::ChangePreview& preview, std::ostream& out) {
-  for (const hostfiles::EmployeeChange& change : preview.changes) {
-    out << forTerminal(hostfiles::texts::changeLine(language, change)) << "\n";
+  for (const std::string& line : wizard::changeListLines(language, preview)) {
+    out << forTerminal(line) << "\n";
   }
-  out << forTerminal(hostfiles::texts::previewCounts(
-             language, hostfiles::texts::Replacement::kImport, preview))
-      << "\n";
   return kDone;
 }
 
@@ -206,43 +198,20 @@ int finished(const BatchOptions& options, Language language,
   return kDone;
 }
 
-// Choice 6: the backups numbered as "backups" lists them, and the restore of
-// the one named by its number or name.
-void chooseAndRestore(wizard::ProgramState& state, TerminalDialogs& dialogs, std::ostream& out) {
-  const std::vector<std::string> lines = wizard::backupList(state);
-  const std::vector<std::string> names = hostfiles::backupNames(state, state.Datenpfad);
-  if (names.empty()) {
-    out << "\n" << forTerminal(lines.front()) << "\n";
-    return;
-  }
-  out << "\n";
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    out << "  " << i + 1 << "  " << forTerminal(lines[i]) << "\n";
-  }
-  out << texts::backupPrompt(state.language) << std::flush;
-  const auto answer = dialogs.readLine();
-  if (!answer || answer->empty()) return;
-  const bool isNumber = answer->find_first_not_of("0123456789") == std::string::npos;
-  const std::size_t number = isNumber && answer->size() < 6 ? std::stoul(*answer) : 0;
-  const std::string name = number >= 1 && number <= names.size() ? names[number - 1] : *answer;
-  const std::string path = wizard::backupPath(state, absoluteUnlessName(name));
-  if (state.system->pathKind(path) == platform::PathKind::kMissing) {
-    noSuchBackup(state.language, path, out);
-  } else if (wizard::restoreEmployeeFile(state, path) == wizard::RestoreOutcome::kDeclined) {
-    out << texts::nothingRestored(state.language, false) << "\n";
-  }
-}
-
 // Runs a choice typed at the menu, and says what a No left undone.
-void runChoice(wizard::ProgramState& state, frmPersonallader& form, TerminalDialogs& dialogs,
-               const std::string& choice, std::ostream& out) {
+void runChoice(wizard::ProgramState& state, frmPersonallader& form, const std::string& choice,
+               std::ostream& out) {
   const int index = choice.size() == 1 ? choice[0] - '0' : 0;
   if (index == kRestoreChoice && form.canRestore()) {
-    chooseAndRestore(state, dialogs, out);
+    if (form.chooseBackupAndRestore() == wizard::RestoreOutcome::kDeclined) {
+      out << texts::nothingRestored(state.language, false) << "\n";
+    }
   } else if (index == kExportChoice && form.canExport()) {
     form.chooseFileAndExport();
   } else if (index == kFaultsReportChoice && form.canSaveFaultsReport()) {
     form.saveFaultsReport();
+  } else if (index == kChangesChoice && form.canShowChanges()) {
+    form.showChanges();
   } else if (!form.canPress(index)) {
     out << texts::invalidChoice(state.language, choice) << "\n";
   } else if (index == 3) {
@@ -270,7 +239,7 @@ int runInteractive(platform::System& system, Language language, std::istream& in
       draw(form, language, out);
       const auto choice = dialogs.readLine();
       if (!choice) break;  // the end of the input closes the window
-      runChoice(state, form, dialogs, *choice, out);
+      runChoice(state, form, *choice, out);
     }
     out << "\n";
     return kDone;

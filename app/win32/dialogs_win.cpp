@@ -1,5 +1,8 @@
 #include "dialogs_win.h"
 
+#include <utility>
+
+#include "list_dialogs_win.h"
 #include "native_dialogs_win.h"
 #include "platform/codepage.h"
 
@@ -44,6 +47,23 @@ std::optional<std::string> Win32Dialogs::saveFile(const startup::SaveFileRequest
       codePageToUtf16(request.defaultName), codePageToUtf16(request.defaultExtension));
   if (!chosen) return std::nullopt;
   return utf16ToCodePage(*chosen);
+}
+
+void Win32Dialogs::showLines(const startup::LinesRequest& request) {
+  showLinesDialog(owner_, request, [&](HWND dialog) {
+    const HWND owner = std::exchange(owner_, dialog);
+    try {
+      request.save();
+    } catch (...) {
+      owner_ = owner;
+      throw;
+    }
+    owner_ = owner;
+  });
+}
+
+startup::ListChoice Win32Dialogs::chooseFromList(const startup::ListChoiceRequest& request) {
+  return listChoiceDialog(owner_, request);
 }
 
 }  // namespace win32ui

@@ -19,6 +19,9 @@ class Win32Dialogs : public startup::Dialogs {
   std::string browseForFolder(std::intptr_t ownerWindow, const std::string& instruction) override;
   std::optional<std::string> openFile(const startup::OpenFileRequest& request) override;
   std::optional<std::string> saveFile(const startup::SaveFileRequest& request) override;
+  // While the lines' Save runs, its dialogs belong to the box of lines.
+  void showLines(const startup::LinesRequest& request) override;
+  startup::ListChoice chooseFromList(const startup::ListChoiceRequest& request) override;
 
  private:
   HWND owner_ = nullptr;

@@ -36,6 +36,7 @@ std::unique_ptr<WizardWindow> openWizard(wizard::ProgramState& state,
     window.redraw(change);
   };
   dialogs.setOwner(window->handle());
+  window->addMenuCommand(kShowChangesCommand, wizard::texts::changesCommand(state.language));
   window->addMenuCommand(kSaveFaultsReportCommand,
                          wizard::texts::faultsReportCommand(state.language));
   window->addMenuCommand(kExportCommand, wizard::texts::exportCommand(state.language));

@@ -94,6 +94,7 @@ void WizardWindow::enableMenuCommands() {
   const auto enable = [menu](UINT command, bool usable) {
     EnableMenuItem(menu, command, MF_BYCOMMAND | (usable ? MF_ENABLED : MF_GRAYED));
   };
+  enable(kShowChangesCommand, form_.canShowChanges());
   enable(kSaveFaultsReportCommand, form_.canSaveFaultsReport());
   enable(kExportCommand, form_.canExport());
   enable(kRestoreBackupCommand, form_.canRestore());
@@ -268,6 +269,9 @@ void WizardWindow::click(int index) {
 bool WizardWindow::runMenuCommand(UINT command) {
   try {
     switch (command) {
+      case kShowChangesCommand:
+        form_.showChanges();
+        break;
       case kSaveFaultsReportCommand:
         form_.saveFaultsReport();
         break;

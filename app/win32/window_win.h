@@ -21,6 +21,7 @@ namespace win32ui {
 inline constexpr UINT kSaveFaultsReportCommand = 0x0100;
 inline constexpr UINT kExportCommand = 0x0110;
 inline constexpr UINT kRestoreBackupCommand = 0x0120;
+inline constexpr UINT kShowChangesCommand = 0x0130;
 
 class WizardWindow {
  public:

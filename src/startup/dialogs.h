@@ -6,9 +6,12 @@
 // a line break is one carriage return.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace startup {
 
@@ -25,6 +28,38 @@ struct SaveFileRequest {
   std::string startFolder;
   std::string defaultName;       // the name the dialog proposes
   std::string defaultExtension;  // added to a name typed without one, without the dot
+};
+
+// Lines to read in a resizable box, with a button that saves them and one
+// that closes the box. Captions mark their access key with "&".
+struct LinesRequest {
+  std::string title;
+  std::vector<std::string> lines;
+  std::string saveCaption;
+  std::string closeCaption;
+  std::function<void()> save;  // the box stays open while it runs
+};
+
+// A list to choose one row from, a button for a file elsewhere, and Cancel.
+// A row that cannot be chosen is shown all the same.
+struct ListRow {
+  std::string text;
+  bool choosable = true;
+};
+struct ListChoiceRequest {
+  std::string title;
+  std::vector<ListRow> rows;
+  std::string emptyText;  // shown in place of the rows when there are none
+  std::string chooseCaption;
+  std::string otherCaption;
+  std::string cancelCaption;
+};
+struct ListChoice {
+  enum class Kind { kCancelled, kChosen, kOtherFile } kind = Kind::kCancelled;
+  std::size_t row = 0;  // kChosen: always a choosable one
+  // kOtherFile: a file the user already named with his choice, where the
+  // front-end asks for one at once; empty: the caller asks with its file dialog.
+  std::string otherFile;
 };
 
 class Dialogs {
@@ -49,6 +84,10 @@ class Dialogs {
   // The full path of the file the user named to be written, or nothing when
   // he cancelled. Whether it may be written is the caller's to decide.
   virtual std::optional<std::string> saveFile(const SaveFileRequest& request) = 0;
+  // Shows the lines until the user closes the box.
+  virtual void showLines(const LinesRequest& request) = 0;
+  // What the user chose in the list.
+  virtual ListChoice chooseFromList(const ListChoiceRequest& request) = 0;
 };
 
 // The dialogs of a run that no one watches: every question answered Yes,
@@ -60,6 +99,8 @@ class UnwatchedDialogs : public Dialogs {
   std::string browseForFolder(std::intptr_t, const std::string&) override { return ""; }
   std::optional<std::string> openFile(const OpenFileRequest&) override { return std::nullopt; }
   std::optional<std::string> saveFile(const SaveFileRequest&) override { return std::nullopt; }
+  void showLines(const LinesRequest&) override {}
+  ListChoice chooseFromList(const ListChoiceRequest&) override { return {}; }
 };
 
 }  // namespace startup

@@ -8,7 +8,6 @@
 #include "startup/messages.h"
 #include "wizard/planner_writes.h"
 #include "wizard/wizard_texts.h"
-#include "wizard/wizard_window.h"
 
 namespace wizard {
 
@@ -77,38 +76,31 @@ RestoreOutcome restoreEmployeeFile(wizard::ProgramState& state, const std::strin
   });
 }
 
-std::vector<std::string> backupList(wizard::ProgramState& state) {
+std::vector<BackupRow> backupRows(wizard::ProgramState& state) {
   return startup::guarded(state, "frmPersonallader - backupList", [&] {
-    std::vector<std::string> lines;
+    std::vector<BackupRow> rows;
     const std::string folder = hostfiles::backupFolder(state.Datenpfad);
     for (const std::string& name : hostfiles::backupNames(state, state.Datenpfad)) {
       const hostfiles::SavedBackup saved = hostfiles::readBackup(state, folder + name);
-      lines.push_back(texts::backupLine(state.language, name, saved.damage,
-                                        hostfiles::employeeCount(saved.employees)));
+      rows.push_back({name,
+                      texts::backupLine(state.language, name, saved.damage,
+                                        hostfiles::employeeCount(saved.employees)),
+                      static_cast<bool>(saved.damage)});
     }
-    if (lines.empty()) {
-      lines.push_back(texts::noBackups(state.language, startup::Name_zitieren(state, folder)));
-    }
-    return lines;
+    return rows;
   });
 }
 
-std::optional<RestoreOutcome> frmPersonallader::chooseBackupAndRestore() {
-  if (!canRestore()) return std::nullopt;
-  startup::OpenFileRequest request;
-  request.title = state_.Programmtitel + " - " + texts::restoreDialogTitle(state_.language);
-  request.filter = texts::backupFilter(state_.language);
-  request.startFolder = hostfiles::backupFolder(state_.Datenpfad);
-  request.fileMustExist = true;
-  const auto chosen = state_.dialogs->openFile(request);
-  if (!chosen) return std::nullopt;
-  // The dialog lets only existing files be chosen: a missing one lost characters.
-  if (state_.system->pathKind(*chosen) == platform::PathKind::kMissing) {
-    startup::notify(
-        state_, texts::chosenFileMissing(state_.language, startup::Name_zitieren(state_, *chosen)));
-    return std::nullopt;
-  }
-  return restoreEmployeeFile(state_, *chosen);
+std::string noBackupsLine(const wizard::ProgramState& state) {
+  return texts::noBackups(state.language,
+                          startup::Name_zitieren(state, hostfiles::backupFolder(state.Datenpfad)));
+}
+
+std::vector<std::string> backupList(wizard::ProgramState& state) {
+  std::vector<std::string> lines;
+  for (BackupRow& row : backupRows(state)) lines.push_back(std::move(row.line));
+  if (lines.empty()) lines.push_back(noBackupsLine(state));
+  return lines;
 }
 
 }  // namespace wizard

@@ -16,8 +16,20 @@ enum class RestoreOutcome { kNotAdministrator, kRefused, kDeclined, kBusy, kRest
 // what the restore changes, and a backup of the present state.
 RestoreOutcome restoreEmployeeFile(wizard::ProgramState& state, const std::string& path);
 
-// One line per backup of the data folder, newest first, each with its
-// employees or its damage; a sentence when there is none.
+// A backup of the data folder: its file name and its line, with its
+// employees or its damage.
+struct BackupRow {
+  std::string name;
+  std::string line;
+  bool damaged = false;
+};
+// The backups of the data folder, newest first.
+std::vector<BackupRow> backupRows(wizard::ProgramState& state);
+// The sentence that the data folder has no backups.
+std::string noBackupsLine(const wizard::ProgramState& state);
+
+// One line per backup of the data folder, as backupRows() has them; the
+// sentence when there is none.
 std::vector<std::string> backupList(wizard::ProgramState& state);
 
 }  // namespace wizard

@@ -300,6 +300,49 @@ std::string exportName(Language language) {
   return textOrEmpty(language, "Mitarbeiter.csv", "Employees.csv", "Employés.csv");
 }
 
+std::string changesCommand(Language language) {
+  return textOrEmpty(language, "Änderungen anzeigen …", "Show changes …",
+                     "Afficher les modifications …");
+}
+
+std::string changesDialogTitle(Language language) {
+  return textOrEmpty(language, "Änderungen anzeigen", "Show Changes", "Afficher les Modifications");
+}
+
+std::string saveChangesDialogTitle(Language language) {
+  return textOrEmpty(language, "Änderungen speichern", "Save Changes",
+                     "Enregistrer les Modifications");
+}
+
+std::string changeListName(Language language) {
+  return textOrEmpty(language, "Änderungen.txt", "Changes.txt", "Modifications.txt");
+}
+
+std::string textFilter(Language language) {
+  return textOrEmpty(language, "Textdateien (*.txt)|*.txt", "Text Files (*.txt)|*.txt",
+                     "Fichiers texte (*.txt)|*.txt");
+}
+
+std::string saveButton(Language language) {
+  return textOrEmpty(language, "&Speichern …", "&Save …", "&Enregistrer …");
+}
+
+std::string closeButton(Language language) {
+  return textOrEmpty(language, "Schließen", "Close", "Fermer");
+}
+
+std::string restoreButton(Language language) {
+  return textOrEmpty(language, "&Wiederherstellen", "&Restore", "&Restaurer");
+}
+
+std::string otherFileButton(Language language) {
+  return textOrEmpty(language, "&Andere Datei …", "&Other File …", "&Autre fichier …");
+}
+
+std::string cancelButton(Language language) {
+  return textOrEmpty(language, "Abbrechen", "Cancel", "Annuler");
+}
+
 std::string exportNotPermitted(Language language) {
   return textOrEmpty(
       language,

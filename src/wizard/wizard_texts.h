@@ -80,6 +80,22 @@ std::string faultsReportName(Language language);
 std::string exportDialogTitle(Language language);
 std::string exportName(Language language);
 
+// The change list of a fault-free check: the menu's entry, its box's title
+// after the program title, the Save dialog's title and proposed name, and the
+// filter for text files.
+std::string changesCommand(Language language);
+std::string changesDialogTitle(Language language);
+std::string saveChangesDialogTitle(Language language);
+std::string changeListName(Language language);
+std::string textFilter(Language language);
+// The buttons of the boxes with the change list and the list of backups; "&"
+// marks the access key.
+std::string saveButton(Language language);
+std::string closeButton(Language language);
+std::string restoreButton(Language language);
+std::string otherFileButton(Language language);
+std::string cancelButton(Language language);
+
 // The line below a success notice: the employees now in the planner and the
 // backup `quotedBackup` that holds the state before.
 std::string nowInPlanner(Language language, std::size_t employees, const std::string& quotedBackup);

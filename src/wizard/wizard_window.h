@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "importfile/check_outcome.h"
 #include "wizard/employee_list_export.h"
@@ -88,9 +89,19 @@ class frmPersonallader {
 
   // Once the data folder is known, a backup can be restored at any step.
   bool canRestore() const { return wizardState_ != WizardState::kChooseDataFolder; }
-  // Lets the user pick a backup in the backup folder and restores from it;
-  // nothing when the user cancels or no restore is offered yet.
+  // Lets the user pick a backup from the list of the backup folder's, or any
+  // backup file through the file dialog, and restores from it; nothing when
+  // the user cancels or no restore is offered yet.
   std::optional<RestoreOutcome> chooseBackupAndRestore();
+
+  // While step 4 waits after a fault-free check, its change list can be shown.
+  bool canShowChanges() const;
+  // Shows the change list, whose Save button lets the user name a text file
+  // for it; false when nothing can be shown.
+  bool showChanges();
+  // Lets the user name the change list's file and writes it; true once
+  // written. A refused file gets its message and nothing.
+  bool saveChangeList(const std::vector<std::string>& lines);
 
   // After a check that asked about faults, they can be saved as a report.
   bool canSaveFaultsReport() const { return !state_.lastCheck.faults.empty(); }
@@ -120,6 +131,9 @@ class frmPersonallader {
   void setFrame(int step, bool enabled);
   // The question after a verdict with faults; Yes saves them.
   void offerFaultsReport();
+  // The restore of a backup that the user names apart from the list: `named`
+  // as he typed it, or, when empty, the file he picks in the file dialog.
+  std::optional<RestoreOutcome> restoreOtherBackup(const std::string& named);
 
   ProgramState& state_;
   WizardState wizardState_ = WizardState::kChooseDataFolder;

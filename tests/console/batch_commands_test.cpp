@@ -283,11 +283,11 @@ TEST_F(BatchTest, ImportIntoTheNamedDataFolderLogsThereAndLeavesTheSettingsOnesA
 // backups, and No to the restore.
 TEST_F(BatchTest, InteractiveRunsTheStepsAndSaysWhatANoLeftUndone) {
   std::filesystem::current_path(nativePath(DEMO_SAMPLES_DIR));
-  std::istringstream in("2\nMitarbeiter.csv\n3\n\n9\n4\n\n4\nj\n\n6\n1\n\n5\n");
+  std::istringstream in("2\nMitarbeiter.csv\n3\n\n0\n9\n\n4\n\n4\nj\n\n6\n1\n\n5\n");
   std::ostringstream printed;
   EXPECT_EQ(runInteractive(system, startup::Language::DE, in, printed, true), kDone);
   for (const char* line : {"  [>] Schritt 2: Importdatei auswählen",
-                           "Keine gültige Auswahl: '9'; wählen Sie eine der gezeigten Nummern.",
+                           "Keine gültige Auswahl: '0'; wählen Sie eine der gezeigten Nummern.",
                            "Es wurde nichts importiert und nichts geändert.",
                            "  [x] Schritt 4: Mitarbeiterdaten importieren",
                            "  1  04.12.2026 14:05:09  A  2 Mitarbeiter  261204 140509 A.dat",

@@ -56,6 +56,18 @@ std::optional<std::string> ScriptedDialogs::saveFile(const startup::SaveFileRequ
   return next(files, "save dialog", std::optional<std::string>());
 }
 
+void ScriptedDialogs::showLines(const startup::LinesRequest& request) {
+  shown.push_back({ShownBox::Kind::kLines, "", readable(request.title)});
+  lastLinesRequest = request;
+  if (next(lineSaves, "lines box", false)) request.save();
+}
+
+startup::ListChoice ScriptedDialogs::chooseFromList(const startup::ListChoiceRequest& request) {
+  shown.push_back({ShownBox::Kind::kList, "", readable(request.title)});
+  lastListRequest = request;
+  return next(choices, "list box", startup::ListChoice{});
+}
+
 std::vector<std::string> ScriptedDialogs::texts() const {
   std::vector<std::string> texts;
   for (const ShownBox& box : shown) texts.push_back(box.text);

@@ -4,8 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
+#include "console/wizard_runs.h"
 #include "importfile/faults_report.h"
+#include "list_dialogs_win.h"
+#include "modal_dialog_win.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
 #include "support/planner_files.h"
@@ -13,6 +17,15 @@
 
 namespace win32_testing {
 namespace {
+
+// Presses `key` on the dialog's control with the focus, through its dialog keys.
+Answer pressKeyInDialog(UINT key) {
+  return [key](HWND) { PostMessageW(GetFocus(), WM_KEYDOWN, key, 0); };
+}
+
+std::string utf8(const std::wstring& text) {
+  return platform::codePageToUtf8(platform::utf16ToCodePage(text));
+}
 
 // A planner data folder with one employee, and beside it a CSV file in the
 // code page that replaces him by two others.
@@ -61,17 +74,16 @@ TEST_F(FlowTest, ImportsFromStepOneToTheEndAndUndoesItWithScreenshotsOfEveryStat
   screenshot("de_s5");
   EXPECT_EQ(testing_support::readScrambledFile(employees).size(), 5u);
 
-  // The import's backup, chosen in the dialog of the system menu's entry, undoes it.
+  // The import's backup, chosen in the list of the system menu's entry, undoes it.
   SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     saveScreenshot("de_restore_menu", GetActiveWindow());
     EndMenu();
   });
   SendMessageW(handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');  // Alt+Space: the menu to look at
-  // Its dialog opens in the folder of the backups, so that their name is enough.
-  const auto backups = testing_support::nativePath(data + "Backups");
-  hook.answers = {chooseFile(std::filesystem::directory_iterator(backups)->path().filename()),
-                  press(IDYES), press(IDOK)};
+  // The newest backup that can be restored is selected, and Enter restores it.
+  hook.answers = {screenshotThen("de_backups", handle(), pressKeyInDialog(VK_RETURN)), press(IDYES),
+                  press(IDOK)};
   SendMessageW(handle(), WM_SYSCOMMAND, win32ui::kRestoreBackupCommand, 0);
   EXPECT_EQ(testing_support::readScrambledFile(employees), before);
 
@@ -114,7 +126,9 @@ TEST_F(FlowTest, TheMenuExportsTheListAndSavesTheFaultsAsTheBatchCommandsDo) {
   EXPECT_EQ(menuState(win32ui::kExportCommand), MF_ENABLED);
   EXPECT_EQ(menuState(win32ui::kSaveFaultsReportCommand), MF_GRAYED);
   command(win32ui::kExportCommand,
-          {chooseFile(platform::codePageToUtf16(folder.file("Export.csv"))), press(IDOK)});
+          {screenshotThen("de_export_save", handle(),
+                          chooseFile(platform::codePageToUtf16(folder.file("Export.csv")))),
+           press(IDOK)});
   hook.answers = {press(IDOK)};
   wizard::exportEmployeeList(state, {data, state.Logpfad, folder.file("batch.csv")});
   EXPECT_EQ(folder.read("Export.csv"), folder.read("batch.csv"));
@@ -130,6 +144,101 @@ TEST_F(FlowTest, TheMenuExportsTheListAndSavesTheFaultsAsTheBatchCommandsDo) {
   EXPECT_EQ(folder.read("Bericht.csv"), folder.read("batch.csv"));
   EXPECT_EQ(hook.seen.back().title,
             platform::codePageToUtf16(state.Programmtitel) + L" - Fehlerbericht speichern");
+}
+
+// The boxes of the change list and of the backups show what the batch
+// commands print for the same data; the change list is saved as the dry-run's
+// lines are written; a damaged backup cannot be chosen.
+TEST_F(FlowTest, TheChangesAndTheBackupsShowWhatTheBatchCommandsPrint) {
+  const auto batch = [this](console::BatchCommand command) {
+    console::BatchOptions options;
+    options.command = command;
+    options.dataFolder = data;
+    options.importFile = folder.file("Mitarbeiter.csv");
+    options.dryRun = true;
+    std::ostringstream out;
+    console::runBatch(system, startup::Language::DE, options, out);
+    return out.str();
+  };
+  const auto changesMenu = [this] {
+    return GetMenuState(GetSystemMenu(handle(), FALSE), win32ui::kShowChangesCommand, MF_BYCOMMAND);
+  };
+  open();
+  hook.answers = {chooseFolder(platform::codePageToUtf16(data)), chooseFile(csv), press(IDOK)};
+  click(1);
+  click(2);
+  EXPECT_EQ(changesMenu(), MF_GRAYED);
+  click(3);
+  EXPECT_EQ(changesMenu(), MF_ENABLED);
+  std::string shown;
+  hook.answers = {[&](HWND box) {
+                    shown = utf8(textOf(GetDlgItem(box, win32ui::kDialogContent)));
+                    saveScreenshot("de_changes", handle(), box);
+                    press(win32ui::kSaveButton)(box);
+                  },
+                  chooseFile(platform::codePageToUtf16(folder.file("Liste.txt"))),
+                  pressKeyInDialog(VK_ESCAPE)};
+  SendMessageW(handle(), WM_SYSCOMMAND, win32ui::kShowChangesCommand, 0);
+  EXPECT_EQ(folder.read("Liste.txt"), "\xEF\xBB\xBF" + shown);
+  std::erase(shown, '\r');
+  EXPECT_TRUE(batch(console::BatchCommand::kImport).ends_with("\n" + shown)) << shown;
+
+  hook.answers = {press(IDYES), press(IDOK)};
+  click(4);
+  EXPECT_EQ(changesMenu(), MF_GRAYED);
+  folder.write("Daten" + std::string(1, platform::kSeparator) + "Backups" + platform::kSeparator +
+                   "261203 080000 A.dat",
+               "damaged\r\n");
+  std::string rows;
+  bool damagedChoosable = true;
+  hook.answers = {[&](HWND box) {
+    const HWND list = GetDlgItem(box, win32ui::kDialogContent);
+    for (LRESULT row = 0; row < SendMessageW(list, LB_GETCOUNT, 0, 0); ++row) {
+      std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)), L'\0');
+      SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+      rows += utf8(text) + "\n";
+    }
+    SendMessageW(list, LB_SETCURSEL, 1, 0);
+    SendMessageW(box, WM_COMMAND, MAKEWPARAM(win32ui::kDialogContent, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    damagedChoosable = IsWindowEnabled(GetDlgItem(box, IDOK));
+    press(IDCANCEL)(box);
+  }};
+  SendMessageW(handle(), WM_SYSCOMMAND, win32ui::kRestoreBackupCommand, 0);
+  EXPECT_EQ(rows, batch(console::BatchCommand::kBackups));
+  EXPECT_FALSE(damagedChoosable);
+}
+
+// The backups' box in French at 150 %: the window's font for that DPI and
+// every caption whole; its other button opens the file dialog.
+TEST_F(FlowTest, TheBackupsInFrenchAt150PercentShowEveryCaptionWhole) {
+  open(startup::Language::FR);
+  hook.answers = {chooseFolder(platform::codePageToUtf16(data)), chooseFile(csv), press(IDOK),
+                  press(IDYES), press(IDOK)};
+  for (int step = 1; step <= 4; ++step) click(step);
+  hook.answers = {[this](HWND box) {
+                    RECT place;
+                    GetWindowRect(box, &place);
+                    SendMessageW(box, WM_DPICHANGED, MAKEWPARAM(144, 144),
+                                 reinterpret_cast<LPARAM>(&place));
+                    settle(100);
+                    for (const int id : {IDOK, win32ui::kOtherFileButton, IDCANCEL}) {
+                      const HWND button = GetDlgItem(box, id);
+                      LOGFONTW font{};
+                      GetObjectW(reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)),
+                                 sizeof(font), &font);
+                      EXPECT_EQ(font.lfHeight, win32ui::fontHeight(144));
+                      RECT inside;
+                      GetClientRect(button, &inside);
+                      EXPECT_LT(win32ui::textWidth(box, {textOf(button)}) + 8, inside.right);
+                    }
+                    saveScreenshot("fr_backups_150_percent", handle(), box);
+                    press(win32ui::kOtherFileButton)(box);
+                  },
+                  press(IDCANCEL)};
+  SendMessageW(handle(), WM_SYSCOMMAND, win32ui::kRestoreBackupCommand, 0);
+  EXPECT_EQ(hook.seen.back().title,
+            platform::codePageToUtf16(state.Programmtitel) + L" - Restaurer une Sauvegarde");
 }
 
 TEST_F(FlowTest, TheKeysPressAndPassTheStepsAndAFatalMessageClosesTheWindowWithItsStatus) {

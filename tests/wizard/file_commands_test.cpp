@@ -4,6 +4,7 @@
 #include "importfile/faults_report.h"
 #include "support/planner_files.h"
 #include "support/state_fixture.h"
+#include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
 
 namespace wizard {
@@ -43,6 +44,34 @@ TEST_F(FileCommandsTest, TheVerdictWithFaultsAsksToSaveThemAndBothSavesKeepTheBa
   EXPECT_EQ(form.chooseFileAndExport()->result, ExportResult::kRefused);
   EXPECT_EQ(dialogs.notices().size(), 3u);  // the verdict and the two refusals
   EXPECT_FALSE(folder.exists("Daten/neu.csv"));
+}
+
+// The change list while step 4 waits, saved as Windows reads text files; its
+// Save keeps the rule of written files and replaces only an earlier list.
+TEST_F(FileCommandsTest, TheChangeListAfterAFaultFreeCheckIsSavedAsATextFile) {
+  folder.write("liste.csv",
+               "Name;Benutzername;Von;Bis;Rest;U1;U2;U3;U4;Sonder\r\n"
+               "Berger, Anna;ab;01.01.2017;;5;30;30;30;30;0\r\n");
+  folder.write("fremd.txt", "fremd\r\n");
+  EXPECT_FALSE(form.canShowChanges());
+  form.cmdAuswahl_Click(3);
+  ASSERT_TRUE(form.canShowChanges());
+  dialogs.files = {data + "neu.txt", folder.file("fremd.txt"), folder.file("liste.txt"),
+                   folder.file("liste.txt")};
+  for (int save = 0; save < 4; ++save) {
+    dialogs.lineSaves = {true};
+    EXPECT_TRUE(form.showChanges());
+  }
+  EXPECT_EQ(folder.read("liste.txt"),
+            "\xEF\xBB\xBF+ Berger, Anna (ab)\r\n"
+            "Beim Import: neu 1, entfallen 0, geändert 0, unverändert 0\r\n");
+  EXPECT_EQ(dialogs.lastSaveRequest->defaultName, texts::changeListName(state.language));
+  EXPECT_EQ(dialogs.notices().size(), 3u);  // the verdict and the two refusals
+  EXPECT_EQ(folder.read("fremd.txt"), "fremd\r\n");
+  EXPECT_FALSE(folder.exists("Daten/neu.txt"));
+  dialogs.answers = {true};
+  form.cmdAuswahl_Click(4);
+  EXPECT_FALSE(form.canShowChanges());
 }
 
 }  // namespace

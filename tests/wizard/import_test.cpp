@@ -3,6 +3,7 @@
 #include "hostfiles/backup_file.h"
 #include "support/planner_files.h"
 #include "support/state_fixture.h"
+#include "wizard/wizard_texts.h"
 #include "wizard/wizard_window.h"
 
 namespace wizard {
@@ -208,22 +209,41 @@ TEST_F(ImportTest, ADamagedOrForeignBackupTheAnswerNoOrANonAdministratorChangeNo
             "Import der Mitarbeiterdaten berechtigt");
 }
 
-TEST_F(ImportTest, TheBackupListShowsEachNewestFirstWithItsEmployeesOrItsDamage) {
+// The restore's list: each backup newest first with its employees or its
+// damage, a damaged one not to be chosen. The one chosen is restored; another
+// file whose name lost characters gets step 2's answer.
+TEST_F(ImportTest, TheBackupListShowsEachNewestFirstAndRestoresTheOneChosen) {
+  using Kind = startup::ListChoice::Kind;
   prepare({.employees = {kValues + "Alt:alt", "Team"}}, {employee("Neu")});
-  EXPECT_EQ(backupList(state), std::vector<std::string>{"Im Ordner '" + folder.path() +
-                                                        "Backups' gibt es keine Sicherungen."});
+  dialogs.choices = {{}};
+  EXPECT_EQ(form.chooseBackupAndRestore(), std::nullopt);
+  EXPECT_TRUE(dialogs.lastListRequest->rows.empty());
+  EXPECT_EQ(dialogs.lastListRequest->emptyText,
+            "Im Ordner '" + folder.path() + "Backups' gibt es keine Sicherungen.");
   dialogs.answers = {true};
   form.cmdAuswahl_Click(4);
   // Names with an impossible date or time come last, without it.
   for (const char* name : {"261203 080000 A.dat", "261313 080000 A.dat", "261203 256199 A.dat"}) {
     folder.write("Backups" + S + name, "damaged\r\n");
   }
+  dialogs.choices = {{.kind = Kind::kChosen, .row = 0, .otherFile = {}}};
+  dialogs.answers = {true};
+  EXPECT_EQ(form.chooseBackupAndRestore(), RestoreOutcome::kRestored);
+  EXPECT_EQ(employeeFile().at(3), kValues + "Alt:alt");
+  std::vector<std::pair<std::string, bool>> rows;
+  for (const auto& row : dialogs.lastListRequest->rows) rows.emplace_back(row.text, row.choosable);
   const std::string damaged = startup::cp("beschädigt (keine Sicherung)  ");
-  EXPECT_EQ(
-      backupList(state),
-      (std::vector<std::string>{"04.12.2026 14:05:09  A  1 Mitarbeiter  261204 140509 A.dat",
-                                "03.12.2026 08:00:00  A  " + damaged + "261203 080000 A.dat",
-                                damaged + "261203 256199 A.dat", damaged + "261313 080000 A.dat"}));
+  EXPECT_EQ(rows, (std::vector<std::pair<std::string, bool>>{
+                      {"04.12.2026 14:05:09  A  1 Mitarbeiter  261204 140509 A.dat", true},
+                      {"03.12.2026 08:00:00  A  " + damaged + "261203 080000 A.dat", false},
+                      {damaged + "261203 256199 A.dat", false},
+                      {damaged + "261313 080000 A.dat", false}}));
+
+  const std::string lost = folder.file(startup::cp("?ód?.dat"));
+  dialogs.choices = {{.kind = Kind::kOtherFile, .row = 0, .otherFile = lost}};
+  EXPECT_EQ(form.chooseBackupAndRestore(), std::nullopt);
+  EXPECT_EQ(dialogs.notices().back(),
+            testing_support::readable(texts::chosenFileMissing(Language::DE, "'" + lost + "'")));
 }
 
 }  // namespace

@@ -180,18 +180,5 @@ TEST_F(WizardTest, StepTwoStaysWhenCancelledOrGivenWhatIsNoFileItCanRead) {
   EXPECT_TRUE(notices[1].starts_with("Die Datei '" + folder.file("?ód?.csv") + "' kann nicht"));
 }
 
-// The restore's file dialog lets only existing files be chosen: a missing one
-// lost characters of its name, and gets step 2's answer.
-TEST_F(WizardTest, RestoreDialogGivenANameThatLostCharactersSaysSoAndRestoresNothing) {
-  form.Form_Load();
-  form.completeStep(1);
-  state.Datenpfad = folder.path();
-  const std::string lost = folder.file(startup::cp("?ód?.dat"));
-  dialogs.files.push_back(lost);
-  EXPECT_EQ(form.chooseBackupAndRestore(), std::nullopt);
-  EXPECT_EQ(dialogs.notices(), std::vector<std::string>{testing_support::readable(
-                                   texts::chosenFileMissing(Language::DE, "'" + lost + "'"))});
-}
-
 }  // namespace
 }  // namespace wizard

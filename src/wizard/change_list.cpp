@@ -1,0 +1,80 @@
+#include "wizard/change_list.h"
+
+#include "hostfiles/file_channel.h"
+#include "hostfiles/planner_texts.h"
+#include "importfile/check_outcome.h"
+#include "importfile/quoted_fields.h"
+#include "platform/codepage.h"
+#include "startup/messages.h"
+#include "startup/startup_texts.h"
+
+namespace wizard {
+
+namespace {
+
+using hostfiles::texts::Replacement;
+
+// An earlier change list begins with a change line or, without changes, with
+// the count line, in any language.
+bool isChangeList(platform::System& system, const std::string& path) {
+  const auto start = startup::fileStart(system, path, 64);
+  if (!start || !start->starts_with(importfile::kUtf8Mark)) return false;
+  const std::string_view text = std::string_view(*start).substr(importfile::kUtf8Mark.size());
+  for (const std::string_view change : {"+ ", "- ", "~ "}) {
+    if (text.starts_with(change)) return true;
+  }
+  for (const auto language :
+       {startup::Language::DE, startup::Language::EN, startup::Language::FR}) {
+    const std::string counts = platform::codePageToUtf8(
+        hostfiles::texts::previewCounts(language, Replacement::kImport, {}));
+    if (text.starts_with(counts.substr(0, counts.find('0')))) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::vector<std::string> changeListLines(startup::Language language,
+                                         const hostfiles::ChangePreview& preview) {
+  std::vector<std::string> lines;
+  lines.reserve(preview.changes.size() + 1);
+  for (const hostfiles::EmployeeChange& change : preview.changes) {
+    lines.push_back(hostfiles::texts::changeLine(language, change));
+  }
+  lines.push_back(hostfiles::texts::previewCounts(language, Replacement::kImport, preview));
+  return lines;
+}
+
+std::optional<std::vector<std::string>> lastChangeList(const ProgramState& state) {
+  const importfile::CheckOutcome& check = state.lastCheck;
+  if (check.verdict != importfile::Verdict::kFaultFree || !check.preview) return std::nullopt;
+  return changeListLines(state.language, *check.preview);
+}
+
+std::optional<std::string> changeListRefused(const startup::Context& context,
+                                             const std::string& path,
+                                             const startup::ProtectedPlaces& places) {
+  const auto refusal = startup::writeTargetRefusal(
+      *context.system, path, places,
+      [&](const std::string& existing) { return isChangeList(*context.system, existing); });
+  if (!refusal) return std::nullopt;
+  return startup::texts::targetRefused(context.language, *refusal,
+                                       startup::Name_zitieren(context, path));
+}
+
+void writeChangeList(const startup::Context& context, const std::string& path,
+                     const std::vector<std::string>& lines) {
+  hostfiles::FileChannel channel;
+  hostfiles::Datei_oeffnen(context, channel, path, hostfiles::Modus::Output,
+                           hostfiles::Fehlerbehandlung::ReportErrors);
+  startup::guarded(context, "personallader - writeChangeList", [&] {
+    std::string mark(importfile::kUtf8Mark);
+    for (const std::string& line : lines) {
+      channel.writeLine(mark + platform::codePageToUtf8(line));
+      mark.clear();
+    }
+    hostfiles::Datei_schliessen(channel);
+  });
+}
+
+}  // namespace wizard
