@@ -103,6 +103,15 @@ std::string stepAction(Language language, int step) {
   }
 }
 
+// French counts none and one in the singular, English only one.
+std::string employeeCount(Language language, std::size_t employees) {
+  const bool singularEn = employees == 1;
+  const bool singularFr = employees <= 1;
+  return std::to_string(employees) + textOrEmpty(language, " Mitarbeiter",
+                                                 singularEn ? " employee" : " employees",
+                                                 singularFr ? " employé" : " employés");
+}
+
 }  // namespace
 
 std::string frameCaption(Language language, int step) {
@@ -204,8 +213,7 @@ std::string backupFilter(Language language) {
 std::string backupLine(Language language, const std::string& name, const BackupDamage& damage,
                        std::size_t employees) {
   const std::string content =
-      !damage ? std::to_string(employees) +
-                    textOrEmpty(language, " Mitarbeiter", " employees", " employés")
+      !damage ? employeeCount(language, employees)
               : textOrEmpty(language, "beschädigt (", "damaged (", "endommagée (") +
                     damageText(language, damage) + ")";
   // A name whose date is impossible stands alone.

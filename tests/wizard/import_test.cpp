@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "hostfiles/backup_file.h"
+#include "platform/codepage.h"
 #include "support/planner_files.h"
 #include "support/state_fixture.h"
 #include "wizard/wizard_texts.h"
@@ -244,6 +245,19 @@ TEST_F(ImportTest, TheBackupListShowsEachNewestFirstAndRestoresTheOneChosen) {
   EXPECT_EQ(form.chooseBackupAndRestore(), std::nullopt);
   EXPECT_EQ(dialogs.notices().back(),
             testing_support::readable(texts::chosenFileMissing(Language::DE, "'" + lost + "'")));
+}
+
+// English counts only one employee in the singular, French none and one.
+TEST(BackupLineTest, CountsEmployeesAsEachLanguageDoes) {
+  const std::string name = "261204 140509 A.dat";
+  const auto line = [&](Language language, std::size_t employees) {
+    const std::string text = texts::backupLine(language, name, {}, employees);
+    return text.substr(24, text.size() - 26 - name.size());
+  };
+  EXPECT_EQ(line(Language::EN, 1), "1 employee");
+  EXPECT_EQ(line(Language::EN, 0), "0 employees");
+  EXPECT_EQ(line(Language::FR, 0), platform::utf8ToCodePage("0 employé"));
+  EXPECT_EQ(line(Language::FR, 2), platform::utf8ToCodePage("2 employés"));
 }
 
 }  // namespace
