@@ -107,8 +107,9 @@ Operation operation(BatchCommand command) {
 }
 
 // The changes that the checked rows would make, one line each, then the count line.
-int printChanges(Language language, const hostfiles::ChangePreview& preview, std::ostream& out) {
-  for (const hostfiles::EmployeeChange& change : preview.changes) {
+int printChanges(Language language, const std::vector<hostfiles::EmployeeChange>& changes,
+                 const hostfiles::ChangePreview& preview, std::ostream& out) {
+  for (const hostfiles::EmployeeChange& change : changes) {
     out << forTerminal(hostfiles::texts::changeLine(language, change)) << "\n";
   }
   out << forTerminal(hostfiles::texts::previewCounts(
@@ -124,7 +125,9 @@ int imported(Language language, const BatchOptions& options,
     out << texts::nothingImported(language, false) << "\n";
   }
   if (check.verdict != importfile::Verdict::kFaultFree) return kFaults;
-  if (options.dryRun) return check.preview ? printChanges(language, *check.preview, out) : kFaults;
+  if (options.dryRun) {
+    return check.preview ? printChanges(language, outcome.changes, *check.preview, out) : kFaults;
+  }
   switch (*outcome.import) {
     case wizard::ImportOutcome::kImported:
       return kDone;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "hostfiles/backup_file.h"
+#include "hostfiles/change_preview.h"
 #include "hostfiles/employee_data.h"
 #include "hostfiles/installation_settings.h"
 #include "importfile/faults_report.h"
@@ -89,10 +90,16 @@ OperationOutcome importEmployees(platform::System& system, OperationCallback& ca
     if (form.lastCheck().verdict != importfile::Verdict::kFaultFree) return;
     if (!options.dryRun) {
       outcome.import = form.Mitarbeiterdaten_importieren();
-    } else if (!form.lastCheck().preview) {
-      // The import would end at reading the employee file: so does its preview.
-      hostfiles::Mitarbeiterdaten_lesen(state, state.Datenpfad);
+      return;
     }
+    std::optional<std::vector<hostfiles::EmployeeChange>> changes;
+    if (form.lastCheck().preview) {
+      changes = hostfiles::listChanges(state, state.Datenpfad,
+                                       importfile::plannerEntries(form.lastCheck().data.rows));
+    }
+    // The import would end at reading the employee file: so does its preview.
+    if (!changes) hostfiles::Mitarbeiterdaten_lesen(state, state.Datenpfad);
+    outcome.changes = std::move(changes).value_or(std::vector<hostfiles::EmployeeChange>());
   });
 }
 

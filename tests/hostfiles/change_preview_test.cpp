@@ -3,46 +3,80 @@
 
 #include <gtest/gtest.h>
 
+#include <unordered_map>
+
+#include "hostfiles/planner_file_fixture.h"
 #include "hostfiles/planner_texts.h"
+#include "hostfiles/user_ids.h"
 
 namespace hostfiles {
 namespace {
 
-using Lines = std::vector<std::string>;
+using startup::cp;
 using startup::Language;
 
 const std::string kValues = "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:";
 
-TEST(ChangePreviewTest, EveryEmployeeIsNewRemovedChangedOrUnchanged) {
-  const Lines before = {kValues + "Alt, Otto:oalt", "Team Nord",
-                        kValues + "Gleich:gg",      kValues + "Anders:aa",
-                        kValues + "Doppelt:dd",     kValues + "Doppelt 2:DD"};
-  const Lines after = {kValues + "Gleich:GG", "Team Süd",
-                       "170101:999999:005,0:030,0:030,0:030,0:031,0:000,0:000,0:000,0:000,0:"
-                       "Andere:aa",
-                       kValues + "Neu:nn", kValues + "Doppelt:dd"};
-  std::vector<EntryView> written;
-  for (const std::string& line : after) written.push_back(viewEntry(line));
-  EmployeeComparison comparison(std::move(written));
-  for (const std::string& line : before) comparison.add(viewEntry(line));
-  const ChangePreview preview = comparison.result();
+class ChangePreviewTest : public PlannerFileFixture {
+ protected:
+  // The planner's file holds `before`; the preview and the list of writing `after`.
+  std::pair<ChangePreview, Lines> compare(const Lines& before, const Lines& after) {
+    Lines file = {"[Mitarbeiterdaten]", "Kopf", "0"};
+    file.insert(file.end(), before.begin(), before.end());
+    folder.write("Mitarbeiterdaten.dat", scrambledFile(file));
+    std::vector<EntryView> written;
+    for (const std::string& line : after) written.push_back(viewEntry(line));
+    const auto preview = previewChanges(state, folder.path(), written.size(),
+                                        [&](std::size_t i) { return written[i]; });
+    const auto changes = listChanges(state, folder.path(), written);
+    Lines lines;
+    for (const EmployeeChange& change : changes.value()) {
+      lines.push_back(texts::changeLine(Language::DE, change));
+    }
+    return {preview.value(), lines};
+  }
+};
+
+TEST_F(ChangePreviewTest, EveryEmployeeIsNewRemovedChangedOrUnchanged) {
+  const auto [preview, lines] =
+      compare({kValues + "Alt, Otto:oalt", "Team Nord", kValues + "Gleich:gg",
+               kValues + "Anders:aa", kValues + "Doppelt:dd", kValues + "Doppelt 2:DD"},
+              {kValues + "Gleich:GG", "Team Süd",
+               "170101:999999:005,0:030,0:030,0:030,0:031,0:000,0:000,0:000,0:000,0:Andere:aa",
+               kValues + "Neu:nn", kValues + "Doppelt:dd"});
   EXPECT_EQ(std::tie(preview.added, preview.removed, preview.changed, preview.unchanged),
             std::tuple(1, 2, 1, 2));
-  Lines lines;
-  for (const EmployeeChange& change : preview.changes) {
-    lines.push_back(texts::changeLine(Language::DE, change));
-  }
   EXPECT_EQ(lines, (Lines{"~ Andere (aa): Name Anders -> Andere, Urlaubsanspruch 4 030,0 -> 031,0",
                           "+ Neu (nn)", "- Alt, Otto (oalt)", "- Doppelt 2 (DD)"}));
 }
 
+// Ids match without regard to case, umlauts and accents included, and only
+// then: ids whose hashes collide, in full or in their bucket, stay apart.
+TEST_F(ChangePreviewTest, IdsMatchInAnyCaseAndOnlyThen) {
+  std::unordered_map<std::uint32_t, std::string> seen;
+  std::pair<std::string, std::string> colliding;
+  for (int i = 0; colliding.first.empty(); ++i) {
+    const std::string id = "u" + std::to_string(i);
+    const auto [at, fresh] = seen.emplace(userIdHash(id), id);
+    if (!fresh) colliding = {at->second, id};
+  }
+  const auto [a, b] = colliding;
+  const auto [preview, lines] = compare(
+      {kValues + cp("J:JÖRG.ÉTÉ"), kValues + "A:" + a, kValues + "X:x", kValues + "S:ss"},
+      {kValues + "B:" + b, kValues + cp("J:jörg.été"), kValues + "X:X", kValues + cp("S:ß")});
+  EXPECT_EQ(std::tie(preview.added, preview.removed, preview.changed, preview.unchanged),
+            std::tuple(2, 2, 0, 2));
+  EXPECT_EQ(lines, (Lines{"+ B (" + b + ")", cp("+ S (ß)"), "- A (" + a + ")", "- S (ss)"}));
+}
+
 TEST(PreviewParagraphTest, NamesTenRemovedEmployees) {
-  ChangePreview preview{.added = 1, .removed = 12, .changed = 2, .unchanged = 3, .changes = {}};
+  ChangePreview preview{
+      .added = 1, .removed = 12, .changed = 2, .unchanged = 3, .firstRemoved = {}};
   std::string named;
-  for (int i = 1; i <= 12; ++i) {
+  for (int i = 1; i <= 10; ++i) {
     const std::string n = std::to_string(i);
-    preview.changes.push_back({EmployeeChange::Kind::kRemoved, "N" + n, "i" + n, {}});
-    if (i <= 10) named += (i > 1 ? ", N" : "N") + n + " (i" + n + ")";
+    preview.firstRemoved.push_back({EmployeeChange::Kind::kRemoved, "N" + n, "i" + n, {}});
+    named += (i > 1 ? ", N" : "N") + n + " (i" + n + ")";
   }
   EXPECT_EQ(texts::previewParagraph(Language::DE, texts::Replacement::kImport, preview),
             startup::cp("Beim Import: neu 1, entfallen 12, geändert 2, unverändert 3\rEntfallen: " +
