@@ -49,6 +49,11 @@ bool isTextLine(std::string_view line) {
   return line.find(kFieldSeparator) == std::string_view::npos;
 }
 
+bool isCurrentEmployeeLine(std::string_view line) {
+  return hasCommaAt(line, columns::kResidual + kCommaInValue) &&
+         hasCommaAt(line, columns::kEntitlements + kCommaInValue);
+}
+
 std::string currentEmployeeLine(std::string line) {
   const std::size_t residualComma = columns::kResidual + kCommaInValue;
   if (!hasCommaAt(line, residualComma)) line.insert(std::min(residualComma, line.size()), ",0");

@@ -116,6 +116,11 @@ std::string_view FileChannel::readLine() {
   return nextLine(bytes, position_);
 }
 
+std::span<char> FileChannel::readLineInPlace() {
+  const std::string_view line = readLine();
+  return {buffer_.data() + (line.data() - buffer_.data()), line.size()};
+}
+
 // The file is read in pieces that are joined once at the end: a buffer that
 // grew as it filled would copy what it holds each time. A piece's memory is
 // only touched where the file's bytes go.
@@ -222,11 +227,26 @@ std::string unscrambledLine(FileChannel& channel) {
   return text;
 }
 
+namespace {
+
+// Raises the run-time error of a line that the planner cannot have written.
+void requireScrambledLength(std::size_t length) {
+  if (length > kMaxLineLength) throw RunTimeError(startup::kOverflow);
+  if (length == 0) throw RunTimeError(startup::kInvalidProcedureCall);
+}
+
+}  // namespace
+
 void unscrambledLine(FileChannel& channel, std::string& text) {
   const std::string_view line = channel.readLine();
-  if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
-  if (line.empty()) throw RunTimeError(startup::kInvalidProcedureCall);
+  requireScrambledLength(line.size());
   decodeLine(line, text);
+}
+
+std::string_view unscrambledLineInPlace(FileChannel& channel) {
+  const std::span<char> line = channel.readLineInPlace();
+  requireScrambledLength(line.size());
+  return decodeLineInPlace(line);
 }
 
 std::string LineIn(const startup::Context& context, FileChannel& channel) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,8 @@ class FileChannel {
   bool atEnd();
   // The next line as it stands, without its line end; valid until the next call.
   std::string_view readLine();
+  // The same in the channel's buffer, for a reader that changes it in place.
+  std::span<char> readLineInPlace();
   // Everything not read yet, in one piece: a reader that needs the whole file
   // reads it once.
   std::string readRest();
@@ -93,6 +96,8 @@ void Datei_schliessen(FileChannel& channel);
 std::string unscrambledLine(FileChannel& channel);
 // The same into `text`, whose memory is used again.
 void unscrambledLine(FileChannel& channel, std::string& text);
+// The same in the channel's buffer, without a copy; valid until the next read.
+std::string_view unscrambledLineInPlace(FileChannel& channel);
 // Scrambles `text` with a new random key and writes it on `channel` as one
 // line; run-time errors go to the caller.
 void scrambledLine(FileChannel& channel, platform::System& system, std::string_view text);

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,8 @@ std::size_t encodedLength(std::string_view text);
 std::string decodeLine(std::string_view line);
 // The same into `text`, whose memory is used again.
 void decodeLine(std::string_view line, std::string& text);
+// The same in the line's own memory: the text follows the key character.
+std::string_view decodeLineInPlace(std::span<char> line);
 // True when `line` can be a scrambled line: a key character and at most
 // kMaxLineLength characters in all, none after the key below code 32.
 bool isScrambledLine(std::string_view line);
