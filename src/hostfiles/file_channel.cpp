@@ -90,7 +90,7 @@ const char* findLineEnd(const char* from, const char* to) {
 // The `length` bytes of `text` from `position` on, which a line end or the
 // text's end follows, and `position` moved past them and that line end.
 std::string_view takeLine(std::string_view text, std::size_t& position, std::size_t length) {
-  const std::string_view line = text.substr(position, length);
+  const std::string_view line(text.data() + position, length);
   position += length;
   if (position < text.size()) {
     const char ending = text[position++];
