@@ -232,26 +232,11 @@ std::string unscrambledLine(FileChannel& channel) {
   return text;
 }
 
-namespace {
-
-// Raises the run-time error of a line that the planner cannot have written.
-void requireScrambledLength(std::size_t length) {
-  if (length > kMaxLineLength) throw RunTimeError(startup::kOverflow);
-  if (length == 0) throw RunTimeError(startup::kInvalidProcedureCall);
-}
-
-}  // namespace
-
 void unscrambledLine(FileChannel& channel, std::string& text) {
   const std::string_view line = channel.readLine();
-  requireScrambledLength(line.size());
+  if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
+  if (line.empty()) throw RunTimeError(startup::kInvalidProcedureCall);
   decodeLine(line, text);
-}
-
-std::string_view unscrambledLineInPlace(FileChannel& channel) {
-  const std::span<char> line = channel.readLineInPlace();
-  requireScrambledLength(line.size());
-  return decodeLineInPlace(line);
 }
 
 std::string LineIn(const startup::Context& context, FileChannel& channel) {
@@ -281,6 +266,13 @@ void reported(const startup::Context& context, std::string_view where, FileChann
 
 void LineIn(const startup::Context& context, FileChannel& channel, std::string& Text) {
   reported(context, "modPersonallader - LineIn", channel, [&] { unscrambledLine(channel, Text); });
+}
+
+std::string_view unscrambledLineInPlace(FileChannel& channel) {
+  const std::span<char> line = channel.readLineInPlace();
+  if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
+  if (line.empty()) throw RunTimeError(startup::kInvalidProcedureCall);
+  return decodeLineInPlace(line);
 }
 
 void scrambledLine(FileChannel& channel, platform::System& system, std::string_view text) {

@@ -79,6 +79,11 @@ class FileChannel {
 // No line follows a final line end.
 std::string_view nextLine(std::string_view text, std::size_t& position);
 
+// Reads the next line of `channel` and unscrambles it in the channel's buffer,
+// without a copy: valid until the next read. Raises a run-time error for an
+// empty line or one too long for the planner.
+std::string_view unscrambledLineInPlace(FileChannel& channel);
+
 // Opens `Dateiname` on `channel`. On failure the channel is closed; with
 // IgnoreErrors the result is false, otherwise the program ends with the
 // open-failure message.
@@ -96,8 +101,6 @@ void Datei_schliessen(FileChannel& channel);
 std::string unscrambledLine(FileChannel& channel);
 // The same into `text`, whose memory is used again.
 void unscrambledLine(FileChannel& channel, std::string& text);
-// The same in the channel's buffer, without a copy; valid until the next read.
-std::string_view unscrambledLineInPlace(FileChannel& channel);
 // Scrambles `text` with a new random key and writes it on `channel` as one
 // line; run-time errors go to the caller.
 void scrambledLine(FileChannel& channel, platform::System& system, std::string_view text);

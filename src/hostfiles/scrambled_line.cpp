@@ -86,6 +86,14 @@ void decodeLine(std::string_view line, std::string& text) {
   for (std::size_t i = 0; i < size; ++i) out[i] = decodeChar(in[i], shiftAt(start, i));
 }
 
+bool isScrambledLine(std::string_view line) {
+  if (line.empty() || line.size() > kMaxLineLength) return false;
+  for (char c : line.substr(1)) {
+    if (static_cast<unsigned char>(c) < 32) return false;
+  }
+  return true;
+}
+
 // In bytes throughout, the shift counted in a byte that wraps with it, so that
 // the compiler decodes sixteen characters in a handful of instructions: the
 // adding of 224 below 32 is the subtracting of 32 modulo 256.
@@ -99,14 +107,6 @@ std::string_view decodeLineInPlace(std::span<char> line) {
     text[i] = static_cast<unsigned char>(code - shift - (code < shift + 32 ? 32 : 0));
   }
   return {line.data() + 1, size};
-}
-
-bool isScrambledLine(std::string_view line) {
-  if (line.empty() || line.size() > kMaxLineLength) return false;
-  for (char c : line.substr(1)) {
-    if (static_cast<unsigned char>(c) < 32) return false;
-  }
-  return true;
 }
 
 }  // namespace hostfiles

@@ -33,10 +33,12 @@ std::size_t encodedLength(std::string_view text);
 std::string decodeLine(std::string_view line);
 // The same into `text`, whose memory is used again.
 void decodeLine(std::string_view line, std::string& text);
-// The same in the line's own memory: the text follows the key character.
-std::string_view decodeLineInPlace(std::span<char> line);
 // True when `line` can be a scrambled line: a key character and at most
 // kMaxLineLength characters in all, none after the key below code 32.
 bool isScrambledLine(std::string_view line);
+
+// decodeLine() in the line's own memory: the text where the line had it,
+// after the key character.
+std::string_view decodeLineInPlace(std::span<char> line);
 
 }  // namespace hostfiles
