@@ -41,12 +41,14 @@ TEST_F(ChangePreviewTest, EveryEmployeeIsNewRemovedChangedOrUnchanged) {
                kValues + "Anders:aa", kValues + "Doppelt:dd", kValues + "Doppelt 2:DD"},
               {kValues + "Gleich:GG", "Team Süd",
                "170101:999999:005,0:030,0:030,0:030,0:031,0:000,0:000,0:000,0:000,0:Andere:aa",
-               kValues + "Neu:nn", kValues + "Doppelt:dd"});
+               kValues + "Neu:nn",
+               "170101:999998:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Doppelt:dd"});
   EXPECT_EQ(texts::previewParagraph(Language::DE, texts::Replacement::kImport, preview),
-            cp("Beim Import: neu 1, entfallen 2, geändert 1, unverändert 2\r"
+            cp("Beim Import: neu 1, entfallen 2, geändert 2, unverändert 1\r"
                "Entfallen: Alt, Otto (oalt), Doppelt 2 (DD)"));
   EXPECT_EQ(lines, (Lines{"~ Andere (aa): Name Anders -> Andere, Urlaubsanspruch 4 030,0 -> 031,0",
-                          "+ Neu (nn)", "- Alt, Otto (oalt)", "- Doppelt 2 (DD)"}));
+                          "+ Neu (nn)", "~ Doppelt (dd): Bis-Datum 999999 -> 999998",
+                          "- Alt, Otto (oalt)", "- Doppelt 2 (DD)"}));
 }
 
 // Ids match without regard to case, umlauts and accents included, and only
@@ -55,12 +57,15 @@ TEST_F(ChangePreviewTest, IdsMatchInAnyCaseAndOnlyThen) {
   const std::string a = "u31992";
   const std::string b = "U605430";
   ASSERT_EQ(userIdHash(a), userIdHash(b));
-  const auto [preview, lines] = compare(
-      {kValues + cp("J:JÖRG.ÉTÉ"), kValues + "A:" + a, kValues + "X:x", kValues + "S:ss"},
-      {kValues + "B:" + b, kValues + cp("J:jörg.été"), kValues + "X:X", kValues + cp("S:ß")});
+  const auto [preview, lines] =
+      compare({kValues + cp("J:JÖRG.ÉTÉ"), kValues + "A:" + a, kValues + "X:x", kValues + "S:ss"},
+              {kValues + "B:" + b, kValues + cp("J:jörg.été"),
+               "170101:999999:005,0:030,0:030,0:030,0:030,0:000,5:000,0:000,0:000,0:X:X",
+               kValues + cp("S:ß")});
   EXPECT_EQ(std::tie(preview.added, preview.removed, preview.changed, preview.unchanged),
-            std::tuple(2, 2, 0, 2));
-  EXPECT_EQ(lines, (Lines{"+ B (" + b + ")", cp("+ S (ß)"), "- A (" + a + ")", "- S (ss)"}));
+            std::tuple(2, 2, 1, 1));
+  EXPECT_EQ(lines, (Lines{"+ B (" + b + ")", "~ X (X): Sonderurlaub 000,0 -> 000,5", cp("+ S (ß)"),
+                          "- A (" + a + ")", "- S (ss)"}));
 }
 
 TEST_F(ChangePreviewTest, NamesTenRemovedEmployees) {
