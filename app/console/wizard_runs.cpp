@@ -102,8 +102,8 @@ Operation operation(BatchCommand command) {
 }
 
 // The changes that the checked rows would make, as the window shows them.
-int printChanges(Language language, const hostfiles::ChangePreview& preview, std::ostream& out) {
-  for (const std::string& line : wizard::changeListLines(language, preview)) {
+int printChanges(const std::vector<std::string>& changeList, std::ostream& out) {
+  for (const std::string& line : changeList) {
     out << forTerminal(line) << "\n";
   }
   return kDone;
@@ -116,7 +116,9 @@ int imported(Language language, const BatchOptions& options,
     out << texts::nothingImported(language, false) << "\n";
   }
   if (check.verdict != importfile::Verdict::kFaultFree) return kFaults;
-  if (options.dryRun) return check.preview ? printChanges(language, *check.preview, out) : kFaults;
+  if (options.dryRun) {
+    return check.preview ? printChanges(outcome.changeList, out) : kFaults;
+  }
   switch (*outcome.import) {
     case wizard::ImportOutcome::kImported:
       return kDone;

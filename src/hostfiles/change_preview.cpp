@@ -2,23 +2,101 @@
 
 #include <algorithm>
 #include <bit>
-#include <functional>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
+#include <utility>
 
-#include "platform/codepage.h"
+#include "hostfiles/employee_data.h"
+#include "hostfiles/user_ids.h"
 
 namespace hostfiles {
 
 namespace {
 
-std::size_t hashOf(const std::string& lowerCaseId) { return std::hash<std::string>()(lowerCaseId); }
+// The written employees by user id, without regard to case. A user id that
+// both lists hold more than once matches in the order of each: each bucket
+// chains its entries in ascending order. `at` must outlive the index.
+class UserIdIndex {
+ public:
+  UserIdIndex(std::size_t count, const EntryAt& at)
+      : at_(at),
+        hashes_(count),
+        next_(count, kNone),
+        buckets_(std::bit_ceil(2 * count + 1), kNone),
+        matched_(count) {
+    for (std::size_t i = count; i-- > 0;) {
+      const EntryView entry = at(i);
+      if (entry.kind != EntryKind::kEmployee) continue;
+      ++employees_;
+      hashes_[i] = userIdHash(entry.userId);
+      std::uint32_t& head = buckets_[hashes_[i] & (buckets_.size() - 1)];
+      next_[i] = head;
+      head = static_cast<std::uint32_t>(i);
+    }
+  }
+
+  struct Match {
+    std::size_t at;
+    EntryView entry;
+  };
+
+  // The first written employee with `userId` that is not matched yet, now matched.
+  std::optional<Match> match(std::string_view userId) {
+    const std::uint32_t hash = userIdHash(userId);
+    for (std::uint32_t i = buckets_[hash & (buckets_.size() - 1)]; i != kNone; i = next_[i]) {
+      if (matched_[i] || hashes_[i] != hash) continue;
+      EntryView entry = at_(i);
+      if (sameUserId(entry.userId, userId)) {
+        matched_[i] = true;
+        return Match{i, entry};
+      }
+    }
+    return std::nullopt;
+  }
+
+  bool matched(std::size_t i) const { return matched_[i]; }
+  std::size_t employees() const { return employees_; }
+
+ private:
+  static constexpr std::uint32_t kNone = UINT32_MAX;
+
+  const EntryAt& at_;
+  std::vector<std::uint32_t> hashes_;
+  // The first entry of each bucket, and behind each entry the next of its bucket.
+  std::vector<std::uint32_t> next_;
+  std::vector<std::uint32_t> buckets_;
+  std::vector<bool> matched_;
+  std::size_t employees_ = 0;
+};
+
+// The dates and values of an entry have one width each, at which the compiler
+// compares them in a load or two instead of a call of memcmp.
+template <std::size_t kWidth>
+bool same(std::string_view a, std::string_view b) {
+  if (a.size() != kWidth || b.size() != kWidth) return a == b;
+  return std::memcmp(a.data(), b.data(), kWidth) == 0;
+}
+
+// The user id matched them, whatever its case.
+bool differ(const EntryView& before, const EntryView& after) {
+  using columns::kDateWidth;
+  using columns::kValueWidth;
+  return before.name != after.name || !same<kDateWidth>(before.fromDate, after.fromDate) ||
+         !same<kDateWidth>(before.toDate, after.toDate) ||
+         !same<kValueWidth>(before.residual, after.residual) ||
+         !same<kValueWidth>(before.entitlements[0], after.entitlements[0]) ||
+         !same<kValueWidth>(before.entitlements[1], after.entitlements[1]) ||
+         !same<kValueWidth>(before.entitlements[2], after.entitlements[2]) ||
+         !same<kValueWidth>(before.entitlements[3], after.entitlements[3]) ||
+         !same<kValueWidth>(before.additional, after.additional);
+}
 
 std::vector<FieldChange> differences(const EntryView& before, const EntryView& after) {
   const auto old = fieldsOf(before);
   const auto now = fieldsOf(after);
   std::vector<FieldChange> changes;
   for (std::size_t i = 0; i < kFieldCount; ++i) {
-    // The user id matched them, whatever its case.
     if (i != 1 && old[i] != now[i])
       changes.push_back({i, std::string(old[i]), std::string(now[i])});
   }
@@ -31,70 +109,57 @@ EmployeeChange change(EmployeeChange::Kind kind, const EntryView& entry) {
 
 }  // namespace
 
-// A user id that both lists hold more than once matches in the order of each:
-// each bucket chains its entries in ascending order.
-EmployeeComparison::EmployeeComparison(std::vector<EntryView> after)
-    : after_(std::move(after)),
-      matched_(after_.size()),
-      hashes_(after_.size()),
-      next_(after_.size(), kNone),
-      buckets_(std::bit_ceil(2 * after_.size() + 1), kNone) {
-  for (std::size_t i = after_.size(); i-- > 0;) {
-    if (after_[i].kind != EntryKind::kEmployee) continue;
-    hashes_[i] = hashOf(platform::lowerCase(after_[i].userId));
-    std::uint32_t& head = buckets_[hashes_[i] & (buckets_.size() - 1)];
-    next_[i] = head;
-    head = static_cast<std::uint32_t>(i);
-  }
-}
-
-std::optional<std::size_t> EmployeeComparison::match(std::string_view userId) {
-  const std::string lower = platform::lowerCase(userId);
-  const std::size_t hash = hashOf(lower);
-  for (std::uint32_t i = buckets_[hash & (buckets_.size() - 1)]; i != kNone; i = next_[i]) {
-    if (!matched_[i] && hashes_[i] == hash && platform::lowerCase(after_[i].userId) == lower) {
-      matched_[i] = true;
-      return i;
-    }
-  }
-  return std::nullopt;
-}
-
-void EmployeeComparison::add(const EntryView& before) {
-  if (before.kind != EntryKind::kEmployee) return;
-  const auto i = match(before.userId);
-  if (!i) {
-    removed_.push_back(change(EmployeeChange::Kind::kRemoved, before));
-    return;
-  }
-  std::vector<FieldChange> fields = differences(before, after_[*i]);
-  if (fields.empty()) {
-    ++unchanged_;
-    return;
-  }
-  changed_.emplace_back(*i, change(EmployeeChange::Kind::kChanged, after_[*i]));
-  changed_.back().second.fields = std::move(fields);
-}
-
-ChangePreview EmployeeComparison::result() {
+std::optional<ChangePreview> previewChanges(const startup::Context& context,
+                                            const std::string& dataFolder, std::size_t count,
+                                            const EntryAt& at) {
+  UserIdIndex index(count, at);
   ChangePreview preview;
-  preview.unchanged = unchanged_;
-  preview.changed = changed_.size();
-  preview.removed = removed_.size();
-  preview.changes.reserve(after_.size() - unchanged_ + removed_.size());
-  std::sort(changed_.begin(), changed_.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  auto next = changed_.begin();
-  for (std::size_t i = 0; i < after_.size(); ++i) {
-    if (next != changed_.end() && next->first == i) {
-      preview.changes.push_back(std::move(next++->second));
-    } else if (!matched_[i] && after_[i].kind == EntryKind::kEmployee) {
-      ++preview.added;
-      preview.changes.push_back(change(EmployeeChange::Kind::kNew, after_[i]));
+  const auto add = [&](const EntryView& before) {
+    if (before.kind != EntryKind::kEmployee) return;
+    const auto match = index.match(before.userId);
+    if (!match) {
+      if (preview.removed++ < kNamedRemoved) {
+        preview.firstRemoved.push_back(change(EmployeeChange::Kind::kRemoved, before));
+      }
+    } else {
+      ++(differ(before, match->entry) ? preview.changed : preview.unchanged);
+    }
+  };
+  if (!readEmployeeEntries(context, dataFolder, add)) return std::nullopt;
+  preview.added = index.employees() - preview.changed - preview.unchanged;
+  return preview;
+}
+
+std::optional<std::vector<EmployeeChange>> listChanges(const startup::Context& context,
+                                                       const std::string& dataFolder,
+                                                       std::span<const EntryView> after) {
+  const EntryAt at = [&](std::size_t i) { return after[i]; };
+  UserIdIndex index(after.size(), at);
+  std::vector<std::pair<std::size_t, EmployeeChange>> changed;  // by entry of `after`
+  std::vector<EmployeeChange> removed;
+  const auto add = [&](const EntryView& before) {
+    if (before.kind != EntryKind::kEmployee) return;
+    const auto match = index.match(before.userId);
+    if (!match) {
+      removed.push_back(change(EmployeeChange::Kind::kRemoved, before));
+    } else if (auto fields = differences(before, match->entry); !fields.empty()) {
+      changed.emplace_back(match->at, change(EmployeeChange::Kind::kChanged, match->entry));
+      changed.back().second.fields = std::move(fields);
+    }
+  };
+  if (!readEmployeeEntries(context, dataFolder, add)) return std::nullopt;
+  std::ranges::sort(changed, {}, &std::pair<std::size_t, EmployeeChange>::first);
+  std::vector<EmployeeChange> changes;
+  auto next = changed.begin();
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    if (next != changed.end() && next->first == i) {
+      changes.push_back(std::move(next++->second));
+    } else if (!index.matched(i) && after[i].kind == EntryKind::kEmployee) {
+      changes.push_back(change(EmployeeChange::Kind::kNew, after[i]));
     }
   }
-  std::move(removed_.begin(), removed_.end(), std::back_inserter(preview.changes));
-  return preview;
+  std::ranges::move(removed, std::back_inserter(changes));
+  return changes;
 }
 
 }  // namespace hostfiles

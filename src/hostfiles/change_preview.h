@@ -4,14 +4,14 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 #include "hostfiles/employee_record.h"
+#include "startup/context.h"
 
 namespace hostfiles {
 
@@ -30,45 +30,35 @@ struct EmployeeChange {
   std::vector<FieldChange> fields;  // only for kChanged
 };
 
+// The removed employees that a preview names, at most.
+inline constexpr std::size_t kNamedRemoved = 10;
+
+// What a check or a restore tells of the changes: the counts, and the first
+// removed employees (kRemoved, without fields) in the order of the planner's file.
 struct ChangePreview {
   std::size_t added = 0;
   std::size_t removed = 0;
   std::size_t changed = 0;
   std::size_t unchanged = 0;
-  // New and changed employees in the order of the import file, then the
-  // removed ones in the order of the planner's file.
-  std::vector<EmployeeChange> changes;
+  std::vector<EmployeeChange> firstRemoved;  // at most kNamedRemoved
 };
 
-// What replacing the present entries by `after`, the entries that an import
-// or a restore writes, changes. The present ones arrive one at a time, in the
-// order of their file, so that none of them need be kept. The texts that
-// `after` views must outlive the comparison.
-class EmployeeComparison {
- public:
-  explicit EmployeeComparison(std::vector<EntryView> after);
+// The entry at a position of the entries that an import or a restore writes;
+// its texts outlive the comparison.
+using EntryAt = std::function<EntryView(std::size_t)>;
 
-  // The next present entry.
-  void add(const EntryView& before);
-  // Once, after the last present entry.
-  ChangePreview result();
+// The preview of writing the `count` entries that `at` gives over the employee
+// file in `dataFolder`; nothing when that file cannot be read.
+std::optional<ChangePreview> previewChanges(const startup::Context& context,
+                                            const std::string& dataFolder, std::size_t count,
+                                            const EntryAt& at);
 
- private:
-  // The first entry of `after` with the user id of `before` that is not matched yet.
-  std::optional<std::size_t> match(std::string_view userId);
-
-  static constexpr std::uint32_t kNone = UINT32_MAX;
-
-  std::vector<EntryView> after_;
-  std::vector<bool> matched_;
-  // The entries of `after` by the hash of their lower-cased user id: the
-  // first of each bucket, and behind each entry the next of its bucket.
-  std::vector<std::size_t> hashes_;
-  std::vector<std::uint32_t> next_;
-  std::vector<std::uint32_t> buckets_;
-  std::vector<std::pair<std::size_t, EmployeeChange>> changed_;  // by entry of `after`
-  std::vector<EmployeeChange> removed_;
-  std::size_t unchanged_ = 0;
-};
+// Every change of writing `after` over the employee file in `dataFolder`: new
+// and changed employees in the order of `after`, then the removed ones in the
+// order of the file; nothing when that file cannot be read. A second reading
+// of the file, for the front-ends that show the whole list.
+std::optional<std::vector<EmployeeChange>> listChanges(const startup::Context& context,
+                                                       const std::string& dataFolder,
+                                                       std::span<const EntryView> after);
 
 }  // namespace hostfiles

@@ -32,25 +32,25 @@ std::int16_t wholeNumber(const std::string& text, const platform::RegionalSettin
 
 // The one reading of the file's layout: the header, the head value, the whole
 // number, then each entry line to the end, handed to `entry` in its current
-// form. Nothing when the header is not the file's. `nextLine` fills the line
-// it is given and raises a run-time error past the end; every error goes to
-// the caller.
+// form. Nothing when the header is not the file's. `nextLine` gives the next
+// line, valid until its next call, and raises a run-time error past the end;
+// every error goes to the caller.
 template <typename AtEnd, typename NextLine, typename Entry>
 std::optional<EmployeeFileHead> readLayout(AtEnd atEnd, NextLine nextLine,
                                            const platform::RegionalSettings& region, Entry entry) {
-  std::string line;  // one buffer for every line
-  nextLine(line);
-  if (line != kEmployeeDataHeader) return std::nullopt;
+  if (nextLine() != kEmployeeDataHeader) return std::nullopt;
   EmployeeFileHead head;
-  nextLine(head.value);
-  nextLine(line);
-  head.number = wholeNumber(line, region);
+  head.value = nextLine();
+  head.number = wholeNumber(std::string(nextLine()), region);
+  std::string older;  // an entry line of an older form, brought into the current one
   // The planner counts the entry lines in 16 bits.
   for (std::size_t count = 0; !atEnd(); ++count) {
     if (count == std::numeric_limits<std::int16_t>::max()) throw RunTimeError(startup::kOverflow);
-    nextLine(line);
-    if (!isTextLine(line)) line = currentEmployeeLine(std::move(line));
-    entry(std::as_const(line));
+    std::string_view line = nextLine();
+    if (!isTextLine(line) && !isCurrentEmployeeLine(line)) {
+      line = older = currentEmployeeLine(std::string(line));
+    }
+    entry(line);
   }
   return head;
 }
@@ -62,13 +62,17 @@ EmployeeFileHead Mitarbeiterdaten_lesen(const Context& context, const std::strin
     FileChannel channel;
     openPlannerFile(context, channel, dataFolder + std::string(kEmployeeDataFile));
     std::optional<std::string> firstName;
-    auto head =
-        readLayout([&] { return channel.atEnd(); },
-                   [&](std::string& line) { LineIn(context, channel, line); }, context.region,
-                   [&](const std::string& line) {
-                     const EntryView entry = viewEntry(line);  // raises for a broken line
-                     if (!firstName) firstName.emplace(entry.name);
-                   });
+    std::string buffer;  // one for every line
+    auto head = readLayout([&] { return channel.atEnd(); },
+                           [&] {
+                             LineIn(context, channel, buffer);
+                             return std::string_view(buffer);
+                           },
+                           context.region,
+                           [&](std::string_view line) {
+                             const EntryView entry = viewEntry(line);  // raises for a broken line
+                             if (!firstName) firstName.emplace(entry.name);
+                           });
     if (!head)
       startup::Programm_beenden(context, texts::employeeHeaderNotDetected(context.language));
     Datei_schliessen(channel);
@@ -83,18 +87,18 @@ std::variant<std::vector<EmployeeRecord>, EmployeeFileFault> employeeEntries(
   std::vector<EmployeeRecord> records;
   records.reserve(lines.size());
   EmployeeFileFault first;
-  const auto add = [&](const std::string& line) {
+  const auto add = [&](std::string_view line) {
     if (first.fault != LineFault::kNone) return;
     first = {next, entryFault(line)};
     if (first.fault == LineFault::kNone) records.push_back(entryRecord(line));
   };
   try {
     const auto head = readLayout([&] { return next == lines.size(); },
-                                 [&](std::string& line) {
+                                 [&] {
                                    if (next == lines.size()) {
                                      throw RunTimeError(startup::kInputPastEndOfFile);
                                    }
-                                   line = lines[next++];
+                                   return std::string_view(lines[next++]);
                                  },
                                  region, add);
     // The writer writes the whole number as decimal digits.
@@ -122,8 +126,8 @@ bool readEmployeeEntries(const Context& context, const std::string& dataFolder,
   }
   try {
     return readLayout([&] { return channel.atEnd(); },
-                      [&](std::string& line) { unscrambledLine(channel, line); }, context.region,
-                      [&](const std::string& line) { each(viewEntry(line)); })
+                      [&] { return unscrambledLineInPlace(channel); }, context.region,
+                      [&](std::string_view line) { each(viewEntry(line)); })
         .has_value();
   } catch (const RunTimeError&) {
     return false;

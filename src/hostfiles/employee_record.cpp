@@ -49,6 +49,11 @@ bool isTextLine(std::string_view line) {
   return line.find(kFieldSeparator) == std::string_view::npos;
 }
 
+bool isCurrentEmployeeLine(std::string_view line) {
+  return hasCommaAt(line, columns::kResidual + kCommaInValue) &&
+         hasCommaAt(line, columns::kEntitlements + kCommaInValue);
+}
+
 std::string currentEmployeeLine(std::string line) {
   const std::size_t residualComma = columns::kResidual + kCommaInValue;
   if (!hasCommaAt(line, residualComma)) line.insert(std::min(residualComma, line.size()), ",0");
@@ -60,22 +65,23 @@ std::string currentEmployeeLine(std::string line) {
 
 namespace {
 
-std::string_view value(std::string_view line, std::size_t at) {
-  return column(line, at, columns::kValueWidth);
-}
-
 EntryView viewEmployeeLine(std::string_view line) {
   const std::size_t end = line.find(kFieldSeparator, columns::kName);
   if (end == std::string_view::npos) throw startup::RunTimeError(startup::kInvalidProcedureCall);
+  // The line runs past the name's column, so every column before it is whole.
+  const auto whole = [&](std::size_t at, std::size_t width) {
+    return std::string_view(line.data() + at, width);
+  };
   EntryView entry;
   entry.kind = EntryKind::kEmployee;
-  entry.fromDate = column(line, columns::kFromDate, columns::kDateWidth);
-  entry.toDate = column(line, columns::kToDate, columns::kDateWidth);
-  entry.residual = value(line, columns::kResidual);
+  entry.fromDate = whole(columns::kFromDate, columns::kDateWidth);
+  entry.toDate = whole(columns::kToDate, columns::kDateWidth);
+  entry.residual = whole(columns::kResidual, columns::kValueWidth);
   for (std::size_t i = 0; i < entry.entitlements.size(); ++i) {
-    entry.entitlements[i] = value(line, columns::kEntitlements + i * columns::kValueStep);
+    entry.entitlements[i] =
+        whole(columns::kEntitlements + i * columns::kValueStep, columns::kValueWidth);
   }
-  entry.additional = value(line, columns::kAdditional);
+  entry.additional = whole(columns::kAdditional, columns::kValueWidth);
   entry.name = line.substr(columns::kName, end - columns::kName);
   entry.userId = line.substr(end + 1);
   return entry;

@@ -103,6 +103,8 @@ Entry<To> entryAs(const Entry<From>& entry) {
 std::string_view column(std::string_view line, std::size_t at, std::size_t width);
 
 bool isTextLine(std::string_view line);
+// True unless `line`, an employee line, is of an older form.
+bool isCurrentEmployeeLine(std::string_view line);
 // An employee line of an older form brought into the current one: a residual
 // vacation of three digits, then four entitlements of three digits each
 // without the additional vacation and the reserved values. Current lines come

@@ -87,18 +87,24 @@ const char* findLineEnd(const char* from, const char* to) {
   return cr != nullptr ? static_cast<const char*>(cr) : stop;
 }
 
-}  // namespace
-
-std::string_view nextLine(std::string_view text, std::size_t& position) {
-  const char* start = text.data() + position;
-  const char* end = text.data() + text.size();
-  const std::string_view line(start, static_cast<std::size_t>(findLineEnd(start, end) - start));
-  position += line.size();
+// The `length` bytes of `text` from `position` on, which a line end or the
+// text's end follows, and `position` moved past them and that line end.
+std::string_view takeLine(std::string_view text, std::size_t& position, std::size_t length) {
+  const std::string_view line(text.data() + position, length);
+  position += length;
   if (position < text.size()) {
     const char ending = text[position++];
     if (ending == '\r' && position < text.size() && text[position] == '\n') ++position;
   }
   return line;
+}
+
+}  // namespace
+
+std::string_view nextLine(std::string_view text, std::size_t& position) {
+  const char* start = text.data() + position;
+  const char* end = text.data() + text.size();
+  return takeLine(text, position, static_cast<std::size_t>(findLineEnd(start, end) - start));
 }
 
 std::string_view FileChannel::readLine() {
@@ -112,8 +118,12 @@ std::string_view FileChannel::readLine() {
     const bool undecided = length == rest.size() || (*stop == '\r' && length + 1 == rest.size());
     if (!undecided || !fill()) break;  // fill() moves the buffer but keeps position_ on the line
   }
-  const std::string_view bytes(buffer_.data(), filled_);
-  return nextLine(bytes, position_);
+  return takeLine(std::string_view(buffer_.data(), filled_), position_, length);
+}
+
+std::span<char> FileChannel::readLineInPlace() {
+  const std::string_view line = readLine();
+  return {buffer_.data() + (line.data() - buffer_.data()), line.size()};
 }
 
 // The file is read in pieces that are joined once at the end: a buffer that
@@ -260,6 +270,13 @@ void reported(const startup::Context& context, std::string_view where, FileChann
 
 void LineIn(const startup::Context& context, FileChannel& channel, std::string& Text) {
   reported(context, "modPersonallader - LineIn", channel, [&] { unscrambledLine(channel, Text); });
+}
+
+std::string_view unscrambledLineInPlace(FileChannel& channel) {
+  const std::span<char> line = channel.readLineInPlace();
+  if (line.size() > kMaxLineLength) throw RunTimeError(startup::kOverflow);
+  if (line.empty()) throw RunTimeError(startup::kInvalidProcedureCall);
+  return decodeLineInPlace(line);
 }
 
 void scrambledLine(FileChannel& channel, platform::System& system, std::string_view text) {

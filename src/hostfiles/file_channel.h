@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,8 @@ class FileChannel {
   bool atEnd();
   // The next line as it stands, without its line end; valid until the next call.
   std::string_view readLine();
+  // The same in the channel's buffer, for a reader that changes it in place.
+  std::span<char> readLineInPlace();
   // Everything not read yet, in one piece: a reader that needs the whole file
   // reads it once.
   std::string readRest();
@@ -75,6 +78,11 @@ class FileChannel {
 // LF or CR, the rule of every file read), and `position` moved past that end.
 // No line follows a final line end.
 std::string_view nextLine(std::string_view text, std::size_t& position);
+
+// Reads the next line of `channel` and unscrambles it in the channel's buffer,
+// without a copy: valid until the next read. Raises a run-time error for an
+// empty line or one too long for the planner.
+std::string_view unscrambledLineInPlace(FileChannel& channel);
 
 // Opens `Dateiname` on `channel`. On failure the channel is closed; with
 // IgnoreErrors the result is false, otherwise the program ends with the

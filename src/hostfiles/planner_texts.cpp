@@ -101,20 +101,17 @@ std::string previewCounts(Language language, Replacement by, const ChangePreview
 }
 
 std::string previewParagraph(Language language, Replacement by, const ChangePreview& preview) {
-  constexpr std::size_t kNamed = 10;
   std::string paragraph = previewCounts(language, by, preview);
   if (preview.removed == 0) return paragraph;
   paragraph += startup::CR;
   paragraph += textOrEmpty(language, "Entfallen: ", "Removed: ", "Supprimés : ");
-  std::size_t named = 0;
-  for (const EmployeeChange& change : preview.changes) {
-    if (change.kind != EmployeeChange::Kind::kRemoved || named == kNamed) continue;
-    if (named++ > 0) paragraph += ", ";
+  for (const EmployeeChange& change : preview.firstRemoved) {
+    if (&change != &preview.firstRemoved.front()) paragraph += ", ";
     paragraph += employee(change.name, change.userId);
   }
-  if (preview.removed > kNamed) {
+  if (preview.removed > kNamedRemoved) {
     paragraph += textOrEmpty(language, " und ", " and ", " et ") +
-                 std::to_string(preview.removed - kNamed) +
+                 std::to_string(preview.removed - kNamedRemoved) +
                  textOrEmpty(language, " weitere", " more", " autres");
   }
   return paragraph;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,5 +41,9 @@ void rekeyLine(char* line, std::size_t size, unsigned char key);
 // True when `line` can be a scrambled line: a key character and at most
 // kMaxLineLength characters in all, none after the key below code 32.
 bool isScrambledLine(std::string_view line);
+
+// decodeLine() in the line's own memory: the text where the line had it,
+// after the key character.
+std::string_view decodeLineInPlace(std::span<char> line);
 
 }  // namespace hostfiles

@@ -38,10 +38,8 @@ bool checkRows(CheckRun& run) {
 std::optional<hostfiles::ChangePreview> previewOf(const startup::Context& context,
                                                   const std::string& dataFolder,
                                                   const ImportRows& rows) {
-  hostfiles::EmployeeComparison comparison(plannerEntries(rows));
-  const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
-  if (!hostfiles::readEmployeeEntries(context, dataFolder, add)) return std::nullopt;
-  return comparison.result();
+  return hostfiles::previewChanges(context, dataFolder, rows.size(),
+                                   [&](std::size_t i) { return plannerEntry(rows[i]); });
 }
 
 // Runs the passes over the rows of `data`, which keep what the passes made of them.

@@ -35,20 +35,29 @@ bool isChangeList(platform::System& system, const std::string& path) {
 }  // namespace
 
 std::vector<std::string> changeListLines(startup::Language language,
+                                         const std::vector<hostfiles::EmployeeChange>& changes,
                                          const hostfiles::ChangePreview& preview) {
   std::vector<std::string> lines;
-  lines.reserve(preview.changes.size() + 1);
-  for (const hostfiles::EmployeeChange& change : preview.changes) {
+  lines.reserve(changes.size() + 1);
+  for (const hostfiles::EmployeeChange& change : changes) {
     lines.push_back(hostfiles::texts::changeLine(language, change));
   }
   lines.push_back(hostfiles::texts::previewCounts(language, Replacement::kImport, preview));
   return lines;
 }
 
+bool hasChangeList(const ProgramState& state) {
+  return state.lastCheck.verdict == importfile::Verdict::kFaultFree &&
+         state.lastCheck.preview.has_value();
+}
+
 std::optional<std::vector<std::string>> lastChangeList(const ProgramState& state) {
+  if (!hasChangeList(state)) return std::nullopt;
   const importfile::CheckOutcome& check = state.lastCheck;
-  if (check.verdict != importfile::Verdict::kFaultFree || !check.preview) return std::nullopt;
-  return changeListLines(state.language, *check.preview);
+  const auto changes =
+      hostfiles::listChanges(state, state.Datenpfad, importfile::plannerEntries(check.data.rows));
+  if (!changes) return std::nullopt;
+  return changeListLines(state.language, *changes, *check.preview);
 }
 
 std::optional<std::string> changeListRefused(const startup::Context& context,

@@ -14,12 +14,17 @@
 
 namespace wizard {
 
-// The lines in the code page, without line ends.
+// The lines of `changes` and the count line of `preview`, in the code page,
+// without line ends.
 std::vector<std::string> changeListLines(startup::Language language,
+                                         const std::vector<hostfiles::EmployeeChange>& changes,
                                          const hostfiles::ChangePreview& preview);
 
-// The change list of the session's last check; nothing unless that check was
-// fault-free and could compare with the planner's employee file.
+// Whether the session's last check has a change list: it was fault-free and
+// could compare with the planner's employee file.
+bool hasChangeList(const ProgramState& state);
+// That change list, from a second comparison with the planner's employee
+// file; nothing without one, or when that file can no longer be read.
 std::optional<std::vector<std::string>> lastChangeList(const ProgramState& state);
 
 // Why the list may not be written to `path`, as the message to show; nothing

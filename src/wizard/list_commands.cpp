@@ -1,6 +1,7 @@
 // The commands that show a list in a box of their own: the change list of the
 // last check, and the backups to restore from.
 #include "hostfiles/backup_file.h"
+#include "hostfiles/employee_data.h"
 #include "startup/messages.h"
 #include "wizard/change_list.h"
 #include "wizard/operations.h"
@@ -10,12 +11,15 @@
 namespace wizard {
 
 bool frmPersonallader::canShowChanges() const {
-  return wizardState_ == WizardState::kImport && lastChangeList(state_).has_value();
+  return wizardState_ == WizardState::kImport && hasChangeList(state_);
 }
 
 bool frmPersonallader::showChanges() {
   if (!canShowChanges()) return false;
-  const std::vector<std::string> lines = *lastChangeList(state_);
+  const auto changeList = lastChangeList(state_);
+  // The import would end at reading the employee file: so does its list.
+  if (!changeList) hostfiles::Mitarbeiterdaten_lesen(state_, state_.Datenpfad);
+  const std::vector<std::string> lines = changeList.value_or(std::vector<std::string>());
   state_.dialogs->showLines(
       {.title = state_.Programmtitel + " - " + texts::changesDialogTitle(state_.language),
        .lines = lines,

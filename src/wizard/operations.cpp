@@ -7,6 +7,7 @@
 #include "hostfiles/installation_settings.h"
 #include "importfile/faults_report.h"
 #include "startup/main.h"
+#include "wizard/change_list.h"
 
 namespace wizard {
 
@@ -89,10 +90,12 @@ OperationOutcome importEmployees(platform::System& system, OperationCallback& ca
     if (form.lastCheck().verdict != importfile::Verdict::kFaultFree) return;
     if (!options.dryRun) {
       outcome.import = form.Mitarbeiterdaten_importieren();
-    } else if (!form.lastCheck().preview) {
-      // The import would end at reading the employee file: so does its preview.
-      hostfiles::Mitarbeiterdaten_lesen(state, state.Datenpfad);
+      return;
     }
+    auto changeList = lastChangeList(state);
+    // The import would end at reading the employee file: so does its preview.
+    if (!changeList) hostfiles::Mitarbeiterdaten_lesen(state, state.Datenpfad);
+    outcome.changeList = std::move(changeList).value_or(std::vector<std::string>());
   });
 }
 

@@ -48,9 +48,11 @@ enum class Shortfall { kNone, kNoDataFolder, kNoImportFile, kReportRefused, kNoS
 
 struct OperationOutcome {
   Shortfall shortfall = Shortfall::kNone;
-  std::string detail;                     // kReportRefused: the message; kNoSuchBackup: the path
-  importfile::CheckOutcome check;         // check, import
-  std::optional<ImportOutcome> import;    // an import that was no dry run
+  std::string detail;                   // kReportRefused: the message; kNoSuchBackup: the path
+  importfile::CheckOutcome check;       // check, import
+  std::optional<ImportOutcome> import;  // an import that was no dry run
+  // An import's dry run: the change list, as the window shows it.
+  std::vector<std::string> changeList;
   std::optional<RestoreOutcome> restore;  // restore
   std::optional<ExportOutcome> exported;  // export
   std::vector<std::string> backups;       // the list of backups

@@ -19,11 +19,12 @@ std::string fileName(const std::string& path) {
 
 // What the restore changes, empty when the present employee file cannot be read.
 std::string changes(wizard::ProgramState& state, const hostfiles::SavedBackup& saved) {
-  hostfiles::EmployeeComparison comparison(hostfiles::entryViews(saved.employees));
-  const auto add = [&](const hostfiles::EntryView& entry) { comparison.add(entry); };
-  if (!hostfiles::readEmployeeEntries(state, state.Datenpfad, add)) return {};
+  const auto preview = hostfiles::previewChanges(
+      state, state.Datenpfad, saved.employees.size(),
+      [&](std::size_t i) { return hostfiles::entryAs<std::string_view>(saved.employees[i]); });
+  if (!preview) return {};
   return hostfiles::texts::previewParagraph(state.language, hostfiles::texts::Replacement::kRestore,
-                                            comparison.result());
+                                            *preview);
 }
 
 // The present settings line with the backup's fraction flag.

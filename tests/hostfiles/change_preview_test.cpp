@@ -3,50 +3,83 @@
 
 #include <gtest/gtest.h>
 
+#include "hostfiles/planner_file_fixture.h"
 #include "hostfiles/planner_texts.h"
+#include "hostfiles/user_ids.h"
 
 namespace hostfiles {
 namespace {
 
-using Lines = std::vector<std::string>;
+using startup::cp;
 using startup::Language;
 
 const std::string kValues = "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:";
 
-TEST(ChangePreviewTest, EveryEmployeeIsNewRemovedChangedOrUnchanged) {
-  const Lines before = {kValues + "Alt, Otto:oalt", "Team Nord",
-                        kValues + "Gleich:gg",      kValues + "Anders:aa",
-                        kValues + "Doppelt:dd",     kValues + "Doppelt 2:DD"};
-  const Lines after = {kValues + "Gleich:GG", "Team Süd",
-                       "170101:999999:005,0:030,0:030,0:030,0:031,0:000,0:000,0:000,0:000,0:"
-                       "Andere:aa",
-                       kValues + "Neu:nn", kValues + "Doppelt:dd"};
-  std::vector<EntryView> written;
-  for (const std::string& line : after) written.push_back(viewEntry(line));
-  EmployeeComparison comparison(std::move(written));
-  for (const std::string& line : before) comparison.add(viewEntry(line));
-  const ChangePreview preview = comparison.result();
-  EXPECT_EQ(std::tie(preview.added, preview.removed, preview.changed, preview.unchanged),
-            std::tuple(1, 2, 1, 2));
-  Lines lines;
-  for (const EmployeeChange& change : preview.changes) {
-    lines.push_back(texts::changeLine(Language::DE, change));
+class ChangePreviewTest : public PlannerFileFixture {
+ protected:
+  // The planner's file holds `before`; the preview and the list of writing `after`.
+  std::pair<ChangePreview, Lines> compare(const Lines& before, const Lines& after) {
+    Lines file = {"[Mitarbeiterdaten]", "Kopf", "0"};
+    file.insert(file.end(), before.begin(), before.end());
+    folder.write("Mitarbeiterdaten.dat", scrambledFile(file));
+    std::vector<EntryView> written;
+    for (const std::string& line : after) written.push_back(viewEntry(line));
+    const auto preview = previewChanges(state, folder.path(), written.size(),
+                                        [&](std::size_t i) { return written[i]; });
+    const auto changes = listChanges(state, folder.path(), written);
+    Lines lines;
+    for (const EmployeeChange& change : changes.value()) {
+      lines.push_back(texts::changeLine(Language::DE, change));
+    }
+    return {preview.value(), lines};
   }
+};
+
+TEST_F(ChangePreviewTest, EveryEmployeeIsNewRemovedChangedOrUnchanged) {
+  const auto [preview, lines] =
+      compare({kValues + "Alt, Otto:oalt", "Team Nord", kValues + "Gleich:gg",
+               kValues + "Anders:aa", kValues + "Doppelt:dd", kValues + "Doppelt 2:DD"},
+              {kValues + "Gleich:GG", "Team Süd",
+               "170101:999999:005,0:030,0:030,0:030,0:031,0:000,0:000,0:000,0:000,0:Andere:aa",
+               kValues + "Neu:nn",
+               "170101:999998:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:Doppelt:dd"});
+  EXPECT_EQ(texts::previewParagraph(Language::DE, texts::Replacement::kImport, preview),
+            cp("Beim Import: neu 1, entfallen 2, geändert 2, unverändert 1\r"
+               "Entfallen: Alt, Otto (oalt), Doppelt 2 (DD)"));
   EXPECT_EQ(lines, (Lines{"~ Andere (aa): Name Anders -> Andere, Urlaubsanspruch 4 030,0 -> 031,0",
-                          "+ Neu (nn)", "- Alt, Otto (oalt)", "- Doppelt 2 (DD)"}));
+                          "+ Neu (nn)", "~ Doppelt (dd): Bis-Datum 999999 -> 999998",
+                          "- Alt, Otto (oalt)", "- Doppelt 2 (DD)"}));
 }
 
-TEST(PreviewParagraphTest, NamesTenRemovedEmployees) {
-  ChangePreview preview{.added = 1, .removed = 12, .changed = 2, .unchanged = 3, .changes = {}};
+// Ids match without regard to case, umlauts and accents included, and only
+// then: ids whose hashes collide stay apart.
+TEST_F(ChangePreviewTest, IdsMatchInAnyCaseAndOnlyThen) {
+  const std::string a = "u31992";
+  const std::string b = "U605430";
+  ASSERT_EQ(userIdHash(a), userIdHash(b));
+  const auto [preview, lines] =
+      compare({kValues + cp("J:JÖRG.ÉTÉ"), kValues + "A:" + a, kValues + "X:x", kValues + "S:ss"},
+              {kValues + "B:" + b, kValues + cp("J:jörg.été"),
+               "170101:999999:005,0:030,0:030,0:030,0:030,0:000,5:000,0:000,0:000,0:X:X",
+               kValues + cp("S:ß")});
+  EXPECT_EQ(std::tie(preview.added, preview.removed, preview.changed, preview.unchanged),
+            std::tuple(2, 2, 1, 1));
+  EXPECT_EQ(lines, (Lines{"+ B (" + b + ")", "~ X (X): Sonderurlaub 000,0 -> 000,5", cp("+ S (ß)"),
+                          "- A (" + a + ")", "- S (ss)"}));
+}
+
+TEST_F(ChangePreviewTest, NamesTenRemovedEmployees) {
+  Lines before;
   std::string named;
   for (int i = 1; i <= 12; ++i) {
     const std::string n = std::to_string(i);
-    preview.changes.push_back({EmployeeChange::Kind::kRemoved, "N" + n, "i" + n, {}});
+    before.push_back(kValues + "N" + n + ":i" + n);
     if (i <= 10) named += (i > 1 ? ", N" : "N") + n + " (i" + n + ")";
   }
-  EXPECT_EQ(texts::previewParagraph(Language::DE, texts::Replacement::kImport, preview),
-            startup::cp("Beim Import: neu 1, entfallen 12, geändert 2, unverändert 3\rEntfallen: " +
-                        named + " und 2 weitere"));
+  EXPECT_EQ(texts::previewParagraph(Language::DE, texts::Replacement::kImport,
+                                    compare(before, {kValues + "Neu:nn"}).first),
+            cp("Beim Import: neu 1, entfallen 12, geändert 0, unverändert 0\rEntfallen: " + named +
+               " und 2 weitere"));
 }
 
 }  // namespace

@@ -38,6 +38,10 @@ TEST(ScrambledLineTest, EveryCharacterSurvivesUnderEveryShift) {
       const std::string text = all.substr(start) + all.substr(0, start);
       const std::string line = encodeLine(static_cast<unsigned char>(key), text);
       ASSERT_EQ(decodeLine(line), text) << "key " << key;
+      // In place, at every length of the last of some blocks, nothing past the line's end.
+      std::string inPlace = line.substr(0, 2 + start) + "~";
+      ASSERT_EQ(decodeLineInPlace(std::span(inPlace).first(2 + start)), text.substr(0, 1 + start));
+      ASSERT_EQ(inPlace.back(), '~');
       for (char c : line.substr(1)) ASSERT_GE(static_cast<unsigned char>(c), 32);
     }
   }
