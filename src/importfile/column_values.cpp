@@ -36,76 +36,56 @@ struct NumberForm {
   std::string_view planner;  // Zahl_formatieren with every "." replaced by ","
 };
 
-// The planner's form of a value of one to three digits, perhaps with the
-// decimal separator and one digit after it (030, 5,5): Zahl_formatieren's
-// result, written without its detour through text, a double and a float.
-std::optional<std::array<char, 5>> shortNumberForm(std::string_view value, char decimalSeparator) {
-  const std::size_t point = value.find(decimalSeparator);
-  const std::string_view integer = value.substr(0, point);
-  const std::string_view tenth = point == std::string_view::npos ? "0" : value.substr(point + 1);
-  const auto allDigits = [](std::string_view digits) {
-    return std::ranges::all_of(digits, startup::isDigit);
-  };
-  if (integer.empty() || integer.size() > 3 || tenth.size() != 1 || !allDigits(integer) ||
-      !allDigits(tenth)) {
-    return std::nullopt;
+// The forms of one column that the rows view. A column often repeats the form
+// of the row before, whose copy is then viewed again.
+template <std::size_t Size>
+class ColumnForms {
+ public:
+  std::string_view keep(const std::array<char, Size>& form, ImportRows& rows) {
+    if (kept_.empty() || form != last_) {
+      kept_ = rows.keep({form.data(), Size});
+      last_ = form;
+    }
+    return kept_;
   }
-  std::array<char, 5> form = {'0', '0', '0', decimalSeparator == '.' ? ',' : decimalSeparator,
-                              tenth[0]};
-  std::ranges::copy(integer, form.begin() + static_cast<std::ptrdiff_t>(3 - integer.size()));
-  return form;
-}
 
-// What the values of the date and number columns stand for. A column often
-// repeats the value of the row before, whose result is then taken again; the
-// forms are kept by the rows, which view them.
+ private:
+  std::array<char, Size> last_{};
+  std::string_view kept_;
+};
+
+// What the values of the date and number columns stand for, read straight
+// from their texts where they have the forms that users type most.
 class ReadValues {
  public:
   ReadValues(const startup::Context& context, ImportRows& rows) : context_(context), rows_(rows) {}
 
   // The date stamp of `value` in date column `column` (from 0); nothing for a text that is no date.
   std::optional<std::string_view> stamp(std::size_t column, std::string_view value) {
-    Last<std::optional<std::string_view>>& last = stamps_[column];
-    if (last.value.data() == nullptr || last.value != value) {
-      const auto date = startup::readDate(value, context_.region);
-      last.result = date ? std::optional(rows_.keep(
-                               startup::FormatDatumDS(date->year, date->month, date->day)))
-                         : std::nullopt;
-      last.value = value;
-    }
-    return last.result;
+    const auto date = startup::readDate(value, context_.region);
+    if (!date) return std::nullopt;
+    return stamps_[column].keep(startup::dateStamp(date->year, date->month, date->day), rows_);
   }
 
   // The number form of `value` in number column `column` (from 0).
   NumberForm number(std::size_t column, std::string_view value) {
-    Last<NumberForm>& last = numbers_[column];
-    if (last.value.data() == nullptr || last.value != value) {
-      last.result = read(value);
-      last.value = value;
+    std::optional<std::array<char, 5>> form = startup::shortNumberForm(value, context_.region);
+    const bool numeric =
+        form || value.empty() || startup::readNumber(value, context_.region).has_value();
+    if (!form) {
+      const std::string general = startup::formatNumberGenerally(context_, value);
+      form.emplace();
+      general.copy(form->data(), form->size());  // always five characters
     }
-    return last.result;
+    if ((*form)[3] == '.') (*form)[3] = ',';  // where the decimal separator stands
+    return {numeric, numbers_[column].keep(*form, rows_)};
   }
 
  private:
-  template <typename Result>
-  struct Last {
-    std::string_view value;  // viewing the rows' texts; no data before the first row
-    Result result{};
-  };
-
-  NumberForm read(std::string_view value) {
-    if (const auto form = shortNumberForm(value, context_.region.decimalSeparator)) {
-      return {true, rows_.keep({form->data(), form->size()})};
-    }
-    return {
-        value.empty() || startup::readNumber(value, context_.region).has_value(),
-        rows_.keep(startup::Text_ersetzen(startup::Zahl_formatieren(context_, value), ".", ","))};
-  }
-
   const startup::Context& context_;
   ImportRows& rows_;
-  std::array<Last<std::optional<std::string_view>>, 2> stamps_;
-  std::array<Last<NumberForm>, kNumbers.size()> numbers_;
+  std::array<ColumnForms<6>, 2> stamps_;
+  std::array<ColumnForms<5>, kNumbers.size()> numbers_;
 };
 
 using DateError = std::string (*)(startup::Language, const std::string&);

@@ -54,26 +54,41 @@ std::optional<Tokens> tokenize(std::string_view text) {
   return tokens;
 }
 
-int valueOf(std::string_view digits) {
+// A number of a date: its value, when it has four digits at most, and how
+// many digits it has; no digits for a word.
+struct DateNumber {
   int value = 0;
-  for (char c : digits) value = value * 10 + (c - '0');
-  return value;
+  std::size_t digits = 0;
+};
+
+DateNumber numberOf(const Token& token) {
+  if (!token.number) return {};
+  int value = 0;
+  if (token.text.size() <= 4) {
+    for (char c : token.text) value = value * 10 + (c - '0');
+  }
+  return {value, token.text.size()};
+}
+
+// Up to four digits from `p` on.
+DateNumber readFourDigits(const char*& p, const char* end) {
+  const char* const start = p;
+  const char* const limit = end - p > 4 ? p + 4 : end;
+  int value = 0;
+  for (; p != limit && isDigit(*p); ++p) value = value * 10 + (*p - '0');
+  return {value, static_cast<std::size_t>(p - start)};
 }
 
 // Day or month: one or two digits; 0 for anything else.
-int smallNumber(const Token& token) {
-  return token.number && token.text.size() <= 2 ? valueOf(token.text) : 0;
-}
+int smallNumber(DateNumber number) { return number.digits <= 2 ? number.value : 0; }
 
 // A two-digit year as 1930 to 2029.
 int fullYear(int twoDigits) { return twoDigits < 30 ? 2000 + twoDigits : 1900 + twoDigits; }
 
 // Four digits as written, or two read as 1930 to 2029; 0 for anything else.
-int yearOf(const Token& token) {
-  if (!token.number || (token.text.size() != 4 && token.text.size() != 2)) return 0;
-  const int value = valueOf(token.text);
-  if (token.text.size() == 4) return value >= 1000 ? value : 0;
-  return fullYear(value);
+int yearOf(DateNumber number) {
+  if (number.digits == 4) return number.value >= 1000 ? number.value : 0;
+  return number.digits == 2 ? fullYear(number.value) : 0;
 }
 
 std::string withoutDot(std::string_view name) {
@@ -97,8 +112,8 @@ int monthOf(const Token& token, const platform::RegionalSettings& region) {
 
 int daysIn(int year, int month) {
   static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[static_cast<std::size_t>(month - 1)];
+  if (month != 2) return kDays[static_cast<std::size_t>(month - 1)];
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 29 : 28;
 }
 
 std::optional<CalendarDate> validDate(int year, int month, int day) {
@@ -108,65 +123,76 @@ std::optional<CalendarDate> validDate(int year, int month, int day) {
   return CalendarDate{year, month, day};
 }
 
+// Three numbers of a date: a four-digit year first, else in the region's order.
+std::optional<CalendarDate> orderedDate(const std::array<DateNumber, 3>& n,
+                                        platform::DateOrder order) {
+  if (n[0].digits == 4) return validDate(yearOf(n[0]), smallNumber(n[1]), smallNumber(n[2]));
+  switch (order) {
+    case platform::DateOrder::kDayMonthYear:
+      return validDate(yearOf(n[2]), smallNumber(n[1]), smallNumber(n[0]));
+    case platform::DateOrder::kMonthDayYear:
+      return validDate(yearOf(n[2]), smallNumber(n[0]), smallNumber(n[1]));
+    case platform::DateOrder::kYearMonthDay:
+      break;
+  }
+  return validDate(yearOf(n[0]), smallNumber(n[1]), smallNumber(n[2]));
+}
+
 // Three numbers with the same one-character separator between them.
 std::optional<CalendarDate> numericDate(const Tokens& t, const platform::RegionalSettings& region) {
   const std::string_view separator = t[1].delimiter;
   if (separator.size() != 1 || t[2].delimiter != separator || separator.find_first_of("./-") != 0) {
     return std::nullopt;
   }
-  if (t[0].text.size() == 4) return validDate(yearOf(t[0]), smallNumber(t[1]), smallNumber(t[2]));
-  switch (region.dateOrder) {
-    case platform::DateOrder::kDayMonthYear:
-      return validDate(yearOf(t[2]), smallNumber(t[1]), smallNumber(t[0]));
-    case platform::DateOrder::kMonthDayYear:
-      return validDate(yearOf(t[2]), smallNumber(t[0]), smallNumber(t[1]));
-    case platform::DateOrder::kYearMonthDay:
-      break;
-  }
-  return validDate(yearOf(t[0]), smallNumber(t[1]), smallNumber(t[2]));
-}
-
-// The tokens of a date of three numbers with one delimiter character between
-// them and nothing else, as nearly every export writes its dates; nothing for
-// any other text, which the general rules read.
-std::optional<Tokens> plainNumericTokens(std::string_view text) {
-  Tokens tokens;
-  std::size_t pos = 0;
-  for (std::size_t count = 0; count < tokens.size(); ++count) {
-    const std::size_t delimiterStart = pos;
-    if (count > 0 && (pos == text.size() || !isDelimiter(text[pos++]))) return std::nullopt;
-    const std::size_t start = pos;
-    while (pos < text.size() && isDigit(text[pos])) ++pos;
-    if (pos == start) return std::nullopt;
-    tokens[count] = {true, text.substr(start, pos - start),
-                     text.substr(delimiterStart, start - delimiterStart)};
-  }
-  if (pos != text.size()) return std::nullopt;
-  return tokens;
+  return orderedDate({numberOf(t[0]), numberOf(t[1]), numberOf(t[2])}, region.dateOrder);
 }
 
 }  // namespace
 
 std::optional<CalendarDate> readDate(std::string_view text,
                                      const platform::RegionalSettings& region) {
-  if (const auto plain = plainNumericTokens(text)) return numericDate(*plain, region);
+  if (const auto date = readPlainDate(text, region)) return date;
+  return readDateGenerally(text, region);
+}
+
+std::optional<CalendarDate> readPlainDate(std::string_view text,
+                                          const platform::RegionalSettings& region) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  const DateNumber first = readFourDigits(p, end);
+  if (p == end || (*p != '.' && *p != '/' && *p != '-')) return std::nullopt;
+  const char separator = *p++;
+  const DateNumber second = readFourDigits(p, end);
+  if (p == end || *p++ != separator) return std::nullopt;
+  const DateNumber third = readFourDigits(p, end);
+  // A fifth digit stops the reading, and the text is left to the general rules.
+  if (p != end || first.digits == 0 || second.digits == 0 || third.digits == 0) {
+    return std::nullopt;
+  }
+  return orderedDate({first, second, third}, region.dateOrder);
+}
+
+std::optional<CalendarDate> readDateGenerally(std::string_view text,
+                                              const platform::RegionalSettings& region) {
   const auto tokens = tokenize(trimBlanks(text));
   if (!tokens) return std::nullopt;
   const Tokens& t = *tokens;
   if (t[0].number && t[1].number && t[2].number) return numericDate(t, region);
   if (t[0].number && t[2].number) {
-    return validDate(yearOf(t[2]), monthOf(t[1], region), smallNumber(t[0]));
+    return validDate(yearOf(numberOf(t[2])), monthOf(t[1], region), smallNumber(numberOf(t[0])));
   }
   if (t[1].number && t[2].number) {
-    return validDate(yearOf(t[2]), monthOf(t[0], region), smallNumber(t[1]));
+    return validDate(yearOf(numberOf(t[2])), monthOf(t[0], region), smallNumber(numberOf(t[1])));
   }
   return std::nullopt;
 }
 
 std::optional<CalendarDate> stampDate(std::string_view stamp) {
   if (stamp.size() != 6 || !std::all_of(stamp.begin(), stamp.end(), isDigit)) return std::nullopt;
-  return validDate(fullYear(valueOf(stamp.substr(0, 2))), valueOf(stamp.substr(2, 2)),
-                   valueOf(stamp.substr(4, 2)));
+  const auto twoDigits = [stamp](std::size_t at) {
+    return (stamp[at] - '0') * 10 + stamp[at + 1] - '0';
+  };
+  return validDate(fullYear(twoDigits(0)), twoDigits(2), twoDigits(4));
 }
 
 bool isDateStamp(std::string_view stamp) { return stampDate(stamp).has_value(); }

@@ -25,6 +25,14 @@ struct CalendarDate {
 // exist (31.02.2024) gives nothing.
 std::optional<CalendarDate> readDate(std::string_view text,
                                      const platform::RegionalSettings& region);
+// readDate's two paths. The quick one reads the form that nearly every export
+// writes, three numbers of up to four digits with ".", "/" or "-" between them
+// and nothing else, straight from the text; it gives nothing for any other
+// text and for a date that does not exist, which the general rules then read.
+std::optional<CalendarDate> readPlainDate(std::string_view text,
+                                          const platform::RegionalSettings& region);
+std::optional<CalendarDate> readDateGenerally(std::string_view text,
+                                              const platform::RegionalSettings& region);
 
 // True when `stamp` is a date stamp as FormatDatumDS writes it: six digits,
 // year, month and day, of a date that exists (the year read as 1930 to 2029).

@@ -10,13 +10,6 @@ namespace startup {
 
 namespace {
 
-// Spreadsheets write a typographic minus: U+2212 arrives as "-" from a Unicode
-// file (it has no code-page form), an en dash as the byte that Windows-1252 and
-// its kin give it.
-constexpr char kEnDash = '\x96';
-
-bool isMinus(char c) { return c == '-' || c == kEnDash; }
-
 class NumberScanner {
  public:
   NumberScanner(std::string_view text, const platform::RegionalSettings& region)
@@ -59,8 +52,7 @@ class NumberScanner {
   }
 
   bool isThousandsSeparator(char c) const {
-    // A no-break space is typed as a plain blank as often as not.
-    return c == region_.thousandsSeparator || (region_.thousandsSeparator == '\xA0' && c == ' ');
+    return startup::isThousandsSeparator(c, region_.thousandsSeparator);
   }
 
   // Digits, grouped by three after the first group when separators are used.
