@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <utility>
 
@@ -31,61 +33,121 @@ constexpr std::array<std::pair<std::string_view ImportRow::*, NumberColumn>, 6> 
     {&ImportRow::Sonderurlaub, NumberColumn::kSonderurlaub},
 }};
 
-struct NumberForm {
-  bool numeric = false;      // the empty value counts as a number
-  std::string_view planner;  // Zahl_formatieren with every "." replaced by ","
+// Whether two texts of a few characters are the same, without a call of memcmp.
+bool same(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
+// What a value stands for: whether it could be read, and the form that the
+// import writes for it, readable or not.
+template <std::size_t Size>
+struct Reading {
+  bool valid = false;
+  std::array<char, Size> form{};
 };
 
-// The forms of one column that the rows view. A column often repeats the form
-// of the row before, whose copy is then viewed again.
+// The copies of forms of `Size` characters that the rows view, one for many
+// rows: a form takes the slot of its hash, from whatever form held it before.
+// A form's characters, packed into a number, are its key; a form holds
+// digits, so no key is 0, the empty slot's.
 template <std::size_t Size>
-class ColumnForms {
+class KeptForms {
+  static_assert(Size <= sizeof(std::uint64_t));
+
  public:
-  std::string_view keep(const std::array<char, Size>& form, ImportRows& rows) {
-    if (kept_.empty() || form != last_) {
-      kept_ = rows.keep({form.data(), Size});
-      last_ = form;
-    }
-    return kept_;
+  explicit KeptForms(ImportRows& rows) : rows_(rows) {}
+
+  std::string_view keep(const std::array<char, Size>& form) {
+    std::uint64_t key = 0;
+    std::memcpy(&key, form.data(), Size);
+    Slot& slot = slots_[(key * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits)];
+    if (slot.key != key) slot = {key, rows_.keep({form.data(), Size})};
+    return slot.text;
   }
 
  private:
-  std::array<char, Size> last_{};
-  std::string_view kept_;
+  static constexpr int kSlotBits = 10;
+  struct Slot {
+    std::uint64_t key = 0;
+    std::string_view text;
+  };
+
+  ImportRows& rows_;
+  std::array<Slot, std::size_t{1} << kSlotBits> slots_{};
+};
+
+// The readings of one column. A column often repeats the value of the row
+// before, whose reading is then taken again.
+template <std::size_t Size>
+class ColumnReadings {
+ public:
+  struct Result {
+    bool valid = false;
+    std::string_view form;
+  };
+
+  // The result for `value`, from `read` unless the value repeats.
+  template <typename Read>
+  Result get(std::string_view value, KeptForms<Size>& forms, Read read) {
+    if (last_.form.empty() || !same(value, lastValue_)) {
+      const Reading<Size> reading = read(value);
+      last_ = {reading.valid, forms.keep(reading.form)};
+      lastValue_ = value;
+    }
+    return last_;
+  }
+
+ private:
+  std::string_view lastValue_;  // viewing the rows' texts
+  Result last_;
 };
 
 // What the values of the date and number columns stand for, read straight
 // from their texts where they have the forms that users type most.
 class ReadValues {
  public:
-  ReadValues(const startup::Context& context, ImportRows& rows) : context_(context), rows_(rows) {}
+  ReadValues(const startup::Context& context, ImportRows& rows)
+      : context_(context), stampForms_(rows), numberForms_(rows) {}
 
-  // The date stamp of `value` in date column `column` (from 0); nothing for a text that is no date.
-  std::optional<std::string_view> stamp(std::size_t column, std::string_view value) {
-    const auto date = startup::readDate(value, context_.region);
-    if (!date) return std::nullopt;
-    return stamps_[column].keep(startup::dateStamp(date->year, date->month, date->day), rows_);
+  // The date stamp of `value` in date column `column` (from 0), or `open` for
+  // a text that is no date.
+  ColumnReadings<6>::Result stamp(std::size_t column, std::string_view value,
+                                  std::string_view open) {
+    return stamps_[column].get(value, stampForms_, [&](std::string_view text) {
+      Reading<6> reading;
+      const auto date = startup::readDate(text, context_.region);
+      reading.valid = date.has_value();
+      if (date) reading.form = startup::dateStamp(date->year, date->month, date->day);
+      if (!date) open.copy(reading.form.data(), reading.form.size());
+      return reading;
+    });
   }
 
   // The number form of `value` in number column `column` (from 0).
-  NumberForm number(std::size_t column, std::string_view value) {
-    std::optional<std::array<char, 5>> form = startup::shortNumberForm(value, context_.region);
-    const bool numeric =
-        form || value.empty() || startup::readNumber(value, context_.region).has_value();
-    if (!form) {
-      const std::string general = startup::formatNumberGenerally(context_, value);
-      form.emplace();
-      general.copy(form->data(), form->size());  // always five characters
-    }
-    if ((*form)[3] == '.') (*form)[3] = ',';  // where the decimal separator stands
-    return {numeric, numbers_[column].keep(*form, rows_)};
+  ColumnReadings<5>::Result number(std::size_t column, std::string_view value) {
+    return numbers_[column].get(value, numberForms_, [this](std::string_view text) {
+      Reading<5> reading;
+      const auto form = startup::shortNumberForm(text, context_.region);
+      // The empty value counts as a number.
+      reading.valid = form || text.empty() || startup::readNumber(text, context_.region);
+      if (form) reading.form = *form;
+      if (!form) startup::formatNumberGenerally(context_, text).copy(reading.form.data(), 5);
+      // Zahl_formatieren with "." replaced by ",", where the decimal separator stands.
+      if (reading.form[3] == '.') reading.form[3] = ',';
+      return reading;
+    });
   }
 
  private:
   const startup::Context& context_;
-  ImportRows& rows_;
-  std::array<ColumnForms<6>, 2> stamps_;
-  std::array<ColumnForms<5>, kNumbers.size()> numbers_;
+  KeptForms<6> stampForms_;
+  KeptForms<5> numberForms_;
+  std::array<ColumnReadings<6>, 2> stamps_;
+  std::array<ColumnReadings<5>, kNumbers.size()> numbers_;
 };
 
 using DateError = std::string (*)(startup::Language, const std::string&);
@@ -139,11 +201,11 @@ class RowCheck {
       value = open;
       return true;
     }
-    const std::optional<std::string_view> stamp = values_.stamp(column, value);
-    if (!stamp && !ask(kDateColumn + column, value, error(language(), std::string(value)))) {
+    const auto stamp = values_.stamp(column, value, open);
+    if (!stamp.valid && !ask(kDateColumn + column, value, error(language(), std::string(value)))) {
       return false;
     }
-    value = stamp ? *stamp : open;
+    value = stamp.form;
     return true;
   }
 
@@ -152,12 +214,12 @@ class RowCheck {
     for (std::size_t i = 0; i < kNumbers.size(); ++i) {
       const auto& [field, column] = kNumbers[i];
       std::string_view& value = row_.*field;
-      const NumberForm form = values_.number(i, value);
-      if (!form.numeric && !ask(kFirstNumberColumn + i, value,
-                                texts::notNumeric(language(), column, std::string(value)))) {
+      const auto form = values_.number(i, value);
+      if (!form.valid && !ask(kFirstNumberColumn + i, value,
+                              texts::notNumeric(language(), column, std::string(value)))) {
         return false;
       }
-      value = form.planner;
+      value = form.form;
     }
     return true;
   }

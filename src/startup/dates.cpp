@@ -70,15 +70,6 @@ DateNumber numberOf(const Token& token) {
   return {value, token.text.size()};
 }
 
-// Up to four digits from `p` on.
-DateNumber readFourDigits(const char*& p, const char* end) {
-  const char* const start = p;
-  const char* const limit = end - p > 4 ? p + 4 : end;
-  int value = 0;
-  for (; p != limit && isDigit(*p); ++p) value = value * 10 + (*p - '0');
-  return {value, static_cast<std::size_t>(p - start)};
-}
-
 // Day or month: one or two digits; 0 for anything else.
 int smallNumber(DateNumber number) { return number.digits <= 2 ? number.value : 0; }
 
@@ -159,17 +150,21 @@ std::optional<CalendarDate> readPlainDate(std::string_view text,
                                           const platform::RegionalSettings& region) {
   const char* p = text.data();
   const char* const end = p + text.size();
-  const DateNumber first = readFourDigits(p, end);
-  if (p == end || (*p != '.' && *p != '/' && *p != '-')) return std::nullopt;
+  // One to four digits; a fifth stops the reading, and the text is left to the general rules.
+  const auto number = [&p, end](DateNumber& n) {
+    const char* const start = p;
+    int value = 0;
+    for (; p != end && isDigit(*p); ++p) value = value * 10 + (*p - '0');
+    n = {value, static_cast<std::size_t>(p - start)};
+    return n.digits - 1 < 4;
+  };
+  std::array<DateNumber, 3> n;
+  if (!number(n[0]) || p == end || (*p != '.' && *p != '/' && *p != '-')) return std::nullopt;
   const char separator = *p++;
-  const DateNumber second = readFourDigits(p, end);
-  if (p == end || *p++ != separator) return std::nullopt;
-  const DateNumber third = readFourDigits(p, end);
-  // A fifth digit stops the reading, and the text is left to the general rules.
-  if (p != end || first.digits == 0 || second.digits == 0 || third.digits == 0) {
+  if (!number(n[1]) || p == end || *p++ != separator || !number(n[2]) || p != end) {
     return std::nullopt;
   }
-  return orderedDate({first, second, third}, region.dateOrder);
+  return orderedDate(n, region.dateOrder);
 }
 
 std::optional<CalendarDate> readDateGenerally(std::string_view text,

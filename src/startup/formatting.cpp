@@ -75,13 +75,13 @@ std::optional<std::array<char, 5>> shortNumberForm(std::string_view t,
   const char sep = region.decimalSeparator;
   std::array<char, 5> form = {'0', '0', '0', sep, '0'};
   // The most common forms, such as "30" and "2,5": the digits as typed, in their places.
-  std::size_t digits = 0;
-  while (digits < t.size() && digits < 3 && isDigit(t[digits])) ++digits;
-  const std::size_t rest = t.size() - digits;
-  if (digits > 0 && (rest == 0 || (rest == 2 && t[digits] == sep && isDigit(t[digits + 1]) &&
-                                   !isThousandsSeparator(sep, region.thousandsSeparator)))) {
-    for (std::size_t i = 0; i < digits; ++i) form[3 - digits + i] = t[i];
-    if (rest == 2) form[4] = t[digits + 1];
+  const bool tenth = t.size() >= 3 && t[t.size() - 2] == sep && isDigit(t.back()) &&
+                     !isThousandsSeparator(sep, region.thousandsSeparator);
+  const std::size_t digits = tenth ? t.size() - 2 : t.size();
+  std::size_t i = 0;
+  for (; i < digits && digits <= 3 && isDigit(t[i]); ++i) form[3 - digits + i] = t[i];
+  if (i == digits && digits > 0) {
+    if (tenth) form[4] = t.back();
     return form;
   }
   return t.empty() ? form : roundedShortForm(t, region);
