@@ -77,6 +77,35 @@ TEST_F(ZahlFormatierenTest, FiveCharacters) {
   EXPECT_EQ(Zahl_formatieren(state, "2.5"), "002.5");
 }
 
+// The short forms at their edges as the general rules give them, in every
+// region; the others are left to the general rules.
+TEST_F(ZahlFormatierenTest, ShortFormsAsTheGeneralRulesGiveThem) {
+  const auto agree = [this](const platform::RegionalSettings& region,
+                            std::initializer_list<const char*> texts, bool quick) {
+    state.region = region;
+    for (const char* text : texts) {
+      const auto form = shortNumberForm(text, region);
+      EXPECT_EQ(form.has_value(), quick) << text;
+      if (form) {
+        EXPECT_EQ(std::string(form->begin(), form->end()), formatNumberGenerally(state, text))
+            << text;
+      }
+    }
+  };
+  agree(kGerman, {"",      "5",      "999",    "12,3",   ",5",     "5,",     "0,05",
+                  "0,04",  "1,249",  "2,45",   "999,95", "999,04", "-5",     "-0,04",
+                  "-0,05", "-99,04", "-99,96", "-150,5", "+1,5",   "\2261,5"},
+        true);
+  agree(kGerman, {"1,2345", "1000", "1.000", "1.5", " 5", "5 ", "-", "1e2"}, false);
+  agree(kEnglish, {"2.5", "-0.05"}, true);
+  agree(kEnglish, {"2,5"}, false);
+  agree(kFrench, {"12,5"}, true);
+  agree(kFrench, {"1 234,5"}, false);
+  platform::RegionalSettings blankDecimals = kFrench;
+  blankDecimals.decimalSeparator = ' ';
+  agree(blankDecimals, {"5 5", " 5"}, false);
+}
+
 TEST(TextErsetzenTest, ReplacesEveryOccurrence) {
   EXPECT_EQ(Text_ersetzen("a,b,,c", ",", ",,"), "a,,b,,,,c");
   EXPECT_EQ(Text_ersetzen("Abc", "a", "x"), "Abc");
