@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "importfile/import_fixture.h"
 
 namespace importfile {
@@ -35,6 +37,29 @@ TEST_F(RegionalValuesTest, DatesAndNumbersAsTheRegionWritesThem) {
     const ImportRow& row = rows[0];
     EXPECT_EQ(std::string(row.VonDatum) + " " + std::string(row.BisDatum), c.stamps);
     EXPECT_EQ(row.Resturlaub, c.formatted);
+  }
+}
+
+// More forms than the table that keeps them has slots, and values that repeat
+// the row before: every row views its own forms.
+TEST_F(RegionalValuesTest, EveryRowViewsItsOwnForms) {
+  Lines lines;
+  for (int i = 0; i < 1100; ++i) {
+    const std::string n = std::to_string(i);
+    lines.push_back("N" + n + ";u" + n + ";" + std::to_string(1 + i % 28) + "." +
+                    std::to_string(1 + i / 28 % 12) + "." + std::to_string(2000 + i / 336) + ";;" +
+                    std::to_string(i / 10) + "," + std::to_string(i % 10) + ";" +
+                    std::to_string(i / 2));
+  }
+  writeImportLines(lines);
+  ASSERT_TRUE(check());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    char expected[128];
+    std::snprintf(expected, sizeof expected, "%02zu%02zu%02zu %03zu,%zu %03zu,0", i / 336,
+                  1 + i / 28 % 12, 1 + i % 28, i / 10, i % 10, i / 2);
+    EXPECT_EQ(std::string(rows[i].VonDatum) + " " + std::string(rows[i].Resturlaub) + " " +
+                  std::string(rows[i].Urlaubsanspruch1),
+              expected);
   }
 }
 
