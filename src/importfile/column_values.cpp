@@ -1,6 +1,5 @@
 #include "importfile/column_values.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>

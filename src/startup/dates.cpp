@@ -150,12 +150,12 @@ std::optional<CalendarDate> readPlainDate(std::string_view text,
                                           const platform::RegionalSettings& region) {
   const char* p = text.data();
   const char* const end = p + text.size();
-  // One to four digits; a fifth stops the reading, and the text is left to the general rules.
+  // One to four digits; more leave the text to the general rules.
   const auto number = [&p, end](DateNumber& n) {
     const char* const start = p;
-    int value = 0;
-    for (; p != end && isDigit(*p); ++p) value = value * 10 + (*p - '0');
-    n = {value, static_cast<std::size_t>(p - start)};
+    unsigned value = 0;  // wraps, unused, for more than four digits
+    for (; p != end && isDigit(*p); ++p) value = value * 10 + static_cast<unsigned>(*p - '0');
+    n = {static_cast<int>(value), static_cast<std::size_t>(p - start)};
     return n.digits - 1 < 4;
   };
   std::array<DateNumber, 3> n;

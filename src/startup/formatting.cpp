@@ -19,10 +19,10 @@ int readThreeDigits(const char*& p, const char* end, int& value) {
   return static_cast<int>(p - start);
 }
 
-// The forms with a sign or several decimals. Three decimals at most keep six
-// digits at most, which a single-precision number holds exactly in its
-// shortest decimal form: rounding the digits as typed gives what the general
-// rules give.
+// The forms with a sign or several decimals (`t` is not empty). Three
+// decimals at most keep six digits at most, which a single-precision number
+// holds exactly in its shortest decimal form: rounding the digits as typed
+// gives what the general rules give.
 std::optional<std::array<char, 5>> roundedShortForm(std::string_view t,
                                                     const platform::RegionalSettings& region) {
   const char sep = region.decimalSeparator;
