@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -31,15 +32,6 @@ constexpr std::array<std::pair<std::string_view ImportRow::*, NumberColumn>, 6> 
     {&ImportRow::Urlaubsanspruch4, NumberColumn::kUrlaubsanspruch},
     {&ImportRow::Sonderurlaub, NumberColumn::kSonderurlaub},
 }};
-
-// Whether two texts of a few characters are the same, without a call of memcmp.
-bool same(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i]) return false;
-  }
-  return true;
-}
 
 // Whether date stamp `a` comes after `b` as texts compare, both of six
 // digits, without a call of memcmp.
@@ -88,30 +80,60 @@ class KeptForms {
   std::array<Slot, std::size_t{1} << kSlotBits> slots_{};
 };
 
-// The readings of one column. A column often repeats the value of the row
-// before, whose reading is then taken again.
+// A text of up to 15 characters and its length, packed into two numbers.
+struct TextKey {
+  static constexpr std::size_t kMaxLength = 15;
+
+  explicit TextKey(std::string_view text) : high(std::uint64_t{text.size()} << 56) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      (i < 8 ? low : high) |= std::uint64_t{static_cast<unsigned char>(text[i])} << (i % 8 * 8);
+    }
+  }
+  bool operator==(const TextKey&) const = default;
+
+  std::uint64_t low = 0;
+  std::uint64_t high = 0;
+};
+
+// The readings of the values of one kind, their forms kept for the rows to
+// view. Values recur, in a column and across columns: a value of up to 15
+// characters takes the slot of its hash, from whatever value held it before,
+// and is read again only when it has lost its slot.
 template <std::size_t Size>
-class ColumnReadings {
+class Readings {
  public:
   struct Result {
     bool valid = false;
-    std::string_view form;
+    std::string_view form;  // empty only in a slot that holds no value
   };
 
-  // The result for `value`, from `read` unless the value repeats.
+  explicit Readings(ImportRows& rows) : forms_(rows) {}
+
+  // The result for `value`, from `read` unless the value is in its slot.
   template <typename Read>
-  Result get(std::string_view value, KeptForms<Size>& forms, Read read) {
-    if (last_.form.empty() || !same(value, lastValue_)) {
-      const Reading<Size> reading = read(value);
-      last_ = {reading.valid, forms.keep(reading.form)};
-      lastValue_ = value;
-    }
-    return last_;
+  Result get(std::string_view value, Read read) {
+    if (value.size() > TextKey::kMaxLength) return fresh(value, read);
+    const TextKey key(value);
+    Slot& slot = slots_[((key.low ^ key.high) * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits)];
+    if (slot.result.form.empty() || !(slot.key == key)) slot = {key, fresh(value, read)};
+    return slot.result;
   }
 
  private:
-  std::string_view lastValue_;  // viewing the rows' texts
-  Result last_;
+  static constexpr int kSlotBits = 10;
+  struct Slot {
+    TextKey key{{}};
+    Result result;
+  };
+
+  template <typename Read>
+  Result fresh(std::string_view value, Read read) {
+    const Reading<Size> reading = read(value);
+    return {reading.valid, forms_.keep(reading.form)};
+  }
+
+  KeptForms<Size> forms_;
+  std::array<Slot, std::size_t{1} << kSlotBits> slots_{};
 };
 
 // What the values of the date and number columns stand for, read straight
@@ -119,25 +141,23 @@ class ColumnReadings {
 class ReadValues {
  public:
   ReadValues(const startup::Context& context, ImportRows& rows)
-      : context_(context), stampForms_(rows), numberForms_(rows) {}
+      : context_(context), stamps_(rows), numbers_(rows) {}
 
-  // The date stamp of `value` in date column `column` (from 0), or `open` for
-  // a text that is no date.
-  ColumnReadings<6>::Result stamp(std::size_t column, std::string_view value,
-                                  std::string_view open) {
-    return stamps_[column].get(value, stampForms_, [&](std::string_view text) {
+  // The date stamp of `value`; not valid for a text that is no date.
+  Readings<6>::Result stamp(std::string_view value) {
+    return stamps_.get(value, [this](std::string_view text) {
       Reading<6> reading;
+      reading.form.fill('0');
       const auto date = startup::readDate(text, context_.region);
       reading.valid = date.has_value();
       if (date) reading.form = startup::dateStamp(date->year, date->month, date->day);
-      if (!date) open.copy(reading.form.data(), reading.form.size());
       return reading;
     });
   }
 
-  // The number form of `value` in number column `column` (from 0).
-  ColumnReadings<5>::Result number(std::size_t column, std::string_view value) {
-    return numbers_[column].get(value, numberForms_, [this](std::string_view text) {
+  // The number form of `value`.
+  Readings<5>::Result number(std::string_view value) {
+    return numbers_.get(value, [this](std::string_view text) {
       Reading<5> reading;
       const auto form = startup::shortNumberForm(text, context_.region);
       // The empty value counts as a number.
@@ -152,10 +172,8 @@ class ReadValues {
 
  private:
   const startup::Context& context_;
-  KeptForms<6> stampForms_;
-  KeptForms<5> numberForms_;
-  std::array<ColumnReadings<6>, 2> stamps_;
-  std::array<ColumnReadings<5>, kNumbers.size()> numbers_;
+  Readings<6> stamps_;
+  Readings<5> numbers_;
 };
 
 using DateError = std::string (*)(startup::Language, const std::string&);
@@ -209,11 +227,11 @@ class RowCheck {
       value = open;
       return true;
     }
-    const auto stamp = values_.stamp(column, value, open);
+    const auto stamp = values_.stamp(value);
     if (!stamp.valid && !ask(kDateColumn + column, value, error(language(), std::string(value)))) {
       return false;
     }
-    value = stamp.form;
+    value = stamp.valid ? stamp.form : open;
     return true;
   }
 
@@ -222,7 +240,7 @@ class RowCheck {
     for (std::size_t i = 0; i < kNumbers.size(); ++i) {
       const auto& [field, column] = kNumbers[i];
       std::string_view& value = row_.*field;
-      const auto form = values_.number(i, value);
+      const auto form = values_.number(value);
       if (!form.valid && !ask(kFirstNumberColumn + i, value,
                               texts::notNumeric(language(), column, std::string(value)))) {
         return false;
@@ -241,10 +259,11 @@ class RowCheck {
 }  // namespace
 
 bool checkColumnValues(CheckRun& run) {
-  ReadValues values(run.context, run.rows);
+  // On the heap: the tables of readings and forms take 128 KB.
+  const auto values = std::make_unique<ReadValues>(run.context, run.rows);
   ImportRows& rows = run.rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (!RowCheck(run, values, i + 1, rows[i]).run()) return false;
+    if (!RowCheck(run, *values, i + 1, rows[i]).run()) return false;
   }
   return true;
 }

@@ -40,8 +40,9 @@ TEST_F(RegionalValuesTest, DatesAndNumbersAsTheRegionWritesThem) {
   }
 }
 
-// More forms than the table that keeps them has slots, and values that repeat
-// the row before: every row views its own forms.
+// More values and forms than the tables that keep them have slots, values
+// that repeat the row before, and values too long for a slot: every row views
+// its own forms.
 TEST_F(RegionalValuesTest, EveryRowViewsItsOwnForms) {
   Lines lines;
   for (int i = 0; i < 1100; ++i) {
@@ -49,16 +50,17 @@ TEST_F(RegionalValuesTest, EveryRowViewsItsOwnForms) {
     lines.push_back("N" + n + ";u" + n + ";" + std::to_string(1 + i % 28) + "." +
                     std::to_string(1 + i / 28 % 12) + "." + std::to_string(2000 + i / 336) + ";;" +
                     std::to_string(i / 10) + "," + std::to_string(i % 10) + ";" +
-                    std::to_string(i / 2));
+                    std::to_string(i / 2) + ";" + std::string(i % 17, '0') + "7");
   }
   writeImportLines(lines);
   ASSERT_TRUE(check());
   for (std::size_t i = 0; i < lines.size(); ++i) {
     char expected[128];
-    std::snprintf(expected, sizeof expected, "%02zu%02zu%02zu %03zu,%zu %03zu,0", i / 336,
+    std::snprintf(expected, sizeof expected, "%02zu%02zu%02zu %03zu,%zu %03zu,0 007,0", i / 336,
                   1 + i / 28 % 12, 1 + i % 28, i / 10, i % 10, i / 2);
     EXPECT_EQ(std::string(rows[i].VonDatum) + " " + std::string(rows[i].Resturlaub) + " " +
-                  std::string(rows[i].Urlaubsanspruch1),
+                  std::string(rows[i].Urlaubsanspruch1) + " " +
+                  std::string(rows[i].Urlaubsanspruch2),
               expected);
   }
 }
