@@ -80,19 +80,29 @@ class KeptForms {
   std::array<Slot, std::size_t{1} << kSlotBits> slots_{};
 };
 
-// A text of up to 15 characters and its length, packed into two numbers.
-struct TextKey {
+// A text of up to 15 characters and its length, as the key of its slot.
+class TextKey {
+ public:
   static constexpr std::size_t kMaxLength = 15;
 
-  explicit TextKey(std::string_view text) : high(std::uint64_t{text.size()} << 56) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      (i < 8 ? low : high) |= std::uint64_t{static_cast<unsigned char>(text[i])} << (i % 8 * 8);
-    }
+  explicit TextKey(std::string_view text) {
+    if (!text.empty()) std::memcpy(bytes_.data(), text.data(), text.size());
+    bytes_.back() = static_cast<char>(text.size());
   }
-  bool operator==(const TextKey&) const = default;
 
-  std::uint64_t low = 0;
-  std::uint64_t high = 0;
+  bool operator==(const TextKey& other) const {
+    return word(0) == other.word(0) && word(1) == other.word(1);
+  }
+  std::uint64_t hash() const { return (word(0) ^ word(1)) * 0x9E3779B97F4A7C15u; }
+
+ private:
+  std::uint64_t word(std::size_t i) const {
+    std::uint64_t value = 0;
+    std::memcpy(&value, bytes_.data() + i * sizeof value, sizeof value);
+    return value;
+  }
+
+  std::array<char, 16> bytes_{};
 };
 
 // The readings of the values of one kind, their forms kept for the rows to
@@ -114,7 +124,7 @@ class Readings {
   Result get(std::string_view value, Read read) {
     if (value.size() > TextKey::kMaxLength) return fresh(value, read);
     const TextKey key(value);
-    Slot& slot = slots_[((key.low ^ key.high) * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits)];
+    Slot& slot = slots_[key.hash() >> (64 - kSlotBits)];
     if (slot.result.form.empty() || !(slot.key == key)) slot = {key, fresh(value, read)};
     return slot.result;
   }
@@ -122,7 +132,7 @@ class Readings {
  private:
   static constexpr int kSlotBits = 10;
   struct Slot {
-    TextKey key{{}};
+    TextKey key{std::string_view()};
     Result result;
   };
 
@@ -146,12 +156,9 @@ class ReadValues {
   // The date stamp of `value`; not valid for a text that is no date.
   Readings<6>::Result stamp(std::string_view value) {
     return stamps_.get(value, [this](std::string_view text) {
-      Reading<6> reading;
-      reading.form.fill('0');
       const auto date = startup::readDate(text, context_.region);
-      reading.valid = date.has_value();
-      if (date) reading.form = startup::dateStamp(date->year, date->month, date->day);
-      return reading;
+      if (!date) return Reading<6>{false, {'0', '0', '0', '0', '0', '0'}};
+      return Reading<6>{true, startup::dateStamp(date->year, date->month, date->day)};
     });
   }
 
