@@ -77,33 +77,29 @@ TEST_F(ZahlFormatierenTest, FiveCharacters) {
   EXPECT_EQ(Zahl_formatieren(state, "2.5"), "002.5");
 }
 
-// The short forms at their edges as the general rules give them, in every
-// region; the others are left to the general rules.
+// The short forms at their edges give what the general rules give; the
+// others are left to the general rules.
 TEST_F(ZahlFormatierenTest, ShortFormsAsTheGeneralRulesGiveThem) {
-  const auto agree = [this](const platform::RegionalSettings& region,
-                            std::initializer_list<const char*> texts, bool quick) {
+  const auto agree = [this](const platform::RegionalSettings& region, bool quick,
+                            std::initializer_list<const char*> texts) {
     state.region = region;
     for (const char* text : texts) {
       const auto form = shortNumberForm(text, region);
-      EXPECT_EQ(form.has_value(), quick) << text;
-      if (form) {
-        EXPECT_EQ(std::string(form->begin(), form->end()), formatNumberGenerally(state, text))
-            << text;
-      }
+      EXPECT_EQ(form ? std::string(form->begin(), form->end()) : "",
+                quick ? formatNumberGenerally(state, text) : "")
+          << text;
     }
   };
-  agree(kGerman, {"",      "5",      "999",    "12,3",   ",5",     "5,",     "0,05",
-                  "0,04",  "1,249",  "2,45",   "999,95", "999,04", "-5",     "-0,04",
-                  "-0,05", "-99,04", "-99,96", "-150,5", "+1,5",   "\2261,5"},
-        true);
-  agree(kGerman, {"1,2345", "1000", "1.000", "1.5", " 5", "5 ", "-", "1e2"}, false);
-  agree(kEnglish, {"2.5", "-0.05"}, true);
-  agree(kEnglish, {"2,5"}, false);
-  agree(kFrench, {"12,5"}, true);
-  agree(kFrench, {"1 234,5"}, false);
+  agree(kGerman, true, {"",      "5",      "999",    "12,3",   ",5",     "5,",     "0,05",
+                        "0,04",  "1,249",  "2,45",   "999,95", "999,04", "-5",     "-0,04",
+                        "-0,05", "-99,04", "-99,96", "-150,5", "+1,5",   "\2261,5"});
+  agree(kGerman, false, {"1,2345", "1000", "1.000", "1.5", " 5", "5 ", "-", "1e2"});
+  agree(kEnglish, true, {"2.5", "-0.05"});
+  agree(kEnglish, false, {"2,5"});
+  agree(kFrench, false, {"1 234,5"});
   platform::RegionalSettings blankDecimals = kFrench;
   blankDecimals.decimalSeparator = ' ';
-  agree(blankDecimals, {"5 5", " 5"}, false);
+  agree(blankDecimals, false, {"5 5", " 5"});
 }
 
 TEST(TextErsetzenTest, ReplacesEveryOccurrence) {
