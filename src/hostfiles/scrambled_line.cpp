@@ -17,11 +17,6 @@ inline char encodeChar(unsigned code, unsigned shift) {
   return static_cast<char>(encoded > 255 ? encoded - 224 : encoded);
 }
 
-inline char decodeChar(unsigned code, unsigned shift) {
-  const int decoded = static_cast<int>(code) - static_cast<int>(shift);
-  return static_cast<char>(decoded < 32 ? decoded + 224 : decoded);
-}
-
 // The loops over whole lines carry no state from one character to the next, so
 // that the compiler can encode and decode many characters at once: the
 // planner's files run to many megabytes.
@@ -61,6 +56,19 @@ inline void rekeyBlock(unsigned char* block, std::size_t index, unsigned from, u
   const unsigned char* toShifts = kShifts.data() + shiftAt(to, index);
   for (std::size_t j = 0; j < kBlock; ++j) {
     block[j] = rekeyChar(block[j], fromShifts[j], toShifts[j]);
+  }
+}
+
+// The one decoding, into `out`, which may be `in` itself. In bytes
+// throughout, the shift counted in a byte that wraps with it, so that the
+// compiler decodes sixteen characters in a handful of instructions: the
+// adding of 224 below 32 is the subtracting of 32 modulo 256.
+void decodeBytes(const char* in, std::size_t size, unsigned char key, char* out) {
+  auto step = static_cast<unsigned char>(key + 1);
+  for (std::size_t i = 0; i < size; ++i, ++step) {
+    const unsigned char shift = step & 63u;
+    const auto code = static_cast<unsigned char>(in[i]);
+    out[i] = static_cast<char>(code - shift - (code < shift + 32 ? 32 : 0));
   }
 }
 
@@ -110,12 +118,8 @@ std::string decodeLine(std::string_view line) {
 }
 
 void decodeLine(std::string_view line, std::string& text) {
-  const auto* in = reinterpret_cast<const unsigned char*>(line.data()) + 1;
   text.resize(line.size() - 1);
-  const unsigned start = static_cast<unsigned char>(line.front()) & 63u;
-  char* out = text.data();
-  const std::size_t size = text.size();
-  for (std::size_t i = 0; i < size; ++i) out[i] = decodeChar(in[i], shiftAt(start, i));
+  decodeBytes(line.data() + 1, text.size(), static_cast<unsigned char>(line.front()), text.data());
 }
 
 // Block by block, each copied out and back, so that the compiler works on a
@@ -149,19 +153,10 @@ bool isScrambledLine(std::string_view line) {
   return true;
 }
 
-// In bytes throughout, the shift counted in a byte that wraps with it, so that
-// the compiler decodes sixteen characters in a handful of instructions: the
-// adding of 224 below 32 is the subtracting of 32 modulo 256.
 std::string_view decodeLineInPlace(std::span<char> line) {
-  auto* text = reinterpret_cast<unsigned char*>(line.data()) + 1;
-  const std::size_t size = line.size() - 1;
-  auto step = static_cast<unsigned char>(line.front() + 1);
-  for (std::size_t i = 0; i < size; ++i, ++step) {
-    const unsigned char shift = step & 63u;
-    const unsigned char code = text[i];
-    text[i] = static_cast<unsigned char>(code - shift - (code < shift + 32 ? 32 : 0));
-  }
-  return {line.data() + 1, size};
+  char* text = line.data() + 1;
+  decodeBytes(text, line.size() - 1, static_cast<unsigned char>(line.front()), text);
+  return {text, line.size() - 1};
 }
 
 }  // namespace hostfiles
