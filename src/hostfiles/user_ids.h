@@ -24,6 +24,24 @@ class UserIdTable {
 
   void add(std::uint32_t hash, std::uint32_t number);
 
+  // The first number under `hash` for which `same(number)` holds; otherwise
+  // adds `number` under `hash`, in the slot where the search ended.
+  template <typename Same>
+  std::optional<std::uint32_t> findOrAdd(std::uint32_t hash, std::uint32_t number, Same same) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = hash & mask;
+    for (; slots_[i].number != kEmpty; i = (i + 1) & mask) {
+      if (slots_[i].hash == hash && same(slots_[i].number)) return slots_[i].number;
+    }
+    if (2 * (taken_ + 1) > slots_.size()) {
+      add(hash, number);
+    } else {
+      ++taken_;
+      slots_[i] = {hash, number};
+    }
+    return std::nullopt;
+  }
+
   // The first number under `hash` for which `wanted(number)` holds.
   template <typename Wanted>
   std::optional<std::uint32_t> find(std::uint32_t hash, Wanted wanted) const {

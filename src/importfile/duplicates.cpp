@@ -20,12 +20,10 @@ std::string_view Namensliste::pieceAt(std::uint32_t number) const {
 }
 
 bool Namensliste::holds(std::string_view piece, std::uint32_t number) {
-  const std::uint32_t hash = userIdHash(piece);
-  if (pieces_.find(hash, [&](std::uint32_t i) { return sameUserId(pieceAt(i), piece); })) {
-    return true;
-  }
-  pieces_.add(hash, number);
-  return false;
+  return pieces_
+      .findOrAdd(userIdHash(piece), number,
+                 [&](std::uint32_t i) { return sameUserId(pieceAt(i), piece); })
+      .has_value();
 }
 
 bool Namensliste::inText(std::size_t number) const {
