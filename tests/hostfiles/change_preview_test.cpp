@@ -68,6 +68,33 @@ TEST_F(ChangePreviewTest, IdsMatchInAnyCaseAndOnlyThen) {
                           "- A (" + a + ")", "- S (ss)"}));
 }
 
+// Ids are folded a word at a time: a change of case at any position of ids of
+// up to three words matches, and the bytes next to A and Z don't.
+TEST(UserIdsTest, CaseMatchesAtEveryPositionAndOnlyCase) {
+  for (std::size_t size = 1; size <= 17; ++size) {
+    for (std::size_t at = 0; at < size; ++at) {
+      const auto id = [&](char c) { return std::string(size, 'k').replace(at, 1, 1, c); };
+      for (const auto& [lower, upper] : {std::pair('a', 'A'), {'z', 'Z'}, {'\xE4', '\xC4'}}) {
+        EXPECT_TRUE(sameUserId(id(lower), id(upper))) << size << " " << at;
+        EXPECT_EQ(userIdHash(id(lower)), userIdHash(id(upper))) << size << " " << at;
+      }
+      EXPECT_FALSE(sameUserId(id('`'), id('@')) || sameUserId(id('{'), id('['))) << size << at;
+    }
+  }
+}
+
+// Equal ids are met in the order of adding, also where their probes wrap
+// around the table's end and after the table grew.
+TEST(UserIdsTest, EqualIdsAreFoundInTheOrderAdded) {
+  UserIdTable table(1);
+  std::vector<std::uint32_t> added;
+  std::vector<std::uint32_t> met;
+  for (std::uint32_t i = 0; i < 40; ++i) table.add(i % 2 == 0 ? UINT32_MAX : 5, i);
+  for (std::uint32_t i = 0; i < 40; i += 2) added.push_back(i);
+  table.find(UINT32_MAX, [&](std::uint32_t i) { return met.push_back(i), false; });
+  EXPECT_EQ(met, added);
+}
+
 TEST_F(ChangePreviewTest, NamesTenRemovedEmployees) {
   Lines before;
   std::string named;
