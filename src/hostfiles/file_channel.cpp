@@ -315,8 +315,9 @@ void copiedLineOut(const startup::Context& context, FileChannel& channel,
   reported(context, "modPersonallader - LineOut", channel, [&] {
     const unsigned char key = keyFromRandom(context.system->random());
     std::string& line = channel.beginLine();
-    line.append(scrambled);
-    rekeyLine(line.data() + line.size() - scrambled.size(), scrambled.size(), key);
+    const std::size_t at = line.size();
+    line.resize(at + scrambled.size());
+    rekeyLine(scrambled.data(), scrambled.size(), key, line.data() + at);
     channel.endLine();
   });
 }

@@ -1,5 +1,6 @@
 #include "hostfiles/scrambled_line.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -123,25 +124,28 @@ void decodeLine(std::string_view line, std::string& text) {
 }
 
 // Block by block, each copied out and back, so that the compiler works on a
-// whole block at once with its shifts read from kShifts; the rest is filled up
-// to a block.
-void rekeyLine(char* line, std::size_t size, unsigned char key) {
+// whole block at once with its shifts read from kShifts. The last block ends
+// with the line, over characters rekeyed before: from the unchanged source
+// they come out the same. A line shorter than a block is filled up to one.
+void rekeyLine(const char* line, std::size_t size, unsigned char key, char* out) {
   const unsigned from = static_cast<unsigned char>(line[0]) & 63u;
   const unsigned to = key & 63u;
-  line[0] = static_cast<char>(key);
-  char* text = line + 1;
+  out[0] = static_cast<char>(key);
+  const char* text = line + 1;
+  char* rekeyed = out + 1;
   const std::size_t length = size - 1;
   unsigned char block[kBlock] = {};
-  std::size_t i = 0;
-  for (; i + kBlock <= length; i += kBlock) {
-    std::memcpy(block, text + i, kBlock);
-    rekeyBlock(block, i, from, to);
-    std::memcpy(text + i, block, kBlock);
+  if (length < kBlock) {
+    std::memcpy(block, text, length);
+    rekeyBlock(block, 0, from, to);
+    std::memcpy(rekeyed, block, length);
+    return;
   }
-  if (i < length) {
-    std::memcpy(block, text + i, length - i);
-    rekeyBlock(block, i, from, to);
-    std::memcpy(text + i, block, length - i);
+  for (std::size_t i = 0; i < length; i += kBlock) {
+    const std::size_t at = std::min(i, length - kBlock);
+    std::memcpy(block, text + at, kBlock);
+    rekeyBlock(block, at, from, to);
+    std::memcpy(rekeyed + at, block, kBlock);
   }
 }
 
