@@ -4,6 +4,7 @@
 
 #include "hostfiles/backup_file.h"
 #include "hostfiles/file_channel.h"
+#include "hostfiles/line_count.h"
 #include "hostfiles/planner_texts.h"
 #include "startup/folders.h"
 #include "startup/formatting.h"
@@ -46,9 +47,16 @@ std::string_view readSourceLine(const Context& context, FileChannel& channel,
 
 // The backup names each file's count of lines before its lines, so every file
 // is read twice: once here to count its lines and check that each can be
-// saved, before the backup file is opened, and once as it is copied.
+// saved, before the backup file is opened, and once as it is copied. A file
+// as the planner writes it is counted at the speed of reading; any other is
+// read again line by line, which names the first line that cannot be saved.
 std::size_t countLines(const Context& context, const std::string& path) {
   FileChannel channel;
+  Datei_oeffnen(context, channel, path, Modus::Input, Fehlerbehandlung::ReportErrors);
+  const auto written = startup::guarded(context, "modPersonallader - LineIn",
+                                        [&] { return countWrittenLines(channel); });
+  Datei_schliessen(channel);
+  if (written) return *written;
   Datei_oeffnen(context, channel, path, Modus::Input, Fehlerbehandlung::ReportErrors);
   std::size_t count = 0;
   while (!channel.atEnd()) readSourceLine(context, channel, path, ++count);

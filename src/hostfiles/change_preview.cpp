@@ -1,7 +1,6 @@
 #include "hostfiles/change_preview.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
@@ -15,24 +14,16 @@ namespace hostfiles {
 namespace {
 
 // The written employees by user id, without regard to case. A user id that
-// both lists hold more than once matches in the order of each: each bucket
-// chains its entries in ascending order. `at` must outlive the index.
+// both lists hold more than once matches in the order of each. `at` must
+// outlive the index.
 class UserIdIndex {
  public:
-  UserIdIndex(std::size_t count, const EntryAt& at)
-      : at_(at),
-        hashes_(count),
-        next_(count, kNone),
-        buckets_(std::bit_ceil(2 * count + 1), kNone),
-        matched_(count) {
-    for (std::size_t i = count; i-- > 0;) {
+  UserIdIndex(std::size_t count, const EntryAt& at) : at_(at), table_(count), matched_(count) {
+    for (std::size_t i = 0; i < count; ++i) {
       const EntryView entry = at(i);
       if (entry.kind != EntryKind::kEmployee) continue;
       ++employees_;
-      hashes_[i] = userIdHash(entry.userId);
-      std::uint32_t& head = buckets_[hashes_[i] & (buckets_.size() - 1)];
-      next_[i] = head;
-      head = static_cast<std::uint32_t>(i);
+      table_.add(userIdHash(entry.userId), static_cast<std::uint32_t>(i));
     }
   }
 
@@ -43,29 +34,23 @@ class UserIdIndex {
 
   // The first written employee with `userId` that is not matched yet, now matched.
   std::optional<Match> match(std::string_view userId) {
-    const std::uint32_t hash = userIdHash(userId);
-    for (std::uint32_t i = buckets_[hash & (buckets_.size() - 1)]; i != kNone; i = next_[i]) {
-      if (matched_[i] || hashes_[i] != hash) continue;
-      EntryView entry = at_(i);
-      if (sameUserId(entry.userId, userId)) {
-        matched_[i] = true;
-        return Match{i, entry};
-      }
-    }
-    return std::nullopt;
+    EntryView entry;
+    const auto found = table_.find(userIdHash(userId), [&](std::uint32_t i) {
+      if (matched_[i]) return false;
+      entry = at_(i);
+      return sameUserId(entry.userId, userId);
+    });
+    if (!found) return std::nullopt;
+    matched_[*found] = true;
+    return Match{*found, entry};
   }
 
   bool matched(std::size_t i) const { return matched_[i]; }
   std::size_t employees() const { return employees_; }
 
  private:
-  static constexpr std::uint32_t kNone = UINT32_MAX;
-
   const EntryAt& at_;
-  std::vector<std::uint32_t> hashes_;
-  // The first entry of each bucket, and behind each entry the next of its bucket.
-  std::vector<std::uint32_t> next_;
-  std::vector<std::uint32_t> buckets_;
+  UserIdTable table_;
   std::vector<bool> matched_;
   std::size_t employees_ = 0;
 };

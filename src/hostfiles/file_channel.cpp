@@ -39,6 +39,8 @@ bool FileChannel::open(platform::System& system, const std::string& path, Modus 
   }
   mode_ = mode;
   buffer_.clear();
+  read_.reset();
+  capacity_ = 0;
   filled_ = 0;
   position_ = 0;
   exhausted_ = false;
@@ -56,12 +58,17 @@ void FileChannel::requireMode(Modus mode) const {
 bool FileChannel::fill() {
   if (exhausted_) return false;
   if (position_ > 0) {
-    std::memmove(buffer_.data(), buffer_.data() + position_, filled_ - position_);
+    std::memmove(read_.get(), read_.get() + position_, filled_ - position_);
     filled_ -= position_;
     position_ = 0;
   }
-  if (filled_ == buffer_.size()) buffer_.resize(std::max(kBufferSize, 2 * buffer_.size()));
-  const auto got = input_->read(buffer_.data() + filled_, buffer_.size() - filled_);
+  if (filled_ == capacity_) {
+    capacity_ = std::max(kBufferSize, 2 * capacity_);
+    std::unique_ptr<char[]> larger(new char[capacity_]);
+    if (filled_ > 0) std::memcpy(larger.get(), read_.get(), filled_);
+    read_ = std::move(larger);
+  }
+  const auto got = input_->read(read_.get() + filled_, capacity_ - filled_);
   if (!got) throw RunTimeError(startup::kDeviceIoError);
   filled_ += *got;
   exhausted_ = *got == 0;
@@ -69,7 +76,7 @@ bool FileChannel::fill() {
 }
 
 std::string_view FileChannel::unread() const {
-  return std::string_view(buffer_.data() + position_, filled_ - position_);
+  return std::string_view(read_.get() + position_, filled_ - position_);
 }
 
 bool FileChannel::atEnd() {
@@ -118,12 +125,19 @@ std::string_view FileChannel::readLine() {
     const bool undecided = length == rest.size() || (*stop == '\r' && length + 1 == rest.size());
     if (!undecided || !fill()) break;  // fill() moves the buffer but keeps position_ on the line
   }
-  return takeLine(std::string_view(buffer_.data(), filled_), position_, length);
+  return takeLine(std::string_view(read_.get(), filled_), position_, length);
 }
 
 std::span<char> FileChannel::readLineInPlace() {
   const std::string_view line = readLine();
-  return {buffer_.data() + (line.data() - buffer_.data()), line.size()};
+  return {read_.get() + (line.data() - read_.get()), line.size()};
+}
+
+std::string_view FileChannel::readPiece() {
+  if (atEnd()) return {};
+  const std::string_view piece = unread();
+  position_ = filled_;
+  return piece;
 }
 
 // The file is read in pieces that are joined once at the end: a buffer that
@@ -202,6 +216,8 @@ void FileChannel::abandon() noexcept {
   output_.reset();
   buffer_.clear();
   buffer_.shrink_to_fit();
+  read_.reset();
+  capacity_ = 0;
   filled_ = 0;
   position_ = 0;
   exhausted_ = false;
@@ -299,8 +315,9 @@ void copiedLineOut(const startup::Context& context, FileChannel& channel,
   reported(context, "modPersonallader - LineOut", channel, [&] {
     const unsigned char key = keyFromRandom(context.system->random());
     std::string& line = channel.beginLine();
-    line.append(scrambled);
-    rekeyLine(line.data() + line.size() - scrambled.size(), scrambled.size(), key);
+    const std::size_t at = line.size();
+    line.resize(at + scrambled.size());
+    rekeyLine(scrambled.data(), scrambled.size(), key, line.data() + at);
     channel.endLine();
   });
 }

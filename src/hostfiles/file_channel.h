@@ -40,6 +40,9 @@ class FileChannel {
   std::string_view readLine();
   // The same in the channel's buffer, for a reader that changes it in place.
   std::span<char> readLineInPlace();
+  // The bytes not read yet as they stand, taken; empty only at the end: for
+  // a reader that scans the file whole.
+  std::string_view readPiece();
   // Everything not read yet, in one piece: a reader that needs the whole file
   // reads it once.
   std::string readRest();
@@ -68,7 +71,11 @@ class FileChannel {
   Modus mode_ = Modus::Input;
   std::unique_ptr<platform::ReadFile> input_;
   std::unique_ptr<platform::WriteFile> output_;
-  std::string buffer_;  // input: the bytes read are [0, filled_), taken up to position_
+  // Input: the bytes read are [0, filled_) of `read_`, taken up to position_.
+  // Not a string, which would set every byte of it before the file does.
+  std::unique_ptr<char[]> read_;
+  std::size_t capacity_ = 0;
+  std::string buffer_;  // output: what is written and not flushed yet
   std::size_t filled_ = 0;
   std::size_t position_ = 0;
   bool exhausted_ = false;

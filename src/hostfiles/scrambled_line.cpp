@@ -1,5 +1,6 @@
 #include "hostfiles/scrambled_line.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -15,11 +16,6 @@ inline unsigned shiftAt(unsigned start, std::size_t index) {
 inline char encodeChar(unsigned code, unsigned shift) {
   const unsigned encoded = code + shift;
   return static_cast<char>(encoded > 255 ? encoded - 224 : encoded);
-}
-
-inline char decodeChar(unsigned code, unsigned shift) {
-  const int decoded = static_cast<int>(code) - static_cast<int>(shift);
-  return static_cast<char>(decoded < 32 ? decoded + 224 : decoded);
 }
 
 // The loops over whole lines carry no state from one character to the next, so
@@ -61,6 +57,19 @@ inline void rekeyBlock(unsigned char* block, std::size_t index, unsigned from, u
   const unsigned char* toShifts = kShifts.data() + shiftAt(to, index);
   for (std::size_t j = 0; j < kBlock; ++j) {
     block[j] = rekeyChar(block[j], fromShifts[j], toShifts[j]);
+  }
+}
+
+// The one decoding, into `out`, which may be `in` itself. In bytes
+// throughout, the shift counted in a byte that wraps with it, so that the
+// compiler decodes sixteen characters in a handful of instructions: the
+// adding of 224 below 32 is the subtracting of 32 modulo 256.
+void decodeBytes(const char* in, std::size_t size, unsigned char key, char* out) {
+  auto step = static_cast<unsigned char>(key + 1);
+  for (std::size_t i = 0; i < size; ++i, ++step) {
+    const unsigned char shift = step & 63u;
+    const auto code = static_cast<unsigned char>(in[i]);
+    out[i] = static_cast<char>(code - shift - (code < shift + 32 ? 32 : 0));
   }
 }
 
@@ -110,34 +119,33 @@ std::string decodeLine(std::string_view line) {
 }
 
 void decodeLine(std::string_view line, std::string& text) {
-  const auto* in = reinterpret_cast<const unsigned char*>(line.data()) + 1;
   text.resize(line.size() - 1);
-  const unsigned start = static_cast<unsigned char>(line.front()) & 63u;
-  char* out = text.data();
-  const std::size_t size = text.size();
-  for (std::size_t i = 0; i < size; ++i) out[i] = decodeChar(in[i], shiftAt(start, i));
+  decodeBytes(line.data() + 1, text.size(), static_cast<unsigned char>(line.front()), text.data());
 }
 
 // Block by block, each copied out and back, so that the compiler works on a
-// whole block at once with its shifts read from kShifts; the rest is filled up
-// to a block.
-void rekeyLine(char* line, std::size_t size, unsigned char key) {
+// whole block at once with its shifts read from kShifts. The last block ends
+// with the line, over characters rekeyed before: from the unchanged source
+// they come out the same. A line shorter than a block is filled up to one.
+void rekeyLine(const char* line, std::size_t size, unsigned char key, char* out) {
   const unsigned from = static_cast<unsigned char>(line[0]) & 63u;
   const unsigned to = key & 63u;
-  line[0] = static_cast<char>(key);
-  char* text = line + 1;
+  out[0] = static_cast<char>(key);
+  const char* text = line + 1;
+  char* rekeyed = out + 1;
   const std::size_t length = size - 1;
   unsigned char block[kBlock] = {};
-  std::size_t i = 0;
-  for (; i + kBlock <= length; i += kBlock) {
-    std::memcpy(block, text + i, kBlock);
-    rekeyBlock(block, i, from, to);
-    std::memcpy(text + i, block, kBlock);
+  if (length < kBlock) {
+    std::memcpy(block, text, length);
+    rekeyBlock(block, 0, from, to);
+    std::memcpy(rekeyed, block, length);
+    return;
   }
-  if (i < length) {
-    std::memcpy(block, text + i, length - i);
-    rekeyBlock(block, i, from, to);
-    std::memcpy(text + i, block, length - i);
+  for (std::size_t i = 0; i < length; i += kBlock) {
+    const std::size_t at = std::min(i, length - kBlock);
+    std::memcpy(block, text + at, kBlock);
+    rekeyBlock(block, at, from, to);
+    std::memcpy(rekeyed + at, block, kBlock);
   }
 }
 
@@ -149,19 +157,10 @@ bool isScrambledLine(std::string_view line) {
   return true;
 }
 
-// In bytes throughout, the shift counted in a byte that wraps with it, so that
-// the compiler decodes sixteen characters in a handful of instructions: the
-// adding of 224 below 32 is the subtracting of 32 modulo 256.
 std::string_view decodeLineInPlace(std::span<char> line) {
-  auto* text = reinterpret_cast<unsigned char*>(line.data()) + 1;
-  const std::size_t size = line.size() - 1;
-  auto step = static_cast<unsigned char>(line.front() + 1);
-  for (std::size_t i = 0; i < size; ++i, ++step) {
-    const unsigned char shift = step & 63u;
-    const unsigned char code = text[i];
-    text[i] = static_cast<unsigned char>(code - shift - (code < shift + 32 ? 32 : 0));
-  }
-  return {line.data() + 1, size};
+  char* text = line.data() + 1;
+  decodeBytes(text, line.size() - 1, static_cast<unsigned char>(line.front()), text);
+  return {text, line.size() - 1};
 }
 
 }  // namespace hostfiles

@@ -33,11 +33,11 @@ std::size_t encodedLength(std::string_view text);
 std::string decodeLine(std::string_view line);
 // The same into `text`, whose memory is used again.
 void decodeLine(std::string_view line, std::string& text);
-// Scrambles the line at `line` (`size` bytes, key character included, at
-// least 1) again in place under `key`: gives encodeLine(key, decodeLine(...)),
-// never longer, without the plain text being made. A copy of a planner file
-// passes each line through here.
-void rekeyLine(char* line, std::size_t size, unsigned char key);
+// Writes at `out` the line at `line` (`size` bytes, key character included,
+// at least 1) scrambled again under `key`: encodeLine(key, decodeLine(...)),
+// of the same size, without the plain text being made. `out` lies apart from
+// `line`. A copy of a planner file passes each line through here.
+void rekeyLine(const char* line, std::size_t size, unsigned char key, char* out);
 // True when `line` can be a scrambled line: a key character and at most
 // kMaxLineLength characters in all, none after the key below code 32.
 bool isScrambledLine(std::string_view line);

@@ -1,6 +1,9 @@
 #include "hostfiles/user_ids.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <string>
 
 #include "platform/codepage.h"
@@ -18,7 +21,7 @@ FoldTable foldTable() {
   for (std::size_t i = 0; i < every.size(); ++i) every[i] = static_cast<char>(i);
   const std::string lower = platform::lowerCase(every);
   FoldTable table{};
-  for (std::size_t i = 0; i < table.size(); ++i) table[i] = static_cast<unsigned char>(lower[i]);
+  std::ranges::copy(lower, table.begin());
   return table;
 }
 
@@ -27,25 +30,95 @@ const FoldTable& folded() {
   return table;
 }
 
-}  // namespace
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
 
-// FNV-1a over the lower-cased bytes.
-std::uint32_t userIdHash(std::string_view userId) {
-  const FoldTable& fold = folded();
-  std::uint32_t hash = 2166136261u;
-  for (const char c : userId) hash = (hash ^ fold[static_cast<unsigned char>(c)]) * 16777619u;
-  return hash;
-}
-
-bool sameUserId(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  const FoldTable& fold = folded();
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (fold[static_cast<unsigned char>(a[i])] != fold[static_cast<unsigned char>(b[i])]) {
-      return false;
+// Up to eight bytes of `text` from `at` on, the rest zero. The last bytes of
+// a text of eight or more come from the word that ends with them.
+inline std::uint64_t wordAt(std::string_view text, std::size_t at) {
+  std::uint64_t word = 0;
+  const std::size_t left = text.size() - at;
+  if (left >= sizeof word) {
+    std::memcpy(&word, text.data() + at, sizeof word);
+  } else if (text.size() >= sizeof word) {
+    std::memcpy(&word, text.data() + text.size() - sizeof word, sizeof word);
+    word >>= 8 * (sizeof word - left);
+  } else {
+    for (std::size_t i = at; i < text.size(); ++i) {
+      word |= std::uint64_t{static_cast<unsigned char>(text[i])} << 8 * (i - at);
     }
   }
+  return word;
+}
+
+std::uint64_t foldedBytes(std::uint64_t word) {
+  unsigned char bytes[sizeof word];
+  std::memcpy(bytes, &word, sizeof word);
+  for (unsigned char& byte : bytes) byte = folded()[byte];
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+// The word of `text` at `at`, lower-cased. Plain ASCII, as nearly every id
+// is, is folded a word at a time: every code page lower-cases A to Z alone
+// there. A zero byte stays zero, as the padding must.
+inline std::uint64_t foldedWord(std::string_view text, std::size_t at) {
+  const std::uint64_t word = wordAt(text, at);
+  if ((word & kHighBits) != 0) return foldedBytes(word);
+  const std::uint64_t upper = (word + 0x3F * kOnes) & ~(word + 0x25 * kOnes) & kHighBits;
+  return word | upper >> 2;  // 'A' and above but below '[', given 32 more
+}
+
+constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15;
+
+}  // namespace
+
+// A multiplication carries a change only upwards, and the digits that tell
+// ids apart stand high in their word: the end mixes the high bits down.
+std::uint32_t userIdHash(std::string_view userId) {
+  std::uint64_t hash = userId.size();
+  for (std::size_t at = 0; at < userId.size(); at += 8) {
+    hash = (hash ^ foldedWord(userId, at)) * kMultiplier;
+  }
+  hash ^= hash >> 33;
+  hash *= kMultiplier;
+  return static_cast<std::uint32_t>(hash ^ hash >> 33);
+}
+
+// Most ids compared are equal byte for byte.
+bool sameUserId(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  if (a == b) return true;
+  for (std::size_t at = 0; at < a.size(); at += 8) {
+    if (foldedWord(a, at) != foldedWord(b, at)) return false;
+  }
   return true;
+}
+
+UserIdTable::UserIdTable(std::size_t ids)
+    : slots_(std::bit_ceil(std::max<std::size_t>(16, 2 * ids))) {}
+
+void UserIdTable::place(Slot slot) {
+  const std::size_t mask = slots_.size() - 1;
+  std::size_t i = slot.hash & mask;
+  while (slots_[i].number != kEmpty) i = (i + 1) & mask;
+  slots_[i] = slot;
+}
+
+// Growing keeps the order of adding among equal ids: read from an empty slot
+// on, around, each run of taken slots comes in the order of its probes.
+void UserIdTable::add(std::uint32_t hash, std::uint32_t number) {
+  if (2 * ++taken_ > slots_.size()) {
+    std::vector<Slot> old(2 * slots_.size());
+    old.swap(slots_);
+    const auto empty = std::ranges::find(old, kEmpty, &Slot::number);
+    const std::size_t first = static_cast<std::size_t>(empty - old.begin());
+    for (std::size_t i = 0; i < old.size(); ++i) {
+      const Slot& slot = old[(first + i) & (old.size() - 1)];
+      if (slot.number != kEmpty) place(slot);
+    }
+  }
+  place({hash, number});
 }
 
 }  // namespace hostfiles

@@ -1,10 +1,7 @@
 #include "importfile/duplicates.h"
 
 #include <algorithm>
-#include <array>
-#include <bit>
-#include <functional>
-#include <limits>
+#include <utility>
 
 #include "importfile/check_texts.h"
 #include "platform/codepage.h"
@@ -12,77 +9,57 @@
 
 namespace importfile {
 
-// At most half of the slots are taken.
-Namensliste::Namensliste(std::size_t names)
-    : slots_(std::max<std::size_t>(16, std::bit_ceil(2 * names))) {}
+using hostfiles::sameUserId;
+using hostfiles::userIdHash;
 
-std::string_view Namensliste::pieceAt(std::uint32_t start) const {
-  const std::string_view rest = std::string_view(text_).substr(start);
-  return rest.substr(0, rest.find('|'));
+Namensliste::Namensliste(std::size_t names, NameAt nameAt)
+    : nameAt_(std::move(nameAt)), pieces_(names) {}
+
+std::string_view Namensliste::pieceAt(std::uint32_t number) const {
+  return number >= kSplit ? split_[number - kSplit] : nameAt_(number);
 }
 
-std::uint32_t& Namensliste::slotOf(std::string_view piece) {
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t i = std::hash<std::string_view>()(piece) & mask;; i = (i + 1) & mask) {
-    if (slots_[i] == 0 || pieceAt(slots_[i] - 1) == piece) return slots_[i];
+bool Namensliste::holds(std::string_view piece, std::uint32_t number) {
+  return pieces_
+      .findOrAdd(userIdHash(piece), number,
+                 [&](std::uint32_t i) { return sameUserId(pieceAt(i), piece); })
+      .has_value();
+}
+
+bool Namensliste::inText(std::size_t number) const {
+  std::string text;
+  for (std::size_t i = 0; i < number; ++i) {
+    if (!nameAt_(i).empty()) text.append("|").append(nameAt_(i)).append("|");
   }
+  const std::string wanted = std::string("|").append(nameAt_(number)).append("|");
+  return platform::lowerCase(text).find(platform::lowerCase(wanted)) != std::string::npos;
 }
 
-bool Namensliste::holds(std::uint32_t start) {
-  std::uint32_t& slot = slotOf(pieceAt(start));
-  if (slot != 0) return true;
-  slot = start + 1;
-  if (2 * ++pieces_ > slots_.size()) {
-    std::vector<std::uint32_t> old(2 * slots_.size());
-    old.swap(slots_);
-    for (const std::uint32_t entry : old) {
-      if (entry != 0) slotOf(pieceAt(entry - 1)) = entry;
+bool Namensliste::seenBefore(std::size_t number) {
+  if (number >= kSplit) throw startup::RunTimeError(startup::kOutOfMemory);
+  const std::string_view name = nameAt_(number);
+  if (name.find('|') == std::string_view::npos) {
+    return holds(name, static_cast<std::uint32_t>(number));
+  }
+  const bool seen = inText(number);
+  for (std::size_t start = 0; start <= name.size();) {
+    const std::size_t end = std::min(name.find('|', start), name.size());
+    if (end > start) {
+      if (split_.size() >= kSplit) throw startup::RunTimeError(startup::kOutOfMemory);
+      split_.push_back(name.substr(start, end - start));
+      holds(split_.back(), static_cast<std::uint32_t>(kSplit + split_.size() - 1));
     }
-  }
-  return false;
-}
-
-namespace {
-
-// The code page's lower-case mapping as a table: it maps each byte alone, and
-// a call for every user name would cost more than the names themselves.
-std::array<char, 256> lowerCaseTable() {
-  std::string bytes(256, '\0');
-  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i);
-  const std::string lower = platform::lowerCase(bytes);
-  std::array<char, 256> table{};
-  std::ranges::copy(lower, table.begin());
-  return table;
-}
-
-}  // namespace
-
-bool Namensliste::seenBefore(std::string_view Benutzerkennung) {
-  static const std::array<char, 256> kLower = lowerCaseTable();
-  const std::size_t listed = text_.size();
-  text_.resize(listed + Benutzerkennung.size() + 2, '|');  // "|" + name + "|"
-  std::ranges::transform(Benutzerkennung, text_.begin() + static_cast<std::ptrdiff_t>(listed + 1),
-                         [](char c) { return kLower[static_cast<unsigned char>(c)]; });
-  const std::string_view name = std::string_view(text_).substr(listed + 1, Benutzerkennung.size());
-  if (text_.size() > std::numeric_limits<std::uint32_t>::max()) {
-    throw startup::RunTimeError(startup::kOutOfMemory);
-  }
-  const auto start = static_cast<std::uint32_t>(listed + 1);
-  if (name.find('|') == std::string_view::npos) return holds(start);
-  const std::string_view wanted = std::string_view(text_).substr(listed);
-  const bool seen = std::string_view(text_).substr(0, listed).find(wanted) != std::string::npos;
-  for (std::size_t i = 0; i <= name.size(); ++i) {
-    if (i == 0 || name[i - 1] == '|') holds(static_cast<std::uint32_t>(start + i));
+    start = end + 1;
   }
   return seen;
 }
 
 bool checkDuplicates(CheckRun& run) {
   ImportRows& rows = run.rows;
-  Namensliste seen(rows.size());
+  Namensliste seen(rows.size(), [&](std::size_t i) { return rows[i].Benutzerkennung; });
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ImportRow& row = rows[i];
-    if (row.Benutzerkennung.empty() || !seen.seenBefore(row.Benutzerkennung)) continue;
+    if (row.Benutzerkennung.empty() || !seen.seenBefore(i)) continue;
     if (!run.ask(
             {.row = i + 1,
              .name = std::string(row.Name),

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "hostfiles/user_ids.h"
 #include "importfile/import_check.h"
 
 namespace importfile {
@@ -15,25 +17,29 @@ namespace importfile {
 // name holds no "|": the list's pieces between two "|" are then enough.
 class Namensliste {
  public:
-  // Room for `names` names without growing.
-  explicit Namensliste(std::size_t names);
+  using NameAt = std::function<std::string_view(std::size_t)>;
 
-  // Whether `Benutzerkennung` is in the list as described; then adds it.
-  bool seenBefore(std::string_view Benutzerkennung);
+  // Room for `names` names without growing; `nameAt(k)` gives name k, which
+  // outlives the list.
+  Namensliste(std::size_t names, NameAt nameAt);
+
+  // Whether name `number` is in the list as described; then adds it. The
+  // numbers ascend, and the names between two numbers asked about are empty.
+  bool seenBefore(std::size_t number);
 
  private:
-  // Every piece lies in the list and ends at a "|": a piece is where it starts.
-  std::string_view pieceAt(std::uint32_t start) const;
-  // The slot of `piece`, or the empty one where it belongs.
-  std::uint32_t& slotOf(std::string_view piece);
-  // Adds the piece at `start` unless the set holds it; true when it did.
-  bool holds(std::uint32_t start);
+  // The pieces of names holding "|" are numbered after every name.
+  static constexpr std::uint32_t kSplit = std::uint32_t{1} << 31;
 
-  std::string text_;  // the lower-cased list itself
-  // The pieces of every name, split at "|", by where they start in the list,
-  // plus one; 0 for an empty slot. A power of two in size, at most half full.
-  std::vector<std::uint32_t> slots_;
-  std::size_t pieces_ = 0;
+  std::string_view pieceAt(std::uint32_t number) const;
+  // Adds `piece` unless the set holds it; true when it did.
+  bool holds(std::string_view piece, std::uint32_t number);
+  // The search itself, for a name holding "|".
+  bool inText(std::size_t number) const;
+
+  NameAt nameAt_;
+  hostfiles::UserIdTable pieces_;
+  std::vector<std::string_view> split_;  // the pieces of names holding "|"
 };
 
 // Asks about every row whose user name occurred in an earlier row, without

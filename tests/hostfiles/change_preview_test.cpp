@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "hostfiles/planner_file_fixture.h"
 #include "hostfiles/planner_texts.h"
 #include "hostfiles/user_ids.h"
@@ -54,8 +56,8 @@ TEST_F(ChangePreviewTest, EveryEmployeeIsNewRemovedChangedOrUnchanged) {
 // Ids match without regard to case, umlauts and accents included, and only
 // then: ids whose hashes collide stay apart.
 TEST_F(ChangePreviewTest, IdsMatchInAnyCaseAndOnlyThen) {
-  const std::string a = "u31992";
-  const std::string b = "U605430";
+  const std::string a = "u78208";
+  const std::string b = "U114694";
   ASSERT_EQ(userIdHash(a), userIdHash(b));
   const auto [preview, lines] =
       compare({kValues + cp("J:JÖRG.ÉTÉ"), kValues + "A:" + a, kValues + "X:x", kValues + "S:ss"},
@@ -66,6 +68,31 @@ TEST_F(ChangePreviewTest, IdsMatchInAnyCaseAndOnlyThen) {
             std::tuple(2, 2, 1, 1));
   EXPECT_EQ(lines, (Lines{"+ B (" + b + ")", "~ X (X): Sonderurlaub 000,0 -> 000,5", cp("+ S (ß)"),
                           "- A (" + a + ")", "- S (ss)"}));
+}
+
+// Ids are folded a word at a time: a change of case at any position of ids of
+// up to three words matches, and the bytes next to A and Z don't.
+TEST(UserIdsTest, CaseMatchesAtEveryPositionAndOnlyCase) {
+  for (std::size_t size = 1; size <= 17; ++size) {
+    for (std::size_t at = 0; at < size; ++at) {
+      const auto id = [&](char c) { return std::string(size, 'k').replace(at, 1, 1, c); };
+      for (const auto& [lower, upper] : {std::pair('a', 'A'), {'z', 'Z'}, {'\xE4', '\xC4'}}) {
+        EXPECT_TRUE(sameUserId(id(lower), id(upper))) << size << " " << at;
+        EXPECT_EQ(userIdHash(id(lower)), userIdHash(id(upper))) << size << " " << at;
+      }
+      EXPECT_FALSE(sameUserId(id('`'), id('@')) || sameUserId(id('{'), id('['))) << size << at;
+    }
+  }
+}
+
+// Equal ids are met in the order of adding, also where their probes wrap
+// around the table's end and after the table grew.
+TEST(UserIdsTest, EqualIdsAreFoundInTheOrderAdded) {
+  UserIdTable table(1);
+  std::vector<std::uint32_t> met;
+  for (std::uint32_t i = 0; i < 40; ++i) table.add(i % 2 == 0 ? UINT32_MAX : 5, i);
+  table.find(UINT32_MAX, [&](std::uint32_t i) { return met.push_back(i), false; });
+  EXPECT_TRUE(met.size() == 20 && std::ranges::is_sorted(met));
 }
 
 TEST_F(ChangePreviewTest, NamesTenRemovedEmployees) {

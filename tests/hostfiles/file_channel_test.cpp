@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "hostfiles/line_count.h"
 #include "hostfiles/scrambled_line.h"
 #include "support/state_fixture.h"
 
@@ -183,6 +184,29 @@ TEST_F(FileChannelTest, OpenFailureNamesTheFileAndEndsTheProgram) {
     EXPECT_FALSE(open(name, c.mode, Fehlerbehandlung::IgnoreErrors));
   }
   EXPECT_EQ(dialogs.shown.size(), std::size(cases));  // ignored errors show nothing
+}
+
+// A line end split between two reads of the buffer counts once; a file with
+// any other line end, an empty line or one too long is left to the reading
+// line by line.
+TEST_F(FileChannelTest, WrittenLinesAreCountedOnlyWhenEndedAsThePlannerEndsThem) {
+  const auto count = [&](const std::string& bytes) {
+    folder.write("f.dat", bytes);
+    open(folder.file("f.dat"), Modus::Input);
+    const auto lines = countWrittenLines(channel);
+    channel.abandon();
+    return lines;
+  };
+  const std::string longest(kMaxLineLength, 'x');
+  for (std::size_t size = 764; size <= 766; ++size) {  // its CR at bytes 65,534 to 65,536
+    const std::string file =
+        longest + "\r\n" + std::string(32000, 'x') + "\r\n" + std::string(size, 'y') + "\r\nz\r\n";
+    EXPECT_EQ(count(file), 4u) << size;
+  }
+  for (const std::string& odd : std::vector<std::string>{
+           "a\nb\r\n", "a\r\nb\r", "a\rb\r\n", "a\r\nb", "a\r\n\r\nb\r\n", longest + "x\r\n"}) {
+    EXPECT_EQ(count(odd), std::nullopt) << odd;
+  }
 }
 
 }  // namespace

@@ -56,8 +56,9 @@ TEST(ScrambledLineTest, RekeyingGivesWhatDecodingAndEncodingGiveAtEveryLengthAro
         std::string line = static_cast<char>(from) + codes.substr((from * to) % 256, length);
         line.resize(length + 1, 'x');
         const std::string expected = encodeLine(static_cast<unsigned char>(to), decodeLine(line));
-        rekeyLine(line.data(), line.size(), static_cast<unsigned char>(to));
-        ASSERT_EQ(line, expected) << length << " " << from << " " << to;
+        std::string rekeyed(line.size(), '\0');
+        rekeyLine(line.data(), line.size(), static_cast<unsigned char>(to), rekeyed.data());
+        ASSERT_EQ(rekeyed, expected) << length << " " << from << " " << to;
       }
     }
   }

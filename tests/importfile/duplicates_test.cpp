@@ -29,12 +29,14 @@ TEST(NamenslisteTest, AnswersAsTheLiteralSearchEvenWithBarsInNames) {
   std::mt19937 random(4);
   const std::string letters = "aAbB|";
   for (int run = 0; run < 200; ++run) {
-    Namensliste list(30);
+    std::vector<std::string> names(30);
+    Namensliste list(4, [&](std::size_t i) { return std::string_view(names[i]); });
     LiteralList literal;
-    for (int i = 0; i < 30; ++i) {
-      std::string name(1 + random() % 4, ' ');
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      std::string& name = names[i];
+      name.assign(1 + random() % 4, ' ');
       for (char& c : name) c = letters[random() % letters.size()];
-      ASSERT_EQ(list.seenBefore(name), literal.seenBefore(name)) << run << " " << name;
+      ASSERT_EQ(list.seenBefore(i), literal.seenBefore(name)) << run << " " << name;
     }
   }
 }
