@@ -14,7 +14,7 @@ memory (/usr/bin/time -f %M), each with its ratio to the aim:
   counted;
 - import --yes of 32,767 rows into a 50 MB data folder.
 Run by hand; the build folders need the benchmarks (the native preset has them).
-Usage: bench/aims_bench.py PROGRAM [PROGRAM...] [--runs N]
+Usage: bench/aims_bench.py PROGRAM [PROGRAM...] [--runs N] [--without-peer]
 """
 import argparse
 import os
@@ -94,6 +94,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("programs", nargs="+")
     parser.add_argument("--runs", type=int, default=3)
+    parser.add_argument("--without-peer", action="store_true",
+                        help="skip the Python peer, which takes minutes under callgrind")
     args = parser.parse_args()
     programs = [Path(p).resolve() for p in args.programs]
     environment = {k: v for k, v in os.environ.items() if k != "PUBLIC"}
@@ -125,7 +127,7 @@ def main():
 
         print(f"{'':<42} {'M instr':>9} {'/aim':>5} {'wall ms':>8} {'cpu ms':>8} {'peak MB':>7} "
               f"{'memory':>11} {'/aim':>5}   (wall and cpu: medians of {args.runs})")
-        for name, file in files.items():
+        for name, file in ({} if args.without_peer else files).items():
             size = file.stat().st_size / MB
             command = [sys.executable, str(check_bench.PEER), str(file)]
             seconds, processor, peak = medians(args.runs, lambda: check_bench.run_peer(file))
