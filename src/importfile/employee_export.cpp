@@ -14,7 +14,6 @@
 #include "startup/formatting.h"
 #include "startup/messages.h"
 #include "startup/numbers.h"
-#include "startup/startup_texts.h"
 
 namespace importfile {
 
@@ -130,13 +129,9 @@ std::vector<std::string> exportLines(const startup::Context& context,
 std::optional<std::string> exportRefused(const startup::Context& context, const std::string& path,
                                          const startup::ProtectedPlaces& places) {
   platform::System& system = *context.system;
-  const auto refusal =
-      startup::writeTargetRefusal(system, path, places, [&](const std::string& existing) {
-        return isExport(system, existing) || isFaultsReport(system, existing);
-      });
-  if (!refusal) return std::nullopt;
-  return startup::texts::targetRefused(context.language, *refusal,
-                                       startup::Name_zitieren(context, path));
+  return startup::writeTargetRefused(context, path, places, [&](const std::string& existing) {
+    return isExport(system, existing) || isFaultsReport(system, existing);
+  });
 }
 
 void writeExport(const startup::Context& context, const std::string& path,

@@ -8,7 +8,6 @@
 #include "importfile/quoted_fields.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
-#include "startup/startup_texts.h"
 #include "startup/write_target.h"
 
 namespace importfile {
@@ -66,12 +65,9 @@ bool isFaultsReport(platform::System& system, const std::string& path) {
 std::optional<std::string> faultsReportRefused(const startup::Context& context,
                                                const std::string& path,
                                                const startup::ProtectedPlaces& places) {
-  const auto refusal = startup::writeTargetRefusal(
-      *context.system, path, places,
-      [&](const std::string& existing) { return isFaultsReport(*context.system, existing); });
-  if (!refusal) return std::nullopt;
-  return startup::texts::targetRefused(context.language, *refusal,
-                                       startup::Name_zitieren(context, path));
+  return startup::writeTargetRefused(context, path, places, [&](const std::string& existing) {
+    return isFaultsReport(*context.system, existing);
+  });
 }
 
 std::vector<std::string> faultsReportLines(const startup::Context& context,

@@ -1,5 +1,8 @@
 #include "startup/write_target.h"
 
+#include "startup/messages.h"
+#include "startup/startup_texts.h"
+
 namespace startup {
 
 std::optional<TargetRefusal> writeTargetRefusal(
@@ -15,6 +18,14 @@ std::optional<TargetRefusal> writeTargetRefusal(
     return TargetRefusal::kNotOfItsKind;
   }
   return std::nullopt;
+}
+
+std::optional<std::string> writeTargetRefused(
+    const Context& context, const std::string& target, const ProtectedPlaces& places,
+    const std::function<bool(const std::string& path)>& ofItsKind) {
+  const auto refusal = writeTargetRefusal(*context.system, target, places, ofItsKind);
+  if (!refusal) return std::nullopt;
+  return texts::targetRefused(context.language, *refusal, Name_zitieren(context, target));
 }
 
 std::optional<std::string> fileStart(platform::System& system, const std::string& path,

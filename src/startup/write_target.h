@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/system.h"
+#include "startup/context.h"
 
 namespace startup {
 
@@ -28,6 +29,11 @@ struct ProtectedPlaces {
 // whether an existing file is an earlier one of the kind being written.
 std::optional<TargetRefusal> writeTargetRefusal(
     platform::System& system, const std::string& target, const ProtectedPlaces& places,
+    const std::function<bool(const std::string& path)>& ofItsKind);
+
+// The message that refuses `target`, naming it, or nothing when it may be written.
+std::optional<std::string> writeTargetRefused(
+    const Context& context, const std::string& target, const ProtectedPlaces& places,
     const std::function<bool(const std::string& path)>& ofItsKind);
 
 // The first `size` bytes of the file at `path`, fewer where it is shorter;

@@ -6,7 +6,6 @@
 #include "importfile/quoted_fields.h"
 #include "platform/codepage.h"
 #include "startup/messages.h"
-#include "startup/startup_texts.h"
 
 namespace wizard {
 
@@ -63,12 +62,9 @@ std::optional<std::vector<std::string>> lastChangeList(const ProgramState& state
 std::optional<std::string> changeListRefused(const startup::Context& context,
                                              const std::string& path,
                                              const startup::ProtectedPlaces& places) {
-  const auto refusal = startup::writeTargetRefusal(
-      *context.system, path, places,
-      [&](const std::string& existing) { return isChangeList(*context.system, existing); });
-  if (!refusal) return std::nullopt;
-  return startup::texts::targetRefused(context.language, *refusal,
-                                       startup::Name_zitieren(context, path));
+  return startup::writeTargetRefused(context, path, places, [&](const std::string& existing) {
+    return isChangeList(*context.system, existing);
+  });
 }
 
 void writeChangeList(const startup::Context& context, const std::string& path,
