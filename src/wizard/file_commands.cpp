@@ -7,22 +7,35 @@
 
 namespace wizard {
 
+std::optional<std::string> frmPersonallader::chooseTarget(const std::string& title,
+                                                          const std::string& filter,
+                                                          const std::string& name,
+                                                          const std::string& extension,
+                                                          const TargetRefused& refused) {
+  if (state_.Importordner.empty()) state_.Importordner = state_.system->executableFolder();
+  const auto chosen = state_.dialogs->saveFile({.title = state_.Programmtitel + " - " + title,
+                                                .filter = filter,
+                                                .startFolder = state_.Importordner,
+                                                .defaultName = name,
+                                                .defaultExtension = extension});
+  if (!chosen) return std::nullopt;
+  if (const auto refusal = refused(*chosen)) {
+    startup::notify(state_, *refusal);
+    return std::nullopt;
+  }
+  return chosen;
+}
+
 bool frmPersonallader::saveFaultsReport() {
   if (!canSaveFaultsReport()) return false;
-  if (state_.Importordner.empty()) state_.Importordner = state_.system->executableFolder();
-  const auto chosen = state_.dialogs->saveFile(
-      {.title = state_.Programmtitel + " - " + texts::faultsReportDialogTitle(state_.language),
-       .filter = texts::csvFilter(state_.language),
-       .startFolder = state_.Importordner,
-       .defaultName = texts::faultsReportName(state_.language),
-       .defaultExtension = "csv"});
-  if (!chosen) return false;
   // Refused as the report of a batch check is: never into the planner's folders.
-  if (const auto refused = importfile::faultsReportRefused(
-          state_, *chosen, {state_.Datenpfad, state_.Logpfad, state_.Importdatei})) {
-    startup::notify(state_, *refused);
-    return false;
-  }
+  const auto chosen = chooseTarget(
+      texts::faultsReportDialogTitle(state_.language), texts::csvFilter(state_.language),
+      texts::faultsReportName(state_.language), "csv", [this](const std::string& path) {
+        return importfile::faultsReportRefused(
+            state_, path, {state_.Datenpfad, state_.Logpfad, state_.Importdatei});
+      });
+  if (!chosen) return false;
   importfile::writeFaultsReport(state_, *chosen, state_.lastCheck.faults);
   return true;
 }

@@ -30,19 +30,13 @@ bool frmPersonallader::showChanges() {
 }
 
 bool frmPersonallader::saveChangeList(const std::vector<std::string>& lines) {
-  if (state_.Importordner.empty()) state_.Importordner = state_.system->executableFolder();
-  const auto chosen = state_.dialogs->saveFile(
-      {.title = state_.Programmtitel + " - " + texts::saveChangesDialogTitle(state_.language),
-       .filter = texts::textFilter(state_.language),
-       .startFolder = state_.Importordner,
-       .defaultName = texts::changeListName(state_.language),
-       .defaultExtension = "txt"});
+  const auto chosen = chooseTarget(
+      texts::saveChangesDialogTitle(state_.language), texts::textFilter(state_.language),
+      texts::changeListName(state_.language), "txt", [this](const std::string& path) {
+        return changeListRefused(state_, path,
+                                 {state_.Datenpfad, state_.Logpfad, state_.Importdatei});
+      });
   if (!chosen) return false;
-  if (const auto refused = changeListRefused(
-          state_, *chosen, {state_.Datenpfad, state_.Logpfad, state_.Importdatei})) {
-    startup::notify(state_, *refused);
-    return false;
-  }
   writeChangeList(state_, *chosen, lines);
   return true;
 }

@@ -131,6 +131,12 @@ class frmPersonallader {
   void setFrame(int step, bool enabled);
   // The question after a verdict with faults; Yes saves them.
   void offerFaultsReport();
+  // The file the user names in the Save dialog, which starts in the import
+  // file's folder; nothing when he cancels or `refused` gives the message shown.
+  using TargetRefused = std::function<std::optional<std::string>(const std::string& path)>;
+  std::optional<std::string> chooseTarget(const std::string& title, const std::string& filter,
+                                          const std::string& name, const std::string& extension,
+                                          const TargetRefused& refused);
   // The restore of a backup that the user names apart from the list: `named`
   // as he typed it, or, when empty, the file he picks in the file dialog.
   std::optional<RestoreOutcome> restoreOtherBackup(const std::string& named);
