@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "platform/codepage.h"
@@ -101,10 +104,31 @@ int monthOf(const Token& token, const platform::RegionalSettings& region) {
   return 0;
 }
 
+constexpr std::uint64_t kHighBit = 0x80;
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+
+// Eight characters from `p` on, the first in the lowest byte.
+static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
+std::uint64_t load(const char* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// The high bit of each byte of `word` that is no digit. Digits become 0 to 9
+// and any other byte 10 or more, to which adding 118 gives a high bit; the
+// high bit is cleared before, so that no byte carries into the next.
+std::uint64_t nonDigits(std::uint64_t word) {
+  const std::uint64_t x = word ^ '0' * kOnes;
+  return (((x & 0x7F * kOnes) + 0x76 * kOnes) | x) & kHighBit * kOnes;
+}
+
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
 int daysIn(int year, int month) {
   static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (month != 2) return kDays[static_cast<std::size_t>(month - 1)];
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 29 : 28;
+  return isLeapYear(year) ? 29 : 28;
 }
 
 std::optional<CalendarDate> validDate(int year, int month, int day) {
@@ -180,6 +204,40 @@ std::optional<CalendarDate> readDateGenerally(std::string_view text,
     return validDate(yearOf(numberOf(t[2])), monthOf(t[0], region), smallNumber(numberOf(t[1])));
   }
   return std::nullopt;
+}
+
+std::optional<std::array<char, 6>> tenCharacterDateStamp(std::string_view text,
+                                                         const platform::RegionalSettings& region) {
+  if (text.size() != 10) return std::nullopt;
+  const char* const t = text.data();
+  const auto isSeparator = [](char c) { return c == '.' || c == '/' || c == '-'; };
+  const bool yearFirst = isSeparator(t[4]) && t[7] == t[4];
+  if (!yearFirst && (!isSeparator(t[2]) || t[5] != t[2])) return std::nullopt;
+  // Every character but the two separators a digit: bytes 0 to 7, then 8 and 9.
+  const std::size_t separator = yearFirst ? 4 : 2;
+  const std::uint64_t separators = kHighBit << 8 * separator | kHighBit << 8 * (separator + 3);
+  if ((nonDigits(load(t)) & ~separators) != 0 || nonDigits(load(t + 2)) >> 48 != 0) {
+    return std::nullopt;
+  }
+  // Where the year, the month and the day begin.
+  std::size_t year = 0;
+  std::size_t month = 5;
+  std::size_t day = 8;
+  if (!yearFirst) {
+    // A two-digit number first is a day or a month, never a year here.
+    if (region.dateOrder == platform::DateOrder::kYearMonthDay) return std::nullopt;
+    const bool dayFirst = region.dateOrder == platform::DateOrder::kDayMonthYear;
+    year = 6;
+    month = dayFirst ? 3 : 0;
+    day = dayFirst ? 0 : 3;
+  }
+  const auto twoDigits = [t](std::size_t at) { return (t[at] - '0') * 10 + t[at + 1] - '0'; };
+  const int m = twoDigits(month);
+  const int d = twoDigits(day);
+  // The year matters only to the 29th of February.
+  const int y = m == 2 && d == 29 ? twoDigits(year) * 100 + twoDigits(year + 2) : 1;
+  if (t[year] == '0' || m < 1 || m > 12 || d < 1 || d > daysIn(y, m)) return std::nullopt;
+  return std::array{t[year + 2], t[year + 3], t[month], t[month + 1], t[day], t[day + 1]};
 }
 
 std::optional<CalendarDate> stampDate(std::string_view stamp) {
