@@ -117,9 +117,6 @@ class Readings {
     return slot.result;
   }
 
-  // The result of a form read elsewhere, valid.
-  Result valid(const std::array<char, Size>& form) { return {true, forms_.keep(form)}; }
-
  private:
   static constexpr int kSlotBits = 10;
   struct Slot {
@@ -144,13 +141,11 @@ class ReadValues {
   ReadValues(const startup::Context& context, ImportRows& rows)
       : context_(context), stamps_(rows), numbers_(rows) {}
 
-  // The date stamp of `value`; not valid for a text that is no date. The
-  // form of ten characters is read quicker than its slot would be found.
+  // The date stamp of `value`; not valid for a text that is no date.
   Readings<6>::Result stamp(std::string_view value) {
-    if (const auto stamp = startup::tenCharacterDateStamp(value, context_.region)) {
-      return stamps_.valid(*stamp);
-    }
     return stamps_.get(value, [this](std::string_view text) {
+      Reading<6> reading{true, {}};
+      if (startup::readTenCharacterDate(text, context_.region, reading.form)) return reading;
       const auto date = startup::readDate(text, context_.region);
       if (!date) return Reading<6>{false, {'0', '0', '0', '0', '0', '0'}};
       return Reading<6>{true, startup::dateStamp(date->year, date->month, date->day)};

@@ -104,8 +104,8 @@ int monthOf(const Token& token, const platform::RegionalSettings& region) {
   return 0;
 }
 
-constexpr std::uint64_t kHighBit = 0x80;
 constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x80 * kOnes;
 
 // Eight characters from `p` on, the first in the lowest byte.
 static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
@@ -120,7 +120,70 @@ std::uint64_t load(const char* p) {
 // high bit is cleared before, so that no byte carries into the next.
 std::uint64_t nonDigits(std::uint64_t word) {
   const std::uint64_t x = word ^ '0' * kOnes;
-  return (((x & 0x7F * kOnes) + 0x76 * kOnes) | x) & kHighBit * kOnes;
+  return (((x & ~kHighBits) + 0x76 * kOnes) | x) & kHighBits;
+}
+
+// The ten characters of a date: 0 to 7 in the head, 2 to 9 in the tail.
+struct Characters {
+  std::uint64_t head;
+  std::uint64_t tail;
+
+  // The character at `at` and those of the `count` that follow, up to eight.
+  std::uint64_t at(int at, int count) const {
+    const std::uint64_t word = at <= 2 ? head >> 8 * at : tail >> 8 * (at - 2);
+    return count == 8 ? word : word & ((std::uint64_t{1} << 8 * count) - 1);
+  }
+};
+
+// Where the parts of a date of ten characters begin: the first of the two
+// separators, the year's first two digits and its last two, month and day.
+struct Layout {
+  int separator;
+  int century;
+  int year;
+  int month;
+  int day;
+};
+constexpr Layout kYearFirst{4, 0, 2, 5, 8};
+constexpr Layout kDayFirst{2, 6, 8, 3, 0};
+constexpr Layout kMonthFirst{2, 6, 8, 0, 3};
+
+// True when ".", "/" or "-" stands at both separators of `layout`.
+template <Layout layout>
+bool separatedAt(const Characters& date) {
+  const std::uint64_t first = date.at(layout.separator, 1);
+  return first - '-' <= '/' - '-' && date.at(layout.separator + 3, 1) == first;
+}
+
+// The value of the two digits at the low end of `pair`.
+int twoDigitNumber(std::uint64_t pair) {
+  return static_cast<int>((pair & 0xF) * 10 + (pair >> 8 & 0xF));
+}
+
+int daysIn(int year, int month);
+
+// Gives `stamp` the date at the places of `layout`, its separators checked,
+// when it is one. (A template, so that the places are constants.)
+template <Layout layout>
+bool stampOf(const Characters& date, std::array<char, 6>& stamp) {
+  const std::uint64_t separators = std::uint64_t{0xFF} << 8 * layout.separator |
+                                   std::uint64_t{0xFF} << 8 * (layout.separator + 3);
+  if ((nonDigits(date.head | separators) & ~separators) != 0 || nonDigits(date.tail) >> 48 != 0) {
+    return false;
+  }
+  const std::uint64_t century = date.at(layout.century, 2);
+  const std::uint64_t digits =
+      date.at(layout.year, 2) | date.at(layout.month, 2) << 16 | date.at(layout.day, 2) << 32;
+  const int month = twoDigitNumber(digits >> 16);
+  const int day = twoDigitNumber(digits >> 32);
+  // The year matters only to the 29th of February.
+  const int year =
+      month == 2 && day == 29 ? twoDigitNumber(century) * 100 + twoDigitNumber(digits) : 1;
+  if ((century & 0xFF) == '0' || month < 1 || month > 12 || day < 1 || day > daysIn(year, month)) {
+    return false;
+  }
+  std::memcpy(stamp.data(), &digits, stamp.size());
+  return true;
 }
 
 bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -206,38 +269,20 @@ std::optional<CalendarDate> readDateGenerally(std::string_view text,
   return std::nullopt;
 }
 
-std::optional<std::array<char, 6>> tenCharacterDateStamp(std::string_view text,
-                                                         const platform::RegionalSettings& region) {
-  if (text.size() != 10) return std::nullopt;
-  const char* const t = text.data();
-  const auto isSeparator = [](char c) { return c == '.' || c == '/' || c == '-'; };
-  const bool yearFirst = isSeparator(t[4]) && t[7] == t[4];
-  if (!yearFirst && (!isSeparator(t[2]) || t[5] != t[2])) return std::nullopt;
-  // Every character but the two separators a digit: bytes 0 to 7, then 8 and 9.
-  const std::size_t separator = yearFirst ? 4 : 2;
-  const std::uint64_t separators = kHighBit << 8 * separator | kHighBit << 8 * (separator + 3);
-  if ((nonDigits(load(t)) & ~separators) != 0 || nonDigits(load(t + 2)) >> 48 != 0) {
-    return std::nullopt;
+bool readTenCharacterDate(std::string_view text, const platform::RegionalSettings& region,
+                          std::array<char, 6>& stamp) {
+  if (text.size() != 10) return false;
+  const Characters date{load(text.data()), load(text.data() + 2)};
+  if (separatedAt<kYearFirst>(date)) return stampOf<kYearFirst>(date, stamp);
+  switch (region.dateOrder) {
+    case platform::DateOrder::kDayMonthYear:
+      return separatedAt<kDayFirst>(date) && stampOf<kDayFirst>(date, stamp);
+    case platform::DateOrder::kMonthDayYear:
+      return separatedAt<kMonthFirst>(date) && stampOf<kMonthFirst>(date, stamp);
+    case platform::DateOrder::kYearMonthDay:
+      break;  // a year of two digits before four digits
   }
-  // Where the year, the month and the day begin.
-  std::size_t year = 0;
-  std::size_t month = 5;
-  std::size_t day = 8;
-  if (!yearFirst) {
-    // A two-digit number first is a day or a month, never a year here.
-    if (region.dateOrder == platform::DateOrder::kYearMonthDay) return std::nullopt;
-    const bool dayFirst = region.dateOrder == platform::DateOrder::kDayMonthYear;
-    year = 6;
-    month = dayFirst ? 3 : 0;
-    day = dayFirst ? 0 : 3;
-  }
-  const auto twoDigits = [t](std::size_t at) { return (t[at] - '0') * 10 + t[at + 1] - '0'; };
-  const int m = twoDigits(month);
-  const int d = twoDigits(day);
-  // The year matters only to the 29th of February.
-  const int y = m == 2 && d == 29 ? twoDigits(year) * 100 + twoDigits(year + 2) : 1;
-  if (t[year] == '0' || m < 1 || m > 12 || d < 1 || d > daysIn(y, m)) return std::nullopt;
-  return std::array{t[year + 2], t[year + 3], t[month], t[month + 1], t[day], t[day + 1]};
+  return false;
 }
 
 std::optional<CalendarDate> stampDate(std::string_view stamp) {
