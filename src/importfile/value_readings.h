@@ -21,7 +21,7 @@ namespace importfile {
 template <std::size_t Size>
 struct Reading {
   bool valid = false;
-  std::array<char, Size> form{};
+  alignas(std::uint64_t) std::array<char, Size> form{};  // loaded whole as a key
 };
 
 // The copies of forms of `Size` characters that the rows view, one for many
