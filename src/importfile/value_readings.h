@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -54,29 +55,38 @@ class KeptForms {
   std::array<Slot, std::size_t{1} << kSlotBits> slots_{};
 };
 
-// A text of up to 16 characters as the key of its slot: its characters, in
-// two words that overlap for fewer than 16 (fixed loads, no call of memcpy),
-// and its length, without which the overlaps of two lengths could agree.
+// A text of up to 15 characters as the key of its slot, in two words: its
+// characters, each in its place, and its length in the top byte. Loads of a
+// fixed size that overlap put them there without a call of memcpy.
 class TextKey {
- public:
-  static constexpr std::size_t kMaxLength = 16;
+  static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
 
-  explicit TextKey(std::string_view text) : size_(text.size()) {
+ public:
+  static constexpr std::size_t kMaxLength = 15;
+
+  // The key of no text, for a slot that holds none.
+  TextKey() = default;
+
+  explicit TextKey(std::string_view text) {
     const char* const p = text.data();
     const std::size_t n = text.size();
     if (n > 8) {
-      low_ = load<std::uint64_t>(p);
-      high_ = load<std::uint64_t>(p + n - 8);
+      first_ = load<std::uint64_t>(p);
+      second_ = load<std::uint64_t>(p + n - 8) >> 8 * (16 - n);  // without characters 0 to 7
     } else if (n >= 4) {
-      low_ = load<std::uint32_t>(p) | load<std::uint32_t>(p + n - 4) << 32;
-    } else if (n > 0) {
-      low_ = byte(p[0]) | byte(p[n / 2]) << 8 | byte(p[n - 1]) << 16;
+      first_ = load<std::uint32_t>(p) | load<std::uint32_t>(p + n - 4) << 8 * (n - 4);
+      second_ = 0;
+    } else {
+      first_ =
+          n == 0 ? 0 : byte(p[0]) | byte(p[n / 2]) << 8 * (n / 2) | byte(p[n - 1]) << 8 * (n - 1);
+      second_ = 0;
     }
+    second_ |= std::uint64_t{n} << 56;
   }
 
   bool operator==(const TextKey& other) const = default;
   std::uint64_t hash() const {
-    return (low_ ^ (high_ + size_) * 0xC2B2AE3D27D4EB4Fu) * 0x9E3779B97F4A7C15u;
+    return (first_ ^ second_ * 0xC2B2AE3D27D4EB4Fu) * 0x9E3779B97F4A7C15u;
   }
 
  private:
@@ -88,13 +98,12 @@ class TextKey {
   }
   static std::uint64_t byte(char c) { return static_cast<unsigned char>(c); }
 
-  std::uint64_t low_ = 0;
-  std::uint64_t high_ = 0;
-  std::uint64_t size_;
+  std::uint64_t first_ = ~std::uint64_t{0};
+  std::uint64_t second_ = ~std::uint64_t{0};  // no length has this top byte
 };
 
 // The readings of the values of one kind, their forms kept for the rows to
-// view. Values recur, in a column and across columns: a value of up to 16
+// view. Values recur, in a column and across columns: a value of up to 15
 // characters takes the slot of its hash, from whatever value held it before,
 // and is read again only when it has lost its slot.
 template <std::size_t Size>
@@ -102,7 +111,7 @@ class Readings {
  public:
   struct Result {
     bool valid = false;
-    std::string_view form;  // empty only in a slot that holds no value
+    std::string_view form;
   };
 
   explicit Readings(ImportRows& rows) : forms_(rows) {}
@@ -113,14 +122,14 @@ class Readings {
     if (value.size() > TextKey::kMaxLength) return fresh(value, read);
     const TextKey key(value);
     Slot& slot = slots_[key.hash() >> (64 - kSlotBits)];
-    if (slot.result.form.empty() || !(slot.key == key)) slot = {key, fresh(value, read)};
+    if (!(slot.key == key)) slot = {key, fresh(value, read)};
     return slot.result;
   }
 
  private:
   static constexpr int kSlotBits = 10;
   struct Slot {
-    TextKey key{std::string_view()};
+    TextKey key;
     Result result;
   };
 
