@@ -161,8 +161,12 @@ class ReadValues {
     });
   }
 
-  // The number form of `value`.
+  // The number form of `value`. The forms typed most view one text that
+  // holds them all, quicker than their slot would be found.
   Readings<5>::Result number(std::string_view value) {
+    if (const auto form = startup::plainNumberForm(value, context_.region); !form.empty()) {
+      return {true, form};
+    }
     return numbers_.get(value, [this](std::string_view text) {
       Reading<5> reading;
       const auto form = startup::shortNumberForm(text, context_.region);

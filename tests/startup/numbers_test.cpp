@@ -102,6 +102,28 @@ TEST_F(ZahlFormatierenTest, ShortFormsAsTheGeneralRulesGiveThem) {
   agree(blankDecimals, false, {"5 5", " 5"});
 }
 
+// The plain forms at the edges of each length view the general rules' form
+// with "," for the separator; other texts and separators are left to the rules.
+TEST_F(ZahlFormatierenTest, PlainFormsAsTheGeneralRulesGiveThem) {
+  const auto plain = [this](const platform::RegionalSettings& region, bool viewed,
+                            std::initializer_list<const char*> texts) {
+    state.region = region;
+    for (const char* text : texts) {
+      std::string form = formatNumberGenerally(state, text);
+      form[3] = ',';
+      EXPECT_EQ(plainNumberForm(text, region), viewed ? form : "") << text;
+    }
+  };
+  plain(kGerman, true, {"0", "9", "10", "999", "0,0", "1,5", "99,9", "999,9"});
+  plain(kGerman, false,
+        {"", ",5", "5,", "1000", "1000,5", "1,25", "-5", "+5", " 5", "5 ", "1.5", "1a", "a,5",
+         "1,a"});
+  plain(kEnglish, true, {"2.5", "30"});
+  platform::RegionalSettings blankDecimals = kFrench;
+  blankDecimals.decimalSeparator = ' ';
+  plain(blankDecimals, false, {"5", "5 5"});
+}
+
 TEST(TextErsetzenTest, ReplacesEveryOccurrence) {
   EXPECT_EQ(Text_ersetzen("a,b,,c", ",", ",,"), "a,,b,,,,c");
   EXPECT_EQ(Text_ersetzen("Abc", "a", "x"), "Abc");
