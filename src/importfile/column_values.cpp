@@ -120,7 +120,7 @@ class RowCheck {
 }  // namespace
 
 bool checkColumnValues(CheckRun& run) {
-  // On the heap: the tables of readings and forms take 128 KB.
+  // On the heap: the tables of readings and forms take 300 KB.
   const auto values = std::make_unique<ReadValues>(run.context, run.rows);
   ImportRows& rows = run.rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {

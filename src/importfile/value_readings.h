@@ -26,10 +26,11 @@ struct Reading {
 };
 
 // The copies of forms of `Size` characters that the rows view, one for many
-// rows: a form takes the slot of its hash, from whatever form held it before.
+// rows: a form takes the slot of its hash among 2^SlotBits, from whatever form
+// held it before.
 // A form's characters, packed into a number, are its key; a form holds
 // digits, so no key is 0, the empty slot's.
-template <std::size_t Size>
+template <std::size_t Size, int SlotBits>
 class KeptForms {
   static_assert(Size <= sizeof(std::uint64_t));
 
@@ -39,20 +40,19 @@ class KeptForms {
   std::string_view keep(const std::array<char, Size>& form) {
     std::uint64_t key = 0;
     std::memcpy(&key, form.data(), Size);
-    Slot& slot = slots_[(key * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits)];
+    Slot& slot = slots_[(key * 0x9E3779B97F4A7C15u) >> (64 - SlotBits)];
     if (slot.key != key) slot = {key, rows_.keep({form.data(), Size})};
     return slot.text;
   }
 
  private:
-  static constexpr int kSlotBits = 10;
   struct Slot {
     std::uint64_t key = 0;
     std::string_view text;
   };
 
   ImportRows& rows_;
-  std::array<Slot, std::size_t{1} << kSlotBits> slots_{};
+  std::array<Slot, std::size_t{1} << SlotBits> slots_{};
 };
 
 // A text of up to 15 characters as the key of its slot, in two words: its
@@ -103,10 +103,10 @@ class TextKey {
 };
 
 // The readings of the values of one kind, their forms kept for the rows to
-// view. Values recur, in a column and across columns: a value of up to 15
-// characters takes the slot of its hash, from whatever value held it before,
-// and is read again only when it has lost its slot.
-template <std::size_t Size>
+// view in 2^KeptBits slots. Values recur, in a column and across columns: a
+// value of up to 15 characters takes the slot of its hash, from whatever value
+// held it before, and is read again only when it has lost its slot.
+template <std::size_t Size, int KeptBits>
 class Readings {
  public:
   struct Result {
@@ -139,19 +139,24 @@ class Readings {
     return {reading.valid, forms_.keep(reading.form)};
   }
 
-  KeptForms<Size> forms_;
+  KeptForms<Size, KeptBits> forms_;
   std::array<Slot, std::size_t{1} << kSlotBits> slots_{};
 };
 
 // What the values of the date and number columns stand for, read straight
 // from their texts where they have the forms that users type most.
 class ReadValues {
+  // A file holds thousands of different dates: their stamps, each kept once
+  // for the many rows that view it, take a larger table.
+  using Stamps = Readings<6, 13>;
+  using Numbers = Readings<5, 10>;
+
  public:
   ReadValues(const startup::Context& context, ImportRows& rows)
       : context_(context), stamps_(rows), numbers_(rows) {}
 
   // The date stamp of `value`; not valid for a text that is no date.
-  Readings<6>::Result stamp(std::string_view value) {
+  Stamps::Result stamp(std::string_view value) {
     return stamps_.get(value, [this](std::string_view text) {
       Reading<6> reading{true, {}};
       if (startup::readTenCharacterDate(text, context_.region, reading.form)) return reading;
@@ -163,7 +168,7 @@ class ReadValues {
 
   // The number form of `value`. The forms typed most view one text that
   // holds them all, quicker than their slot would be found.
-  Readings<5>::Result number(std::string_view value) {
+  Numbers::Result number(std::string_view value) {
     if (const auto form = startup::plainNumberForm(value, context_.region); !form.empty()) {
       return {true, form};
     }
@@ -182,8 +187,8 @@ class ReadValues {
 
  private:
   const startup::Context& context_;
-  Readings<6> stamps_;
-  Readings<5> numbers_;
+  Stamps stamps_;
+  Numbers numbers_;
 };
 
 }  // namespace importfile
