@@ -32,12 +32,6 @@ bool readsAs(const std::string& text, const CalendarDate& date, const RegionalSe
 
 void checkDate(std::string_view text, const RegionalSettings& region) {
   const auto date = startup::readDate(text, region);
-  std::array<char, 6> stamp;
-  if (startup::readTenCharacterDate(text, region, stamp)) {
-    require(date && std::string_view(stamp.data(), stamp.size()) ==
-                        startup::FormatDatumDS(date->year, date->month, date->day),
-            "ten characters read by position give the general rules' date");
-  }
   if (!date) return;
   require(date->year >= 1000 && date->year <= 9999, "a year of four digits");
   const std::string d = std::to_string(date->day);
@@ -74,9 +68,6 @@ void checkNumber(std::string_view text, const RegionalSettings& region) {
 void checkPlannerNumber(std::string_view text, const startup::Context& context) {
   const std::string formatted = startup::Zahl_formatieren(context, text);
   require(formatted.size() == 5, "the planner's number has five characters");
-  const std::string_view plain = startup::plainNumberForm(text, context.region);
-  require(plain.empty() || plain == formatted.substr(0, 3) + ',' + formatted.substr(4),
-          "a plain number's form is the general rules' form with a comma");
   const auto value = startup::readNumber(formatted, context.region);
   require(value && *value > -100 && *value < 1000, "the planner's number reads back in range");
   require(startup::Zahl_formatieren(context, formatted) == formatted,
