@@ -91,9 +91,9 @@ TEST_F(ZahlFormatierenTest, ShortFormsAsTheGeneralRulesGiveThem) {
           << text;
       const std::string_view plain = plainNumberForm(text, region);
       if (!plain.empty()) {
-        std::string form = formatNumberGenerally(state, text);
-        form[3] = ',';
-        EXPECT_EQ(plain, form) << text;
+        std::string general = formatNumberGenerally(state, text);
+        general[3] = ',';
+        EXPECT_EQ(plain, general) << text;
         ++viewed;
       }
     }
