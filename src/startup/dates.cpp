@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "platform/codepage.h"
@@ -101,10 +104,94 @@ int monthOf(const Token& token, const platform::RegionalSettings& region) {
   return 0;
 }
 
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x80 * kOnes;
+
+// Eight characters from `p` on, the first in the lowest byte.
+static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
+std::uint64_t load(const char* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// The high bit of each byte of `word` that is no digit. Digits become 0 to 9
+// and any other byte 10 or more, to which adding 118 gives a high bit; the
+// high bit is cleared before, so that no byte carries into the next.
+std::uint64_t nonDigits(std::uint64_t word) {
+  const std::uint64_t x = word ^ '0' * kOnes;
+  return (((x & ~kHighBits) + 0x76 * kOnes) | x) & kHighBits;
+}
+
+// The ten characters of a date: 0 to 7 in the head, 2 to 9 in the tail.
+struct Characters {
+  std::uint64_t head;
+  std::uint64_t tail;
+
+  // The character at `at` and those of the `count` that follow, up to eight.
+  std::uint64_t at(int at, int count) const {
+    const std::uint64_t word = at <= 2 ? head >> 8 * at : tail >> 8 * (at - 2);
+    return count == 8 ? word : word & ((std::uint64_t{1} << 8 * count) - 1);
+  }
+};
+
+// Where the parts of a date of ten characters begin: the first of the two
+// separators, the year's first two digits and its last two, month and day.
+struct Layout {
+  int separator;
+  int century;
+  int year;
+  int month;
+  int day;
+};
+constexpr Layout kYearFirst{4, 0, 2, 5, 8};
+constexpr Layout kDayFirst{2, 6, 8, 3, 0};
+constexpr Layout kMonthFirst{2, 6, 8, 0, 3};
+
+// True when ".", "/" or "-" stands at both separators of `layout`.
+template <Layout layout>
+bool separatedAt(const Characters& date) {
+  const std::uint64_t first = date.at(layout.separator, 1);
+  return first - '-' <= '/' - '-' && date.at(layout.separator + 3, 1) == first;
+}
+
+// The value of the two digits at the low end of `pair`.
+int twoDigitNumber(std::uint64_t pair) {
+  return static_cast<int>((pair & 0xF) * 10 + (pair >> 8 & 0xF));
+}
+
+int daysIn(int year, int month);
+
+// Gives `stamp` the date at the places of `layout`, its separators checked,
+// when it is one. (A template, so that the places are constants.)
+template <Layout layout>
+bool stampOf(const Characters& date, std::array<char, 6>& stamp) {
+  const std::uint64_t separators = std::uint64_t{0xFF} << 8 * layout.separator |
+                                   std::uint64_t{0xFF} << 8 * (layout.separator + 3);
+  if ((nonDigits(date.head | separators) & ~separators) != 0 || nonDigits(date.tail) >> 48 != 0) {
+    return false;
+  }
+  const std::uint64_t century = date.at(layout.century, 2);
+  const std::uint64_t digits =
+      date.at(layout.year, 2) | date.at(layout.month, 2) << 16 | date.at(layout.day, 2) << 32;
+  const int month = twoDigitNumber(digits >> 16);
+  const int day = twoDigitNumber(digits >> 32);
+  // The year matters only to the 29th of February.
+  const int year =
+      month == 2 && day == 29 ? twoDigitNumber(century) * 100 + twoDigitNumber(digits) : 1;
+  if ((century & 0xFF) == '0' || month < 1 || month > 12 || day < 1 || day > daysIn(year, month)) {
+    return false;
+  }
+  std::memcpy(stamp.data(), &digits, stamp.size());
+  return true;
+}
+
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
 int daysIn(int year, int month) {
   static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (month != 2) return kDays[static_cast<std::size_t>(month - 1)];
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 29 : 28;
+  return isLeapYear(year) ? 29 : 28;
 }
 
 std::optional<CalendarDate> validDate(int year, int month, int day) {
@@ -180,6 +267,22 @@ std::optional<CalendarDate> readDateGenerally(std::string_view text,
     return validDate(yearOf(numberOf(t[2])), monthOf(t[0], region), smallNumber(numberOf(t[1])));
   }
   return std::nullopt;
+}
+
+bool readTenCharacterDate(std::string_view text, const platform::RegionalSettings& region,
+                          std::array<char, 6>& stamp) {
+  if (text.size() != 10) return false;
+  const Characters date{load(text.data()), load(text.data() + 2)};
+  if (separatedAt<kYearFirst>(date)) return stampOf<kYearFirst>(date, stamp);
+  switch (region.dateOrder) {
+    case platform::DateOrder::kDayMonthYear:
+      return separatedAt<kDayFirst>(date) && stampOf<kDayFirst>(date, stamp);
+    case platform::DateOrder::kMonthDayYear:
+      return separatedAt<kMonthFirst>(date) && stampOf<kMonthFirst>(date, stamp);
+    case platform::DateOrder::kYearMonthDay:
+      break;  // a year of two digits before four digits
+  }
+  return false;
 }
 
 std::optional<CalendarDate> stampDate(std::string_view stamp) {

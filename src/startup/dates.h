@@ -2,6 +2,7 @@
 // program's own rules rather than the C library's locale.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -33,6 +34,15 @@ std::optional<CalendarDate> readPlainDate(std::string_view text,
                                           const platform::RegionalSettings& region);
 std::optional<CalendarDate> readDateGenerally(std::string_view text,
                                               const platform::RegionalSettings& region);
+// Gives `stamp` the date stamp (yymmdd) of the date that readDate reads, for
+// the form of ten characters that most exports write, read by position: day
+// and month of two digits in the region's order and a four-digit year
+// (01.03.2024), or the year first (2024-03-01), with ".", "/" or "-" between
+// them, the same both times. False, `stamp` left as it was, for any other
+// text and for a date that does not exist. (The caller's array, since an
+// optional one costs a copy byte by byte for every date of a file.)
+bool readTenCharacterDate(std::string_view text, const platform::RegionalSettings& region,
+                          std::array<char, 6>& stamp);
 
 // True when `stamp` is a date stamp as FormatDatumDS writes it: six digits,
 // year, month and day, of a date that exists (the year read as 1930 to 2029).

@@ -10,7 +10,25 @@ namespace startup {
 
 namespace {
 
-char digit(int value) { return static_cast<char>('0' + value); }
+constexpr char digit(int value) { return static_cast<char>('0' + value); }
+
+}  // namespace
+
+// Made as the program is built.
+constexpr std::array<char, 50000> kPlainNumberForms = [] {
+  std::array<char, 50000> forms{};
+  for (int n = 0; n < 10000; ++n) {
+    const auto at = static_cast<std::size_t>(5 * n);
+    forms[at] = digit(n / 1000);
+    forms[at + 1] = digit(n / 100 % 10);
+    forms[at + 2] = digit(n / 10 % 10);
+    forms[at + 3] = ',';
+    forms[at + 4] = digit(n % 10);
+  }
+  return forms;
+}();
+
+namespace {
 
 // Up to three digits from `p` on, read into `value`; how many there were.
 int readThreeDigits(const char*& p, const char* end, int& value) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "startup/characters.h"
 #include "startup/context.h"
 
 namespace startup {
@@ -34,6 +35,29 @@ std::string Zahl_formatieren(const Context& context, std::string_view t);
 // "-12,25", ",5"). Nothing for any other text, which only the general rules read.
 std::optional<std::array<char, 5>> shortNumberForm(std::string_view t,
                                                    const platform::RegionalSettings& region);
+// The forms 000,0 to 999,9 in a row, the form of n tenths at 5 n.
+extern const std::array<char, 50000> kPlainNumberForms;
+// Zahl_formatieren's five characters, with "," for the decimal separator, for
+// the forms typed most, up to three digits and no more than one decimal after
+// the regional decimal separator ("30", "2,5"), where that separator is "," or
+// ".": a view of kPlainNumberForms. Empty for any other text and under any
+// other separator. (Inline: a call would cost as much as the reading.)
+inline std::string_view plainNumberForm(std::string_view t,
+                                        const platform::RegionalSettings& region) {
+  const char sep = region.decimalSeparator;
+  if (sep != ',' && sep != '.') return {};
+  const bool tenth = t.size() >= 3 && t[t.size() - 2] == sep && isDigit(t.back()) &&
+                     !isThousandsSeparator(sep, region.thousandsSeparator);
+  const std::size_t digits = tenth ? t.size() - 2 : t.size();
+  if (digits == 0 || digits > 3) return {};
+  int tenths = 0;
+  for (std::size_t i = 0; i < digits; ++i) {
+    if (!isDigit(t[i])) return {};
+    tenths = tenths * 10 + (t[i] - '0');
+  }
+  tenths = tenths * 10 + (tenth ? t.back() - '0' : 0);
+  return {kPlainNumberForms.data() + 5 * tenths, 5};
+}
 // Zahl_formatieren by the general rules alone: through a single-precision number.
 std::string formatNumberGenerally(const Context& context, std::string_view t);
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "importfile/import_fixture.h"
+#include "importfile/value_readings.h"
 
 namespace importfile {
 namespace {
@@ -58,6 +59,21 @@ TEST_F(RegionalValuesTest, EveryRowViewsItsOwnForms) {
                   "N%d|u%d|%02d%02d%02d|999999|%03d,%d|%03d,0|007,0|000,0|000,0|000,0", i, i,
                   i / 336, 1 + i / 28 % 12, 1 + i % 28, i / 10, i % 10, i / 2);
     EXPECT_EQ(columns(rows[static_cast<std::size_t>(i)]), text);
+  }
+}
+
+// Keys load a text in overlapping pieces. For every length a key holds: texts
+// of NUL characters, which load as nothing, differ by their length alone; and
+// a character changed at any position to one with fewer bits ("c" to "a"),
+// which two pieces laid over each other would hide, gives another key.
+TEST(TextKeyTest, TellsApartEveryLengthAndEveryPosition) {
+  for (std::size_t length = 1; length <= TextKey::kMaxLength; ++length) {
+    EXPECT_FALSE(TextKey(std::string(length, '\0')) == TextKey(std::string(length - 1, '\0')));
+    for (std::size_t at = 0; at < length; ++at) {
+      std::string changed(length, 'c');
+      changed[at] = 'a';
+      EXPECT_FALSE(TextKey(changed) == TextKey(std::string(length, 'c'))) << length << " " << at;
+    }
   }
 }
 

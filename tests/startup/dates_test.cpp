@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 #include <span>
 
+#include "startup/formatting.h"
 #include "startup/language.h"
 
 namespace startup {
@@ -49,6 +51,43 @@ TEST(ReadDateTest, ReadsTheRegionsNumericAndNamedFormsAndNoOthers) {
   read("en_GB", true, std::array{"01/03/2024=20240301"});
   read("en_GB", false, std::array{"24 DECEMBER 2024=20241224"});
   read("fr", false, std::array{"1 févr. 2024=20240201", "1 août 2024=20240801"});
+}
+
+// Ten characters read by position give the general rules' stamp: for every
+// pair of numbers up to 32 around leap and century years in both layouts, and
+// (where they read one) with one character changed at each position.
+TEST(ReadDateTest, TenCharactersByPositionAsTheGeneralRules) {
+  platform::RegionalSettings yearFirst = platform::regionalSettingsFor("de");
+  yearFirst.dateOrder = platform::DateOrder::kYearMonthDay;
+  for (const auto& region :
+       {platform::regionalSettingsFor("de"), platform::regionalSettingsFor("en"), yearFirst}) {
+    const auto same = [&region](const std::string& text, bool always) {
+      std::array<char, 6> stamp{};
+      const bool read = readTenCharacterDate(text, region, stamp);
+      const auto date = readDate(text, region);
+      if (read || always) {
+        EXPECT_EQ(read ? std::string(stamp.data(), 6) : "",
+                  date ? FormatDatumDS(date->year, date->month, date->day) : "")
+            << text;
+      }
+    };
+    char text[16];
+    for (int i = 0; i < 6 * 33 * 33; ++i) {  // six years, two numbers up to 32
+      const int year = std::array{999, 1900, 2000, 2023, 2024, 2100}[i / (33 * 33)];
+      std::snprintf(text, sizeof text, "%02d.%02d.%04d", i / 33 % 33, i % 33, year);
+      same(text, true);
+      std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, i / 33 % 33, i % 33);
+      same(text, true);
+    }
+    for (const std::string date : {"29.02.2024", "2024/02/29", "02-29-2024"}) {
+      same(date, true);
+      for (std::size_t at = 0; at < date.size() * 11; ++at) {
+        std::string changed = date;
+        changed[at / 11] = " ,-./09:a\x80"[at % 11];
+        same(changed, false);
+      }
+    }
+  }
 }
 
 }  // namespace

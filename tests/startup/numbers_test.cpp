@@ -78,28 +78,38 @@ TEST_F(ZahlFormatierenTest, FiveCharacters) {
 }
 
 // The short forms at their edges give what the general rules give; the
-// others are left to the general rules.
+// others are left to the general rules. So do the plain forms' views, with ",".
 TEST_F(ZahlFormatierenTest, ShortFormsAsTheGeneralRulesGiveThem) {
-  const auto agree = [this](const platform::RegionalSettings& region, bool quick,
-                            std::initializer_list<const char*> texts) {
+  int viewed = 0;
+  const auto agree = [this, &viewed](const platform::RegionalSettings& region, bool quick,
+                                     std::initializer_list<const char*> texts) {
     state.region = region;
     for (const char* text : texts) {
       const auto form = shortNumberForm(text, region);
       EXPECT_EQ(form ? std::string(form->begin(), form->end()) : "",
                 quick ? formatNumberGenerally(state, text) : "")
           << text;
+      const std::string_view plain = plainNumberForm(text, region);
+      if (!plain.empty()) {
+        std::string general = formatNumberGenerally(state, text);
+        general[3] = ',';
+        EXPECT_EQ(plain, general) << text;
+        ++viewed;
+      }
     }
   };
-  agree(kGerman, true, {"",      "5",      "999",    "12,3",   ",5",     "5,",     "0,05",
-                        "0,04",  "1,249",  "2,45",   "999,95", "999,04", "-5",     "-0,04",
+  agree(kGerman, true, {"",      "0",      "5",      "999",    "999,9",  "12,3",   ",5", "5,",
+                        "0,05",  "0,04",   "1,249",  "2,45",   "999,95", "999,04", "-5", "-0,04",
                         "-0,05", "-99,04", "-99,96", "-150,5", "+1,5",   "\2261,5"});
-  agree(kGerman, false, {"1,2345", "1000", "1.000", "1.5", " 5", "5 ", "-", "1e2"});
+  agree(kGerman, false, {"1,2345", "1000", "1.000", "1.5", " 5", "5 ", "-", "1e2", "1,a"});
   agree(kEnglish, true, {"2.5", "-0.05"});
   agree(kEnglish, false, {"2,5"});
   agree(kFrench, false, {"1 234,5"});
   platform::RegionalSettings blankDecimals = kFrench;
   blankDecimals.decimalSeparator = ' ';
   agree(blankDecimals, false, {"5 5", " 5"});
+  agree(blankDecimals, true, {"5"});
+  EXPECT_EQ(viewed, 6);  // 0, 5, 999, 999,9, 12,3 and 2.5
 }
 
 TEST(TextErsetzenTest, ReplacesEveryOccurrence) {
