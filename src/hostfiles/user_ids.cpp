@@ -59,30 +59,70 @@ std::uint64_t foldedBytes(std::uint64_t word) {
   return word;
 }
 
-// The word of `text` at `at`, lower-cased. Plain ASCII, as nearly every id
-// is, is folded a word at a time: every code page lower-cases A to Z alone
-// there. A zero byte stays zero, as the padding must.
-inline std::uint64_t foldedWord(std::string_view text, std::size_t at) {
-  const std::uint64_t word = wordAt(text, at);
-  if ((word & kHighBits) != 0) return foldedBytes(word);
+// `word` lower-cased, for plain ASCII: every code page lower-cases A to Z
+// alone there. A zero byte stays zero, as the padding must.
+inline std::uint64_t foldedAscii(std::uint64_t word) {
   const std::uint64_t upper = (word + 0x3F * kOnes) & ~(word + 0x25 * kOnes) & kHighBits;
   return word | upper >> 2;  // 'A' and above but below '[', given 32 more
 }
 
+// The same for any word. Nearly every id is plain ASCII, folded a word at a time.
+inline std::uint64_t foldedWord(std::string_view text, std::size_t at) {
+  const std::uint64_t word = wordAt(text, at);
+  return (word & kHighBits) != 0 ? foldedBytes(word) : foldedAscii(word);
+}
+
+template <typename Word>
+inline std::uint64_t load(const char* bytes) {
+  Word word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
 constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15;
+constexpr std::uint64_t kOtherMultiplier = 0xC2B2AE3D27D4EB4F;
+
+// The first and the last eight bytes (four below eight, the two words then
+// overlapping) are read whole, as are the words between them: no byte is
+// read alone but in ids of one to three. Each word goes through `fold`. A
+// multiplication carries a change only upwards, and the digits that tell ids
+// apart stand high in their word: the end mixes the high bits down.
+template <typename Fold>
+std::uint32_t hashOf(std::string_view userId, Fold fold) {
+  const char* bytes = userId.data();
+  const std::size_t size = userId.size();
+  std::uint64_t first = 0;
+  std::uint64_t last = 0;
+  if (size >= 8) {
+    first = load<std::uint64_t>(bytes);
+    last = load<std::uint64_t>(bytes + size - 8);
+  } else if (size >= 4) {
+    first = load<std::uint32_t>(bytes) | load<std::uint32_t>(bytes + size - 4) << 32;
+  } else if (size > 0) {
+    first = wordAt(userId, 0);
+  }
+  std::uint64_t hash = (fold(first) ^ size) * kMultiplier;
+  for (std::size_t at = 8; at + 8 < size; at += 8) {
+    hash = (hash ^ fold(load<std::uint64_t>(bytes + at))) * kMultiplier;
+  }
+  hash ^= fold(last) * kOtherMultiplier;
+  hash ^= hash >> 32;
+  hash *= kMultiplier;
+  return static_cast<std::uint32_t>(hash >> 32);
+}
 
 }  // namespace
 
-// A multiplication carries a change only upwards, and the digits that tell
-// ids apart stand high in their word: the end mixes the high bits down.
+// Folded as plain ASCII first, all words seen: only an id with other
+// characters is hashed again, through the table.
 std::uint32_t userIdHash(std::string_view userId) {
-  std::uint64_t hash = userId.size();
-  for (std::size_t at = 0; at < userId.size(); at += 8) {
-    hash = (hash ^ foldedWord(userId, at)) * kMultiplier;
-  }
-  hash ^= hash >> 33;
-  hash *= kMultiplier;
-  return static_cast<std::uint32_t>(hash ^ hash >> 33);
+  std::uint64_t seen = 0;
+  const std::uint32_t hash = hashOf(userId, [&](std::uint64_t word) {
+    seen |= word;
+    return foldedAscii(word);
+  });
+  if ((seen & kHighBits) == 0) return hash;
+  return hashOf(userId, foldedBytes);
 }
 
 // Most ids compared are equal byte for byte.

@@ -35,9 +35,8 @@ bool Namensliste::inText(std::size_t number) const {
   return platform::lowerCase(text).find(platform::lowerCase(wanted)) != std::string::npos;
 }
 
-bool Namensliste::seenBefore(std::size_t number) {
+bool Namensliste::seenBefore(std::size_t number, std::string_view name) {
   if (number >= kSplit) throw startup::RunTimeError(startup::kOutOfMemory);
-  const std::string_view name = nameAt_(number);
   if (name.find('|') == std::string_view::npos) {
     return holds(name, static_cast<std::uint32_t>(number));
   }
@@ -59,7 +58,7 @@ bool checkDuplicates(CheckRun& run) {
   Namensliste seen(rows.size(), [&](std::size_t i) { return rows[i].Benutzerkennung; });
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ImportRow& row = rows[i];
-    if (row.Benutzerkennung.empty() || !seen.seenBefore(i)) continue;
+    if (row.Benutzerkennung.empty() || !seen.seenBefore(i, row.Benutzerkennung)) continue;
     if (!run.ask(
             {.row = i + 1,
              .name = std::string(row.Name),

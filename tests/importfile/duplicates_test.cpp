@@ -36,7 +36,7 @@ TEST(NamenslisteTest, AnswersAsTheLiteralSearchEvenWithBarsInNames) {
       std::string& name = names[i];
       name.assign(1 + random() % 4, ' ');
       for (char& c : name) c = letters[random() % letters.size()];
-      ASSERT_EQ(list.seenBefore(i), literal.seenBefore(name)) << run << " " << name;
+      ASSERT_EQ(list.seenBefore(i, name), literal.seenBefore(name)) << run << " " << name;
     }
   }
 }
