@@ -60,17 +60,34 @@ inline void rekeyBlock(unsigned char* block, std::size_t index, unsigned from, u
   }
 }
 
-// The one decoding, into `out`, which may be `in` itself. In bytes
-// throughout, the shift counted in a byte that wraps with it, so that the
-// compiler decodes sixteen characters in a handful of instructions: the
-// adding of 224 below 32 is the subtracting of 32 modulo 256.
+// The adding of 224 below 32 is the subtracting of 32 modulo 256: in bytes
+// throughout, which the compiler keeps in bytes.
+inline unsigned char decodeChar(unsigned char code, unsigned char shift) {
+  const auto low = static_cast<unsigned char>(shift + 32);
+  return static_cast<unsigned char>(code - shift - (code < low ? 32 : 0));
+}
+
+// Decodes the `size` characters (at most a block) at `in`, the first of them
+// character `index` of its line, into `out`, which may be `in` itself.
+inline void decodeBlock(const char* in, std::size_t size, std::size_t index, unsigned start,
+                        char* out) {
+  const unsigned char* shifts = kShifts.data() + shiftAt(start, index);
+  unsigned char block[kBlock] = {};
+  std::memcpy(block, in, size);
+  for (std::size_t j = 0; j < kBlock; ++j) block[j] = decodeChar(block[j], shifts[j]);
+  std::memcpy(out, block, size);
+}
+
+// The one decoding, into `out`, which may be `in` itself. Block by block with
+// the shifts read from kShifts, as rekeyLine() does, so that the compiler
+// decodes sixteen characters in a handful of instructions; the characters
+// after the last whole block in a block filled up, as a block overlapping the
+// one before would decode some twice in place.
 void decodeBytes(const char* in, std::size_t size, unsigned char key, char* out) {
-  auto step = static_cast<unsigned char>(key + 1);
-  for (std::size_t i = 0; i < size; ++i, ++step) {
-    const unsigned char shift = step & 63u;
-    const auto code = static_cast<unsigned char>(in[i]);
-    out[i] = static_cast<char>(code - shift - (code < shift + 32 ? 32 : 0));
-  }
+  const unsigned start = key & 63u;
+  std::size_t i = 0;
+  for (; i + kBlock <= size; i += kBlock) decodeBlock(in + i, kBlock, i, start, out + i);
+  if (i < size) decodeBlock(in + i, size - i, i, start, out + i);
 }
 
 }  // namespace
