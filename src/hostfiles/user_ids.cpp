@@ -138,27 +138,17 @@ bool sameUserId(std::string_view a, std::string_view b) {
 UserIdTable::UserIdTable(std::size_t ids)
     : slots_(std::bit_ceil(std::max<std::size_t>(16, 2 * ids))) {}
 
-void UserIdTable::place(Slot slot) {
-  const std::size_t mask = slots_.size() - 1;
-  std::size_t i = slot.hash & mask;
-  while (slots_[i].number != kEmpty) i = (i + 1) & mask;
-  slots_[i] = slot;
-}
-
 // Growing keeps the order of adding among equal ids: read from an empty slot
 // on, around, each run of taken slots comes in the order of its probes.
-void UserIdTable::add(std::uint32_t hash, std::uint32_t number) {
-  if (2 * ++taken_ > slots_.size()) {
-    std::vector<Slot> old(2 * slots_.size());
-    old.swap(slots_);
-    const auto empty = std::ranges::find(old, kEmpty, &Slot::number);
-    const std::size_t first = static_cast<std::size_t>(empty - old.begin());
-    for (std::size_t i = 0; i < old.size(); ++i) {
-      const Slot& slot = old[(first + i) & (old.size() - 1)];
-      if (slot.number != kEmpty) place(slot);
-    }
+void UserIdTable::grow() {
+  std::vector<Slot> old(2 * slots_.size());
+  old.swap(slots_);
+  const auto empty = std::ranges::find(old, kEmpty, &Slot::number);
+  const std::size_t first = static_cast<std::size_t>(empty - old.begin());
+  for (std::size_t i = 0; i < old.size(); ++i) {
+    const Slot& slot = old[(first + i) & (old.size() - 1)];
+    if (slot.number != kEmpty) place(slot);
   }
-  place({hash, number});
 }
 
 }  // namespace hostfiles
