@@ -14,42 +14,35 @@ namespace hostfiles {
 namespace {
 
 // The written employees by user id, without regard to case. A user id that
-// both lists hold more than once matches in the order of each. `at` must
+// both lists hold more than once matches in the order of each. `written` must
 // outlive the index.
 class UserIdIndex {
  public:
-  UserIdIndex(std::size_t count, const EntryAt& at) : at_(at), table_(count), matched_(count) {
-    for (std::size_t i = 0; i < count; ++i) {
-      const EntryView entry = at(i);
-      if (entry.kind != EntryKind::kEmployee) continue;
+  explicit UserIdIndex(const WrittenEntries& written)
+      : written_(written), table_(written.size()), matched_(written.size()) {
+    for (std::size_t i = 0; i < written.size(); ++i) {
+      const auto userId = written.userId(i);
+      if (!userId) continue;
       ++employees_;
-      table_.add(userIdHash(entry.userId), static_cast<std::uint32_t>(i));
+      table_.add(userIdHash(*userId), static_cast<std::uint32_t>(i));
     }
   }
 
-  struct Match {
-    std::size_t at;
-    EntryView entry;
-  };
-
   // The first written employee with `userId` that is not matched yet, now matched.
-  std::optional<Match> match(std::string_view userId) {
-    EntryView entry;
+  std::optional<std::size_t> match(std::string_view userId) {
     const auto found = table_.find(userIdHash(userId), [&](std::uint32_t i) {
-      if (matched_[i]) return false;
-      entry = at_(i);
-      return sameUserId(entry.userId, userId);
+      return !matched_[i] && sameUserId(*written_.userId(i), userId);
     });
     if (!found) return std::nullopt;
     matched_[*found] = true;
-    return Match{*found, entry};
+    return *found;
   }
 
   bool matched(std::size_t i) const { return matched_[i]; }
   std::size_t employees() const { return employees_; }
 
  private:
-  const EntryAt& at_;
+  const WrittenEntries& written_;
   UserIdTable table_;
   std::vector<bool> matched_;
   std::size_t employees_ = 0;
@@ -95,9 +88,9 @@ EmployeeChange change(EmployeeChange::Kind kind, const EntryView& entry) {
 }  // namespace
 
 std::optional<ChangePreview> previewChanges(const startup::Context& context,
-                                            const std::string& dataFolder, std::size_t count,
-                                            const EntryAt& at) {
-  UserIdIndex index(count, at);
+                                            const std::string& dataFolder,
+                                            const WrittenEntries& written) {
+  UserIdIndex index(written);
   ChangePreview preview;
   const auto add = [&](const EntryView& before) {
     if (before.kind != EntryKind::kEmployee) return;
@@ -107,7 +100,7 @@ std::optional<ChangePreview> previewChanges(const startup::Context& context,
         preview.firstRemoved.push_back(change(EmployeeChange::Kind::kRemoved, before));
       }
     } else {
-      ++(differ(before, match->entry) ? preview.changed : preview.unchanged);
+      ++(differ(before, written.entry(*match)) ? preview.changed : preview.unchanged);
     }
   };
   if (!readEmployeeEntries(context, dataFolder, add)) return std::nullopt;
@@ -118,8 +111,8 @@ std::optional<ChangePreview> previewChanges(const startup::Context& context,
 std::optional<std::vector<EmployeeChange>> listChanges(const startup::Context& context,
                                                        const std::string& dataFolder,
                                                        std::span<const EntryView> after) {
-  const EntryAt at = [&](std::size_t i) { return after[i]; };
-  UserIdIndex index(after.size(), at);
+  const EntryList<std::string_view> written(after);
+  UserIdIndex index(written);
   std::vector<std::pair<std::size_t, EmployeeChange>> changed;  // by entry of `after`
   std::vector<EmployeeChange> removed;
   const auto add = [&](const EntryView& before) {
@@ -127,8 +120,8 @@ std::optional<std::vector<EmployeeChange>> listChanges(const startup::Context& c
     const auto match = index.match(before.userId);
     if (!match) {
       removed.push_back(change(EmployeeChange::Kind::kRemoved, before));
-    } else if (auto fields = differences(before, match->entry); !fields.empty()) {
-      changed.emplace_back(match->at, change(EmployeeChange::Kind::kChanged, match->entry));
+    } else if (auto fields = differences(before, after[*match]); !fields.empty()) {
+      changed.emplace_back(*match, change(EmployeeChange::Kind::kChanged, after[*match]));
       changed.back().second.fields = std::move(fields);
     }
   };

@@ -26,8 +26,7 @@ class ChangePreviewTest : public PlannerFileFixture {
     folder.write("Mitarbeiterdaten.dat", scrambledFile(file));
     std::vector<EntryView> written;
     for (const std::string& line : after) written.push_back(viewEntry(line));
-    const auto preview = previewChanges(state, folder.path(), written.size(),
-                                        [&](std::size_t i) { return written[i]; });
+    const auto preview = previewChanges(state, folder.path(), EntryList<std::string_view>(written));
     const auto changes = listChanges(state, folder.path(), written);
     Lines lines;
     for (const EmployeeChange& change : changes.value()) {
