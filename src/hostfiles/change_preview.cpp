@@ -20,7 +20,7 @@ class UserIdIndex {
  public:
   explicit UserIdIndex(const WrittenEntries& written)
       : written_(written), table_(written.size()), matched_(written.size()) {
-    for (std::size_t i = 0; i < written.size(); ++i) {
+    for (std::size_t i = 0, count = written.size(); i < count; ++i) {
       const auto userId = written.userId(i);
       if (!userId) continue;
       ++employees_;

@@ -80,14 +80,21 @@ inline void decodeBlock(const char* in, std::size_t size, std::size_t index, uns
 
 // The one decoding, into `out`, which may be `in` itself. Block by block with
 // the shifts read from kShifts, as rekeyLine() does, so that the compiler
-// decodes sixteen characters in a handful of instructions; the characters
-// after the last whole block in a block filled up, as a block overlapping the
-// one before would decode some twice in place.
+// decodes sixteen characters in a handful of instructions. The last block
+// ends with the text, taken before the blocks in front of it are decoded in
+// place: the characters that it shares with them come out the same. Only a
+// text shorter than a block is decoded in a block filled up.
 void decodeBytes(const char* in, std::size_t size, unsigned char key, char* out) {
   const unsigned start = key & 63u;
-  std::size_t i = 0;
-  for (; i + kBlock <= size; i += kBlock) decodeBlock(in + i, kBlock, i, start, out + i);
-  if (i < size) decodeBlock(in + i, size - i, i, start, out + i);
+  if (size < kBlock) {
+    decodeBlock(in, size, 0, start, out);
+    return;
+  }
+  const std::size_t lastAt = size - kBlock;
+  char last[kBlock];
+  std::memcpy(last, in + lastAt, kBlock);
+  for (std::size_t i = 0; i < lastAt; i += kBlock) decodeBlock(in + i, kBlock, i, start, out + i);
+  decodeBlock(last, kBlock, lastAt, start, out + lastAt);
 }
 
 }  // namespace
