@@ -111,18 +111,37 @@ std::uint32_t hashOf(std::string_view userId, Fold fold) {
   return static_cast<std::uint32_t>(hash >> 32);
 }
 
-}  // namespace
-
-// Folded as plain ASCII first, all words seen: only an id with other
-// characters is hashed again, through the table.
-std::uint32_t userIdHash(std::string_view userId) {
+// Folded as plain ASCII first, each word handed to `look` as read: only an id
+// with other characters is hashed again, through the table.
+template <typename Look>
+std::uint32_t hashLooking(std::string_view userId, Look look) {
   std::uint64_t seen = 0;
   const std::uint32_t hash = hashOf(userId, [&](std::uint64_t word) {
     seen |= word;
+    look(word);
     return foldedAscii(word);
   });
   if ((seen & kHighBits) == 0) return hash;
   return hashOf(userId, foldedBytes);
+}
+
+}  // namespace
+
+std::uint32_t userIdHash(std::string_view userId) {
+  return hashLooking(userId, [](std::uint64_t) {});
+}
+
+// The words of the hash cover every byte, padded with zeros below eight. A
+// byte equal to `wanted` is zero in `word ^ pattern`, which then keeps a high
+// bit through subtracting one from each byte while the byte itself has none.
+UserIdSearch userIdHashFinding(std::string_view userId, char wanted) {
+  const std::uint64_t pattern = kOnes * static_cast<unsigned char>(wanted);
+  std::uint64_t found = 0;
+  const std::uint32_t hash = hashLooking(userId, [&](std::uint64_t word) {
+    const std::uint64_t bytes = word ^ pattern;
+    found |= (bytes - kOnes) & ~bytes & kHighBits;
+  });
+  return {hash, found != 0};
 }
 
 // Most ids compared are equal byte for byte.

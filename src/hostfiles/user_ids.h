@@ -12,6 +12,13 @@ namespace hostfiles {
 
 // Equal for ids that differ only in case.
 std::uint32_t userIdHash(std::string_view userId);
+// userIdHash() of `userId`, and whether `userId` holds `wanted`, a character
+// of plain ASCII other than zero: in the same pass.
+struct UserIdSearch {
+  std::uint32_t hash;
+  bool found;
+};
+UserIdSearch userIdHashFinding(std::string_view userId, char wanted);
 bool sameUserId(std::string_view a, std::string_view b);
 
 // User ids by their hashes, in one flat array probed from the hash on: the

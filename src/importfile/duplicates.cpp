@@ -19,10 +19,9 @@ std::string_view Namensliste::pieceAt(std::uint32_t number) const {
   return number >= kSplit ? split_[number - kSplit] : nameAt_(number);
 }
 
-bool Namensliste::holds(std::string_view piece, std::uint32_t number) {
+bool Namensliste::holds(std::string_view piece, std::uint32_t hash, std::uint32_t number) {
   return pieces_
-      .findOrAdd(userIdHash(piece), number,
-                 [&](std::uint32_t i) { return sameUserId(pieceAt(i), piece); })
+      .findOrAdd(hash, number, [&](std::uint32_t i) { return sameUserId(pieceAt(i), piece); })
       .has_value();
 }
 
@@ -37,16 +36,16 @@ bool Namensliste::inText(std::size_t number) const {
 
 bool Namensliste::seenBefore(std::size_t number, std::string_view name) {
   if (number >= kSplit) throw startup::RunTimeError(startup::kOutOfMemory);
-  if (name.find('|') == std::string_view::npos) {
-    return holds(name, static_cast<std::uint32_t>(number));
-  }
+  const auto [hash, holdsBar] = hostfiles::userIdHashFinding(name, '|');
+  if (!holdsBar) return holds(name, hash, static_cast<std::uint32_t>(number));
   const bool seen = inText(number);
   for (std::size_t start = 0; start <= name.size();) {
     const std::size_t end = std::min(name.find('|', start), name.size());
     if (end > start) {
       if (split_.size() >= kSplit) throw startup::RunTimeError(startup::kOutOfMemory);
       split_.push_back(name.substr(start, end - start));
-      holds(split_.back(), static_cast<std::uint32_t>(kSplit + split_.size() - 1));
+      holds(split_.back(), userIdHash(split_.back()),
+            static_cast<std::uint32_t>(kSplit + split_.size() - 1));
     }
     start = end + 1;
   }

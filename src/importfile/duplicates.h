@@ -32,8 +32,8 @@ class Namensliste {
   static constexpr std::uint32_t kSplit = std::uint32_t{1} << 31;
 
   std::string_view pieceAt(std::uint32_t number) const;
-  // Adds `piece` unless the set holds it; true when it did.
-  bool holds(std::string_view piece, std::uint32_t number);
+  // Adds `piece`, of user-id hash `hash`, unless the set holds it; true when it did.
+  bool holds(std::string_view piece, std::uint32_t hash, std::uint32_t number);
   // The search itself, for a name holding "|".
   bool inText(std::size_t number) const;
 
