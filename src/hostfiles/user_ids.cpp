@@ -111,15 +111,19 @@ std::uint32_t hashOf(std::string_view userId, Fold fold) {
   return static_cast<std::uint32_t>(hash >> 32);
 }
 
-// Folded as plain ASCII first, each word handed to `look` as read: only an id
-// with other characters is hashed again, through the table.
+// Plain ASCII is folded first, each word handed to `look` as read: only an id
+// with other characters is hashed again, through the table. In plain ASCII
+// the cases of a letter differ in one bit, which the hash sets in every byte:
+// characters that differ in that bit alone share a hash, which only costs a
+// comparison of ids that differ there.
+constexpr std::uint64_t kCaseBits = 0x20 * kOnes;
 template <typename Look>
 std::uint32_t hashLooking(std::string_view userId, Look look) {
   std::uint64_t seen = 0;
   const std::uint32_t hash = hashOf(userId, [&](std::uint64_t word) {
     seen |= word;
     look(word);
-    return foldedAscii(word);
+    return word | kCaseBits;
   });
   if ((seen & kHighBits) == 0) return hash;
   return hashOf(userId, foldedBytes);
