@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <optional>
 #include <utility>
 
 #include "hostfiles/employee_data.h"
@@ -16,36 +17,75 @@ namespace {
 // The written employees by user id, without regard to case. A user id that
 // both lists hold more than once matches in the order of each. `written` must
 // outlive the index.
+//
+// The import writes the employee file in the order of its list, so the file
+// mostly comes in the order of the list that would replace it: the next
+// employee in order is tried first, and the ids are hashed into a table only
+// when the orders part. Orders that keep parting are not tried any more.
 class UserIdIndex {
  public:
   explicit UserIdIndex(const WrittenEntries& written)
-      : written_(written), table_(written.size()), matched_(written.size()) {
-    for (std::size_t i = 0, count = written.size(); i < count; ++i) {
-      const auto userId = written.userId(i);
-      if (!userId) continue;
-      ++employees_;
-      table_.add(userIdHash(*userId), static_cast<std::uint32_t>(i));
-    }
-  }
+      : written_(written), count_(written.size()), matched_(count_) {}
 
   // The first written employee with `userId` that is not matched yet, now matched.
   std::optional<std::size_t> match(std::string_view userId) {
-    const auto found = table_.find(userIdHash(userId), [&](std::uint32_t i) {
-      return !matched_[i] && sameUserId(*written_.userId(i), userId);
-    });
-    if (!found) return std::nullopt;
-    matched_[*found] = true;
-    return *found;
+    std::optional<std::size_t> found;
+    if (misses_ < kMisses && inOrder(userId)) {
+      misses_ = 0;
+      found = next_;
+    } else {
+      ++misses_;
+      found = lookUp(userId);
+    }
+    if (found) matched_[*found] = true;
+    return found;
   }
 
   bool matched(std::size_t i) const { return matched_[i]; }
-  std::size_t employees() const { return employees_; }
+  // The written employees, matched or not.
+  std::size_t employees() const {
+    if (table_) return employees_;
+    std::size_t employees = 0;
+    for (std::size_t i = 0; i < count_; ++i) employees += written_.userId(i).has_value();
+    return employees;
+  }
 
  private:
+  // Whether the first written employee not matched yet, at next_, has
+  // `userId`: every employee before it is matched.
+  bool inOrder(std::string_view userId) {
+    for (; next_ < count_; ++next_) {
+      if (matched_[next_]) continue;
+      if (const auto id = written_.userId(next_)) return sameUserId(*id, userId);
+    }
+    return false;
+  }
+
+  std::optional<std::size_t> lookUp(std::string_view userId) {
+    if (!table_) {
+      table_.emplace(count_);
+      for (std::size_t i = 0; i < count_; ++i) {
+        if (const auto id = written_.userId(i)) {
+          ++employees_;
+          table_->add(userIdHash(*id), static_cast<std::uint32_t>(i));
+        }
+      }
+    }
+    return table_->find(userIdHash(userId), [&](std::uint32_t i) {
+      return !matched_[i] && sameUserId(*written_.userId(i), userId);
+    });
+  }
+
+  // The lookups in a row after which the order is not tried any more.
+  static constexpr std::size_t kMisses = 8;
+
   const WrittenEntries& written_;
-  UserIdTable table_;
+  std::size_t count_;
   std::vector<bool> matched_;
-  std::size_t employees_ = 0;
+  std::size_t next_ = 0;  // every written employee before it is matched
+  std::size_t misses_ = 0;
+  std::optional<UserIdTable> table_;  // made at the first lookup
+  std::size_t employees_ = 0;         // counted with the table
 };
 
 // The dates and values of an entry have one width each, at which the compiler

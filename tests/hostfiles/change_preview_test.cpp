@@ -69,6 +69,16 @@ TEST_F(ChangePreviewTest, IdsMatchInAnyCaseAndOnlyThen) {
                           "- A (" + a + ")", "- S (ss)"}));
 }
 
+// The lists are compared in order while they keep it; where they part, an id
+// that a list holds twice still matches in the order of each.
+TEST_F(ChangePreviewTest, EqualIdsMatchInTheirOrderWhereTheListsPart) {
+  const std::string other = "170101:999998:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:";
+  const Lines lines = {kValues + "B:b", kValues + "A:a", other + "A:a"};
+  const auto [preview, changes] = compare(lines, {lines[1], lines[0], lines[2]});
+  EXPECT_EQ(preview.unchanged, 3u);
+  EXPECT_TRUE(changes.empty());
+}
+
 // Ids are folded a word at a time: a change of case at any position of ids of
 // up to three words matches, and the bytes next to A and Z don't.
 TEST(UserIdsTest, CaseMatchesAtEveryPositionAndOnlyCase) {
