@@ -1,6 +1,7 @@
 #include "memory_system.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/wildcard.h"
@@ -20,6 +21,8 @@ class MemoryReadFile : public platform::ReadFile {
     position_ += count;
     return count;
   }
+
+  std::optional<std::uint64_t> size() override { return content_.size(); }
 
  private:
   std::string content_;

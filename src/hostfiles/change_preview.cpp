@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <optional>
 #include <utility>
 
 #include "hostfiles/employee_data.h"
@@ -14,45 +15,77 @@ namespace hostfiles {
 namespace {
 
 // The written employees by user id, without regard to case. A user id that
-// both lists hold more than once matches in the order of each. `at` must
+// both lists hold more than once matches in the order of each. `written` must
 // outlive the index.
+//
+// The import writes the employee file in the order of its list, so the file
+// mostly comes in the order of the list that would replace it: the next
+// employee in order is tried first, and the ids are hashed into a table only
+// when the orders part. Orders that keep parting are not tried any more.
 class UserIdIndex {
  public:
-  UserIdIndex(std::size_t count, const EntryAt& at) : at_(at), table_(count), matched_(count) {
-    for (std::size_t i = 0; i < count; ++i) {
-      const EntryView entry = at(i);
-      if (entry.kind != EntryKind::kEmployee) continue;
-      ++employees_;
-      table_.add(userIdHash(entry.userId), static_cast<std::uint32_t>(i));
-    }
-  }
-
-  struct Match {
-    std::size_t at;
-    EntryView entry;
-  };
+  explicit UserIdIndex(const WrittenEntries& written)
+      : written_(written), count_(written.size()), matched_(count_) {}
 
   // The first written employee with `userId` that is not matched yet, now matched.
-  std::optional<Match> match(std::string_view userId) {
-    EntryView entry;
-    const auto found = table_.find(userIdHash(userId), [&](std::uint32_t i) {
-      if (matched_[i]) return false;
-      entry = at_(i);
-      return sameUserId(entry.userId, userId);
-    });
-    if (!found) return std::nullopt;
-    matched_[*found] = true;
-    return Match{*found, entry};
+  std::optional<std::size_t> match(std::string_view userId) {
+    std::optional<std::size_t> found;
+    if (misses_ < kMisses && inOrder(userId)) {
+      misses_ = 0;
+      found = next_;
+    } else {
+      ++misses_;
+      found = lookUp(userId);
+    }
+    if (found) matched_[*found] = true;
+    return found;
   }
 
   bool matched(std::size_t i) const { return matched_[i]; }
-  std::size_t employees() const { return employees_; }
+  // The written employees, matched or not.
+  std::size_t employees() const {
+    if (table_) return employees_;
+    std::size_t employees = 0;
+    for (std::size_t i = 0; i < count_; ++i) employees += written_.userId(i).has_value();
+    return employees;
+  }
 
  private:
-  const EntryAt& at_;
-  UserIdTable table_;
+  // Whether the first written employee not matched yet, at next_, has
+  // `userId`: every employee before it is matched.
+  bool inOrder(std::string_view userId) {
+    for (; next_ < count_; ++next_) {
+      if (matched_[next_]) continue;
+      if (const auto id = written_.userId(next_)) return sameUserId(*id, userId);
+    }
+    return false;
+  }
+
+  std::optional<std::size_t> lookUp(std::string_view userId) {
+    if (!table_) {
+      table_.emplace(count_);
+      for (std::size_t i = 0; i < count_; ++i) {
+        if (const auto id = written_.userId(i)) {
+          ++employees_;
+          table_->add(userIdHash(*id), static_cast<std::uint32_t>(i));
+        }
+      }
+    }
+    return table_->find(userIdHash(userId), [&](std::uint32_t i) {
+      return !matched_[i] && sameUserId(*written_.userId(i), userId);
+    });
+  }
+
+  // The lookups in a row after which the order is not tried any more.
+  static constexpr std::size_t kMisses = 8;
+
+  const WrittenEntries& written_;
+  std::size_t count_;
   std::vector<bool> matched_;
-  std::size_t employees_ = 0;
+  std::size_t next_ = 0;  // every written employee before it is matched
+  std::size_t misses_ = 0;
+  std::optional<UserIdTable> table_;  // made at the first lookup
+  std::size_t employees_ = 0;         // counted with the table
 };
 
 // The dates and values of an entry have one width each, at which the compiler
@@ -95,9 +128,9 @@ EmployeeChange change(EmployeeChange::Kind kind, const EntryView& entry) {
 }  // namespace
 
 std::optional<ChangePreview> previewChanges(const startup::Context& context,
-                                            const std::string& dataFolder, std::size_t count,
-                                            const EntryAt& at) {
-  UserIdIndex index(count, at);
+                                            const std::string& dataFolder,
+                                            const WrittenEntries& written) {
+  UserIdIndex index(written);
   ChangePreview preview;
   const auto add = [&](const EntryView& before) {
     if (before.kind != EntryKind::kEmployee) return;
@@ -107,7 +140,7 @@ std::optional<ChangePreview> previewChanges(const startup::Context& context,
         preview.firstRemoved.push_back(change(EmployeeChange::Kind::kRemoved, before));
       }
     } else {
-      ++(differ(before, match->entry) ? preview.changed : preview.unchanged);
+      ++(differ(before, written.entry(*match)) ? preview.changed : preview.unchanged);
     }
   };
   if (!readEmployeeEntries(context, dataFolder, add)) return std::nullopt;
@@ -118,8 +151,8 @@ std::optional<ChangePreview> previewChanges(const startup::Context& context,
 std::optional<std::vector<EmployeeChange>> listChanges(const startup::Context& context,
                                                        const std::string& dataFolder,
                                                        std::span<const EntryView> after) {
-  const EntryAt at = [&](std::size_t i) { return after[i]; };
-  UserIdIndex index(after.size(), at);
+  const EntryList<std::string_view> written(after);
+  UserIdIndex index(written);
   std::vector<std::pair<std::size_t, EmployeeChange>> changed;  // by entry of `after`
   std::vector<EmployeeChange> removed;
   const auto add = [&](const EntryView& before) {
@@ -127,8 +160,8 @@ std::optional<std::vector<EmployeeChange>> listChanges(const startup::Context& c
     const auto match = index.match(before.userId);
     if (!match) {
       removed.push_back(change(EmployeeChange::Kind::kRemoved, before));
-    } else if (auto fields = differences(before, match->entry); !fields.empty()) {
-      changed.emplace_back(match->at, change(EmployeeChange::Kind::kChanged, match->entry));
+    } else if (auto fields = differences(before, after[*match]); !fields.empty()) {
+      changed.emplace_back(*match, change(EmployeeChange::Kind::kChanged, after[*match]));
       changed.back().second.fields = std::move(fields);
     }
   };

@@ -4,10 +4,10 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "hostfiles/employee_record.h"
@@ -43,15 +43,42 @@ struct ChangePreview {
   std::vector<EmployeeChange> firstRemoved;  // at most kNamedRemoved
 };
 
-// The entry at a position of the entries that an import or a restore writes;
-// its texts outlive the comparison.
-using EntryAt = std::function<EntryView(std::size_t)>;
+// The entries that an import or a restore writes, read by position. The
+// preview indexes the user id of every entry but compares whole entries only
+// where ids match: a list need not make each of its entries to be indexed.
+class WrittenEntries {
+ public:
+  virtual std::size_t size() const = 0;
+  // The user id of entry `i`; nothing for a text line.
+  virtual std::optional<std::string_view> userId(std::size_t i) const = 0;
+  // Entry `i`; its texts outlive the comparison.
+  virtual EntryView entry(std::size_t i) const = 0;
 
-// The preview of writing the `count` entries that `at` gives over the employee
-// file in `dataFolder`; nothing when that file cannot be read.
+ protected:
+  ~WrittenEntries() = default;
+};
+
+// Records or views as written entries.
+template <typename Text>
+class EntryList final : public WrittenEntries {
+ public:
+  explicit EntryList(std::span<const Entry<Text>> entries) : entries_(entries) {}
+  std::size_t size() const override { return entries_.size(); }
+  std::optional<std::string_view> userId(std::size_t i) const override {
+    if (entries_[i].kind != EntryKind::kEmployee) return std::nullopt;
+    return std::string_view(entries_[i].userId);
+  }
+  EntryView entry(std::size_t i) const override { return entryAs<std::string_view>(entries_[i]); }
+
+ private:
+  std::span<const Entry<Text>> entries_;
+};
+
+// The preview of writing `written` over the employee file in `dataFolder`;
+// nothing when that file cannot be read.
 std::optional<ChangePreview> previewChanges(const startup::Context& context,
-                                            const std::string& dataFolder, std::size_t count,
-                                            const EntryAt& at);
+                                            const std::string& dataFolder,
+                                            const WrittenEntries& written);
 
 // Every change of writing `after` over the employee file in `dataFolder`: new
 // and changed employees in the order of `after`, then the removed ones in the

@@ -45,13 +45,19 @@ std::string_view column(std::string_view line, std::size_t at, std::size_t width
   return from(line, at).substr(0, width);
 }
 
+// An employee line has a separator after its first date: a look there
+// spares the search through the line.
 bool isTextLine(std::string_view line) {
+  constexpr std::size_t kFirstSeparator = columns::kToDate - 1;
+  if (line.size() > kFirstSeparator && line[kFirstSeparator] == kFieldSeparator) return false;
   return line.find(kFieldSeparator) == std::string_view::npos;
 }
 
 bool isCurrentEmployeeLine(std::string_view line) {
-  return hasCommaAt(line, columns::kResidual + kCommaInValue) &&
-         hasCommaAt(line, columns::kEntitlements + kCommaInValue);
+  constexpr std::size_t kResidualComma = columns::kResidual + kCommaInValue;
+  constexpr std::size_t kEntitlementComma = columns::kEntitlements + kCommaInValue;
+  return line.size() > kEntitlementComma && line[kResidualComma] == ',' &&
+         line[kEntitlementComma] == ',';
 }
 
 std::string currentEmployeeLine(std::string line) {

@@ -43,6 +43,7 @@ bool FileChannel::open(platform::System& system, const std::string& path, Modus 
   capacity_ = 0;
   filled_ = 0;
   position_ = 0;
+  fileRead_ = 0;
   exhausted_ = false;
   return isOpen();
 }
@@ -68,11 +69,9 @@ bool FileChannel::fill() {
     if (filled_ > 0) std::memcpy(larger.get(), read_.get(), filled_);
     read_ = std::move(larger);
   }
-  const auto got = input_->read(read_.get() + filled_, capacity_ - filled_);
-  if (!got) throw RunTimeError(startup::kDeviceIoError);
-  filled_ += *got;
-  exhausted_ = *got == 0;
-  return *got > 0;
+  const std::size_t got = readInto(read_.get() + filled_, capacity_ - filled_);
+  filled_ += got;
+  return got > 0;
 }
 
 std::string_view FileChannel::unread() const {
@@ -140,30 +139,37 @@ std::string_view FileChannel::readPiece() {
   return piece;
 }
 
-// The file is read in pieces that are joined once at the end: a buffer that
-// grew as it filled would copy what it holds each time. A piece's memory is
-// only touched where the file's bytes go.
+// The rest goes straight into a text of the size that the file gives, so
+// that nothing is held twice. A file that grew meanwhile is read on, the text
+// growing as it fills; one that shrank ends early.
 std::string FileChannel::readRest() {
   requireMode(Modus::Input);
-  constexpr std::size_t kPieceSize = std::size_t{1} << 20;
-  std::vector<std::pair<std::unique_ptr<char[]>, std::size_t>> pieces;
-  std::size_t size = filled_ - position_;
-  while (!exhausted_) {
-    auto& [bytes, length] = pieces.emplace_back(new char[kPieceSize], 0);
-    while (length < kPieceSize && !exhausted_) {
-      const auto got = input_->read(bytes.get() + length, kPieceSize - length);
-      if (!got) throw RunTimeError(startup::kDeviceIoError);
-      length += *got;
-      exhausted_ = *got == 0;
-    }
-    size += length;
-  }
+  const std::uint64_t size = input_->size().value_or(0);
+  std::size_t length = unread().size();
   std::string rest;
-  rest.reserve(size);
+  rest.reserve(length + (size > fileRead_ ? static_cast<std::size_t>(size - fileRead_) : 0));
   rest.append(unread());
-  for (const auto& [bytes, length] : pieces) rest.append(bytes.get(), length);
+  rest.resize(rest.capacity());
+  while (!exhausted_) {
+    if (length == rest.size()) {
+      char probe[1];  // whether anything follows, before the text grows for it
+      if (readInto(probe, 1) == 0) break;
+      rest.resize(std::max(2 * length, length + kBufferSize));
+      rest[length++] = probe[0];
+    }
+    length += readInto(rest.data() + length, rest.size() - length);
+  }
+  rest.resize(length);
   position_ = filled_ = 0;
   return rest;
+}
+
+std::size_t FileChannel::readInto(char* bytes, std::size_t size) {
+  const auto got = input_->read(bytes, size);
+  if (!got) throw RunTimeError(startup::kDeviceIoError);
+  fileRead_ += *got;
+  exhausted_ = *got == 0;
+  return *got;
 }
 
 void FileChannel::writeLine(std::string_view bytes) {
@@ -220,6 +226,7 @@ void FileChannel::abandon() noexcept {
   capacity_ = 0;
   filled_ = 0;
   position_ = 0;
+  fileRead_ = 0;
   exhausted_ = false;
 }
 

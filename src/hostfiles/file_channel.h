@@ -2,6 +2,7 @@
 // writes a file opens a channel of its own.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -64,6 +65,9 @@ class FileChannel {
   void requireMode(Modus mode) const;
   // Reads more of the file behind what is left from position_ on.
   bool fill();
+  // Reads up to `size` bytes of the file into `bytes`; raises a run-time error
+  // when the read fails.
+  std::size_t readInto(char* bytes, std::size_t size);
   // The bytes read and not yet taken.
   std::string_view unread() const;
   void flush();
@@ -78,6 +82,7 @@ class FileChannel {
   std::string buffer_;  // output: what is written and not flushed yet
   std::size_t filled_ = 0;
   std::size_t position_ = 0;
+  std::uint64_t fileRead_ = 0;  // the bytes that the file gave so far
   bool exhausted_ = false;
 };
 

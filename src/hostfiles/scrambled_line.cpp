@@ -60,17 +60,41 @@ inline void rekeyBlock(unsigned char* block, std::size_t index, unsigned from, u
   }
 }
 
-// The one decoding, into `out`, which may be `in` itself. In bytes
-// throughout, the shift counted in a byte that wraps with it, so that the
-// compiler decodes sixteen characters in a handful of instructions: the
-// adding of 224 below 32 is the subtracting of 32 modulo 256.
+// The adding of 224 below 32 is the subtracting of 32 modulo 256: in bytes
+// throughout, which the compiler keeps in bytes.
+inline unsigned char decodeChar(unsigned char code, unsigned char shift) {
+  const auto low = static_cast<unsigned char>(shift + 32);
+  return static_cast<unsigned char>(code - shift - (code < low ? 32 : 0));
+}
+
+// Decodes the `size` characters (at most a block) at `in`, the first of them
+// character `index` of its line, into `out`, which may be `in` itself.
+inline void decodeBlock(const char* in, std::size_t size, std::size_t index, unsigned start,
+                        char* out) {
+  const unsigned char* shifts = kShifts.data() + shiftAt(start, index);
+  unsigned char block[kBlock] = {};
+  std::memcpy(block, in, size);
+  for (std::size_t j = 0; j < kBlock; ++j) block[j] = decodeChar(block[j], shifts[j]);
+  std::memcpy(out, block, size);
+}
+
+// The one decoding, into `out`, which may be `in` itself. Block by block with
+// the shifts read from kShifts, as rekeyLine() does, so that the compiler
+// decodes sixteen characters in a handful of instructions. The last block
+// ends with the text, taken before the blocks in front of it are decoded in
+// place: the characters that it shares with them come out the same. Only a
+// text shorter than a block is decoded in a block filled up.
 void decodeBytes(const char* in, std::size_t size, unsigned char key, char* out) {
-  auto step = static_cast<unsigned char>(key + 1);
-  for (std::size_t i = 0; i < size; ++i, ++step) {
-    const unsigned char shift = step & 63u;
-    const auto code = static_cast<unsigned char>(in[i]);
-    out[i] = static_cast<char>(code - shift - (code < shift + 32 ? 32 : 0));
+  const unsigned start = key & 63u;
+  if (size < kBlock) {
+    decodeBlock(in, size, 0, start, out);
+    return;
   }
+  const std::size_t lastAt = size - kBlock;
+  char last[kBlock];
+  std::memcpy(last, in + lastAt, kBlock);
+  for (std::size_t i = 0; i < lastAt; i += kBlock) decodeBlock(in + i, kBlock, i, start, out + i);
+  decodeBlock(last, kBlock, lastAt, start, out + lastAt);
 }
 
 }  // namespace

@@ -12,6 +12,13 @@ namespace hostfiles {
 
 // Equal for ids that differ only in case.
 std::uint32_t userIdHash(std::string_view userId);
+// userIdHash() of `userId`, and whether `userId` holds `wanted`, a character
+// of plain ASCII other than zero: in the same pass.
+struct UserIdSearch {
+  std::uint32_t hash;
+  bool found;
+};
+UserIdSearch userIdHashFinding(std::string_view userId, char wanted);
 bool sameUserId(std::string_view a, std::string_view b);
 
 // User ids by their hashes, in one flat array probed from the hash on: the
@@ -22,7 +29,10 @@ class UserIdTable {
   // Room for `ids` ids before the table grows.
   explicit UserIdTable(std::size_t ids);
 
-  void add(std::uint32_t hash, std::uint32_t number);
+  void add(std::uint32_t hash, std::uint32_t number) {
+    if (2 * ++taken_ > slots_.size()) grow();
+    place({hash, number});
+  }
 
   // The first number under `hash` for which `same(number)` holds; otherwise
   // adds `number` under `hash`, in the slot where the search ended.
@@ -33,10 +43,10 @@ class UserIdTable {
     for (; slots_[i].number != kEmpty; i = (i + 1) & mask) {
       if (slots_[i].hash == hash && same(slots_[i].number)) return slots_[i].number;
     }
-    if (2 * (taken_ + 1) > slots_.size()) {
-      add(hash, number);
+    if (2 * ++taken_ > slots_.size()) {
+      grow();
+      place({hash, number});
     } else {
-      ++taken_;
       slots_[i] = {hash, number};
     }
     return std::nullopt;
@@ -59,7 +69,14 @@ class UserIdTable {
     std::uint32_t number = kEmpty;
   };
 
-  void place(Slot slot);
+  void place(Slot slot) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = slot.hash & mask;
+    while (slots_[i].number != kEmpty) i = (i + 1) & mask;
+    slots_[i] = slot;
+  }
+  // Doubles the slots.
+  void grow();
 
   std::vector<Slot> slots_;  // a power of two in size, at most half of them taken
   std::size_t taken_ = 0;

@@ -19,10 +19,9 @@ std::string_view Namensliste::pieceAt(std::uint32_t number) const {
   return number >= kSplit ? split_[number - kSplit] : nameAt_(number);
 }
 
-bool Namensliste::holds(std::string_view piece, std::uint32_t number) {
+bool Namensliste::holds(std::string_view piece, std::uint32_t hash, std::uint32_t number) {
   return pieces_
-      .findOrAdd(userIdHash(piece), number,
-                 [&](std::uint32_t i) { return sameUserId(pieceAt(i), piece); })
+      .findOrAdd(hash, number, [&](std::uint32_t i) { return sameUserId(pieceAt(i), piece); })
       .has_value();
 }
 
@@ -35,19 +34,18 @@ bool Namensliste::inText(std::size_t number) const {
   return platform::lowerCase(text).find(platform::lowerCase(wanted)) != std::string::npos;
 }
 
-bool Namensliste::seenBefore(std::size_t number) {
+bool Namensliste::seenBefore(std::size_t number, std::string_view name) {
   if (number >= kSplit) throw startup::RunTimeError(startup::kOutOfMemory);
-  const std::string_view name = nameAt_(number);
-  if (name.find('|') == std::string_view::npos) {
-    return holds(name, static_cast<std::uint32_t>(number));
-  }
+  const auto [hash, holdsBar] = hostfiles::userIdHashFinding(name, '|');
+  if (!holdsBar) return holds(name, hash, static_cast<std::uint32_t>(number));
   const bool seen = inText(number);
   for (std::size_t start = 0; start <= name.size();) {
     const std::size_t end = std::min(name.find('|', start), name.size());
     if (end > start) {
       if (split_.size() >= kSplit) throw startup::RunTimeError(startup::kOutOfMemory);
       split_.push_back(name.substr(start, end - start));
-      holds(split_.back(), static_cast<std::uint32_t>(kSplit + split_.size() - 1));
+      holds(split_.back(), userIdHash(split_.back()),
+            static_cast<std::uint32_t>(kSplit + split_.size() - 1));
     }
     start = end + 1;
   }
@@ -59,7 +57,7 @@ bool checkDuplicates(CheckRun& run) {
   Namensliste seen(rows.size(), [&](std::size_t i) { return rows[i].Benutzerkennung; });
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const ImportRow& row = rows[i];
-    if (row.Benutzerkennung.empty() || !seen.seenBefore(i)) continue;
+    if (row.Benutzerkennung.empty() || !seen.seenBefore(i, row.Benutzerkennung)) continue;
     if (!run.ask(
             {.row = i + 1,
              .name = std::string(row.Name),

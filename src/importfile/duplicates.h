@@ -20,20 +20,20 @@ class Namensliste {
   using NameAt = std::function<std::string_view(std::size_t)>;
 
   // Room for `names` names without growing; `nameAt(k)` gives name k, which
-  // outlives the list.
+  // outlives the list. It is asked only when hashes match or a name holds "|".
   Namensliste(std::size_t names, NameAt nameAt);
 
-  // Whether name `number` is in the list as described; then adds it. The
-  // numbers ascend, and the names between two numbers asked about are empty.
-  bool seenBefore(std::size_t number);
+  // Whether `name`, name `number`, is in the list as described; then adds it.
+  // The numbers ascend, and the names between two numbers asked about are empty.
+  bool seenBefore(std::size_t number, std::string_view name);
 
  private:
   // The pieces of names holding "|" are numbered after every name.
   static constexpr std::uint32_t kSplit = std::uint32_t{1} << 31;
 
   std::string_view pieceAt(std::uint32_t number) const;
-  // Adds `piece` unless the set holds it; true when it did.
-  bool holds(std::string_view piece, std::uint32_t number);
+  // Adds `piece`, of user-id hash `hash`, unless the set holds it; true when it did.
+  bool holds(std::string_view piece, std::uint32_t hash, std::uint32_t number);
   // The search itself, for a name holding "|".
   bool inText(std::size_t number) const;
 

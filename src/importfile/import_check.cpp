@@ -1,5 +1,8 @@
 #include "importfile/import_check.h"
 
+#include <optional>
+#include <string_view>
+
 #include "hostfiles/employee_data.h"
 #include "hostfiles/planner_texts.h"
 #include "importfile/check_texts.h"
@@ -35,12 +38,21 @@ bool checkRows(CheckRun& run) {
          checkDuplicates(run);
 }
 
-std::optional<hostfiles::ChangePreview> previewOf(const startup::Context& context,
-                                                  const std::string& dataFolder,
-                                                  const ImportRows& rows) {
-  return hostfiles::previewChanges(context, dataFolder, rows.size(),
-                                   [&](std::size_t i) { return plannerEntry(rows[i]); });
-}
+// The rows as the entries that the import writes.
+class RowEntries final : public hostfiles::WrittenEntries {
+ public:
+  explicit RowEntries(const ImportRows& rows) : rows_(rows) {}
+  std::size_t size() const override { return rows_.size(); }
+  // A row without a user id becomes a text line.
+  std::optional<std::string_view> userId(std::size_t i) const override {
+    const std::string_view userId = rows_[i].Benutzerkennung;
+    return userId.empty() ? std::nullopt : std::optional(userId);
+  }
+  hostfiles::EntryView entry(std::size_t i) const override { return plannerEntry(rows_[i]); }
+
+ private:
+  const ImportRows& rows_;
+};
 
 // Runs the passes over the rows of `data`, which keep what the passes made of them.
 CheckOutcome checkData(const startup::Context& context, const std::string& dataFolder,
@@ -56,7 +68,7 @@ CheckOutcome checkData(const startup::Context& context, const std::string& dataF
     startup::notify(context, texts::verdictWithErrors(context.language));
   } else {
     outcome.verdict = Verdict::kFaultFree;
-    outcome.preview = previewOf(context, dataFolder, data.rows);
+    outcome.preview = hostfiles::previewChanges(context, dataFolder, RowEntries(data.rows));
     std::string verdict = texts::verdictFaultFree(context.language);
     if (outcome.preview) {
       verdict += startup::paragraph() +

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,6 +47,9 @@ class ReadFile {
   // Reads up to `size` bytes; returns the count, 0 at the end of the file and
   // nothing when the read fails.
   virtual std::optional<std::size_t> read(char* buffer, std::size_t size) = 0;
+  // The file's size as it stands now, for a reader that takes it whole;
+  // nothing when the system cannot tell. The file may still grow or shrink.
+  virtual std::optional<std::uint64_t> size() = 0;
 };
 
 // What became of a write or a commit: a full disk or quota, and a new file's

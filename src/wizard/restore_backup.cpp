@@ -20,8 +20,7 @@ std::string fileName(const std::string& path) {
 // What the restore changes, empty when the present employee file cannot be read.
 std::string changes(wizard::ProgramState& state, const hostfiles::SavedBackup& saved) {
   const auto preview = hostfiles::previewChanges(
-      state, state.Datenpfad, saved.employees.size(),
-      [&](std::size_t i) { return hostfiles::entryAs<std::string_view>(saved.employees[i]); });
+      state, state.Datenpfad, hostfiles::EntryList<std::string>(saved.employees));
   if (!preview) return {};
   return hostfiles::texts::previewParagraph(state.language, hostfiles::texts::Replacement::kRestore,
                                             *preview);

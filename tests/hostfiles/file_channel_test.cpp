@@ -62,6 +62,23 @@ TEST_F(FileChannelTest, LinesReadBackWrittenOrWithEveryKindOfLineEndAndAnyLength
             (std::vector<std::string>{first, "b", longLine, longLine}));
 }
 
+// The rest of a file is read whole, whatever size it gave when the reading
+// began: it may have grown or shrunk since, or the system may not tell.
+class ReadRestTest : public FileChannelTest,
+                     public ::testing::WithParamInterface<std::optional<std::int64_t>> {};
+
+TEST_P(ReadRestTest, TakesTheFileAsItStandsWhenRead) {
+  const std::string rest = std::string(100000, 'x') + "end";
+  folder.write("a.txt", "first\r\n" + rest);
+  system.sizeSkew = GetParam();
+  ASSERT_TRUE(open(folder.file("a.txt"), Modus::Input));
+  EXPECT_EQ(channel.readLine(), "first");
+  EXPECT_EQ(channel.readRest(), rest);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ReadRestTest,
+                         ::testing::Values(0, -1, -99000, 1, 5000, std::nullopt));
+
 TEST_F(FileChannelTest, ReadErrorsEndTheProgramWithTheirReport) {
   // Lines up to the limit read back; longer ones are errors.
   folder.write("limit.dat", std::string(kMaxLineLength, 'A') + "\r\n" +

@@ -18,6 +18,12 @@ class WatchedReadFile : public platform::ReadFile {
     return file_->read(buffer, size);
   }
 
+  std::optional<std::uint64_t> size() override {
+    const auto size = file_->size();
+    if (!size || !system_.sizeSkew) return std::nullopt;
+    return static_cast<std::uint64_t>(static_cast<std::int64_t>(*size) + *system_.sizeSkew);
+  }
+
  private:
   std::unique_ptr<platform::ReadFile> file_;
   TestSystem& system_;

@@ -3,6 +3,7 @@
 // file operations.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -42,6 +43,9 @@ class TestSystem : public platform::System {
   bool failsNow();
   // Runs when a new file is opened (openCreate), as another run might act then.
   std::function<void(const std::string& path)> onCreate;
+  // Files opened for reading give their size off by this many bytes, as a file
+  // that grows (below zero) or shrinks while it is read would; nothing: unknown.
+  std::optional<std::int64_t> sizeSkew = 0;
   // Listing this folder fails as for a folder that cannot be read.
   std::string unreadableFolder;
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -65,6 +66,12 @@ class PosixReadFile final : public ReadFile {
       if (got >= 0) return static_cast<std::size_t>(got);
       if (errno != EINTR) return std::nullopt;
     }
+  }
+
+  std::optional<std::uint64_t> size() override {
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    return static_cast<std::uint64_t>(status.st_size);
   }
 
  private:

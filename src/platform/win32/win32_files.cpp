@@ -69,6 +69,12 @@ class Win32ReadFile final : public ReadFile {
     return got;
   }
 
+  std::optional<std::uint64_t> size() override {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file_, &size) || size.QuadPart < 0) return std::nullopt;
+    return static_cast<std::uint64_t>(size.QuadPart);
+  }
+
  private:
   HANDLE file_;
 };
