@@ -11,29 +11,42 @@
 
 namespace importfile {
 
-// The index of the first byte of `text` at which `wanted(byte)` holds; npos
-// for none. `marked(word)` gives the high bit of each byte of a word that may
-// be wanted, and only those bytes are looked at alone.
+// Calls `found(index)` for each byte of `text`, in order, at which
+// `wanted(byte)` holds, until it gives false. `marked(word)` gives the high
+// bit of each byte of a word that may be wanted, and only those bytes are
+// looked at alone.
 static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
 
-template <typename WordTest, typename ByteTest>
-std::size_t findByte(std::string_view text, WordTest marked, ByteTest wanted) {
+template <typename WordTest, typename ByteTest, typename Found>
+void forEachByte(std::string_view text, WordTest marked, ByteTest wanted, Found found) {
   std::size_t i = 0;
   for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
     std::uint64_t word;
     std::memcpy(&word, text.data() + i, sizeof word);
     for (std::uint64_t marks = marked(word); marks != 0; marks &= marks - 1) {
       const std::size_t j = i + static_cast<std::size_t>(std::countr_zero(marks)) / 8;
-      if (wanted(static_cast<unsigned char>(text[j]))) return j;
+      if (wanted(static_cast<unsigned char>(text[j])) && !found(j)) return;
     }
   }
   for (; i < text.size(); ++i) {
-    if (wanted(static_cast<unsigned char>(text[i]))) return i;
+    if (wanted(static_cast<unsigned char>(text[i])) && !found(i)) return;
   }
-  return std::string_view::npos;
+}
+
+// The index of the first byte of `text` at which `wanted(byte)` holds; npos
+// for none.
+template <typename WordTest, typename ByteTest>
+std::size_t findByte(std::string_view text, WordTest marked, ByteTest wanted) {
+  std::size_t first = std::string_view::npos;
+  forEachByte(text, marked, wanted, [&first](std::size_t i) {
+    first = i;
+    return false;
+  });
+  return first;
 }
 
 inline constexpr std::uint64_t kHighBits = 0x8080808080808080;
+inline constexpr std::uint64_t kLowBits = 0x0101010101010101;
 
 // The bytes of `word` that are 128 or above.
 inline std::uint64_t highBytes(std::uint64_t word) { return word & kHighBits; }
@@ -42,7 +55,15 @@ inline std::uint64_t highBytes(std::uint64_t word) { return word & kHighBits; }
 // subtracting 32 from each byte and is clear in the byte itself when it is
 // below 32, and a borrow from such a byte may mark the one above it too.
 inline std::uint64_t bytesBelow32(std::uint64_t word) {
-  return (word - 32 * 0x0101010101010101) & ~word & kHighBits;
+  return (word - 32 * kLowBits) & ~word & kHighBits;
+}
+
+// The bytes of `word` that may be `c`: a byte that is `c` is zero after the
+// xor, and subtracting one from it sets its high bit; a borrow may mark the
+// byte above it too.
+inline std::uint64_t bytesEqual(std::uint64_t word, char c) {
+  const std::uint64_t zeroed = word ^ (kLowBits * static_cast<unsigned char>(c));
+  return (zeroed - kLowBits) & ~zeroed & kHighBits;
 }
 
 // True when every byte of `text` is plain ASCII.

@@ -24,13 +24,13 @@ using texts::NumberColumn;
 constexpr std::size_t kDateColumn = 2;
 constexpr std::size_t kFirstNumberColumn = 4;
 
-constexpr std::array<std::pair<std::string_view ImportRow::*, NumberColumn>, 6> kNumbers = {{
-    {&ImportRow::Resturlaub, NumberColumn::kResturlaub},
-    {&ImportRow::Urlaubsanspruch1, NumberColumn::kUrlaubsanspruch},
-    {&ImportRow::Urlaubsanspruch2, NumberColumn::kUrlaubsanspruch},
-    {&ImportRow::Urlaubsanspruch3, NumberColumn::kUrlaubsanspruch},
-    {&ImportRow::Urlaubsanspruch4, NumberColumn::kUrlaubsanspruch},
-    {&ImportRow::Sonderurlaub, NumberColumn::kSonderurlaub},
+constexpr std::array<std::pair<Column, NumberColumn>, 6> kNumbers = {{
+    {Column::Resturlaub, NumberColumn::kResturlaub},
+    {Column::Urlaubsanspruch1, NumberColumn::kUrlaubsanspruch},
+    {Column::Urlaubsanspruch2, NumberColumn::kUrlaubsanspruch},
+    {Column::Urlaubsanspruch3, NumberColumn::kUrlaubsanspruch},
+    {Column::Urlaubsanspruch4, NumberColumn::kUrlaubsanspruch},
+    {Column::Sonderurlaub, NumberColumn::kSonderurlaub},
 }};
 
 // Whether date stamp `a` comes after `b` as texts compare, both of six
@@ -185,13 +185,20 @@ class ReadValues {
 
 using DateError = std::string (*)(startup::Language, const std::string&);
 
+// The dates that stand for open ones, kept once for the rows to view.
+struct OpenDates {
+  std::string_view start;
+  std::string_view end;
+};
+
 class RowCheck {
  public:
-  RowCheck(CheckRun& run, ReadValues& values, std::size_t number, ImportRow& row)
-      : run_(run), values_(values), number_(number), row_(row) {}
+  RowCheck(CheckRun& run, ReadValues& values, const OpenDates& open, std::size_t number,
+           WritableRow row)
+      : run_(run), values_(values), open_(open), number_(number), row_(row) {}
 
   bool run() {
-    if (row_.Name.empty()) {
+    if (row_.Name().empty()) {
       if (!run_.ask({.row = number_,
                      .name = {},
                      .column = 0,
@@ -199,17 +206,19 @@ class RowCheck {
                      .text = texts::emptyName(language())})) {
         return false;
       }
-      row_.Name = run_.rows.keep("Name " + std::to_string(number_));
+      row_.set(Column::Name, run_.rows.keep("Name " + std::to_string(number_)));
     }
-    row_.Name = row_.Name.substr(0, hostfiles::kMaxNameLength);
+    const std::string_view name = row_.Name().substr(0, hostfiles::kMaxNameLength);
+    row_.set(Column::Name, name);
     if (isTextRow(row_)) return true;
-    row_.Benutzerkennung = row_.Benutzerkennung.substr(0, hostfiles::kMaxNameLength);
-    if (row_.Benutzerkennung.empty()) row_.Benutzerkennung = row_.Name;
-    if (!checkDate(0, row_.VonDatum, texts::invalidFromDate, hostfiles::kNoStartDate) ||
-        !checkDate(1, row_.BisDatum, texts::invalidToDate, hostfiles::kNoEndDate)) {
+    const std::string_view userId = row_.Benutzerkennung().substr(0, hostfiles::kMaxNameLength);
+    row_.set(Column::Benutzerkennung, userId.empty() ? name : userId);
+    if (!checkDate(0, Column::VonDatum, texts::invalidFromDate, open_.start) ||
+        !checkDate(1, Column::BisDatum, texts::invalidToDate, open_.end)) {
       return false;
     }
-    if (later(row_.VonDatum, row_.BisDatum) && !ask({}, {}, texts::datesInWrongOrder(language()))) {
+    if (later(row_.VonDatum(), row_.BisDatum()) &&
+        !ask({}, {}, texts::datesInWrongOrder(language()))) {
       return false;
     }
     return checkNumbers();
@@ -221,24 +230,24 @@ class RowCheck {
   // A fault of the row, whose head shows its name.
   bool ask(std::optional<std::size_t> column, std::string_view value, std::string error) {
     return run_.ask({.row = number_,
-                     .name = std::string(row_.Name),
+                     .name = std::string(row_.Name()),
                      .column = column,
                      .value = std::string(value),
                      .text = std::move(error)});
   }
 
   // An unreadable date is emptied after Yes; an empty one stands for `open`.
-  bool checkDate(std::size_t column, std::string_view& value, DateError error,
-                 std::string_view open) {
+  bool checkDate(std::size_t column, Column field, DateError error, std::string_view open) {
+    const std::string_view value = row_.field(field);
     if (value.empty()) {
-      value = open;
+      row_.set(field, open);
       return true;
     }
     const auto stamp = values_.stamp(value);
     if (!stamp.valid && !ask(kDateColumn + column, value, error(language(), std::string(value)))) {
       return false;
     }
-    value = stamp.valid ? stamp.form : open;
+    row_.set(field, stamp.valid ? stamp.form : open);
     return true;
   }
 
@@ -246,21 +255,22 @@ class RowCheck {
   bool checkNumbers() {
     for (std::size_t i = 0; i < kNumbers.size(); ++i) {
       const auto& [field, column] = kNumbers[i];
-      std::string_view& value = row_.*field;
+      const std::string_view value = row_.field(field);
       const auto form = values_.number(value);
       if (!form.valid && !ask(kFirstNumberColumn + i, value,
                               texts::notNumeric(language(), column, std::string(value)))) {
         return false;
       }
-      value = form.form;
+      row_.set(field, form.form);
     }
     return true;
   }
 
   CheckRun& run_;
   ReadValues& values_;
+  const OpenDates& open_;
   std::size_t number_;
-  ImportRow& row_;
+  WritableRow row_;
 };
 
 }  // namespace
@@ -269,8 +279,9 @@ bool checkColumnValues(CheckRun& run) {
   // On the heap: the tables of readings and forms take 128 KB.
   const auto values = std::make_unique<ReadValues>(run.context, run.rows);
   ImportRows& rows = run.rows;
+  const OpenDates open{rows.keep(hostfiles::kNoStartDate), rows.keep(hostfiles::kNoEndDate)};
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (!RowCheck(run, *values, i + 1, rows[i]).run()) return false;
+    if (!RowCheck(run, *values, open, i + 1, rows[i]).run()) return false;
   }
   return true;
 }

@@ -23,7 +23,7 @@ bool CheckRun::ask(Fault fault) {
 }
 
 void CheckRun::keep(Fault fault) {
-  fault.fileLine = rows[fault.row - 1].fileLine;
+  fault.fileLine = rows[fault.row - 1].fileLine();
   faults.push_back(std::move(fault));
 }
 
