@@ -7,42 +7,31 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 
 namespace importfile {
 
-// Calls `found(index)` for each byte of `text`, in order, at which
-// `wanted(byte)` holds, until it gives false. `marked(word)` gives the high
-// bit of each byte of a word that may be wanted, and only those bytes are
-// looked at alone.
+// The index of the first byte of `text` at which `wanted(byte)` holds; npos
+// for none. `marked(word)` gives the high bit of each byte of a word that may
+// be wanted, and only those bytes are looked at alone.
 static_assert(std::endian::native == std::endian::little, "a word's first byte is its lowest");
 
-template <typename WordTest, typename ByteTest, typename Found>
-void forEachByte(std::string_view text, WordTest marked, ByteTest wanted, Found found) {
+template <typename WordTest, typename ByteTest>
+std::size_t findByte(std::string_view text, WordTest marked, ByteTest wanted) {
   std::size_t i = 0;
   for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
     std::uint64_t word;
     std::memcpy(&word, text.data() + i, sizeof word);
     for (std::uint64_t marks = marked(word); marks != 0; marks &= marks - 1) {
       const std::size_t j = i + static_cast<std::size_t>(std::countr_zero(marks)) / 8;
-      if (wanted(static_cast<unsigned char>(text[j])) && !found(j)) return;
+      if (wanted(static_cast<unsigned char>(text[j]))) return j;
     }
   }
   for (; i < text.size(); ++i) {
-    if (wanted(static_cast<unsigned char>(text[i])) && !found(i)) return;
+    if (wanted(static_cast<unsigned char>(text[i]))) return i;
   }
-}
-
-// The index of the first byte of `text` at which `wanted(byte)` holds; npos
-// for none.
-template <typename WordTest, typename ByteTest>
-std::size_t findByte(std::string_view text, WordTest marked, ByteTest wanted) {
-  std::size_t first = std::string_view::npos;
-  forEachByte(text, marked, wanted, [&first](std::size_t i) {
-    first = i;
-    return false;
-  });
-  return first;
+  return std::string_view::npos;
 }
 
 inline constexpr std::uint64_t kHighBits = 0x8080808080808080;
@@ -58,12 +47,33 @@ inline std::uint64_t bytesBelow32(std::uint64_t word) {
   return (word - 32 * kLowBits) & ~word & kHighBits;
 }
 
-// The bytes of `word` that may be `c`: a byte that is `c` is zero after the
-// xor, and subtracting one from it sets its high bit; a borrow may mark the
-// byte above it too.
+// The bytes of `word` that are `c`, exactly: a byte that is `c` is zero after
+// the xor, and only a zero byte keeps its high bit clear both in itself and
+// after its low seven bits are added to 127, which carries into no other byte.
 inline std::uint64_t bytesEqual(std::uint64_t word, char c) {
   const std::uint64_t zeroed = word ^ (kLowBits * static_cast<unsigned char>(c));
-  return (zeroed - kLowBits) & ~zeroed & kHighBits;
+  return ~(((zeroed & ~kHighBits) + ~kHighBits) | zeroed) & kHighBits;
+}
+
+// How often `c` occurs in `text`; the positions of the first ones fill `at`.
+inline std::size_t findAll(std::string_view text, char c, std::span<std::size_t> at) {
+  std::size_t count = 0;
+  const auto found = [&](std::size_t i) {
+    if (count < at.size()) at[count] = i;
+    ++count;
+  };
+  std::size_t i = 0;
+  for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    for (std::uint64_t marks = bytesEqual(word, c); marks != 0; marks &= marks - 1) {
+      found(i + static_cast<std::size_t>(std::countr_zero(marks)) / 8);
+    }
+  }
+  for (; i < text.size(); ++i) {
+    if (text[i] == c) found(i);
+  }
+  return count;
 }
 
 // True when every byte of `text` is plain ASCII.

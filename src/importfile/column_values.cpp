@@ -191,14 +191,29 @@ struct OpenDates {
   std::string_view end;
 };
 
+// The check of one row, on a copy of its values that goes back to the row
+// however the check ends: the repairs made so far stay.
 class RowCheck {
  public:
   RowCheck(CheckRun& run, ReadValues& values, const OpenDates& open, std::size_t number,
            WritableRow row)
-      : run_(run), values_(values), open_(open), number_(number), row_(row) {}
+      : run_(run),
+        values_(values),
+        open_(open),
+        number_(number),
+        row_(row),
+        fields_(row.fields()) {}
 
   bool run() {
-    if (row_.Name().empty()) {
+    const bool passed = check();
+    row_.setFields(fields_);
+    return passed;
+  }
+
+ private:
+  bool check() {
+    std::string_view& name = field(Column::Name);
+    if (name.empty()) {
       if (!run_.ask({.row = number_,
                      .name = {},
                      .column = 0,
@@ -206,62 +221,63 @@ class RowCheck {
                      .text = texts::emptyName(language())})) {
         return false;
       }
-      row_.set(Column::Name, run_.rows.keep("Name " + std::to_string(number_)));
+      name = run_.rows.keep("Name " + std::to_string(number_));
     }
-    const std::string_view name = row_.Name().substr(0, hostfiles::kMaxNameLength);
-    row_.set(Column::Name, name);
-    if (isTextRow(row_)) return true;
-    const std::string_view userId = row_.Benutzerkennung().substr(0, hostfiles::kMaxNameLength);
-    row_.set(Column::Benutzerkennung, userId.empty() ? name : userId);
-    if (!checkDate(0, Column::VonDatum, texts::invalidFromDate, open_.start) ||
-        !checkDate(1, Column::BisDatum, texts::invalidToDate, open_.end)) {
+    name = name.substr(0, hostfiles::kMaxNameLength);
+    if (name.starts_with('>')) return true;  // a text row
+    std::string_view& userId = field(Column::Benutzerkennung);
+    userId = userId.substr(0, hostfiles::kMaxNameLength);
+    if (userId.empty()) userId = name;
+    if (!checkDate(0, field(Column::VonDatum), texts::invalidFromDate, open_.start) ||
+        !checkDate(1, field(Column::BisDatum), texts::invalidToDate, open_.end)) {
       return false;
     }
-    if (later(row_.VonDatum(), row_.BisDatum()) &&
+    if (later(field(Column::VonDatum), field(Column::BisDatum)) &&
         !ask({}, {}, texts::datesInWrongOrder(language()))) {
       return false;
     }
     return checkNumbers();
   }
 
- private:
   startup::Language language() const { return run_.context.language; }
+
+  std::string_view& field(Column column) { return fields_[static_cast<std::size_t>(column)]; }
 
   // A fault of the row, whose head shows its name.
   bool ask(std::optional<std::size_t> column, std::string_view value, std::string error) {
     return run_.ask({.row = number_,
-                     .name = std::string(row_.Name()),
+                     .name = std::string(field(Column::Name)),
                      .column = column,
                      .value = std::string(value),
                      .text = std::move(error)});
   }
 
   // An unreadable date is emptied after Yes; an empty one stands for `open`.
-  bool checkDate(std::size_t column, Column field, DateError error, std::string_view open) {
-    const std::string_view value = row_.field(field);
+  bool checkDate(std::size_t column, std::string_view& value, DateError error,
+                 std::string_view open) {
     if (value.empty()) {
-      row_.set(field, open);
+      value = open;
       return true;
     }
     const auto stamp = values_.stamp(value);
     if (!stamp.valid && !ask(kDateColumn + column, value, error(language(), std::string(value)))) {
       return false;
     }
-    row_.set(field, stamp.valid ? stamp.form : open);
+    value = stamp.valid ? stamp.form : open;
     return true;
   }
 
   // An unreadable number stays as it is after Yes, and so becomes zero.
   bool checkNumbers() {
     for (std::size_t i = 0; i < kNumbers.size(); ++i) {
-      const auto& [field, column] = kNumbers[i];
-      const std::string_view value = row_.field(field);
+      const auto& [column, kind] = kNumbers[i];
+      std::string_view& value = field(column);
       const auto form = values_.number(value);
       if (!form.valid && !ask(kFirstNumberColumn + i, value,
-                              texts::notNumeric(language(), column, std::string(value)))) {
+                              texts::notNumeric(language(), kind, std::string(value)))) {
         return false;
       }
-      row_.set(field, form.form);
+      value = form.form;
     }
     return true;
   }
@@ -271,6 +287,7 @@ class RowCheck {
   const OpenDates& open_;
   std::size_t number_;
   WritableRow row_;
+  std::array<std::string_view, kColumns> fields_;
 };
 
 }  // namespace

@@ -105,65 +105,29 @@ std::size_t lineCount(std::string_view text) {
   return count;
 }
 
-// Stores the row of the line from `start` to `end` of a text without a
-// quote, split at `separators`, the first `found` of its separators (those
-// beyond kColumns unrecorded). The line end becomes the separator that closes
-// its last column.
-void storePlainRow(ImportRows& rows, std::span<char> text, std::size_t start, std::size_t end,
-                   const std::array<std::size_t, kColumns>& separators, std::size_t found,
-                   std::size_t line) {
-  text[end] = text[separators[0]];  // the separator, as the first one found
-  const WritableRow row = rows.addLine({text.data() + start, end - start + 1}, line);
-  const bool textRow = text[start] == '>';
-  const std::size_t columns = textRow ? 1 : std::min(found + 1, kColumns);
-  std::size_t from = start;
-  for (std::size_t column = 0; column < columns; ++column) {
-    const std::size_t to = column < found ? separators[column] : end;
-    row.setFromRohzeile(static_cast<Column>(column), from - start, to - from);
-    from = to + 1;
-  }
-  row.setSplit(!textRow && found >= kColumns ? Split::kTooManyColumns : Split::kFits);
-}
-
 // storeRows for a text without a quote from `position` on, where a record is
-// a line: one scan finds the separators and line ends, and the rows are split
-// as they are stored.
+// a line: the rows are split as they are stored.
 std::size_t storePlainRows(ImportData& data, std::span<char> text, std::size_t position,
                            std::size_t line) {
   const char separator = data.Trennzeichen_Import;
-  const std::size_t size = text.size() - 1;  // without the closing byte
-  std::array<std::size_t, kColumns> separators{};
-  std::size_t found = 0;
-  std::size_t start = position;
+  const std::string_view whole(text.data(), text.size() - 1);
   std::size_t count = 0;
-  const auto endLine = [&](std::size_t end) {
-    if (found > 0) {
-      if (count == kMaxCount) throw LimitExceeded{texts::tooManyRows};
-      storePlainRow(data.rows, text, start, end, separators, found, line);
-      ++count;
-    }
-    ++line;
-    found = 0;
-  };
-  forEachByte(
-      std::string_view(text.data() + position, size - position),
-      [separator](std::uint64_t word) {
-        return bytesEqual(word, separator) | bytesEqual(word, '\n') | bytesEqual(word, '\r');
-      },
-      [separator](unsigned char c) { return c == separator || c == '\n' || c == '\r'; },
-      [&](std::size_t i) {
-        const std::size_t at = position + i;
-        const char c = text[at];
-        if (c == separator) {
-          if (found < separators.size()) separators[found] = at;
-          ++found;
-        } else if (at >= start) {  // else the LF of a CR LF
-          endLine(at);
-          start = at + 1 + (c == '\r' && at + 1 < size && text[at + 1] == '\n' ? 1 : 0);
-        }
-        return true;
-      });
-  if (start < size) endLine(size);
+  for (; position < whole.size(); ++line) {
+    const std::string_view record = hostfiles::nextLine(whole, position);
+    std::array<std::size_t, kColumns> ends{};  // of the columns, from their separators
+    const std::size_t separators = findAll(record, separator, ends);
+    if (separators == 0) continue;  // empty lines as well
+    if (count == kMaxCount) throw LimitExceeded{texts::tooManyRows};
+    const bool textRow = record.starts_with('>');
+    const std::size_t columns = textRow ? 1 : std::min(separators + 1, kColumns);
+    if (separators < kColumns) ends[separators] = record.size();  // the closing separator
+    const std::size_t start = static_cast<std::size_t>(record.data() - text.data());
+    text[start + record.size()] = separator;
+    data.rows.addSplitLine(
+        start, record.size() + 1, std::span(ends).first(columns),
+        !textRow && separators >= kColumns ? Split::kTooManyColumns : Split::kFits, line);
+    ++count;
+  }
   return count;
 }
 

@@ -65,6 +65,27 @@ WritableRow ImportRows::addLine(std::string_view Rohzeile, std::size_t fileLine)
   return row;
 }
 
+void ImportRows::addSplitLine(std::size_t start, std::size_t size,
+                              std::span<const std::size_t> ends, Split split,
+                              std::size_t fileLine) {
+  Stored& stored = rows_.emplace_back();
+  stored.fileLine = static_cast<std::uint32_t>(fileLine);
+  stored.split = split;
+  const std::size_t row = rows_.size() - 1;
+  setValue(row, kRohzeile, {buffer_.get() + start, size});
+  std::size_t from = 0;
+  for (std::size_t column = 0; column < ends.size(); ++column) {
+    const std::size_t length = ends[column] - from;
+    if (length < kLong) {
+      stored.at[column] = static_cast<std::uint32_t>(start + from);
+      stored.size[column] = static_cast<std::uint16_t>(length);
+    } else {
+      setValue(row, column, {buffer_.get() + start + from, length});
+    }
+    from = ends[column] + 1;
+  }
+}
+
 std::string_view ImportRows::keep(std::string_view value) {
   if (value.size() > capacity_ - used_) throw std::length_error("kept values");
   char* const copy = buffer_.get() + used_;
@@ -93,22 +114,15 @@ void ImportRows::setOtherValue(std::size_t row, std::size_t slot, std::string_vi
 }
 
 hostfiles::EntryView plannerEntry(const ImportRow& row) {
-  const std::string_view name = row.Name();
-  const std::string_view userId = row.Benutzerkennung();
+  const auto [name, userId, from, to, residual, first, second, third, fourth, additional] =
+      row.fields();
   if (userId.empty()) {
     hostfiles::EntryView text;
     text.name = name.substr(name.starts_with('>') ? 1 : 0);
     return text;
   }
-  return {hostfiles::EntryKind::kEmployee,
-          name,
-          userId,
-          row.VonDatum(),
-          row.BisDatum(),
-          row.Resturlaub(),
-          {row.Urlaubsanspruch1(), row.Urlaubsanspruch2(), row.Urlaubsanspruch3(),
-           row.Urlaubsanspruch4()},
-          row.Sonderurlaub()};
+  return {hostfiles::EntryKind::kEmployee, name,      userId, from, to, residual,
+          {first, second, third, fourth},  additional};
 }
 
 std::vector<hostfiles::EntryView> plannerEntries(const ImportRows& rows) {

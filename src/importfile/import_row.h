@@ -57,6 +57,8 @@ class ImportRow {
   std::string_view Rohzeile() const;
   // The line of the file where the row begins, from 1.
   std::size_t fileLine() const;
+  // The values of all columns.
+  std::array<std::string_view, kColumns> fields() const;
   Split split() const;
 
  protected:
@@ -72,9 +74,8 @@ class WritableRow : public ImportRow {
   // `value` views the rows' texts, or is kept by them.
   void set(Column column, std::string_view value) const;
   void setRohzeile(std::string_view value) const;
-  // Sets `column` to the `size` characters at `start` of Rohzeile.
-  void setFromRohzeile(Column column, std::size_t start, std::size_t size) const;
-  void setSplit(Split split) const;
+  void setFields(const std::array<std::string_view, kColumns>& values) const;
+  void useUpRohzeile() const;
 
  private:
   ImportRows* writable_;
@@ -107,6 +108,11 @@ class ImportRows {
 
   // Adds a row that begins on line `fileLine` of the file, with its Rohzeile.
   WritableRow addLine(std::string_view Rohzeile, std::size_t fileLine);
+  // Adds a row that begins on line `fileLine` of the file, with the `size`
+  // characters at `start` of the text as its Rohzeile, split already: its
+  // columns end at `ends` in it.
+  void addSplitLine(std::size_t start, std::size_t size, std::span<const std::size_t> ends,
+                    Split split, std::size_t fileLine);
   void reserve(std::size_t rows) { rows_.reserve(rows); }
 
   std::size_t size() const { return rows_.size(); }
@@ -198,6 +204,44 @@ inline std::size_t ImportRow::fileLine() const { return rows_->rows_[index_].fil
 
 inline Split ImportRow::split() const { return rows_->rows_[index_].split; }
 
+inline std::array<std::string_view, kColumns> ImportRow::fields() const {
+  const ImportRows::Stored& stored = rows_->rows_[index_];
+  const char* const base = rows_->buffer_.get();
+  std::array<std::string_view, kColumns> values;
+  bool anyLong = false;
+  for (std::size_t column = 0; column < kColumns; ++column) {
+    values[column] = {base + stored.at[column], stored.size[column]};
+    anyLong |= stored.size[column] == ImportRows::kLong;
+  }
+  if (anyLong) {
+    for (std::size_t column = 0; column < kColumns; ++column) {
+      values[column] = rows_->value(index_, column);
+    }
+  }
+  return values;
+}
+
+inline void WritableRow::setFields(const std::array<std::string_view, kColumns>& values) const {
+  ImportRows::Stored& stored = writable_->rows_[index_];
+  const auto base = reinterpret_cast<std::uintptr_t>(writable_->buffer_.get());
+  const std::size_t used = writable_->used_;
+  for (std::size_t column = 0; column < kColumns; ++column) {
+    const std::string_view value = values[column];
+    const auto at = static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(value.data()) - base);
+    // A value that begins among the rows' texts lies in them.
+    if (at < used && value.size() < ImportRows::kLong) {
+      stored.at[column] = static_cast<std::uint32_t>(at);
+      stored.size[column] = static_cast<std::uint16_t>(value.size());
+    } else {
+      writable_->setOtherValue(index_, column, value);
+    }
+  }
+}
+
+inline void WritableRow::useUpRohzeile() const {
+  writable_->rows_[index_].size[ImportRows::kRohzeile] = 0;
+}
+
 inline void WritableRow::set(Column column, std::string_view value) const {
   writable_->setValue(index_, static_cast<std::size_t>(column), value);
 }
@@ -205,19 +249,6 @@ inline void WritableRow::set(Column column, std::string_view value) const {
 inline void WritableRow::setRohzeile(std::string_view value) const {
   writable_->setValue(index_, ImportRows::kRohzeile, value);
 }
-
-inline void WritableRow::setFromRohzeile(Column column, std::size_t start, std::size_t size) const {
-  ImportRows::Stored& stored = writable_->rows_[index_];
-  if (size >= ImportRows::kLong) {
-    set(column, Rohzeile().substr(start, size));
-    return;
-  }
-  const auto slot = static_cast<std::size_t>(column);
-  stored.at[slot] = stored.at[ImportRows::kRohzeile] + static_cast<std::uint32_t>(start);
-  stored.size[slot] = static_cast<std::uint16_t>(size);
-}
-
-inline void WritableRow::setSplit(Split split) const { writable_->rows_[index_].split = split; }
 
 // What the import file holds: its data rows and the separator that splits them.
 struct ImportData {

@@ -200,7 +200,7 @@ bool splitRows(CheckRun& run) {
     const WritableRow row = rows[i];
     const Structure structure = structureOf(row, separator, rows);
     if (structure == Structure::kFits) {
-      row.setRohzeile({});  // used up
+      row.useUpRohzeile();
       continue;
     }
     const std::string error = structure == Structure::kUnclosedQuote
