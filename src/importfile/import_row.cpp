@@ -86,6 +86,12 @@ void ImportRows::addSplitLine(std::size_t start, std::size_t size,
   }
 }
 
+std::array<std::string_view, kColumns> ImportRows::fieldsWithLong(std::size_t row) const {
+  std::array<std::string_view, kColumns> values;
+  for (std::size_t column = 0; column < kColumns; ++column) values[column] = value(row, column);
+  return values;
+}
+
 std::string_view ImportRows::keep(std::string_view value) {
   if (value.size() > capacity_ - used_) throw std::length_error("kept values");
   char* const copy = buffer_.get() + used_;

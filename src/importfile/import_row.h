@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "hostfiles/employee_record.h"
@@ -162,6 +163,8 @@ class ImportRows {
   // Allocates the buffer with `text` and room for `room` kept characters.
   void allocate(std::string_view text, std::size_t room);
   std::string_view value(std::size_t row, std::size_t slot) const;
+  // ImportRow::fields once a value is long.
+  std::array<std::string_view, kColumns> fieldsWithLong(std::size_t row) const;
   void setValue(std::size_t row, std::size_t slot, std::string_view value);
   // setValue for a value that does not lie in the buffer, or is long.
   void setOtherValue(std::size_t row, std::size_t slot, std::string_view value);
@@ -205,27 +208,22 @@ inline std::size_t ImportRow::fileLine() const { return rows_->rows_[index_].fil
 inline Split ImportRow::split() const { return rows_->rows_[index_].split; }
 
 inline std::array<std::string_view, kColumns> ImportRow::fields() const {
+  if (!rows_->longSizes_.empty()) return rows_->fieldsWithLong(index_);
   const ImportRows::Stored& stored = rows_->rows_[index_];
   const char* const base = rows_->buffer_.get();
-  std::array<std::string_view, kColumns> values;
-  bool anyLong = false;
-  for (std::size_t column = 0; column < kColumns; ++column) {
-    values[column] = {base + stored.at[column], stored.size[column]};
-    anyLong |= stored.size[column] == ImportRows::kLong;
+  // Written out for each column: a loop would clear the array first.
+  return [&]<std::size_t... Column>(std::index_sequence<Column...>) {
+    return std::array<std::string_view, kColumns>{
+        std::string_view(base + stored.at[Column], stored.size[Column])...};
   }
-  if (anyLong) {
-    for (std::size_t column = 0; column < kColumns; ++column) {
-      values[column] = rows_->value(index_, column);
-    }
-  }
-  return values;
+  (std::make_index_sequence<kColumns>());
 }
 
 inline void WritableRow::setFields(const std::array<std::string_view, kColumns>& values) const {
   ImportRows::Stored& stored = writable_->rows_[index_];
   const auto base = reinterpret_cast<std::uintptr_t>(writable_->buffer_.get());
   const std::size_t used = writable_->used_;
-  for (std::size_t column = 0; column < kColumns; ++column) {
+  const auto set = [&](std::size_t column) {
     const std::string_view value = values[column];
     const auto at = static_cast<std::size_t>(reinterpret_cast<std::uintptr_t>(value.data()) - base);
     // A value that begins among the rows' texts lies in them.
@@ -235,7 +233,9 @@ inline void WritableRow::setFields(const std::array<std::string_view, kColumns>&
     } else {
       writable_->setOtherValue(index_, column, value);
     }
-  }
+  };
+  [&]<std::size_t... Column>(std::index_sequence<Column...>) { (set(Column), ...); }
+  (std::make_index_sequence<kColumns>());
 }
 
 inline void WritableRow::useUpRohzeile() const {
