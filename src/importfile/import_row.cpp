@@ -72,17 +72,24 @@ void ImportRows::addSplitLine(std::size_t start, std::size_t size,
   stored.fileLine = static_cast<std::uint32_t>(fileLine);
   stored.split = split;
   const std::size_t row = rows_.size() - 1;
-  setValue(row, kRohzeile, {buffer_.get() + start, size});
-  std::size_t from = 0;
-  for (std::size_t column = 0; column < ends.size(); ++column) {
-    const std::size_t length = ends[column] - from;
-    if (length < kLong) {
-      stored.at[column] = static_cast<std::uint32_t>(start + from);
-      stored.size[column] = static_cast<std::uint16_t>(length);
-    } else {
-      setValue(row, column, {buffer_.get() + start + from, length});
+  if (size >= kLong) {  // a line beyond 16 bits, and perhaps a value
+    setValue(row, kRohzeile, {buffer_.get() + start, size});
+    std::size_t from = 0;
+    for (std::size_t column = 0; column < ends.size(); ++column) {
+      setValue(row, column, {buffer_.get() + start + from, ends[column] - from});
+      from = ends[column] + 1;
     }
-    from = ends[column] + 1;
+    return;
+  }
+  // Offsets and sizes of a short line fit as they are.
+  stored.at[kRohzeile] = static_cast<std::uint32_t>(start);
+  stored.size[kRohzeile] = static_cast<std::uint16_t>(size);
+  std::uint32_t from = 0;
+  for (std::size_t column = 0; column < ends.size(); ++column) {
+    const auto end = static_cast<std::uint32_t>(ends[column]);
+    stored.at[column] = static_cast<std::uint32_t>(start) + from;
+    stored.size[column] = static_cast<std::uint16_t>(end - from);
+    from = end + 1;
   }
 }
 
