@@ -99,13 +99,7 @@ std::array<std::string_view, kColumns> ImportRows::fieldsWithLong(std::size_t ro
   return values;
 }
 
-std::string_view ImportRows::keep(std::string_view value) {
-  if (value.size() > capacity_ - used_) throw std::length_error("kept values");
-  char* const copy = buffer_.get() + used_;
-  if (!value.empty()) std::memcpy(copy, value.data(), value.size());
-  used_ += value.size();
-  return {copy, value.size()};
-}
+void ImportRows::throwRoomExhausted() { throw std::length_error("kept values"); }
 
 void ImportRows::setOtherValue(std::size_t row, std::size_t slot, std::string_view value) {
   if (value.empty()) {

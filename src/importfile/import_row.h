@@ -2,6 +2,7 @@
 // the check, and the entries of the planner's employee file that they become.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -141,7 +142,13 @@ class ImportRows {
 
   // A copy of `value` that lives as long as the rows. Raises std::length_error
   // beyond the room that holdText made: a value the check makes never is.
-  std::string_view keep(std::string_view value);
+  std::string_view keep(std::string_view value) {
+    if (value.size() > capacity_ - used_) throwRoomExhausted();
+    char* const copy = buffer_.get() + used_;
+    std::ranges::copy(value, copy);
+    used_ += value.size();
+    return {copy, value.size()};
+  }
 
  private:
   friend class ImportRow;
@@ -160,6 +167,7 @@ class ImportRows {
   };
   static constexpr std::uint16_t kLong = 0xFFFF;
 
+  [[noreturn]] static void throwRoomExhausted();
   // Allocates the buffer with `text` and room for `room` kept characters.
   void allocate(std::string_view text, std::size_t room);
   std::string_view value(std::size_t row, std::size_t slot) const;

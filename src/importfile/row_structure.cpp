@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <optional>
 
 #include "importfile/byte_scans.h"
@@ -144,20 +143,10 @@ bool mightHoldForbidden(std::string_view text, char separator) {
 }
 
 // True when no row can be at fault in the pass over forbidden characters, as
-// one scan of the file's text tells: the rows view it, all but a last row that
-// ends without a line end.
+// one scan of the file's text tells: the rows view it, a last row that ends
+// without a line end with the separator after the text.
 bool clearOfForbidden(const CheckRun& run) {
-  const std::string_view text = run.rows.text();
-  const auto inText = [&text, before = std::less<const char*>()](std::string_view line) {
-    return !before(line.data(), text.data()) &&
-           !before(text.data() + text.size(), line.data() + line.size());
-  };
-  for (const ImportRow& row : run.rows) {
-    if (!inText(row.Rohzeile()) && mightHoldForbidden(row.Rohzeile(), run.separator)) {
-      return false;
-    }
-  }
-  return !mightHoldForbidden(text, run.separator);
+  return !mightHoldForbidden(run.rows.text(), run.separator);
 }
 
 }  // namespace
