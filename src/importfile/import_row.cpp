@@ -72,7 +72,7 @@ void ImportRows::addSplitLine(std::size_t start, std::size_t size,
   stored.fileLine = static_cast<std::uint32_t>(fileLine);
   stored.split = split;
   const std::size_t row = rows_.size() - 1;
-  if (size >= kLong) {  // a line beyond 16 bits, and perhaps a value
+  if (size >= kLong) {  // a long line, and perhaps a long value
     setValue(row, kRohzeile, {buffer_.get() + start, size});
     std::size_t from = 0;
     for (std::size_t column = 0; column < ends.size(); ++column) {
@@ -83,12 +83,12 @@ void ImportRows::addSplitLine(std::size_t start, std::size_t size,
   }
   // Offsets and sizes of a short line fit as they are.
   stored.at[kRohzeile] = static_cast<std::uint32_t>(start);
-  stored.size[kRohzeile] = static_cast<std::uint16_t>(size);
+  stored.size[kRohzeile] = static_cast<Size>(size);
   std::uint32_t from = 0;
   for (std::size_t column = 0; column < ends.size(); ++column) {
     const auto end = static_cast<std::uint32_t>(ends[column]);
     stored.at[column] = static_cast<std::uint32_t>(start) + from;
-    stored.size[column] = static_cast<std::uint16_t>(end - from);
+    stored.size[column] = static_cast<Size>(end - from);
     from = end + 1;
   }
 }
@@ -115,8 +115,9 @@ void ImportRows::setOtherValue(std::size_t row, std::size_t slot, std::string_vi
   if (value.size() >= kLong) {
     longSizes_[key] = value.size();
     rows_[row].size[slot] = kLong;
+    longValues_ = longValues_ || slot != kRohzeile;
   } else {
-    rows_[row].size[slot] = static_cast<std::uint16_t>(value.size());
+    rows_[row].size[slot] = static_cast<Size>(value.size());
   }
 }
 

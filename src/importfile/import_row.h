@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <span>
 #include <string>
@@ -158,14 +159,16 @@ class ImportRows {
   static constexpr std::size_t kSlots = kColumns + 1;
   static constexpr std::size_t kRohzeile = kColumns;
   // Where each value begins in the buffer and how long it is; kLong for a
-  // value as long as a line can be, whose size is kept aside.
+  // longer value, whose size is kept aside. Values that the check made are
+  // short, and so are most lines: a byte per size keeps a row at 60 bytes.
+  using Size = std::uint8_t;
   struct Stored {
     std::array<std::uint32_t, kSlots> at{};
-    std::array<std::uint16_t, kSlots> size{};
+    std::array<Size, kSlots> size{};
     Split split = Split::kPending;
     std::uint32_t fileLine = 0;
   };
-  static constexpr std::uint16_t kLong = 0xFFFF;
+  static constexpr Size kLong = std::numeric_limits<Size>::max();
 
   [[noreturn]] static void throwRoomExhausted();
   // Allocates the buffer with `text` and room for `room` kept characters.
@@ -183,6 +186,7 @@ class ImportRows {
   std::size_t used_ = 0;      // the text, its closing byte and the values kept so far
   std::size_t capacity_ = 0;  // at most what 32-bit offsets reach
   std::unordered_map<std::size_t, std::size_t> longSizes_;  // by row * kSlots + slot
+  bool longValues_ = false;                                 // a column has a long value, or had one
 };
 
 inline std::string_view ImportRows::value(std::size_t row, std::size_t slot) const {
@@ -200,7 +204,7 @@ inline void ImportRows::setValue(std::size_t row, std::size_t slot, std::string_
     return;
   }
   rows_[row].at[slot] = static_cast<std::uint32_t>(at);
-  rows_[row].size[slot] = static_cast<std::uint16_t>(value.size());
+  rows_[row].size[slot] = static_cast<Size>(value.size());
 }
 
 inline std::string_view ImportRow::field(Column column) const {
@@ -216,7 +220,7 @@ inline std::size_t ImportRow::fileLine() const { return rows_->rows_[index_].fil
 inline Split ImportRow::split() const { return rows_->rows_[index_].split; }
 
 inline std::array<std::string_view, kColumns> ImportRow::fields() const {
-  if (!rows_->longSizes_.empty()) return rows_->fieldsWithLong(index_);
+  if (rows_->longValues_) return rows_->fieldsWithLong(index_);
   const ImportRows::Stored& stored = rows_->rows_[index_];
   const char* const base = rows_->buffer_.get();
   // Written out for each column: a loop would clear the array first.
@@ -237,7 +241,7 @@ inline void WritableRow::setFields(const std::array<std::string_view, kColumns>&
     // A value that begins among the rows' texts lies in them.
     if (at < used && value.size() < ImportRows::kLong) {
       stored.at[column] = static_cast<std::uint32_t>(at);
-      stored.size[column] = static_cast<std::uint16_t>(value.size());
+      stored.size[column] = static_cast<ImportRows::Size>(value.size());
     } else {
       writable_->setOtherValue(index_, column, value);
     }

@@ -8,7 +8,7 @@
 namespace importfile {
 namespace {
 
-// Sizes beyond 16 bits are kept aside; values beyond the room fail cleanly.
+// Sizes beyond a byte are kept aside; values beyond the room fail cleanly.
 TEST(ImportRowsTest, LongValuesAndTheEndOfTheRoom) {
   const std::string name(70000, 'n');
   ImportRows rows({{name, "id"}});
