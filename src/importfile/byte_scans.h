@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 
 namespace importfile {
@@ -34,6 +35,7 @@ std::size_t findByte(std::string_view text, WordTest marked, ByteTest wanted) {
 }
 
 inline constexpr std::uint64_t kHighBits = 0x8080808080808080;
+inline constexpr std::uint64_t kLowBits = 0x0101010101010101;
 
 // The bytes of `word` that are 128 or above.
 inline std::uint64_t highBytes(std::uint64_t word) { return word & kHighBits; }
@@ -42,7 +44,36 @@ inline std::uint64_t highBytes(std::uint64_t word) { return word & kHighBits; }
 // subtracting 32 from each byte and is clear in the byte itself when it is
 // below 32, and a borrow from such a byte may mark the one above it too.
 inline std::uint64_t bytesBelow32(std::uint64_t word) {
-  return (word - 32 * 0x0101010101010101) & ~word & kHighBits;
+  return (word - 32 * kLowBits) & ~word & kHighBits;
+}
+
+// The bytes of `word` that are `c`, exactly: a byte that is `c` is zero after
+// the xor, and only a zero byte keeps its high bit clear both in itself and
+// after its low seven bits are added to 127, which carries into no other byte.
+inline std::uint64_t bytesEqual(std::uint64_t word, char c) {
+  const std::uint64_t zeroed = word ^ (kLowBits * static_cast<unsigned char>(c));
+  return ~(((zeroed & ~kHighBits) + ~kHighBits) | zeroed) & kHighBits;
+}
+
+// How often `c` occurs in `text`; the positions of the first ones fill `at`.
+inline std::size_t findAll(std::string_view text, char c, std::span<std::size_t> at) {
+  std::size_t count = 0;
+  const auto found = [&](std::size_t i) {
+    if (count < at.size()) at[count] = i;
+    ++count;
+  };
+  std::size_t i = 0;
+  for (; i + sizeof(std::uint64_t) <= text.size(); i += sizeof(std::uint64_t)) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    for (std::uint64_t marks = bytesEqual(word, c); marks != 0; marks &= marks - 1) {
+      found(i + static_cast<std::size_t>(std::countr_zero(marks)) / 8);
+    }
+  }
+  for (; i < text.size(); ++i) {
+    if (text[i] == c) found(i);
+  }
+  return count;
 }
 
 // True when every byte of `text` is plain ASCII.

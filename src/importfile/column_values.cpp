@@ -19,13 +19,13 @@ using texts::NumberColumn;
 constexpr std::size_t kDateColumn = 2;
 constexpr std::size_t kFirstNumberColumn = 4;
 
-constexpr std::array<std::pair<std::string_view ImportRow::*, NumberColumn>, 6> kNumbers = {{
-    {&ImportRow::Resturlaub, NumberColumn::kResturlaub},
-    {&ImportRow::Urlaubsanspruch1, NumberColumn::kUrlaubsanspruch},
-    {&ImportRow::Urlaubsanspruch2, NumberColumn::kUrlaubsanspruch},
-    {&ImportRow::Urlaubsanspruch3, NumberColumn::kUrlaubsanspruch},
-    {&ImportRow::Urlaubsanspruch4, NumberColumn::kUrlaubsanspruch},
-    {&ImportRow::Sonderurlaub, NumberColumn::kSonderurlaub},
+constexpr std::array<std::pair<Column, NumberColumn>, 6> kNumbers = {{
+    {Column::Resturlaub, NumberColumn::kResturlaub},
+    {Column::Urlaubsanspruch1, NumberColumn::kUrlaubsanspruch},
+    {Column::Urlaubsanspruch2, NumberColumn::kUrlaubsanspruch},
+    {Column::Urlaubsanspruch3, NumberColumn::kUrlaubsanspruch},
+    {Column::Urlaubsanspruch4, NumberColumn::kUrlaubsanspruch},
+    {Column::Sonderurlaub, NumberColumn::kSonderurlaub},
 }};
 
 // Whether date stamp `a` comes after `b` as texts compare, both of six
@@ -39,13 +39,37 @@ bool later(std::string_view a, std::string_view b) {
 
 using DateError = std::string (*)(startup::Language, const std::string&);
 
+// The dates that stand for open ones and the plain number forms, kept once
+// for the rows to view.
+struct KeptConstants {
+  std::string_view start;
+  std::string_view end;
+  std::string_view forms;  // kPlainNumberForms, kept
+};
+
+// The check of one row, on a copy of its values that goes back to the row
+// however the check ends: the repairs made so far stay.
 class RowCheck {
  public:
-  RowCheck(CheckRun& run, ReadValues& values, std::size_t number, ImportRow& row)
-      : run_(run), values_(values), number_(number), row_(row) {}
+  RowCheck(CheckRun& run, ReadValues& values, const KeptConstants& open, std::size_t number,
+           WritableRow row)
+      : run_(run),
+        values_(values),
+        open_(open),
+        number_(number),
+        row_(row),
+        fields_(row.fields()) {}
 
   bool run() {
-    if (row_.Name.empty()) {
+    const bool passed = check();
+    row_.setFields(fields_);
+    return passed;
+  }
+
+ private:
+  bool check() {
+    std::string_view& name = field(Column::Name);
+    if (name.empty()) {
       if (!run_.ask({.row = number_,
                      .name = {},
                      .column = 0,
@@ -53,29 +77,32 @@ class RowCheck {
                      .text = texts::emptyName(language())})) {
         return false;
       }
-      row_.Name = run_.rows.keep("Name " + std::to_string(number_));
+      name = run_.rows.keep("Name " + std::to_string(number_));
     }
-    row_.Name = row_.Name.substr(0, hostfiles::kMaxNameLength);
-    if (isTextRow(row_)) return true;
-    row_.Benutzerkennung = row_.Benutzerkennung.substr(0, hostfiles::kMaxNameLength);
-    if (row_.Benutzerkennung.empty()) row_.Benutzerkennung = row_.Name;
-    if (!checkDate(0, row_.VonDatum, texts::invalidFromDate, hostfiles::kNoStartDate) ||
-        !checkDate(1, row_.BisDatum, texts::invalidToDate, hostfiles::kNoEndDate)) {
+    name = name.substr(0, hostfiles::kMaxNameLength);
+    if (name.starts_with('>')) return true;  // a text row
+    std::string_view& userId = field(Column::Benutzerkennung);
+    userId = userId.substr(0, hostfiles::kMaxNameLength);
+    if (userId.empty()) userId = name;
+    if (!checkDate(0, field(Column::VonDatum), texts::invalidFromDate, open_.start) ||
+        !checkDate(1, field(Column::BisDatum), texts::invalidToDate, open_.end)) {
       return false;
     }
-    if (later(row_.VonDatum, row_.BisDatum) && !ask({}, {}, texts::datesInWrongOrder(language()))) {
+    if (later(field(Column::VonDatum), field(Column::BisDatum)) &&
+        !ask({}, {}, texts::datesInWrongOrder(language()))) {
       return false;
     }
     return checkNumbers();
   }
 
- private:
   startup::Language language() const { return run_.context.language; }
+
+  std::string_view& field(Column column) { return fields_[static_cast<std::size_t>(column)]; }
 
   // A fault of the row, whose head shows its name.
   bool ask(std::optional<std::size_t> column, std::string_view value, std::string error) {
     return run_.ask({.row = number_,
-                     .name = std::string(row_.Name),
+                     .name = std::string(field(Column::Name)),
                      .column = column,
                      .value = std::string(value),
                      .text = std::move(error)});
@@ -99,22 +126,26 @@ class RowCheck {
   // An unreadable number stays as it is after Yes, and so becomes zero.
   bool checkNumbers() {
     for (std::size_t i = 0; i < kNumbers.size(); ++i) {
-      const auto& [field, column] = kNumbers[i];
-      std::string_view& value = row_.*field;
+      const auto& [column, kind] = kNumbers[i];
+      std::string_view& value = field(column);
       const auto form = values_.number(value);
       if (!form.valid && !ask(kFirstNumberColumn + i, value,
-                              texts::notNumeric(language(), column, std::string(value)))) {
+                              texts::notNumeric(language(), kind, std::string(value)))) {
         return false;
       }
-      value = form.form;
+      const auto in =
+          static_cast<std::size_t>(form.form.data() - startup::kPlainNumberForms.data());
+      value = in < startup::kPlainNumberForms.size() ? open_.forms.substr(in, 5) : form.form;
     }
     return true;
   }
 
   CheckRun& run_;
   ReadValues& values_;
+  const KeptConstants& open_;
   std::size_t number_;
-  ImportRow& row_;
+  WritableRow row_;
+  std::array<std::string_view, kColumns> fields_;
 };
 
 }  // namespace
@@ -123,8 +154,11 @@ bool checkColumnValues(CheckRun& run) {
   // On the heap: the tables of readings and forms take 300 KB.
   const auto values = std::make_unique<ReadValues>(run.context, run.rows);
   ImportRows& rows = run.rows;
+  const KeptConstants open{
+      rows.keep(hostfiles::kNoStartDate), rows.keep(hostfiles::kNoEndDate),
+      rows.keep({startup::kPlainNumberForms.data(), startup::kPlainNumberForms.size()})};
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (!RowCheck(run, *values, i + 1, rows[i]).run()) return false;
+    if (!RowCheck(run, *values, open, i + 1, rows[i]).run()) return false;
   }
   return true;
 }

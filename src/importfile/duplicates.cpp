@@ -54,16 +54,16 @@ bool Namensliste::seenBefore(std::size_t number, std::string_view name) {
 
 bool checkDuplicates(CheckRun& run) {
   ImportRows& rows = run.rows;
-  Namensliste seen(rows.size(), [&](std::size_t i) { return rows[i].Benutzerkennung; });
+  Namensliste seen(rows.size(), [&](std::size_t i) { return rows[i].Benutzerkennung(); });
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const ImportRow& row = rows[i];
-    if (row.Benutzerkennung.empty() || !seen.seenBefore(i, row.Benutzerkennung)) continue;
+    const ImportRow row = rows[i];
+    if (row.Benutzerkennung().empty() || !seen.seenBefore(i, row.Benutzerkennung())) continue;
     if (!run.ask(
             {.row = i + 1,
-             .name = std::string(row.Name),
+             .name = std::string(row.Name()),
              .column = 1,
-             .value = std::string(row.Benutzerkennung),
-             .text = texts::duplicate(run.context.language, std::string(row.Benutzerkennung))})) {
+             .value = std::string(row.Benutzerkennung()),
+             .text = texts::duplicate(run.context.language, std::string(row.Benutzerkennung()))})) {
       return false;
     }
   }

@@ -26,7 +26,7 @@ bool CheckRun::ask(Fault fault) {
 }
 
 void CheckRun::keep(Fault fault) {
-  fault.fileLine = rows[fault.row - 1].fileLine;
+  fault.fileLine = rows[fault.row - 1].fileLine();
   faults.push_back(std::move(fault));
 }
 
@@ -45,7 +45,7 @@ class RowEntries final : public hostfiles::WrittenEntries {
   std::size_t size() const override { return rows_.size(); }
   // A row without a user id becomes a text line.
   std::optional<std::string_view> userId(std::size_t i) const override {
-    const std::string_view userId = rows_[i].Benutzerkennung;
+    const std::string_view userId = rows_[i].Benutzerkennung();
     return userId.empty() ? std::nullopt : std::optional(userId);
   }
   hostfiles::EntryView entry(std::size_t i) const override { return plannerEntry(rows_[i]); }

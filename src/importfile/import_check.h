@@ -32,7 +32,7 @@ struct CheckRun {
 };
 
 // A row whose name begins with ">" is a line of text for the employee data file.
-inline bool isTextRow(const ImportRow& row) { return !row.Name.empty() && row.Name[0] == '>'; }
+inline bool isTextRow(const ImportRow& row) { return row.Name().starts_with('>'); }
 
 // What a check reads.
 struct CheckInput {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "hostfiles/file_channel.h"
+#include "importfile/byte_scans.h"
 #include "importfile/check_texts.h"
 #include "importfile/quoted_fields.h"
 #include "importfile/text_decoding.h"
@@ -104,39 +105,56 @@ std::size_t lineCount(std::string_view text) {
   return count;
 }
 
+// storeRows for a text without a quote from `position` on, where a record is
+// a line: the rows are split as they are stored.
+std::size_t storePlainRows(ImportData& data, std::span<char> text, std::size_t position,
+                           std::size_t line) {
+  const char separator = data.Trennzeichen_Import;
+  const std::string_view whole(text.data(), text.size() - 1);
+  std::size_t count = 0;
+  for (; position < whole.size(); ++line) {
+    const std::string_view record = hostfiles::nextLine(whole, position);
+    std::array<std::size_t, kColumns> ends{};  // of the columns, from their separators
+    const std::size_t separators = findAll(record, separator, ends);
+    if (separators == 0) continue;  // empty lines as well
+    if (count == kMaxCount) throw LimitExceeded{texts::tooManyRows};
+    const bool textRow = record.starts_with('>');
+    const std::size_t columns = textRow ? 1 : std::min(separators + 1, kColumns);
+    if (separators < kColumns) ends[separators] = record.size();  // the closing separator
+    const std::size_t start = static_cast<std::size_t>(record.data() - text.data());
+    text[start + record.size()] = separator;
+    data.rows.addSplitLine(
+        start, record.size() + 1, std::span(ends).first(columns),
+        !textRow && separators >= kColumns ? Split::kTooManyColumns : Split::kFits, line);
+    ++count;
+  }
+  return count;
+}
+
 // Stores every record from `position`, which begins line `line` of the file,
 // on that holds the separator as a data row; gives the number of rows. The
-// records lie in `text`, where the line end after a record becomes the
-// separator that closes its last column; only a last record without a line end
-// is copied for it.
+// records lie in `text`, where the line end after a record, or the byte after
+// the text, becomes the separator that closes its last column.
 std::size_t storeRows(ImportData& data, std::span<char> text, std::size_t position,
                       std::size_t line) {
   const char separator = data.Trennzeichen_Import;
-  const std::string_view whole(text.data(), text.size());
+  const std::string_view whole(text.data(), text.size() - 1);
   ImportRows& rows = data.rows;
   rows.reserve(std::min(lineCount(whole), kMaxCount));
-  std::size_t count = 0;
   // Without a quote in the rows a record is a line: one scan tells.
-  const bool quoted = whole.find('"', position) != std::string_view::npos;
+  if (whole.find('"', position) == std::string_view::npos) {
+    return storePlainRows(data, text, position, line);
+  }
+  std::size_t count = 0;
   while (position < whole.size()) {
-    const std::string_view record =
-        quoted ? nextRecord(whole, position, separator) : hostfiles::nextLine(whole, position);
+    const std::string_view record = nextRecord(whole, position, separator);
     const std::size_t first = line;
-    line += quoted ? linesIn(record) : 1;
-    if (quoted ? !holdsSeparator(record, separator)
-               : record.find(separator) == std::string_view::npos) {
-      continue;  // empty lines as well
-    }
+    line += linesIn(record);
+    if (!holdsSeparator(record, separator)) continue;  // empty lines as well
     if (count == kMaxCount) throw LimitExceeded{texts::tooManyRows};
-    if (count > 0) rows.emplace_back();
-    rows.back().fileLine = first;
     const std::size_t end = static_cast<std::size_t>(record.data() - text.data()) + record.size();
-    if (end < text.size()) {
-      text[end] = separator;
-      rows.back().Rohzeile = std::string_view(record.data(), record.size() + 1);
-    } else {
-      rows.back().Rohzeile = rows.keep(std::string(record) + separator);
-    }
+    text[end] = separator;
+    rows.addLine(std::string_view(record.data(), record.size() + 1), first);
     ++count;
   }
   return count;
@@ -190,10 +208,22 @@ std::string readImportText(const Context& context, const std::string& Importdate
   return decoded(std::move(bytes));
 }
 
+// The rows hold the text, with room for what the check keeps after it, and
+// find their values by 32-bit offsets; no file of the rows that the counters
+// take comes near this size.
+constexpr std::size_t kMaxText = std::size_t{1} << 30;
+
+std::span<char> holdImportText(const Context& context, const std::string& Importdatei,
+                               ImportRows& rows) {
+  const std::string text = readImportText(context, Importdatei);
+  if (text.size() > kMaxText) throw LimitExceeded{texts::tooManyRows};
+  return rows.holdText(text);
+}
+
 std::optional<ImportData> readRows(const Context& context, const std::string& Importdatei) {
-  ImportData data{.rows = ImportRows(1)};
-  const std::span<char> text = data.rows.holdText(readImportText(context, Importdatei));
-  const std::string_view whole(text.data(), text.size());
+  ImportData data;
+  const std::span<char> text = holdImportText(context, Importdatei, data.rows);
+  const std::string_view whole(text.data(), text.size() - 1);
   if (whole.empty()) return failWith(context, Importdatei, texts::emptyFile);
   const std::optional<char> separator = Trennzeichen(context, whole);
   if (!separator) return failWith(context, Importdatei, texts::noSeparator);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <optional>
 
 #include "importfile/byte_scans.h"
@@ -16,19 +15,12 @@ namespace importfile {
 
 namespace {
 
-// The fields after the name, in the order of the columns.
-constexpr std::array<std::string_view ImportRow::*, 9> kLaterFields = {
-    &ImportRow::Benutzerkennung,  &ImportRow::VonDatum,         &ImportRow::BisDatum,
-    &ImportRow::Resturlaub,       &ImportRow::Urlaubsanspruch1, &ImportRow::Urlaubsanspruch2,
-    &ImportRow::Urlaubsanspruch3, &ImportRow::Urlaubsanspruch4, &ImportRow::Sonderurlaub};
-
-constexpr std::size_t kColumns = 1 + kLaterFields.size();
-
-// The value of a field that begins or ends with a quote. A closed quoted field
-// loses its quotes, "" inside stands for one quote, and text after the closing
-// quote follows as it stands. Other fields lose a closing quote alone, and ""
+// The value of a field that begins or ends with a quote: a view of the field,
+// or `made` where the value is no part of it. A closed quoted field loses its
+// quotes, "" inside stands for one quote, and text after the closing quote
+// follows as it stands. Other fields lose a closing quote alone, and ""
 // stands for one quote then.
-std::string_view unquoted(std::string_view field, ImportRows& rows) {
+std::string_view unquoted(std::string_view field, std::string& made) {
   std::string_view after;
   if (field.starts_with('"')) {
     const std::size_t close = closingQuote(field, 0);
@@ -39,35 +31,59 @@ std::string_view unquoted(std::string_view field, ImportRows& rows) {
     field.remove_suffix(1);  // a closing quote alone
   }
   if (after.empty() && field.find("\"\"") == std::string_view::npos) return field;
-  return rows.keep(startup::Text_ersetzen(std::string(field), "\"\"", "\"") + std::string(after));
+  made = startup::Text_ersetzen(std::string(field), "\"\"", "\"") + std::string(after);
+  return made;
 }
 
-// The value of a field as it stands in the row.
-inline std::string_view valueOf(std::string_view field, ImportRows& rows) {
-  const bool quoted = !field.empty() && (field.front() == '"' || field.back() == '"');
-  return quoted ? unquoted(field, rows) : field;  // the common case, quickly
+bool isQuoted(std::string_view field) {
+  return !field.empty() && (field.front() == '"' || field.back() == '"');
+}
+
+// The value of a field as it stands in the row, kept by the rows where it is
+// no part of the row.
+std::string_view valueOf(std::string_view field, ImportRows& rows) {
+  if (!isQuoted(field)) return field;  // the common case, quickly
+  std::string made;
+  const std::string_view value = unquoted(field, made);
+  return value.data() == made.data() ? rows.keep(made) : value;
+}
+
+// The value of a field as a text of its own.
+std::string valueText(std::string_view field) {
+  std::string made;
+  return std::string(isQuoted(field) ? unquoted(field, made) : field);
 }
 
 enum class Structure { kFits, kTooManyColumns, kUnclosedQuote };
 
-// Fills the fields of `row` from its Rohzeile, which it uses up unless the
-// row is at fault.
-Structure splitRow(ImportRow& row, char separator, ImportRows& rows) {
-  FieldScanner fields(row.Rohzeile, separator);
-  row.Name = valueOf(fields.next().value_or(""), rows);
+// Fills the fields of `row` from its Rohzeile.
+Structure splitRow(const WritableRow& row, char separator, ImportRows& rows) {
+  FieldScanner fields(row.Rohzeile(), separator);
+  row.set(Column::Name, valueOf(fields.next().value_or(""), rows));
   bool tooMany = false;
   if (!isTextRow(row)) {
-    for (std::string_view ImportRow::*field : kLaterFields) {
+    for (std::size_t column = 1; column < kColumns; ++column) {
       const auto value = fields.next();
       if (!value) break;
-      row.*field = valueOf(*value, rows);
+      row.set(static_cast<Column>(column), valueOf(*value, rows));
     }
     tooMany = !fields.atEnd();
   }
   if (fields.unclosed()) return Structure::kUnclosedQuote;
-  if (tooMany) return Structure::kTooManyColumns;
-  row.Rohzeile = {};  // used up
-  return Structure::kFits;
+  return tooMany ? Structure::kTooManyColumns : Structure::kFits;
+}
+
+// The structure of `row`, split now unless it was split as it was read.
+Structure structureOf(const WritableRow& row, char separator, ImportRows& rows) {
+  switch (row.split()) {
+    case Split::kFits:
+      return Structure::kFits;
+    case Split::kTooManyColumns:
+      return Structure::kTooManyColumns;
+    case Split::kPending:
+      break;
+  }
+  return splitRow(row, separator, rows);
 }
 
 struct ColumnValue {
@@ -127,18 +143,10 @@ bool mightHoldForbidden(std::string_view text, char separator) {
 }
 
 // True when no row can be at fault in the pass over forbidden characters, as
-// one scan of the file's text tells: the rows view it, all but a last row that
-// ends without a line end.
+// one scan of the file's text tells: the rows view it, a last row that ends
+// without a line end with the separator after the text.
 bool clearOfForbidden(const CheckRun& run) {
-  const std::string_view text = run.rows.text();
-  const auto inText = [&text, before = std::less<const char*>()](std::string_view line) {
-    return !before(line.data(), text.data()) &&
-           !before(text.data() + text.size(), line.data() + line.size());
-  };
-  for (const ImportRow& row : run.rows) {
-    if (!inText(row.Rohzeile) && mightHoldForbidden(row.Rohzeile, run.separator)) return false;
-  }
-  return !mightHoldForbidden(text, run.separator);
+  return !mightHoldForbidden(run.rows.text(), run.separator);
 }
 
 }  // namespace
@@ -149,7 +157,7 @@ bool checkForbiddenCharacters(CheckRun& run) {
   const startup::Language language = run.context.language;
   const ImportRows& rows = run.rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const std::string_view line = rows[i].Rohzeile;
+    const std::string_view line = rows[i].Rohzeile();
     // Only the separator may stand for a colon outside a quoted field.
     const bool forbidden = line.find('|') != std::string_view::npos ||
                            (separator == ':' ? quotedFieldHolds(line, separator, ':')
@@ -165,7 +173,7 @@ bool checkForbiddenCharacters(CheckRun& run) {
     if (control && !run.ask({.row = i + 1,
                              .name = {},
                              .column = control->column,
-                             .value = std::string(valueOf(control->value, run.rows)),
+                             .value = valueText(control->value),
                              .text = texts::controlCharacter(language, control->column)})) {
       return false;
     }
@@ -178,17 +186,18 @@ bool splitRows(CheckRun& run) {
   const startup::Language language = run.context.language;
   ImportRows& rows = run.rows;
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    const Structure structure = splitRow(rows[i], separator, rows);
-    if (structure == Structure::kFits) continue;
+    const WritableRow row = rows[i];
+    const Structure structure = structureOf(row, separator, rows);
+    if (structure == Structure::kFits) {
+      row.useUpRohzeile();
+      continue;
+    }
     const std::string error = structure == Structure::kUnclosedQuote
                                   ? texts::unclosedQuoteError(language)
                                   : texts::columnCountError(language, separator);
-    const std::string name(rows[i].Name);
-    run.keep({.row = i + 1,
-              .name = name,
-              .column = {},
-              .value = asRead(rows[i].Rohzeile),
-              .text = error});
+    const std::string name(row.Name());
+    run.keep(
+        {.row = i + 1, .name = name, .column = {}, .value = asRead(row.Rohzeile()), .text = error});
     startup::notify(run.context, texts::columnCountNotice(language, i + 1, name, error));
     return false;
   }

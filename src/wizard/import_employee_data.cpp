@@ -16,18 +16,18 @@ namespace {
 // without a first entitlement (text rows) have none.
 std::string lastDigits(const importfile::ImportRow& row) {
   std::string digits;
-  for (const std::string_view* value :
-       {&row.Urlaubsanspruch1, &row.Urlaubsanspruch2, &row.Urlaubsanspruch3, &row.Urlaubsanspruch4,
-        &row.Sonderurlaub}) {
-    if (!value->empty()) digits += value->back();
+  for (const std::string_view value :
+       {row.Urlaubsanspruch1(), row.Urlaubsanspruch2(), row.Urlaubsanspruch3(),
+        row.Urlaubsanspruch4(), row.Sonderurlaub()}) {
+    if (!value.empty()) digits += value.back();
   }
   return digits;
 }
 
 // True when a row (text rows left out) has a value ending in one of `digits`.
 bool anyValueEndsIn(const importfile::ImportRows& rows, std::string_view digits) {
-  for (const auto& row : rows) {
-    if (row.Urlaubsanspruch1.empty()) continue;
+  for (const importfile::ImportRow row : rows) {
+    if (row.Urlaubsanspruch1().empty()) continue;
     if (lastDigits(row).find_first_of(digits) != std::string::npos) return true;
   }
   return false;

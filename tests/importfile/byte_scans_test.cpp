@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 namespace importfile {
@@ -21,6 +22,12 @@ TEST(ByteScansTest, FindTheByteAtEveryOffsetOfWordAndTail) {
     EXPECT_FALSE(isAscii(text));
     text[at] = '\x1F';
     EXPECT_TRUE(holdsControlByte(text, lineEnd));
+    // ":" differs from ";" in its lowest bit: a borrow from the ";" would mark it.
+    std::string separators(19, ':');
+    separators[at] = ';';
+    std::array<std::size_t, 1> found{};
+    EXPECT_EQ(findAll(separators, ';', found), 1u);
+    EXPECT_EQ(found[0], at);
   }
 }
 

@@ -35,9 +35,9 @@ TEST_F(RegionalValuesTest, DatesAndNumbersAsTheRegionWritesThem) {
     dialogs.answers.assign(c.questions, true);
     EXPECT_EQ(check(), c.questions == 0);
     EXPECT_EQ(dialogs.shown.size(), c.questions + 1);
-    const ImportRow& row = rows[0];
-    EXPECT_EQ(std::string(row.VonDatum) + " " + std::string(row.BisDatum), c.stamps);
-    EXPECT_EQ(row.Resturlaub, c.formatted);
+    const ImportRow row = rows[0];
+    EXPECT_EQ(std::string(row.VonDatum()) + " " + std::string(row.BisDatum()), c.stamps);
+    EXPECT_EQ(row.Resturlaub(), c.formatted);
   }
 }
 

@@ -98,7 +98,7 @@ TEST_F(ImportFileTest, RowsKnowTheFileLineWhereTheyBegin) {
   writeImportLines({"Name;B;C;D;E", "F;G;H;I;J", "", "a;b", "\"c", "d\";e", "f;g"});
   ASSERT_TRUE(read());
   std::vector<std::size_t> lines;
-  for (const ImportRow& row : rows) lines.push_back(row.fileLine);
+  for (const ImportRow row : rows) lines.push_back(row.fileLine());
   EXPECT_EQ(lines, (std::vector<std::size_t>{4, 5, 7}));
 }
 
@@ -109,7 +109,7 @@ TEST_F(ImportFileTest, SixteenBitLimits) {
   writeImport(validRows(32767));
   ASSERT_TRUE(read());
   EXPECT_EQ(rows.size(), 32767u);
-  EXPECT_EQ(rows.back().Rohzeile,
+  EXPECT_EQ(rows.back().Rohzeile(),
             "Mitarbeiter 32767;user32767;01.01.2020;31.12.2030;2,5;30;30;30;30;1;");
 
   writeImport(validRows(32768));

@@ -34,16 +34,14 @@ bool ImportFixture::read() {
 
 Lines ImportFixture::rawLines() const {
   Lines lines;
-  for (const ImportRow& row : rows) lines.emplace_back(row.Rohzeile);
+  for (const ImportRow row : rows) lines.emplace_back(row.Rohzeile());
   return lines;
 }
 
 std::string columns(const ImportRow& row) {
-  std::string joined(row.Name);
-  for (const std::string_view field :
-       {row.Benutzerkennung, row.VonDatum, row.BisDatum, row.Resturlaub, row.Urlaubsanspruch1,
-        row.Urlaubsanspruch2, row.Urlaubsanspruch3, row.Urlaubsanspruch4, row.Sonderurlaub}) {
-    joined.append("|").append(field);
+  std::string joined(row.Name());
+  for (std::size_t column = 1; column < kColumns; ++column) {
+    joined.append("|").append(row.field(static_cast<Column>(column)));
   }
   return joined;
 }

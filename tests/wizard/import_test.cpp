@@ -17,17 +17,15 @@ const std::string S(1, platform::kSeparator);
 // The values of an employee line as employee() gives them, before the name and user id.
 const std::string kValues = "170101:999999:005,0:030,0:030,0:030,0:030,0:000,0:000,0:000,0:000,0:";
 
-importfile::ImportRow employee(std::string_view name, std::string_view entitlement = "030,0",
-                               std::string_view additional = "000,0") {
-  return {name,        "ma",        "170101", "999999",   "005,0", entitlement,
-          entitlement, entitlement, "030,0",  additional, ""};
+using Row = importfile::ImportRows::Fields;
+
+Row employee(std::string_view name, std::string_view entitlement = "030,0",
+             std::string_view additional = "000,0") {
+  return {name,        "ma",        "170101",    "999999", "005,0",
+          entitlement, entitlement, entitlement, "030,0",  additional};
 }
 
-importfile::ImportRow textRow(std::string_view name) {
-  importfile::ImportRow row;
-  row.Name = name;
-  return row;
-}
+Row textRow(std::string_view name) { return {name}; }
 
 class ImportTest : public testing_support::StateTest {
  protected:
@@ -38,11 +36,11 @@ class ImportTest : public testing_support::StateTest {
   }
 
   // A window in step 4 over a data folder, with the rows a check left.
-  void prepare(const testing_support::PlannerData& data, importfile::ImportRows rows) {
+  void prepare(const testing_support::PlannerData& data, const std::vector<Row>& rows) {
     testing_support::makePlannerData(folder.path(), data);
     state.Datenpfad = folder.path();
     state.Logpfad = folder.path() + "Logs" + S;
-    state.lastCheck.data.rows = std::move(rows);
+    state.lastCheck.data.rows = importfile::ImportRows(rows);
     form.Form_Load();
     for (int step = 1; step <= 3; ++step) form.completeStep(step);
   }
@@ -137,14 +135,14 @@ TEST_F(ImportTest, TheTenthsOfTheImportedValuesRaiseTheFractionFlag) {
                {'1', {{"-02,5", "000,0"}}, '1'}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("flag ") + c.flag + " to " + c.expected);
-    importfile::ImportRows rows = {textRow(">Text")};
+    std::vector<Row> rows = {textRow(">Text")};
     for (const auto& [entitlement, additional] : c.values) {
       rows.push_back(employee("M", entitlement, additional));
     }
-    rows.back().Resturlaub = "002,5";  // residual vacation does not count
+    rows.back()[static_cast<std::size_t>(importfile::Column::Resturlaub)] = "002,5";  // not counted
     testing_support::PlannerData data;
     data.settings[29] = c.flag;
-    prepare(data, std::move(rows));
+    prepare(data, rows);
     const std::string before = folder.read("Konfigdaten.dat");
     form.cmdAuswahl_Click(4);
     EXPECT_EQ(readScrambledFile(folder.file("Konfigdaten.dat"))[7][29], c.expected);
