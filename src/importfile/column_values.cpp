@@ -1,7 +1,6 @@
 #include "importfile/column_values.h"
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <utility>
 
@@ -151,14 +150,13 @@ class RowCheck {
 }  // namespace
 
 bool checkColumnValues(CheckRun& run) {
-  // On the heap: the tables of readings and forms take 300 KB.
-  const auto values = std::make_unique<ReadValues>(run.context, run.rows);
+  ReadValues values(run.context, run.rows);
   ImportRows& rows = run.rows;
   const KeptConstants open{
       rows.keep(hostfiles::kNoStartDate), rows.keep(hostfiles::kNoEndDate),
       rows.keep({startup::kPlainNumberForms.data(), startup::kPlainNumberForms.size()})};
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (!RowCheck(run, *values, open, i + 1, rows[i]).run()) return false;
+    if (!RowCheck(run, values, open, i + 1, rows[i]).run()) return false;
   }
   return true;
 }

@@ -2,12 +2,14 @@
 // the many rows that repeat them and kept for the rows to view.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 #include "importfile/import_row.h"
 #include "startup/context.h"
@@ -16,6 +18,12 @@
 #include "startup/numbers.h"
 
 namespace importfile {
+
+// The bits that number the slots of a table for the values of `rows` rows, at
+// most `most`: a small file clears a small table.
+inline int slotBitsFor(std::size_t rows, int most) {
+  return std::clamp(static_cast<int>(std::bit_width(rows)), 6, most);
+}
 
 // What a value stands for: whether it could be read, and the form that the
 // import writes for it, readable or not.
@@ -26,21 +34,21 @@ struct Reading {
 };
 
 // The copies of forms of `Size` characters that the rows view, one for many
-// rows: a form takes the slot of its hash among 2^SlotBits, from whatever form
-// held it before.
+// rows: a form takes the slot of its hash, from whatever form held it before.
 // A form's characters, packed into a number, are its key; a form holds
 // digits, so no key is 0, the empty slot's.
-template <std::size_t Size, int SlotBits>
+template <std::size_t Size>
 class KeptForms {
   static_assert(Size <= sizeof(std::uint64_t));
 
  public:
-  explicit KeptForms(ImportRows& rows) : rows_(rows) {}
+  KeptForms(ImportRows& rows, int slotBits)
+      : rows_(rows), shift_(64 - slotBits), slots_(std::size_t{1} << slotBits) {}
 
   std::string_view keep(const std::array<char, Size>& form) {
     std::uint64_t key = 0;
     std::memcpy(&key, form.data(), Size);
-    Slot& slot = slots_[(key * 0x9E3779B97F4A7C15u) >> (64 - SlotBits)];
+    Slot& slot = slots_[(key * 0x9E3779B97F4A7C15u) >> shift_];
     if (slot.key != key) slot = {key, rows_.keep({form.data(), Size})};
     return slot.text;
   }
@@ -52,7 +60,8 @@ class KeptForms {
   };
 
   ImportRows& rows_;
-  std::array<Slot, std::size_t{1} << SlotBits> slots_{};
+  int shift_;
+  std::vector<Slot> slots_;
 };
 
 // A text of up to 15 characters as the key of its slot, in two words: its
@@ -103,7 +112,7 @@ class TextKey {
 };
 
 // The readings of the values of one kind, their forms kept for the rows to
-// view in 2^KeptBits slots. Values recur, in a column and across columns: a
+// view in at most 2^KeptBits slots. Values recur, in a column and across columns: a
 // value of up to 15 characters takes the slot of its hash, from whatever value
 // held it before, and is read again only when it has lost its slot.
 template <std::size_t Size, int KeptBits>
@@ -114,14 +123,17 @@ class Readings {
     std::string_view form;
   };
 
-  explicit Readings(ImportRows& rows) : forms_(rows) {}
+  explicit Readings(ImportRows& rows)
+      : forms_(rows, slotBitsFor(rows.size(), KeptBits)),
+        shift_(64 - slotBitsFor(rows.size(), kSlotBits)),
+        slots_(std::size_t{1} << (64 - shift_)) {}
 
   // The result for `value`, from `read` unless the value is in its slot.
   template <typename Read>
   Result get(std::string_view value, Read read) {
     if (value.size() > TextKey::kMaxLength) return fresh(value, read);
     const TextKey key(value);
-    Slot& slot = slots_[key.hash() >> (64 - kSlotBits)];
+    Slot& slot = slots_[key.hash() >> shift_];
     if (!(slot.key == key)) slot = {key, fresh(value, read)};
     return slot.result;
   }
@@ -139,8 +151,9 @@ class Readings {
     return {reading.valid, forms_.keep(reading.form)};
   }
 
-  KeptForms<Size, KeptBits> forms_;
-  std::array<Slot, std::size_t{1} << kSlotBits> slots_{};
+  KeptForms<Size> forms_;
+  int shift_;
+  std::vector<Slot> slots_;
 };
 
 // What the values of the date and number columns stand for, read straight
