@@ -38,19 +38,17 @@ bool later(std::string_view a, std::string_view b) {
 
 using DateError = std::string (*)(startup::Language, const std::string&);
 
-// The dates that stand for open ones and the plain number forms, kept once
-// for the rows to view.
-struct KeptConstants {
+// The dates that stand for open ones, kept once for the rows to view.
+struct OpenDates {
   std::string_view start;
   std::string_view end;
-  std::string_view forms;  // kPlainNumberForms, kept
 };
 
 // The check of one row, on a copy of its values that goes back to the row
 // however the check ends: the repairs made so far stay.
 class RowCheck {
  public:
-  RowCheck(CheckRun& run, ReadValues& values, const KeptConstants& open, std::size_t number,
+  RowCheck(CheckRun& run, ReadValues& values, const OpenDates& open, std::size_t number,
            WritableRow row)
       : run_(run),
         values_(values),
@@ -132,16 +130,14 @@ class RowCheck {
                               texts::notNumeric(language(), kind, std::string(value)))) {
         return false;
       }
-      const auto in =
-          static_cast<std::size_t>(form.form.data() - startup::kPlainNumberForms.data());
-      value = in < startup::kPlainNumberForms.size() ? open_.forms.substr(in, 5) : form.form;
+      value = form.form;
     }
     return true;
   }
 
   CheckRun& run_;
   ReadValues& values_;
-  const KeptConstants& open_;
+  const OpenDates& open_;
   std::size_t number_;
   WritableRow row_;
   std::array<std::string_view, kColumns> fields_;
@@ -152,9 +148,7 @@ class RowCheck {
 bool checkColumnValues(CheckRun& run) {
   ReadValues values(run.context, run.rows);
   ImportRows& rows = run.rows;
-  const KeptConstants open{
-      rows.keep(hostfiles::kNoStartDate), rows.keep(hostfiles::kNoEndDate),
-      rows.keep({startup::kPlainNumberForms.data(), startup::kPlainNumberForms.size()})};
+  const OpenDates open{rows.keep(hostfiles::kNoStartDate), rows.keep(hostfiles::kNoEndDate)};
   for (std::size_t i = 0; i < rows.size(); ++i) {
     if (!RowCheck(run, values, open, i + 1, rows[i]).run()) return false;
   }

@@ -166,7 +166,11 @@ class ReadValues {
 
  public:
   ReadValues(const startup::Context& context, ImportRows& rows)
-      : context_(context), stamps_(rows), numbers_(rows) {}
+      : context_(context),
+        stamps_(rows),
+        numbers_(rows),
+        plainForms_(
+            rows.keep({startup::kPlainNumberForms.data(), startup::kPlainNumberForms.size()})) {}
 
   // The date stamp of `value`; not valid for a text that is no date.
   Stamps::Result stamp(std::string_view value) {
@@ -179,10 +183,11 @@ class ReadValues {
     });
   }
 
-  // The number form of `value`. The forms typed most view one text that
-  // holds them all, quicker than their slot would be found.
+  // The number form of `value`. The forms typed most view the rows' one copy
+  // of a text that holds them all, quicker than their slot would be found.
   Numbers::Result number(std::string_view value) {
-    if (const auto form = startup::plainNumberForm(value, context_.region); !form.empty()) {
+    if (const auto form = startup::plainNumberForm(value, context_.region, plainForms_);
+        !form.empty()) {
       return {true, form};
     }
     return numbers_.get(value, [this](std::string_view text) {
@@ -202,6 +207,7 @@ class ReadValues {
   const startup::Context& context_;
   Stamps stamps_;
   Numbers numbers_;
+  std::string_view plainForms_;
 };
 
 }  // namespace importfile

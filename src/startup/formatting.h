@@ -40,10 +40,13 @@ extern const std::array<char, 50000> kPlainNumberForms;
 // Zahl_formatieren's five characters, with "," for the decimal separator, for
 // the forms typed most, up to three digits and no more than one decimal after
 // the regional decimal separator ("30", "2,5"), where that separator is "," or
-// ".": a view of kPlainNumberForms. Empty for any other text and under any
-// other separator. (Inline: a call would cost as much as the reading.)
+// ".": a view of `forms`, kPlainNumberForms or a copy of it. Empty for any
+// other text and under any other separator. (Inline: a call would cost as much
+// as the reading.)
 inline std::string_view plainNumberForm(std::string_view t,
-                                        const platform::RegionalSettings& region) {
+                                        const platform::RegionalSettings& region,
+                                        std::string_view forms = {kPlainNumberForms.data(),
+                                                                  kPlainNumberForms.size()}) {
   const char sep = region.decimalSeparator;
   if (sep != ',' && sep != '.') return {};
   const bool tenth = t.size() >= 3 && t[t.size() - 2] == sep && isDigit(t.back()) &&
@@ -56,7 +59,7 @@ inline std::string_view plainNumberForm(std::string_view t,
     tenths = tenths * 10 + (t[i] - '0');
   }
   tenths = tenths * 10 + (tenth ? t.back() - '0' : 0);
-  return {kPlainNumberForms.data() + 5 * tenths, 5};
+  return forms.substr(5 * static_cast<std::size_t>(tenths), 5);
 }
 // Zahl_formatieren by the general rules alone: through a single-precision number.
 std::string formatNumberGenerally(const Context& context, std::string_view t);
